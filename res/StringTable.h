@@ -1,0 +1,62 @@
+// The program's string table: every user-visible text by its resource id, in UTF-8, usable without Qt.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace plenta {
+
+enum class StringId : int {
+    AppTitle = 128,
+    AccessError = 61204,    // a rewrite of the journal failed
+    EntrySaved = 61205,     // save, the date had no record
+    EntryReplaced = 61206,  // save, a record of the date was replaced
+    DayUnits = 61207,       // units digits of the day numbers 1 to 34
+    DatabaseError = 61208,  // the journal cannot be opened or started
+    SkippedRecords = 61213, // kept for completeness; no screen shows it
+    InfoCaption = 61214,
+    StatisticsFormat = 61215,
+    DayTens = 61216, // tens digits of the day numbers 1 to 34
+    EntryDeleted = 61218,
+    HelpText = 61219,
+    PicturePlaceholder = 61220,
+    JournalHeader = 61221,
+    RecordFormat = 61222,
+};
+
+struct StringEntry {
+    StringId id;
+    std::string_view text;
+};
+
+inline constexpr std::array<StringEntry, 15> STRING_TABLE{{
+    {StringId::AppTitle, "Plenta"},
+    {StringId::AccessError, "Fehler beim Datenbankzugriff!"},
+    {StringId::EntrySaved, "Eintrag gespeichert!"},
+    {StringId::EntryReplaced, "Eintrag ersetzt!"},
+    {StringId::DayUnits, "1234567890123456789012345678901234"},
+    {StringId::DatabaseError, "Fehler mit der Datenbank!"},
+    {StringId::SkippedRecords, "Die ersten %d Einträge der Datenbank werden nicht berücksichtigt."},
+    {StringId::InfoCaption, "Plenta - Information"},
+    {StringId::StatisticsFormat, "Datenbank hat %d Einträge\nZeitraum:\t%d Tag(e)\nZyklen:\t\t%d\nDurchschnitt:\t%d "
+                                 "Tage\nNächste Periode in %d Tag(en)"},
+    {StringId::DayTens, "0000000001111111111222222222233333"},
+    {StringId::EntryDeleted, "Eintrag gelöscht!"},
+    {StringId::HelpText, "Action\tnächstes Feld\nRocker\t Änderungen\nAction (lang)\tSpeichern\nEscape "
+                         "(lang)\tLöschen\n\nDoppeltap\tStatistik\nEscape,  dann Action\n\t Beenden\n"},
+    {StringId::PicturePlaceholder, "Hier würde folgendes Bild mit\n240x90 Pixeln angezeigt\nwerden :\n"},
+    {StringId::JournalHeader, "Tag,Temperatur,Attribut,Kommentar\r\n"},
+    {StringId::RecordFormat, "%04d/%02d/%02d,%d.%d,%s,%s\r\n"},
+}};
+
+// The text of a string id; an id the table does not hold gives the empty string, as a failed load would.
+constexpr std::string_view LoadText(StringId id) {
+    for (const StringEntry &entry : STRING_TABLE) {
+        if (entry.id == id) {
+            return entry.text;
+        }
+    }
+    return {};
+}
+
+} // namespace plenta

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian machine, builds Plenta and runs the whole test suite.
+# BUILD_DIR and PLENTA_SANITIZE (ON/OFF) choose the build; the default is a plain Debug build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+build=${BUILD_DIR:-build}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-Debug} -DPLENTA_SANITIZE=${PLENTA_SANITIZE:-OFF}
+cmake --build "$build" -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 600

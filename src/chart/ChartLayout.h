@@ -1,0 +1,31 @@
+// The chart's geometry in pixels of the main window's client area, and the day and temperature conversions.
+#pragma once
+
+#include <QRect>
+
+#include <cstdint>
+
+namespace plenta {
+
+struct ChartLayout {
+    static constexpr int columnWidth = 7;    // pixels per cycle day
+    static constexpr int pixelsPerTenth = 6; // pixels per 0.1 degree
+    int left = 1;
+    int top = 64; // the line of 37.5 degrees
+    int right = 238;
+    int bottom = 64 + 119;
+
+    // The chart rectangle (left, top, right, bottom) with the right and bottom edges exclusive.
+    QRect chartRect() const { return QRect(left, top, right - left, bottom - top); }
+};
+
+// The layout below the sub-windows stacked so far (64 when both the form and the toolbar exist).
+ChartLayout MakeChartLayout(int layoutOffset);
+
+// x of a cycle day's points: 3 pixels right of the left edge of the day's column. Not clamped.
+int DayToX(const ChartLayout &layout, std::uint16_t day);
+
+// y of a temperature in tenths: 37.5 at top, 35.5 at bottom + 1. Not clamped.
+int TempToY(const ChartLayout &layout, std::uint16_t tenths);
+
+} // namespace plenta

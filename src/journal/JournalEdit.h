@@ -1,0 +1,43 @@
+// The two commands that rewrite the journal: store the form's entry for a date, delete a date's records.
+#pragma once
+
+#include "JournalTypes.h"
+
+#include <StringTable.h>
+
+#include <filesystem>
+#include <string>
+
+namespace plenta {
+
+// What the form hands to a save: every text in UTF-8.
+struct EntryValues {
+    Date date;
+    std::int32_t temperature = DEFAULT_TEMPERATURE; // tenths
+    std::string marks;                              // the pending mark string
+    std::string comment;                            // at most MAX_COMMENT_CHARS characters
+};
+
+// The outcome of a rewrite; each stands for the message the program shows.
+enum class EditOutcome {
+    Saved,         // "Eintrag gespeichert!"
+    Replaced,      // "Eintrag ersetzt!"
+    Deleted,       // "Eintrag gelöscht!"
+    AccessError,   // "Fehler beim Datenbankzugriff!"
+    DatabaseError, // "Fehler mit der Datenbank!"
+};
+
+StringId MessageOf(EditOutcome outcome);
+bool Succeeded(EditOutcome outcome);
+
+// The temperature a save stores: the list's value, or with no list item selected (index -1) the temperature
+// the scan read for the day, so that a save never invents 37.6.
+std::int32_t TemperatureForSave(int listIndex, std::int32_t scannedTemperature);
+
+// Inserts the entry at its date, replacing every record of that date, through a crash-safe rewrite.
+EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry);
+
+// Removes every record of the date; the header and all other lines stay byte for byte.
+EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date);
+
+} // namespace plenta

@@ -1,0 +1,25 @@
+// Where the journal and the picture lie, and the caption of the journal's messages.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace plenta {
+
+struct ResolvedPaths {
+    std::filesystem::path journalPath; // the sync folder (or the device root) / base name + ".txt"
+    std::string appTitle;              // the executable's base name, at most 99 characters
+    std::filesystem::path picturePath; // the executable's path with ".gif" for its extension
+};
+
+// A device path "\\A\\B" as the host path <root>/A/B.
+std::filesystem::path DevicePathToHost(const std::filesystem::path &root, std::string_view devicePath);
+
+// A pure function of the "FileSyncPath" value (absent, a host path, or a device path beginning with "\"),
+// the running executable's path and the device root that stands for the handheld's "\".
+ResolvedPaths ResolvePaths(const std::optional<std::string> &fileSyncPath, const std::filesystem::path &modulePath,
+                           const std::filesystem::path &deviceRoot);
+
+} // namespace plenta

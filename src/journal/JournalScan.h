@@ -1,0 +1,22 @@
+// Reads the whole journal once and derives the chart items, the cycle statistics and the picked date's state.
+#pragma once
+
+#include "JournalTypes.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace plenta {
+
+// Scans the journal for the picked date, with `today` standing for the clock. Returns nothing when the journal
+// cannot be opened (missing, unreadable, or locked by another writer for more than a second); the caller then
+// keeps the results of its previous scan.
+std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Date picked, Date today);
+
+// Days since 1 January 1601 (the handheld's day numbers).
+std::int64_t DayNumber(Date date);
+
+// The cycle day of `date` in the cycle that began on `firstDay`: date - firstDay + 1, or 0 before it.
+std::int32_t CycleDayOf(Date firstDay, Date date);
+
+} // namespace plenta

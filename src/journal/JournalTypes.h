@@ -1,0 +1,75 @@
+// The results of one journal scan, shared by the chart, the form and the command-line tool.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace plenta {
+
+using Date = std::chrono::year_month_day;
+
+inline constexpr std::uint8_t MARK_FIRST_DAY = 8;
+inline constexpr std::uint8_t MARK_MUCUS = 4;
+inline constexpr std::uint8_t MARK_OVULATION = 2;
+inline constexpr std::uint8_t MARK_INTERCOURSE = 1;
+
+inline constexpr int DAYPOINT_CAPACITY = 800;
+inline constexpr int MAX_CYCLE_DAY = 35;
+inline constexpr int CYCLE_COUNTERS = MAX_CYCLE_DAY + 1;
+inline constexpr int TEMPERATURE_TOP = 375;    // list index i shows TEMPERATURE_TOP - i tenths
+inline constexpr int TEMPERATURE_BOTTOM = 355; // the lowest temperature the form offers
+inline constexpr int DEFAULT_TEMPERATURE = 365;
+inline constexpr int MAX_COMMENT_CHARS = 39; // what the form's comment box lets through to a save
+inline constexpr int MAX_SELECTION_COMMENT_CHARS = 79;
+inline constexpr int MAX_ATTRIBUTE_CHARS = 4;
+
+// One chart item per record, in journal order.
+struct DayPoint {
+    std::uint8_t cycleDay = 0; // 0 to 35; 0 is a day outside any counted cycle
+    std::uint16_t temperature = 0; // tenths of a degree Celsius
+    std::uint8_t marks = 0;        // OR of the MARK_ bits
+};
+
+// The most recent points of the journal (at most DAYPOINT_CAPACITY), oldest first.
+struct DayPointTable {
+    std::array<DayPoint, DAYPOINT_CAPACITY> points{};
+    std::int32_t count = 0;
+};
+
+struct CycleStats {
+    std::int32_t recordCount = 0; // every record of the journal, also those beyond the table's capacity
+    std::int32_t spanDays = 1;
+    std::int32_t cycleCount = 0;
+    std::int32_t averageCycleLength = 0;
+    std::int32_t longestCycle = 0;
+    std::int32_t mucusFirstDay = 34;
+    std::int32_t mucusLastDay = 0;
+    std::array<std::uint16_t, CYCLE_COUNTERS> ovulationCounts{};
+    std::array<std::uint16_t, CYCLE_COUNTERS> intercourseCounts{};
+    std::int32_t todayCycleDay = 0;
+    std::int32_t selectedCycleDay = 0;
+    std::string statisticsText; // UTF-8
+};
+
+// The picked date's record as the form shows it; every text is UTF-8.
+struct DaySelection {
+    bool hasEntry = false;
+    std::string date;    // "%d/%02d/%02d" of the picked date
+    std::int32_t temperature = 0;
+    std::string comment; // at most 79 characters
+    std::string marks;   // the attribute letters, at most 5 characters
+};
+
+// Everything one scan derives from the journal. A default-constructed value is the state before any scan:
+// all zero and empty (so mucusFirstDay is 0 there, not 34).
+struct JournalScan {
+    DayPointTable table;
+    CycleStats stats{.recordCount = 0, .spanDays = 0, .mucusFirstDay = 0};
+    DaySelection selection;
+    std::vector<std::string> comments; // distinct (ignoring case) non-empty comments, in order of first appearance
+};
+
+} // namespace plenta

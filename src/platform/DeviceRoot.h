@@ -1,0 +1,21 @@
+// The folder that stands for the handheld's root "\" and the registry file kept in it.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace plenta {
+
+// $PLENTA_ROOT if set, else ~/.local/share/plenta; created on first need.
+std::filesystem::path DeviceRoot();
+
+// The "FileSyncPath" value of the key HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows CE Services in
+// <root>/registry.ini, taken literally; nothing when the file, the key or the value is missing.
+std::optional<std::string> ReadFileSyncPath(const std::filesystem::path &root);
+
+// The real path of the running executable.
+std::filesystem::path ModulePath();
+
+} // namespace plenta
