@@ -14,7 +14,7 @@ struct ResolvedPaths {
     std::filesystem::path picturePath; // the executable's path with ".gif" for its extension
 };
 
-// A device path "\\A\\B" as the host path <root>/A/B.
+// A device path "\A\B" as the host path <root>/A/B.
 std::filesystem::path DevicePathToHost(const std::filesystem::path &root, std::string_view devicePath);
 
 // A pure function of the "FileSyncPath" value (absent, a host path, or a device path beginning with "\"),
