@@ -27,6 +27,9 @@ enum class EditOutcome {
     DatabaseError, // "Fehler mit der Datenbank!"
 };
 
+// Whether a rewrite waits for the disk. Only a benchmark measuring the copy itself turns it off.
+enum class Durability { Fsync, NoFsync };
+
 StringId MessageOf(EditOutcome outcome);
 bool Succeeded(EditOutcome outcome);
 
@@ -34,10 +37,14 @@ bool Succeeded(EditOutcome outcome);
 // the scan read for the day, so that a save never invents 37.6.
 std::int32_t TemperatureForSave(int listIndex, std::int32_t scannedTemperature);
 
-// Inserts the entry at its date, replacing every record of that date, through a crash-safe rewrite.
-EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry);
+// Inserts the entry at its date, replacing every record of that date, through a crash-safe rewrite. An entry
+// the journal cannot hold (no valid date, a temperature outside 0.0..99.9, a comment of more than
+// MAX_COMMENT_CHARS characters, a line break in a text) is refused with DatabaseError and nothing is written.
+EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry,
+                      Durability durability = Durability::Fsync);
 
 // Removes every record of the date; the header and all other lines stay byte for byte.
-EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date);
+EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date,
+                             Durability durability = Durability::Fsync);
 
 } // namespace plenta

@@ -19,7 +19,7 @@ std::filesystem::path DevicePathToHost(const std::filesystem::path &root, std::s
 
 // A pure function of the "FileSyncPath" value (absent, a host path, or a device path beginning with "\"),
 // the running executable's path and the device root that stands for the handheld's "\".
-ResolvedPaths ResolvePaths(const std::optional<std::string> &fileSyncPath, const std::filesystem::path &modulePath,
-                           const std::filesystem::path &deviceRoot);
+ResolvedPaths ResolvePaths(const std::optional<std::string> &fileSyncPath,
+                           const std::filesystem::path &modulePath, const std::filesystem::path &deviceRoot);
 
 } // namespace plenta

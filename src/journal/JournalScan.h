@@ -8,9 +8,9 @@
 
 namespace plenta {
 
-// Scans the journal for the picked date, with `today` standing for the clock. Returns nothing when the journal
-// cannot be opened (missing, unreadable, or locked by another writer for more than a second); the caller then
-// keeps the results of its previous scan.
+// Scans the journal for the picked date, with `today` standing for the clock. Returns nothing when the
+// journal cannot be opened (missing, unreadable, or locked by another writer for more than a second); the
+// caller then keeps the results of its previous scan.
 std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Date picked, Date today);
 
 // Days since 1 January 1601 (the handheld's day numbers).

@@ -28,7 +28,7 @@ inline constexpr int MAX_ATTRIBUTE_CHARS = 4;
 
 // One chart item per record, in journal order.
 struct DayPoint {
-    std::uint8_t cycleDay = 0; // 0 to 35; 0 is a day outside any counted cycle
+    std::uint8_t cycleDay = 0;     // 0 to 35; 0 is a day outside any counted cycle
     std::uint16_t temperature = 0; // tenths of a degree Celsius
     std::uint8_t marks = 0;        // OR of the MARK_ bits
 };
@@ -57,19 +57,29 @@ struct CycleStats {
 // The picked date's record as the form shows it; every text is UTF-8.
 struct DaySelection {
     bool hasEntry = false;
-    std::string date;    // "%d/%02d/%02d" of the picked date
+    std::string date; // "%d/%02d/%02d" of the picked date
     std::int32_t temperature = 0;
     std::string comment; // at most 79 characters
     std::string marks;   // the attribute letters, at most 5 characters
 };
 
+// The statistics before any scan: all zero, unlike the starting values of a scan (span 1, mucus first day
+// 34).
+inline CycleStats StatsBeforeFirstScan() {
+    CycleStats stats;
+    stats.spanDays = 0;
+    stats.mucusFirstDay = 0;
+    return stats;
+}
+
 // Everything one scan derives from the journal. A default-constructed value is the state before any scan:
 // all zero and empty (so mucusFirstDay is 0 there, not 34).
 struct JournalScan {
     DayPointTable table;
-    CycleStats stats{.recordCount = 0, .spanDays = 0, .mucusFirstDay = 0};
+    CycleStats stats = StatsBeforeFirstScan();
     DaySelection selection;
-    std::vector<std::string> comments; // distinct (ignoring case) non-empty comments, in order of first appearance
+    std::vector<std::string>
+        comments; // distinct (ignoring case) non-empty comments, in order of first appearance
 };
 
 } // namespace plenta

@@ -1,0 +1,98 @@
+// A first-day mark starts a cycle at day 1; each record advances the day by the days since the record before;
+// past day 35 a record drops out of counting until the next first-day mark.
+#include "CycleCounter.h"
+
+#include "JournalScan.h"
+#include "StatisticsText.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace plenta {
+
+namespace {
+
+void CountAt(std::array<std::uint16_t, CYCLE_COUNTERS> &counts, std::int32_t cycleDay) {
+    auto &count = counts[static_cast<std::size_t>(cycleDay)];
+    if (count < std::numeric_limits<std::uint16_t>::max()) {
+        ++count;
+    }
+}
+
+std::int32_t ToInt32(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
+} // namespace
+
+CycleCounter::CycleCounter() {
+    stats_.spanDays = 1;
+}
+
+void CycleCounter::Add(Date date, std::int32_t temperature, std::uint8_t marks) {
+    const std::int64_t day = DayNumber(date);
+    const std::int32_t difference = hasRecord_ ? ToInt32(day - previousDay_) : 0;
+    stats_.spanDays = ToInt32(std::int64_t{stats_.spanDays} + difference);
+    if (running_ > 0) {
+        running_ += difference;
+        // A record dated before the one above it (a hand-edited journal) must not drive the day below 0,
+        // where it would index the counters out of range; it leaves the counted cycle like one too far after
+        // it.
+        if (running_ > MAX_CYCLE_DAY || running_ < 0) {
+            running_ = 0;
+        }
+    }
+    std::uint8_t pointMarks = 0;
+    if ((marks & MARK_FIRST_DAY) != 0) {
+        if (running_ > 0) {
+            const std::int32_t length = running_ - 1;
+            ++stats_.cycleCount;
+            stats_.averageCycleLength = static_cast<std::int32_t>(
+                ((std::int64_t{stats_.cycleCount} - 1) * stats_.averageCycleLength + length) /
+                stats_.cycleCount);
+            stats_.longestCycle = std::max(stats_.longestCycle, length);
+        }
+        running_ = 1;
+        lastFirstDay_ = date;
+        hasFirstDay_ = true;
+        pointMarks = MARK_FIRST_DAY;
+    }
+    if ((marks & MARK_MUCUS) != 0) {
+        pointMarks |= MARK_MUCUS;
+        stats_.mucusFirstDay = std::min(stats_.mucusFirstDay, running_);
+        stats_.mucusLastDay = std::max(stats_.mucusLastDay, running_);
+    }
+    if ((marks & MARK_OVULATION) != 0) {
+        pointMarks |= MARK_OVULATION;
+        CountAt(stats_.ovulationCounts, running_);
+    }
+    if ((marks & MARK_INTERCOURSE) != 0) {
+        pointMarks |= MARK_INTERCOURSE;
+        CountAt(stats_.intercourseCounts, running_);
+    }
+    ring_.points[static_cast<std::size_t>(stats_.recordCount % DAYPOINT_CAPACITY)] =
+        DayPoint{static_cast<std::uint8_t>(running_), static_cast<std::uint16_t>(temperature), pointMarks};
+    if (stats_.recordCount < std::numeric_limits<std::int32_t>::max()) {
+        ++stats_.recordCount;
+    }
+    previousDay_ = day;
+    hasRecord_ = true;
+}
+
+void CycleCounter::Finish(Date today, Date picked, DayPointTable &table, CycleStats &stats) {
+    table = ring_;
+    table.count = std::min(stats_.recordCount, DAYPOINT_CAPACITY);
+    if (stats_.recordCount > DAYPOINT_CAPACITY) {
+        // The ring's oldest point sits where the next one would have gone; turn it to the front.
+        const auto oldest = static_cast<std::ptrdiff_t>(stats_.recordCount % DAYPOINT_CAPACITY);
+        std::rotate(table.points.begin(), table.points.begin() + oldest, table.points.end());
+    }
+    stats = stats_;
+    // Without any record there is no cycle to continue; the raw rule would give today's day number itself.
+    stats.todayCycleDay = hasRecord_ ? ToInt32(DayNumber(today) - previousDay_ + running_) : 0;
+    stats.selectedCycleDay = hasFirstDay_ ? CycleDayOf(lastFirstDay_, picked) : 0;
+    stats.statisticsText = StatisticsText(stats);
+}
+
+} // namespace plenta

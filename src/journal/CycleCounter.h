@@ -1,0 +1,31 @@
+// The cycle-day counter of the scan: turns records in journal order into chart points and cycle statistics.
+// It knows nothing of files; the scan feeds it one well-formed record at a time.
+#pragma once
+
+#include "JournalTypes.h"
+
+#include <cstdint>
+
+namespace plenta {
+
+class CycleCounter {
+public:
+    CycleCounter();
+
+    // One record: its date, temperature in tenths and MARK_ bits as read from its attribute.
+    void Add(Date date, std::int32_t temperature, std::uint8_t marks);
+
+    // Completes the statistics for today's and the picked date's cycle day and fills `table` and `stats`.
+    void Finish(Date today, Date picked, DayPointTable &table, CycleStats &stats);
+
+private:
+    DayPointTable ring_; // the most recent DAYPOINT_CAPACITY points, oldest at recordCount % capacity
+    CycleStats stats_;
+    std::int32_t running_ = 0;     // the running cycle day, 0 outside a counted cycle
+    std::int64_t previousDay_ = 0; // day number of the record before
+    bool hasRecord_ = false;
+    bool hasFirstDay_ = false;
+    Date lastFirstDay_{};
+};
+
+} // namespace plenta

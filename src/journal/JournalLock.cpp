@@ -1,0 +1,41 @@
+// flock with a bounded wait: a second is long enough for any rewrite, short enough for the user to wait.
+#include "JournalLock.h"
+
+#include <chrono>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <thread>
+#include <unistd.h>
+
+namespace plenta {
+
+std::filesystem::path JournalLock::LockPathOf(const std::filesystem::path &journal) {
+    return journal.parent_path() / ("." + journal.filename().string() + ".lock");
+}
+
+JournalLock::JournalLock(const std::filesystem::path &journal, LockMode mode) {
+    fd_ = ::open(LockPathOf(journal).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd_ < 0) {
+        return;
+    }
+    const int operation = (mode == LockMode::Exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    for (;;) {
+        if (::flock(fd_, operation) == 0) {
+            held_ = true;
+            return;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+JournalLock::~JournalLock() {
+    if (fd_ >= 0) {
+        ::close(fd_); // closing the descriptor releases the flock
+    }
+}
+
+} // namespace plenta

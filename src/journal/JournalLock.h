@@ -1,0 +1,31 @@
+// The advisory lock that keeps two processes from interleaving a scan and a rewrite of the same journal.
+#pragma once
+
+#include <filesystem>
+
+namespace plenta {
+
+enum class LockMode { Shared, Exclusive };
+
+// Holds flock on ".<journal name>.lock" beside the journal, never on the journal itself: a rewrite renames a
+// new file over the journal, and a lock on the old inode would no longer guard the new one.
+class JournalLock {
+public:
+    // Waits at most a second for the lock; Held() tells whether it was had.
+    JournalLock(const std::filesystem::path &journal, LockMode mode);
+    ~JournalLock();
+    JournalLock(const JournalLock &) = delete;
+    JournalLock &operator=(const JournalLock &) = delete;
+
+    bool Held() const { return held_; }
+    // The lock file could not even be created (a read-only folder): nobody can rewrite the journal there.
+    bool Unavailable() const { return fd_ < 0; }
+
+    static std::filesystem::path LockPathOf(const std::filesystem::path &journal);
+
+private:
+    int fd_ = -1;
+    bool held_ = false;
+};
+
+} // namespace plenta

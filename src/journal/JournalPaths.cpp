@@ -1,0 +1,51 @@
+// Paths from the registry value, the executable's path and the device root; no file is touched here.
+#include "JournalPaths.h"
+
+#include "CodePage.h"
+
+namespace plenta {
+
+namespace {
+
+// The handheld read the value into 260 wide characters with the string end; a longer value is none at all.
+constexpr std::size_t MAX_SYNC_PATH_CHARS = 259;
+constexpr std::size_t MAX_TITLE_CHARS = 99;
+
+} // namespace
+
+std::filesystem::path DevicePathToHost(const std::filesystem::path &root, std::string_view devicePath) {
+    std::filesystem::path host = root;
+    while (!devicePath.empty()) {
+        const std::size_t cut = devicePath.find('\\');
+        const std::string_view part = devicePath.substr(0, cut);
+        if (!part.empty()) {
+            host /= std::filesystem::path(std::string(part));
+        }
+        if (cut == std::string_view::npos) {
+            break;
+        }
+        devicePath.remove_prefix(cut + 1);
+    }
+    return host;
+}
+
+ResolvedPaths ResolvePaths(const std::optional<std::string> &fileSyncPath,
+                           const std::filesystem::path &modulePath, const std::filesystem::path &deviceRoot) {
+    std::filesystem::path folder = deviceRoot;
+    if (fileSyncPath && !fileSyncPath->empty() && Utf8Length(*fileSyncPath) <= MAX_SYNC_PATH_CHARS) {
+        const std::filesystem::path value(*fileSyncPath);
+        // A host path stands as it is; anything else names a place on the device, whose folders hang off "\".
+        folder = value.is_absolute() ? value : DevicePathToHost(deviceRoot, *fileSyncPath);
+    }
+    std::string base = modulePath.filename().string();
+    if (const std::size_t point = base.rfind('.'); point != std::string::npos && point > 0) {
+        base.erase(point);
+    }
+    ResolvedPaths paths;
+    paths.journalPath = folder / (base + ".txt");
+    paths.appTitle = std::string(Utf8Prefix(base, MAX_TITLE_CHARS));
+    paths.picturePath = modulePath.parent_path() / (base + ".gif");
+    return paths;
+}
+
+} // namespace plenta

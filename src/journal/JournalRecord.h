@@ -1,0 +1,49 @@
+// One journal line: the writer of a record and the reader that takes a line apart by the journal's reading
+// rules.
+#pragma once
+
+#include "JournalTypes.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace plenta {
+
+// A well-formed record as read from its 1252 bytes; the views point into the line.
+struct RecordFields {
+    Date date;
+    std::int32_t dateKey = 0;
+    std::int32_t temperature = 0; // tenths
+    std::string_view attribute;   // at most MAX_ATTRIBUTE_CHARS bytes
+    std::string_view comment;     // the first word after the attribute
+    std::uint8_t marks = 0;       // MARK_ bits of the attribute's letters
+};
+
+// The number at `offset` as atoi reads it: blanks, a sign, then digits up to the first other byte; 0 without
+// digits or past the line's end. Huge digit runs saturate instead of overflowing.
+std::int32_t AtoiAt(std::string_view line, std::size_t offset);
+
+// year * 10000 + month * 100 + day from the numbers at offsets 0, 5 and 8 (any line, even a malformed one).
+std::int32_t DateKey(std::string_view line);
+
+// The line without its line end: the LF and a CR before it go.
+std::string_view StripLineEnd(std::string_view line);
+
+// Takes a line (without its line end) apart. Nothing for a line that is no well-formed record: shorter than
+// 16 bytes, no calendar date, or a temperature that is not two digits, a point and a digit.
+std::optional<RecordFields> ReadRecord(std::string_view line);
+
+// The MARK_ bits of an attribute: each letter counts wherever it stands; other bytes carry no mark.
+std::uint8_t MarksOf(std::string_view attribute);
+
+// "%04d/%02d/%02d,%d.%d,%s,%s\r\n" in 1252 bytes, the texts given in UTF-8. The whole degrees are padded to
+// two digits so that the attribute stays at offset 16 for every temperature from 0.0 to 99.9.
+std::string FormatRecord(Date date, std::int32_t temperature, std::string_view marksUtf8,
+                         std::string_view commentUtf8);
+
+// "%04d/%02d/%02d": the ten bytes that begin every record of the date.
+std::string RecordDatePrefix(Date date);
+
+} // namespace plenta

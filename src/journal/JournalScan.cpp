@@ -1,0 +1,109 @@
+// The scan: reads the journal once in large blocks and feeds every well-formed record to the cycle counter,
+// the comment list and the picked date's selection.
+#include "JournalScan.h"
+
+#include "CodePage.h"
+#include "CommentList.h"
+#include "CycleCounter.h"
+#include "JournalLock.h"
+#include "JournalRecord.h"
+#include "LineReader.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace plenta {
+
+namespace {
+
+constexpr std::chrono::sys_days DAY_ZERO{std::chrono::year{1601} / std::chrono::January / 1};
+
+// "%d/%02d/%02d", the text the selection's lines are recognised by.
+std::string SelectionDate(Date date) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%d/%02d/%02d", static_cast<int>(date.year()),
+                  static_cast<int>(static_cast<unsigned>(date.month())),
+                  static_cast<int>(static_cast<unsigned>(date.day())));
+    return text;
+}
+
+class OpenFile {
+public:
+    explicit OpenFile(const std::filesystem::path &path)
+        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    ~OpenFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    OpenFile(const OpenFile &) = delete;
+    OpenFile &operator=(const OpenFile &) = delete;
+    int Get() const { return fd_; }
+    bool IsRegular() const {
+        struct stat info {};
+        return fd_ >= 0 && ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode);
+    }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+std::int64_t DayNumber(Date date) {
+    return (std::chrono::sys_days{date} - DAY_ZERO).count();
+}
+
+std::int32_t CycleDayOf(Date firstDay, Date date) {
+    const std::int64_t difference = DayNumber(date) - DayNumber(firstDay);
+    return difference >= 0 ? static_cast<std::int32_t>(std::min<std::int64_t>(difference + 1, INT32_MAX)) : 0;
+}
+
+std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Date picked, Date today) {
+    // A folder where no lock file can be made is read-only, so no rewrite can run there and the scan goes on
+    // without the lock; a lock held by a writer for over a second counts as a journal that cannot be opened.
+    const JournalLock lock(journal, LockMode::Shared);
+    if (!lock.Held() && !lock.Unavailable()) {
+        return std::nullopt;
+    }
+    const OpenFile file(journal);
+    if (!file.IsRegular()) {
+        return std::nullopt;
+    }
+
+    JournalScan scan;
+    scan.selection.date = SelectionDate(picked);
+    const std::string_view prefix = scan.selection.date;
+    CycleCounter counter;
+    CommentList comments;
+    LineReader reader(file.Get());
+    std::string_view line;
+    bool header = true;
+    while (reader.Next(line)) {
+        // Bytes after the last LF are no line: a writer may be in the middle of it.
+        if (line.back() != '\n' || std::exchange(header, false)) {
+            continue;
+        }
+        const std::string_view text = StripLineEnd(line);
+        const std::optional<RecordFields> record = ReadRecord(text);
+        if (!record) {
+            continue;
+        }
+        if (text.starts_with(prefix)) {
+            scan.selection.hasEntry = true;
+            scan.selection.marks = Cp1252ToUtf8(record->attribute);
+            scan.selection.comment = Cp1252ToUtf8(record->comment.substr(0, MAX_SELECTION_COMMENT_CHARS));
+            scan.selection.temperature = record->temperature;
+        }
+        comments.Add(record->comment);
+        counter.Add(record->date, record->temperature, record->marks);
+    }
+    counter.Finish(today, picked, scan.table, scan.stats);
+    scan.comments = comments.Take();
+    return scan;
+}
+
+} // namespace plenta

@@ -1,0 +1,66 @@
+// Block reading with a carried-over partial line; a line longer than the buffer makes the buffer grow.
+#include "LineReader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace plenta {
+
+namespace {
+constexpr std::size_t BLOCK_BYTES = 256 * 1024;
+}
+
+LineReader::LineReader(int fd)
+    : fd_(fd)
+    , buffer_(BLOCK_BYTES) {}
+
+bool LineReader::Fill() {
+    if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    if (end_ == buffer_.size()) {
+        buffer_.resize(buffer_.size() * 2);
+    }
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        if (got > 0) {
+            end_ += static_cast<std::size_t>(got);
+            return true;
+        }
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        failed_ = got < 0;
+        eof_ = true;
+        return false;
+    }
+}
+
+bool LineReader::Next(std::string_view &line) {
+    for (;;) {
+        const char *start = buffer_.data() + begin_;
+        const std::size_t available = end_ - begin_;
+        if (const void *lf = std::memchr(start + searched_, '\n', available - searched_)) {
+            const auto length = static_cast<std::size_t>(static_cast<const char *>(lf) - start) + 1;
+            line = std::string_view(start, length);
+            begin_ += length;
+            searched_ = 0;
+            return true;
+        }
+        searched_ = available;
+        if (eof_ || !Fill()) {
+            if (end_ == begin_) {
+                return false;
+            }
+            line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+            begin_ = end_;
+            searched_ = 0;
+            return true;
+        }
+    }
+}
+
+} // namespace plenta

@@ -1,0 +1,32 @@
+// Fills the "%d" places of the statistics format in order; the format is UTF-8 text, so no printf is needed.
+#include "StatisticsText.h"
+
+#include <StringTable.h>
+
+#include <array>
+#include <string_view>
+
+namespace plenta {
+
+std::string StatisticsText(const CycleStats &stats) {
+    const std::array<std::int64_t, 5> numbers{
+        stats.recordCount,
+        stats.spanDays,
+        stats.cycleCount,
+        stats.averageCycleLength,
+        std::int64_t{stats.averageCycleLength} - stats.todayCycleDay,
+    };
+    std::string_view format = LoadText(StringId::StatisticsFormat);
+    std::string text;
+    std::size_t next = 0;
+    for (std::size_t place = format.find("%d"); place != std::string_view::npos && next < numbers.size();
+         place = format.find("%d")) {
+        text += format.substr(0, place);
+        text += std::to_string(numbers[next++]);
+        format.remove_prefix(place + 2);
+    }
+    text += format;
+    return text;
+}
+
+} // namespace plenta

@@ -1,0 +1,14 @@
+// The text of the statistics box, made from the results of a scan.
+#pragma once
+
+#include "JournalTypes.h"
+
+#include <string>
+
+namespace plenta {
+
+// The string-table format 61215 filled with the record count, the span, the cycles, the average cycle length
+// and the days until the next expected period (average - today's cycle day).
+std::string StatisticsText(const CycleStats &stats);
+
+} // namespace plenta
