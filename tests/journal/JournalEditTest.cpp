@@ -1,0 +1,243 @@
+// Save and delete on real files: byte-exact results, and every failure leaving the journal as it was.
+#include "JournalEdit.h"
+#include "JournalBuilder.h"
+#include "JournalLock.h"
+#include "JournalRewrite.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace plenta {
+namespace {
+
+using namespace std::chrono;
+using test::HEADER;
+
+constexpr Date DAY = 2003y / April / 5d;
+
+EntryValues Entry(Date date, int temperature = 365, std::string marks = "", std::string comment = "") {
+    return EntryValues{date, temperature, std::move(marks), std::move(comment)};
+}
+
+class JournalEditTest : public testing::Test {
+protected:
+    void Write(const std::string &bytes) { test::WriteBytes(journal_, bytes); }
+    std::string Read() const { return test::ReadBytes(journal_); }
+    bool TempLeft() const { return std::filesystem::exists(TemporaryPathOf(journal_)); }
+
+    test::TempFolder folder_;
+    std::filesystem::path journal_ = folder_ / "Plenta.txt";
+};
+
+TEST_F(JournalEditTest, SaveCreatesAMissingJournal) {
+    EXPECT_EQ(SaveEntry(journal_, Entry(DAY, 365, "SE", "zu spät")), EditOutcome::Saved);
+    EXPECT_EQ(Read(), std::string(HEADER) + "2003/04/05,36.5,SE,zu sp\xE4t\r\n");
+    EXPECT_FALSE(TempLeft());
+}
+
+TEST_F(JournalEditTest, SavePlacesTheRecordByDate) {
+    const std::string a = "2003/04/01,36.4,1,\r\n";
+    const std::string c = "2003/04/07,36.6,,\r\n";
+    const std::string record = "2003/04/05,37.5,,\r\n";
+    struct Case {
+        std::string before;
+        std::string after;
+        EditOutcome outcome;
+    } const cases[] = {
+        {HEADER + c, HEADER + record + c, EditOutcome::Saved},         // earlier than all
+        {HEADER + a, HEADER + a + record, EditOutcome::Saved},         // later than all
+        {HEADER + a + c, HEADER + a + record + c, EditOutcome::Saved}, // between
+        {HEADER + a + "2003/04/05,36.1,S,x\r\n" + c, HEADER + a + record + c, EditOutcome::Replaced},
+        {HEADER + a + "2003/04/05,36.1,S,x\r\n2003/04/05,36.2,,y\r\n" + c, HEADER + a + record + c,
+         EditOutcome::Replaced},                                                       // both go
+        {"", HEADER + record, EditOutcome::Saved},                                     // empty journal
+        {HEADER + a.substr(0, a.size() - 2), HEADER + a + record, EditOutcome::Saved}, // unterminated
+        {HEADER + a.substr(0, a.size() - 1), HEADER + a + record, EditOutcome::Saved}, // CR but no LF
+        {HEADER + c.substr(0, c.size() - 2), HEADER + record + c, EditOutcome::Saved},
+        {"2003/04/05,36.5,1,kopf\r\n", "2003/04/05,36.5,1,kopf\r\n" + record,
+         EditOutcome::Saved}, // header kept
+    };
+    for (const Case &cs : cases) {
+        Write(cs.before);
+        EXPECT_EQ(SaveEntry(journal_, Entry(DAY, 375), Durability::NoFsync), cs.outcome) << cs.before;
+        EXPECT_EQ(Read(), cs.after) << cs.before;
+    }
+}
+
+TEST_F(JournalEditTest, HandEditedJournalKeepsEveryOddLine) {
+    std::filesystem::copy_file(std::string(PLENTA_TEST_DATA) + "/journal/hand-edited.txt", journal_);
+    const std::string original = Read();
+    EXPECT_EQ(SaveEntry(journal_, Entry(DAY, 371, "1", "neu")), EditOutcome::Replaced);
+    // Both records of the day go; the malformed line of the day and every other odd line stay; the last line
+    // gets its line end.
+    EXPECT_EQ(Read(),
+              "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/01,36.4,1,\r\n\r\n2003/04/02;36.5;S;per Hand\r\n"
+              "# Notiz ohne Datum\r\n2003/04/05,37.1,1,neu\r\n2003/04/05,36.9\r\n2003/04/07,36.6,,\r\n"
+              "2003/04/08,36.5,E,ohne Zeilenende\r\n");
+
+    std::filesystem::remove(journal_);
+    std::filesystem::copy_file(std::string(PLENTA_TEST_DATA) + "/journal/hand-edited.txt", journal_);
+    EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::Deleted);
+    EXPECT_EQ(Read(),
+              "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/01,36.4,1,\r\n\r\n2003/04/02;36.5;S;per Hand\r\n"
+              "# Notiz ohne Datum\r\n2003/04/05,36.9\r\n2003/04/07,36.6,,\r\n"
+              "2003/04/08,36.5,E,ohne Zeilenende\r\n");
+    EXPECT_NE(original, Read());
+}
+
+TEST_F(JournalEditTest, SaveWritesTheFieldsAsGiven) {
+    struct Case {
+        EntryValues entry;
+        const char *line;
+    } const cases[] = {
+        {Entry(DAY, 365, "", "alk"), "2003/04/05,36.5,,alk\r\n"},
+        {Entry(DAY, 365), "2003/04/05,36.5,,\r\n"},
+        {Entry(DAY, 355, "1"), "2003/04/05,35.5,1,\r\n"},
+        {Entry(DAY, 376, "X", "日本"), "2003/04/05,37.6,X,??\r\n"}, // a kept odd temperature, foreign letters
+        {Entry(DAY, 365, "", std::string(36, 'a') + "äöü"), ""},    // 39 characters are allowed
+    };
+    for (const Case &c : cases) {
+        std::filesystem::remove(journal_);
+        ASSERT_EQ(SaveEntry(journal_, c.entry, Durability::NoFsync), EditOutcome::Saved);
+        if (*c.line != '\0') {
+            EXPECT_EQ(Read(), std::string(HEADER) + c.line);
+        }
+    }
+}
+
+TEST_F(JournalEditTest, SaveRefusesWhatTheJournalCannotHold) {
+    const EntryValues refused[] = {
+        Entry(DAY, 365, "", std::string(40, 'a')),
+        Entry(DAY, 365, "", "zwei\r\nZeilen"),
+        Entry(DAY, 365, "S\n", ""),
+        Entry(DAY, 1000),
+        Entry(DAY, -1),
+        Entry(2003y / February / 30d),
+        Entry(10000y / January / 1d),
+    };
+    Write(HEADER);
+    for (const EntryValues &entry : refused) {
+        EXPECT_EQ(SaveEntry(journal_, entry), EditOutcome::DatabaseError) << entry.comment;
+        EXPECT_EQ(Read(), HEADER);
+    }
+}
+
+TEST_F(JournalEditTest, DeleteRemovesEveryLineOfTheDate) {
+    const std::string rest = "2003/04/04,36.4,,\r\n2003/04/06,36.6,,\r\n";
+    Write(
+        HEADER +
+        std::string("2003/04/04,36.4,,\r\n2003/04/05,36.5,S,\r\n2003/04/05,36.7,,\r\n2003/04/06,36.6,,\r\n"));
+    EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::Deleted);
+    EXPECT_EQ(Read(), HEADER + rest);
+    EXPECT_EQ(DeleteDayEntries(journal_, DAY),
+              EditOutcome::Deleted); // nothing of the date left: same content
+    EXPECT_EQ(Read(), HEADER + rest);
+    EXPECT_FALSE(TempLeft());
+}
+
+TEST_F(JournalEditTest, DeleteOfAMissingJournal) {
+    EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::DatabaseError);
+    EXPECT_FALSE(std::filesystem::exists(journal_));
+}
+
+TEST_F(JournalEditTest, FolderInPlaceOfTheJournal) {
+    std::filesystem::create_directory(journal_);
+    test::WriteBytes(journal_ / "inside", "x");
+    EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::AccessError);
+    EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::DatabaseError);
+    EXPECT_EQ(test::ReadBytes(journal_ / "inside"), "x");
+    EXPECT_FALSE(TempLeft());
+}
+
+TEST_F(JournalEditTest, LockedJournal) {
+    const std::string before = HEADER + std::string("2003/04/05,36.5,S,\r\n");
+    Write(before);
+    const int fd = ::open(JournalLock::LockPathOf(journal_).c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_SH), 0); // a scan in another process
+    EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::AccessError);
+    EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::DatabaseError);
+    EXPECT_EQ(Read(), before);
+    ::close(fd);
+    EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::Replaced);
+}
+
+TEST_F(JournalEditTest, StaleTemporaryFileIsReplaced) {
+    Write(HEADER);
+    test::WriteBytes(TemporaryPathOf(journal_),
+                     "left by a crash, longer than the new journal will be ...........");
+    EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::Saved);
+    EXPECT_EQ(Read(), HEADER + std::string("2003/04/05,36.5,,\r\n"));
+    EXPECT_FALSE(TempLeft());
+}
+
+TEST_F(JournalEditTest, FailedWriteLeavesTheJournalAsItWas) {
+    const std::string before = HEADER + std::string("2003/04/01,36.5,1,\r\n");
+    Write(before);
+    // A folder where the temporary file must go cannot be removed or written: the rewrite fails midway.
+    std::filesystem::create_directory(TemporaryPathOf(journal_));
+    test::WriteBytes(TemporaryPathOf(journal_) / "keep", "k");
+    EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::AccessError);
+    EXPECT_EQ(DeleteDayEntries(journal_, 2003y / April / 1d), EditOutcome::AccessError);
+    EXPECT_EQ(Read(), before);
+}
+
+TEST_F(JournalEditTest, ReadOnlyFolderAndUnreadableJournal) {
+    if (!test::PermissionsAreEnforced(folder_)) {
+        GTEST_SKIP() << "permission bits are not enforced for this user";
+    }
+    const std::string before = HEADER + std::string("2003/04/01,36.5,1,\r\n");
+    Write(before);
+    std::filesystem::permissions(journal_, std::filesystem::perms::none);
+    // Unreadable but there: never taken for a new journal, which would overwrite it.
+    EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::AccessError);
+    EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::DatabaseError);
+    std::filesystem::permissions(journal_,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(Read(), before);
+
+    std::filesystem::permissions(folder_.Path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::AccessError);
+    EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::AccessError);
+    std::filesystem::permissions(folder_.Path(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(Read(), before);
+    EXPECT_FALSE(TempLeft());
+}
+
+TEST_F(JournalEditTest, KeepsPermissionsAndSymlinks) {
+    const std::filesystem::path target = folder_ / "real.txt";
+    test::WriteBytes(target, HEADER);
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_write |
+                                             std::filesystem::perms::group_read);
+    std::filesystem::create_symlink("real.txt", journal_);
+    EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::Saved);
+    EXPECT_TRUE(std::filesystem::is_symlink(journal_));
+    EXPECT_EQ(test::ReadBytes(target), HEADER + std::string("2003/04/05,36.5,,\r\n"));
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms::owner_read |
+                                                                 std::filesystem::perms::owner_write |
+                                                                 std::filesystem::perms::group_read);
+}
+
+TEST(EditOutcomeTest, MessagesAndTemperatures) {
+    EXPECT_EQ(LoadText(MessageOf(EditOutcome::Saved)), "Eintrag gespeichert!");
+    EXPECT_EQ(LoadText(MessageOf(EditOutcome::Replaced)), "Eintrag ersetzt!");
+    EXPECT_EQ(LoadText(MessageOf(EditOutcome::Deleted)), "Eintrag gelöscht!");
+    EXPECT_EQ(LoadText(MessageOf(EditOutcome::AccessError)), "Fehler beim Datenbankzugriff!");
+    EXPECT_EQ(LoadText(MessageOf(EditOutcome::DatabaseError)), "Fehler mit der Datenbank!");
+    EXPECT_TRUE(Succeeded(EditOutcome::Deleted));
+    EXPECT_FALSE(Succeeded(EditOutcome::AccessError));
+    EXPECT_FALSE(Succeeded(EditOutcome::DatabaseError));
+    EXPECT_EQ(TemperatureForSave(0, 360), 375);
+    EXPECT_EQ(TemperatureForSave(10, 360), 365);
+    EXPECT_EQ(TemperatureForSave(20, 360), 355);
+    EXPECT_EQ(TemperatureForSave(-1, 381), 381); // nothing selected: the scanned value, never 37.6
+}
+
+} // namespace
+} // namespace plenta

@@ -1,0 +1,67 @@
+// Where the journal, the picture and the caption come from, for each kind of "FileSyncPath" value.
+#include "JournalPaths.h"
+
+#include <gtest/gtest.h>
+
+namespace plenta {
+namespace {
+
+TEST(JournalPathsTest, ResolvesFromTheSyncValue) {
+    const std::filesystem::path root = "/dev-root";
+    const std::filesystem::path module = "/opt/plenta/bin/plenta";
+    struct Case {
+        std::optional<std::string> value;
+        const char *journal;
+    } const cases[] = {
+        {std::nullopt, "/dev-root/plenta.txt"},
+        {"", "/dev-root/plenta.txt"},
+        {"\\My Documents", "/dev-root/My Documents/plenta.txt"},
+        {"\\My Documents\\", "/dev-root/My Documents/plenta.txt"},
+        {"\\", "/dev-root/plenta.txt"},
+        {"/home/me/Sync", "/home/me/Sync/plenta.txt"},
+        {"/" + std::string(258, 'a'), ("/" + std::string(258, 'a') + "/plenta.txt").c_str()},
+        {"/" + std::string(259, 'a'), "/dev-root/plenta.txt"}, // 260 characters: ignored
+    };
+    for (const Case &c : cases) {
+        const ResolvedPaths paths = ResolvePaths(c.value, module, root);
+        EXPECT_EQ(paths.journalPath, std::filesystem::path(c.journal)) << c.value.value_or("(none)");
+        EXPECT_EQ(paths.appTitle, "plenta");
+        EXPECT_EQ(paths.picturePath, std::filesystem::path("/opt/plenta/bin/plenta.gif"));
+    }
+}
+
+TEST(JournalPathsTest, BaseNameIsTheFileNameWithoutItsExtension) {
+    const std::filesystem::path root = "/r";
+    struct Case {
+        const char *module;
+        const char *title;
+        const char *journal;
+        const char *picture;
+    } const cases[] = {
+        {"/Windows/Plenta.exe", "Plenta", "/r/Plenta.txt", "/Windows/Plenta.gif"},
+        {"/a.b/plenta", "plenta", "/r/plenta.txt", "/a.b/plenta.gif"}, // a point in a folder is no extension
+        {"/x/my.app.bin", "my.app", "/r/my.app.txt", "/x/my.app.gif"},
+    };
+    for (const Case &c : cases) {
+        const ResolvedPaths paths = ResolvePaths(std::nullopt, c.module, root);
+        EXPECT_EQ(paths.appTitle, c.title);
+        EXPECT_EQ(paths.journalPath, std::filesystem::path(c.journal));
+        EXPECT_EQ(paths.picturePath, std::filesystem::path(c.picture));
+    }
+}
+
+TEST(JournalPathsTest, LongBaseNameKeeps99CharactersInTheTitle) {
+    const std::string base(120, 'p');
+    const ResolvedPaths paths = ResolvePaths(std::nullopt, "/bin/" + base, "/r");
+    EXPECT_EQ(paths.appTitle, std::string(99, 'p'));
+    EXPECT_EQ(paths.journalPath, std::filesystem::path("/r/" + base + ".txt"));
+}
+
+TEST(JournalPathsTest, DevicePathToHost) {
+    EXPECT_EQ(DevicePathToHost("/r", "\\A\\B"), std::filesystem::path("/r/A/B"));
+    EXPECT_EQ(DevicePathToHost("/r", "\\\\A"), std::filesystem::path("/r/A"));
+    EXPECT_EQ(DevicePathToHost("/r", ""), std::filesystem::path("/r"));
+}
+
+} // namespace
+} // namespace plenta

@@ -1,0 +1,126 @@
+// Reading rules for single lines, the hostile lines a hand-edited journal may hold, and the record writer.
+#include "JournalRecord.h"
+
+#include <gtest/gtest.h>
+
+namespace plenta {
+namespace {
+
+using namespace std::chrono;
+
+struct LineCase {
+    const char *line; // without line end, in 1252 bytes
+    int dateKey;
+    int temperature;
+    std::uint8_t marks;
+    const char *attribute;
+    const char *comment;
+};
+
+class ReadRecordTest : public testing::TestWithParam<LineCase> {};
+
+TEST_P(ReadRecordTest, TakesTheLineApart) {
+    const LineCase &c = GetParam();
+    const auto record = ReadRecord(c.line);
+    ASSERT_TRUE(record.has_value()) << c.line;
+    EXPECT_EQ(record->dateKey, c.dateKey);
+    EXPECT_EQ(record->temperature, c.temperature);
+    EXPECT_EQ(record->marks, c.marks);
+    EXPECT_EQ(record->attribute, c.attribute);
+    EXPECT_EQ(record->comment, c.comment);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ReadRecordTest,
+    testing::Values(LineCase{"2003/04/05,36.5,SE,alk", 20030405, 365, 6, "SE", "alk"},
+                    LineCase{"2003/04/05,36.5,,alk", 20030405, 365, 0, "", "alk"},
+                    LineCase{"2003/04/05,36.5,,", 20030405, 365, 0, "", ""},
+                    LineCase{"2003/04/05,36.5,,,", 20030405, 365, 0, "", ""},
+                    LineCase{"2003/04/05,36.5,1SX,zu sp\xE4t", 20030405, 365, 13, "1SX", "zu"},
+                    LineCase{"2003/04/05;36.5;E;alk", 20030405, 365, 2, "E", "alk"},
+                    LineCase{"2003/04/05,37.0,sx,", 20030405, 370, 0, "sx", ""},
+                    LineCase{"2003/04/05,36.5,XS,", 20030405, 365, 5, "XS", ""},
+                    LineCase{"2003/04/05\t36.5\tS\tmit Tab", 20030405, 365, 4, "S", "mit"},
+                    LineCase{"2003/04/05,36.5,", 20030405, 365, 0, "", ""},
+                    LineCase{"2003/04/05,36.5,S,,,a b", 20030405, 365, 4, "S", "a"},
+                    // An attribute longer than four letters keeps its first four; the fifth carries no mark.
+                    LineCase{"2003/04/05,36.5,SEXQ1,c", 20030405, 365, 7, "SEXQ", "c"},
+                    // atoi reads blanks and a sign; a padded day still gives the date.
+                    LineCase{"2003/ 4/ 5,36.5,S,", 20030405, 365, 4, "S", ""},
+                    LineCase{"2004/02/29,99.9,,", 20040229, 999, 0, "", ""},
+                    LineCase{"2004/02/29,05.3,,", 20040229, 53, 0, "", ""}));
+
+TEST(ReadRecordTest, SkipsLinesThatAreNoRecord) {
+    const char *const malformed[] = {
+        "",
+        "2003/04/05,36.5",   // 15 bytes
+        "2003/02/30,36.5,,", // no calendar date
+        "2003/13/01,36.5,,", // month 13
+        "2003/00/01,36.5,,", // month 0
+        "0000/01/01,36.5,,", // year 0
+        "Tag,Temperatur,Attribut,Kommentar",
+        "2003/04/05,36,5,,",                 // comma for point
+        "2003/04/05,3.65,,",                 // one whole digit
+        "2003/04/05, 36.5,,",                // blank in the temperature
+        "2003/04/05,-6.5,,",                 // sign in the temperature
+        "99999999999999999999/04/05,36.5,,", // huge year: no overflow, no date
+        "                                                            ",
+    };
+    for (const char *line : malformed) {
+        EXPECT_FALSE(ReadRecord(line).has_value()) << '"' << line << '"';
+    }
+}
+
+TEST(ReadRecordTest, ReadsLinesOfAnyLength) {
+    const std::string longComment(5000, 'k');
+    const auto record = ReadRecord("2003/04/05,36.5,S," + longComment + " rest");
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(record->comment.size(), 5000U);
+}
+
+TEST(AtoiAtTest, FollowsAtoi) {
+    struct Case {
+        const char *text;
+        std::size_t offset;
+        int value;
+    } const cases[] = {
+        {"2003/04/05", 0, 2003},
+        {"2003/04/05", 5, 4},
+        {"2003/04/05", 8, 5},
+        {"  -12x", 0, -12},
+        {"+7", 0, 7},
+        {"abc", 0, 0},
+        {"12", 5, 0},
+        {"0099", 0, 99},
+        {"- 5", 0, 0},
+        {"99999999999", 0, 2147483647},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(AtoiAt(c.text, c.offset), c.value) << c.text << " @" << c.offset;
+    }
+    EXPECT_EQ(DateKey("2003/04/05,36.5,,"), 20030405);
+    EXPECT_EQ(DateKey("Tag,Temperatur,Attribut,Kommentar"), 0);
+}
+
+TEST(FormatRecordTest, WritesTheFixedLayout) {
+    const Date date = 2003y / April / 5d;
+    EXPECT_EQ(FormatRecord(date, 365, "SE", "zu sp\xC3\xA4t"), "2003/04/05,36.5,SE,zu sp\xE4t\r\n");
+    EXPECT_EQ(FormatRecord(date, 365, "", "alk"), "2003/04/05,36.5,,alk\r\n");
+    EXPECT_EQ(FormatRecord(date, 375, "", ""), "2003/04/05,37.5,,\r\n");
+    EXPECT_EQ(FormatRecord(date, 355, "1", ""), "2003/04/05,35.5,1,\r\n");
+    EXPECT_EQ(FormatRecord(999y / January / 9d, 53, "", ""), "0999/01/09,05.3,,\r\n");
+    EXPECT_EQ(RecordDatePrefix(date), "2003/04/05");
+}
+
+TEST(FormatRecordTest, EveryTemperatureReadsBackAtItsOffsets) {
+    for (int temperature = 0; temperature <= 999; ++temperature) {
+        const std::string line = FormatRecord(2003y / April / 5d, temperature, "X", "c");
+        const auto record = ReadRecord(StripLineEnd(line));
+        ASSERT_TRUE(record.has_value()) << line;
+        EXPECT_EQ(record->temperature, temperature);
+        EXPECT_EQ(record->attribute, "X");
+    }
+}
+
+} // namespace
+} // namespace plenta

@@ -1,0 +1,69 @@
+// The registry file as the handheld's registry, and the device root.
+#include "DeviceRoot.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+
+namespace plenta {
+namespace {
+
+class DeviceRootTest : public testing::Test {
+protected:
+    DeviceRootTest() {
+        root_ = std::filesystem::temp_directory_path() /
+                ("plenta-root-" + std::to_string(std::random_device{}()));
+        std::filesystem::create_directories(root_);
+    }
+    ~DeviceRootTest() override { std::filesystem::remove_all(root_); }
+    void Registry(const std::string &text) {
+        std::ofstream(root_ / "registry.ini", std::ios::binary) << text;
+    }
+
+    std::filesystem::path root_;
+};
+
+TEST_F(DeviceRootTest, ReadsFileSyncPathFromTheKey) {
+    const std::string key = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows CE Services]";
+    struct Case {
+        std::string text;
+        std::optional<std::string> value;
+    } const cases[] = {
+        {key + "\nFileSyncPath=\\My Documents\n", "\\My Documents"},
+        {key + "\r\nFileSyncPath=/home/me/Sync\r\n", "/home/me/Sync"},
+        {"[Other]\nFileSyncPath=/wrong\n" + key + "\nOther=1\nFileSyncPath=/right\n", "/right"},
+        {key + "\n[Other]\nFileSyncPath=/wrong\n", std::nullopt},
+        {"FileSyncPath=/outside\n", std::nullopt},
+        {key + "\nfilesyncpath=/case\n", std::nullopt},
+        {key + "\nFileSyncPath=\"C:\\a\"  ;x", "\"C:\\a\"  ;x"}, // taken literally, last line without LF
+        {key + "\nFileSyncPath=\n", ""},
+        {"", std::nullopt},
+    };
+    for (const Case &c : cases) {
+        Registry(c.text);
+        EXPECT_EQ(ReadFileSyncPath(root_), c.value) << c.text;
+    }
+    std::filesystem::remove(root_ / "registry.ini");
+    EXPECT_EQ(ReadFileSyncPath(root_), std::nullopt);
+}
+
+TEST_F(DeviceRootTest, RootFromTheEnvironmentIsCreated) {
+    const std::filesystem::path wanted = root_ / "a" / "b";
+    ::setenv("PLENTA_ROOT", wanted.c_str(), 1);
+    EXPECT_EQ(DeviceRoot(), wanted);
+    EXPECT_TRUE(std::filesystem::is_directory(wanted));
+    ::setenv("HOME", root_.c_str(), 1);
+    ::unsetenv("PLENTA_ROOT");
+    EXPECT_EQ(DeviceRoot(), root_ / ".local" / "share" / "plenta");
+    EXPECT_TRUE(std::filesystem::is_directory(root_ / ".local" / "share" / "plenta"));
+}
+
+TEST(ModulePathTest, IsThisTestProgram) {
+    EXPECT_EQ(ModulePath().filename(), "platform_tests");
+    EXPECT_TRUE(ModulePath().is_absolute());
+}
+
+} // namespace
+} // namespace plenta
