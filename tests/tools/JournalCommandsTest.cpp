@@ -1,0 +1,229 @@
+// The journal commands seen from outside: messages, exit codes and the bytes they leave in the journal.
+#include "ToolRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+namespace plenta::test {
+namespace {
+
+const std::string HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
+
+std::string SampleJournal() {
+    return ReadBytes(std::filesystem::path(PLENTA_TEST_DATA) / "tools" / "cycles.txt");
+}
+
+// One step of an editing session and the journal it must leave behind.
+struct EditStep {
+    std::vector<std::string> args;
+    std::string message;
+    std::string journalAfter;
+};
+
+TEST(JournalCommands, SaveReplaceAndDeleteKeepTheJournalInDateOrder) {
+    const ScratchFolder folder;
+    const std::string journal = folder / "plenta.txt";
+    const std::vector<EditStep> steps{
+        {{"save", "--date", "2026-04-05", "--temperature", "36.5", "--marks", "SE", "--comment", "zu spät"},
+         "Eintrag gespeichert!",
+         HEADER + "2026/04/05,36.5,SE,zu sp\xE4t\r\n"},
+        {{"save", "--date", "2026-04-03", "--temperature", "37.5"},
+         "Eintrag gespeichert!",
+         HEADER + "2026/04/03,37.5,,\r\n2026/04/05,36.5,SE,zu sp\xE4t\r\n"},
+        {{"save", "--date", "2026-04-09", "--temperature", "35.5", "--marks", "X", "--comment", "alk"},
+         "Eintrag gespeichert!",
+         HEADER + "2026/04/03,37.5,,\r\n2026/04/05,36.5,SE,zu sp\xE4t\r\n2026/04/09,35.5,X,alk\r\n"},
+        {{"save", "--date", "2026-04-05", "--temperature", "36", "--marks", "1SX"},
+         "Eintrag ersetzt!",
+         HEADER + "2026/04/03,37.5,,\r\n2026/04/05,36.0,1SX,\r\n2026/04/09,35.5,X,alk\r\n"},
+        {{"delete", "--date", "2026-04-03"},
+         "Eintrag gelöscht!",
+         HEADER + "2026/04/05,36.0,1SX,\r\n2026/04/09,35.5,X,alk\r\n"},
+        {{"delete", "--date", "2026-04-03"},
+         "Eintrag gelöscht!",
+         HEADER + "2026/04/05,36.0,1SX,\r\n2026/04/09,35.5,X,alk\r\n"},
+    };
+    for (const EditStep &step : steps) {
+        std::vector<std::string> args{"--journal", journal};
+        args.insert(args.end(), step.args.begin(), step.args.end());
+        const ToolResult result = RunTool(args);
+        SCOPED_TRACE(step.args.front() + " " + step.args[2]);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.out, step.message + "\n");
+        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(ReadBytes(journal), step.journalAfter);
+    }
+}
+
+TEST(JournalCommands, CommentOfThirtyNineUmlautsIsStoredInTheCodePage) {
+    const ScratchFolder folder;
+    std::string comment;
+    for (int i = 0; i < 39; ++i) {
+        comment += "ä";
+    }
+    const ToolResult result = RunTool({"--journal", folder / "plenta.txt", "save", "--date", "2026-04-05",
+                                       "--temperature", "36.5", "--comment", comment});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(ReadBytes(folder / "plenta.txt"),
+              HEADER + "2026/04/05,36.5,," + std::string(39, '\xE4') + "\r\n");
+}
+
+// Every wrong command line ends with 2 and a message, and leaves an existing journal byte for byte as it was.
+TEST(JournalCommands, UsageErrorsWriteNothing) {
+    const ScratchFolder folder;
+    const std::string image = folder / "x.png";
+    const std::vector<std::vector<std::string>> wrongLines{
+        {},
+        {"list"},
+        {"save", "--date", "2026-02-30", "--temperature", "36.5"},
+        {"save", "--date", "2026/02/01", "--temperature", "36.5"},
+        {"save", "--date", "1600-12-31", "--temperature", "36.5"},
+        {"save", "--date", "2026-02-01", "--temperature", "37.6"},
+        {"save", "--date", "2026-02-01", "--temperature", "35.4"},
+        {"save", "--date", "2026-02-01", "--temperature", "36.55"},
+        {"save", "--date", "2026-02-01", "--temperature", "36,5"},
+        {"save", "--date", "2026-02-01", "--temperature", "warm"},
+        {"save", "--date", "2026-02-01"},
+        {"save", "--temperature", "36.5"},
+        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--comment", std::string(40, 'a')},
+        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--comment", "zwei\nZeilen"},
+        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--comment", "\xE4"},
+        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--marks", "SS"},
+        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--marks", "S1"},
+        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--marks", "Q"},
+        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--marks", "s"},
+        {"delete"},
+        {"delete", "--date", "2026-01-32"},
+        {"--today", "2026-13-01", "stats"},
+        {"show", "--date", "tomorrow"},
+        {"chart", "--out", image, "--scale", "0"},
+        {"chart", "--out", image, "--scale", "17"},
+        {"chart"},
+    };
+    const std::string journal = folder / "plenta.txt";
+    WriteBytes(journal, SampleJournal());
+    for (const std::vector<std::string> &line : wrongLines) {
+        std::vector<std::string> args{"--journal", journal};
+        args.insert(args.end(), line.begin(), line.end());
+        const ToolResult result = RunTool(args);
+        SCOPED_TRACE(line.empty() ? "(no command)" : line.back());
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_NE(result.err, "");
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(ReadBytes(journal), SampleJournal());
+    }
+    EXPECT_FALSE(std::filesystem::exists(image));
+}
+
+TEST(JournalCommands, StatsPrintsTheStatisticsBoxText) {
+    const ScratchFolder folder;
+    WriteBytes(folder / "plenta.txt", SampleJournal());
+    const ToolResult result = RunTool({"--journal", folder / "plenta.txt", "--today", "2026-03-10", "stats"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "Datenbank hat 9 Einträge\nZeitraum:\t61 Tag(e)\nZyklen:\t\t2\nDurchschnitt:\t29 "
+                          "Tage\nNächste Periode in 18 Tag(en)\n");
+}
+
+TEST(JournalCommands, ReadingCommandsFailOnAMissingJournal) {
+    const ScratchFolder folder;
+    const std::string journal = folder / "plenta.txt";
+    const std::vector<std::vector<std::string>> lines{
+        {"stats"}, {"show"}, {"chart", "--out", folder / "chart.png"}};
+    for (const std::vector<std::string> &line : lines) {
+        std::vector<std::string> args{"--journal", journal};
+        args.insert(args.end(), line.begin(), line.end());
+        const ToolResult result = RunTool(args);
+        SCOPED_TRACE(line.front());
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find("cannot open the journal"), std::string::npos) << result.err;
+        EXPECT_EQ(result.out, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(journal));
+    EXPECT_FALSE(std::filesystem::exists(folder / "chart.png"));
+}
+
+TEST(JournalCommands, DeleteOnAMissingJournalReportsTheDatabaseError) {
+    const ScratchFolder folder;
+    const ToolResult result = RunTool({"--journal", folder / "plenta.txt", "delete", "--date", "2026-04-05"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "Fehler mit der Datenbank!\n");
+}
+
+TEST(JournalCommands, SaveIntoAMissingFolderReportsTheAccessError) {
+    const ScratchFolder folder;
+    const ToolResult result = RunTool({"--journal", folder / "absent" / "plenta.txt", "save", "--date",
+                                       "2026-04-05", "--temperature", "36.5"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "Fehler beim Datenbankzugriff!\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "absent"));
+}
+
+TEST(JournalCommands, ReadOnlyFolderKeepsTheJournal) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only folders";
+    }
+    const ScratchFolder folder;
+    const std::filesystem::path sub = folder / "sync";
+    std::filesystem::create_directory(sub);
+    WriteBytes(sub / "plenta.txt", SampleJournal());
+    std::filesystem::permissions(sub,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const std::vector<std::vector<std::string>> edits{
+        {"save", "--date", "2026-04-05", "--temperature", "36.5"}, {"delete", "--date", "2026-01-01"}};
+    for (const std::vector<std::string> &edit : edits) {
+        std::vector<std::string> args{"--journal", sub / "plenta.txt"};
+        args.insert(args.end(), edit.begin(), edit.end());
+        const ToolResult result = RunTool(args);
+        SCOPED_TRACE(edit.front());
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err, "");
+        EXPECT_EQ(ReadBytes(sub / "plenta.txt"), SampleJournal());
+    }
+    std::filesystem::permissions(sub, std::filesystem::perms::owner_all);
+}
+
+// Without --journal the tool edits the journal the window program beside it uses.
+TEST(JournalCommands, DefaultJournalFollowsTheDeviceRootAndTheRegistry) {
+    struct Case {
+        std::string name;
+        std::string registryValue; // empty: no registry file
+        std::string journalBelowRoot;
+    };
+    const std::vector<Case> cases{
+        {"no registry file", "", "plenta.txt"},
+        {"device path", "\\My Documents", "My Documents/plenta.txt"},
+        {"host path", "<root>/host", "host/plenta.txt"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const ScratchFolder root;
+        const std::filesystem::path expected = root / c.journalBelowRoot;
+        std::filesystem::create_directories(expected.parent_path());
+        if (!c.registryValue.empty()) {
+            std::string value = c.registryValue;
+            if (value.starts_with("<root>")) {
+                value = root.path().string() + value.substr(6);
+            }
+            WriteBytes(root / "registry.ini",
+                       "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows CE Services]\nFileSyncPath=" +
+                           value + "\n");
+        }
+        const std::vector<EnvSetting> env{{"PLENTA_ROOT", root.path().string()}};
+        const ToolResult saved = RunTool({"save", "--date", "2026-04-05", "--temperature", "36.5"}, env);
+        EXPECT_EQ(saved.exitCode, 0) << saved.err;
+        EXPECT_EQ(ReadBytes(expected), HEADER + "2026/04/05,36.5,,\r\n");
+        const ToolResult stats = RunTool({"--today", "2026-04-05", "stats"}, env);
+        EXPECT_EQ(stats.exitCode, 0) << stats.err;
+        EXPECT_EQ(stats.out.rfind("Datenbank hat 1 Einträge\n", 0), 0u) << stats.out;
+    }
+}
+
+} // namespace
+} // namespace plenta::test

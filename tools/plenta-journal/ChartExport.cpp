@@ -1,0 +1,66 @@
+// Renders the chart exactly as the main window paints it with the form and the toolbar above it, then cuts
+// away the rows those two cover.
+#include "ChartExport.h"
+
+#include <ChartLayout.h>
+#include <ChartPainter.h>
+#include <JournalScan.h>
+#include <Picture.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include <optional>
+
+namespace plenta {
+namespace {
+
+// The main window's client area, and the rows of the entry form (30) and the toolbar (34) above the chart.
+constexpr int WINDOW_WIDTH = 240;
+constexpr int WINDOW_HEIGHT = 294;
+constexpr int LAYOUT_OFFSET = 64;
+
+QImage PaintWindow(const JournalScan &scan, const Picture &picture) {
+    QImage window(WINDOW_WIDTH, WINDOW_HEIGHT, QImage::Format_RGB32);
+    window.fill(Qt::white); // the main window's background, which the first paint finds erased
+    QPainter painter(&window);
+    PaintChart(painter, MakeChartLayout(LAYOUT_OFFSET), ChartInputs{scan.table, scan.stats, picture});
+    painter.end();
+    return window;
+}
+
+} // namespace
+
+ExitCode RunChart(const ChartRequest &request) {
+    const std::optional<JournalScan> scan = LoadJournal(request.journal, request.picked, request.today);
+    if (!scan) {
+        return Fail(ExitCode::Failure, "cannot open the journal '" + request.journal.string() +
+                                           "' (missing, unreadable, or locked by another program)");
+    }
+    // Fonts and image plugins need an application object; offscreen keeps the tool usable over ssh and in CI.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int argc = 1;
+    char name[] = "plenta-journal";
+    char *argv[] = {name, nullptr};
+    const QGuiApplication application(argc, argv);
+
+    Picture picture = LoadPicture(request.picture);
+    const QImage window = PaintWindow(*scan, picture);
+    ReleasePicture(picture);
+
+    QImage chart = window.copy(0, LAYOUT_OFFSET, WINDOW_WIDTH, WINDOW_HEIGHT - LAYOUT_OFFSET);
+    if (request.scale > 1) {
+        chart = chart.scaled(chart.width() * request.scale, chart.height() * request.scale,
+                             Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    if (!chart.save(QString::fromStdString(request.output.string()), "PNG")) {
+        return Fail(ExitCode::Failure, "cannot write the image '" + request.output.string() + "'");
+    }
+    return ExitCode::Success;
+}
+
+} // namespace plenta

@@ -1,0 +1,59 @@
+// Runs the journal library's scan and edits and turns their outcome into output and an exit code.
+#include "JournalCommands.h"
+
+#include "ShowJson.h"
+
+#include <JournalScan.h>
+#include <StringTable.h>
+
+#include <iostream>
+#include <optional>
+
+namespace plenta {
+namespace {
+
+ExitCode CannotOpen(const std::filesystem::path &journal) {
+    return Fail(ExitCode::Failure, "cannot open the journal '" + journal.string() +
+                                       "' (missing, unreadable, or locked by another program)");
+}
+
+// Success messages go to stdout, failures to stderr, each exactly the text the program's message box shows.
+ExitCode Report(EditOutcome outcome) {
+    const std::string_view message = LoadText(MessageOf(outcome));
+    if (Succeeded(outcome)) {
+        std::cout << message << '\n';
+        return ExitCode::Success;
+    }
+    std::cerr << message << '\n';
+    return ExitCode::Failure;
+}
+
+} // namespace
+
+ExitCode RunStats(const std::filesystem::path &journal, Date today) {
+    const std::optional<JournalScan> scan = LoadJournal(journal, today, today);
+    if (!scan) {
+        return CannotOpen(journal);
+    }
+    std::cout << scan->stats.statisticsText << '\n';
+    return ExitCode::Success;
+}
+
+ExitCode RunShow(const std::filesystem::path &journal, Date picked, Date today) {
+    const std::optional<JournalScan> scan = LoadJournal(journal, picked, today);
+    if (!scan) {
+        return CannotOpen(journal);
+    }
+    std::cout << ScanToJsonText(*scan) << '\n';
+    return ExitCode::Success;
+}
+
+ExitCode RunSave(const std::filesystem::path &journal, const EntryValues &entry) {
+    return Report(SaveEntry(journal, entry));
+}
+
+ExitCode RunDelete(const std::filesystem::path &journal, Date date) {
+    return Report(DeleteDayEntries(journal, date));
+}
+
+} // namespace plenta

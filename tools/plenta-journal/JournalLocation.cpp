@@ -1,0 +1,40 @@
+// Finds the window program's journal from the tool's own place on disk.
+#include "JournalLocation.h"
+
+#include <DeviceRoot.h>
+#include <JournalPaths.h>
+
+#include <ctime>
+
+namespace plenta {
+namespace {
+
+// The window program's journal and picture are named after its executable, so the tool resolves them as if it
+// were the "plenta" executable in its own folder.
+std::filesystem::path PlentaModulePath() {
+    return ModulePath().parent_path() / "plenta";
+}
+
+} // namespace
+
+JournalLocation LocateJournal(const std::optional<std::filesystem::path> &explicitJournal) {
+    if (explicitJournal) {
+        // The device root is not needed here; asking for it would create the folder for nothing.
+        const ResolvedPaths paths = ResolvePaths(std::nullopt, PlentaModulePath(), std::filesystem::path{});
+        return {*explicitJournal, paths.picturePath};
+    }
+    const std::filesystem::path root = DeviceRoot();
+    const ResolvedPaths paths = ResolvePaths(ReadFileSyncPath(root), PlentaModulePath(), root);
+    return {paths.journalPath, paths.picturePath};
+}
+
+Date LocalToday() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return Date{std::chrono::year{local.tm_year + 1900},
+                std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
+                std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
+}
+
+} // namespace plenta

@@ -1,0 +1,148 @@
+// Command-line value checks: strict formats, so that a typo never becomes a stored record.
+#include "UsageChecks.h"
+
+#include <array>
+#include <cstdio>
+
+namespace plenta {
+namespace {
+
+constexpr int FIRST_YEAR = 1601; // day numbers count from 1 January 1601
+constexpr int LAST_YEAR = 9999;  // the record's year field has four digits
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int DigitsValue(std::string_view digits) {
+    int value = 0;
+    for (char c : digits) {
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+bool AllDigits(std::string_view text) {
+    for (char c : text) {
+        if (!IsDigit(c)) {
+            return false;
+        }
+    }
+    return !text.empty();
+}
+
+// Length of the UTF-8 sequence starting at text[i], or 0 when it is malformed (overlong forms, surrogates and
+// values beyond U+10FFFF included).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    char32_t value = 0;
+    if (lead < 0x80) {
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        value = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        value = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        value = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + length > text.size()) {
+        return 0;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80) {
+            return 0;
+        }
+        value = (value << 6) | (next & 0x3F);
+    }
+    constexpr std::array<char32_t, 5> SMALLEST{0, 0, 0x80, 0x800, 0x10000};
+    if (value < SMALLEST[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        return 0;
+    }
+    return length;
+}
+
+} // namespace
+
+Date ParseDate(std::string_view text) {
+    const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
+                        AllDigits(text.substr(0, 4)) && AllDigits(text.substr(5, 2)) &&
+                        AllDigits(text.substr(8, 2));
+    if (!shaped) {
+        throw UsageError("date '" + std::string(text) + "' is not of the form YYYY-MM-DD");
+    }
+    const int year = DigitsValue(text.substr(0, 4));
+    const Date date{std::chrono::year{year},
+                    std::chrono::month{static_cast<unsigned>(DigitsValue(text.substr(5, 2)))},
+                    std::chrono::day{static_cast<unsigned>(DigitsValue(text.substr(8, 2)))}};
+    if (!date.ok() || year < FIRST_YEAR || year > LAST_YEAR) {
+        throw UsageError("date '" + std::string(text) + "' is no calendar date between 1601 and 9999");
+    }
+    return date;
+}
+
+std::int32_t ParseTemperature(std::string_view text) {
+    std::int32_t tenths = -1;
+    if (text.size() == 2 && AllDigits(text)) {
+        tenths = DigitsValue(text) * 10;
+    } else if (text.size() == 4 && AllDigits(text.substr(0, 2)) && text[2] == '.' && IsDigit(text[3])) {
+        tenths = DigitsValue(text.substr(0, 2)) * 10 + DigitsValue(text.substr(3, 1));
+    }
+    if (tenths < TEMPERATURE_BOTTOM || tenths > TEMPERATURE_TOP) {
+        throw UsageError("temperature '" + std::string(text) + "' is not one of 35.5, 35.6, ... 37.5");
+    }
+    return tenths;
+}
+
+std::string CheckMarks(std::string_view text) {
+    constexpr std::string_view LETTERS = "1SEX";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char letter = text[i];
+        if (LETTERS.find(letter) == std::string_view::npos) {
+            throw UsageError("mark '" + std::string(1, letter) + "' is none of the letters 1 S E X");
+        }
+        if (text.find(letter) != i) {
+            throw UsageError("mark '" + std::string(1, letter) + "' is given twice");
+        }
+        if (letter == '1' && i != 0) {
+            throw UsageError("mark '1' must come first: switching the first day on clears the other marks");
+        }
+    }
+    return std::string(text);
+}
+
+std::string CheckComment(std::string_view text) {
+    int characters = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0) {
+            throw UsageError("comment is not valid UTF-8");
+        }
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (length == 1 && (lead < 0x20 || lead == 0x7F)) {
+            throw UsageError("comment holds a control character (line breaks and tabs are not allowed)");
+        }
+        i += length;
+        ++characters;
+    }
+    if (characters > MAX_COMMENT_CHARS) {
+        throw UsageError("comment has " + std::to_string(characters) + " characters; at most " +
+                         std::to_string(MAX_COMMENT_CHARS) + " are allowed");
+    }
+    return std::string(text);
+}
+
+std::string FormatIsoDate(Date date) {
+    std::array<char, 16> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return buffer.data();
+}
+
+} // namespace plenta
