@@ -11,7 +11,7 @@ TEST(JournalPathsTest, ResolvesFromTheSyncValue) {
     const std::filesystem::path module = "/opt/plenta/bin/plenta";
     struct Case {
         std::optional<std::string> value;
-        const char *journal;
+        std::string journal;
     } const cases[] = {
         {std::nullopt, "/dev-root/plenta.txt"},
         {"", "/dev-root/plenta.txt"},
@@ -19,7 +19,7 @@ TEST(JournalPathsTest, ResolvesFromTheSyncValue) {
         {"\\My Documents\\", "/dev-root/My Documents/plenta.txt"},
         {"\\", "/dev-root/plenta.txt"},
         {"/home/me/Sync", "/home/me/Sync/plenta.txt"},
-        {"/" + std::string(258, 'a'), ("/" + std::string(258, 'a') + "/plenta.txt").c_str()},
+        {"/" + std::string(258, 'a'), "/" + std::string(258, 'a') + "/plenta.txt"},
         {"/" + std::string(259, 'a'), "/dev-root/plenta.txt"}, // 260 characters: ignored
     };
     for (const Case &c : cases) {
