@@ -20,14 +20,18 @@ struct ChartInputs {
     const Picture &picture;
 };
 
-// Draws the whole chart, strip and day numbers into a painter whose clip is the region to renew.
+// Draws the whole chart, strip and day numbers into a painter whose clip is the region to renew. The target
+// must already be erased to the window's white, as a widget with a white auto-filled background is before
+// its paintEvent. The painter's state is restored afterwards.
 void PaintChart(QPainter &painter, const ChartLayout &layout, const ChartInputs &inputs);
 
-// With Invalidate::First, erases and repaints the chart rectangle of `window` at once (window's paintEvent
-// calls the painter overload); with Invalidate::No it only repaints what is already pending.
+// With Invalidate::First, repaints the chart rectangle of `window` at once (window's paintEvent calls the
+// painter overload); with Invalidate::No it only paints, at once, what is already pending. Not for use
+// inside a paintEvent.
 void PaintChart(QWidget &window, const ChartLayout &layout, Invalidate invalidateFirst);
 
 // Marks the chart rectangle for repainting and stores the picked date's cycle day for the next paint.
-void InvalidateChart(QWidget &window, const ChartLayout &layout, CycleStats &stats, std::int32_t selectedCycleDay);
+void InvalidateChart(QWidget &window, const ChartLayout &layout, CycleStats &stats,
+                     std::int32_t selectedCycleDay);
 
 } // namespace plenta

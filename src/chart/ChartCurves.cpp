@@ -1,0 +1,95 @@
+// Curves and markers of the chart; see ChartCurves.h.
+#include "ChartCurves.h"
+
+#include "ChartColours.h"
+#include "ChartDrawing.h"
+
+#include <QBrush>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace plenta {
+
+namespace {
+
+int PointCount(const DayPointTable &table) {
+    return std::clamp(table.count, 0, DAYPOINT_CAPACITY);
+}
+
+const DayPoint &PointAt(const DayPointTable &table, int i) {
+    return table.points[static_cast<std::size_t>(i)];
+}
+
+QPoint Position(const ChartLayout &layout, const DayPoint &point) {
+    return QPoint(DayToX(layout, point.cycleDay), TempToY(layout, point.temperature));
+}
+
+// Consecutive days of one cycle are joined; a missing day or the start of a new cycle breaks the curve.
+bool JoinsPrevious(const DayPointTable &table, int i) {
+    return PointAt(table, i).cycleDay == PointAt(table, i - 1).cycleDay + 1;
+}
+
+// From point i back to point i - 1, so that the line leaves out the earlier point's pixel.
+QLine Join(const ChartLayout &layout, const DayPointTable &table, int i) {
+    return QLine(Position(layout, PointAt(table, i)), Position(layout, PointAt(table, i - 1)));
+}
+
+} // namespace
+
+int CurrentCycleStart(const DayPointTable &table) {
+    const int count = PointCount(table);
+    int start = count;
+    for (int i = 1; i < count; ++i) {
+        if (PointAt(table, i - 1).cycleDay == 1) {
+            start = i;
+        }
+    }
+    return start;
+}
+
+void PaintHistoryCurve(QPainter &painter, const ChartLayout &layout, const DayPointTable &table) {
+    LineBatch<DAYPOINT_CAPACITY> joins;
+    const int count = PointCount(table);
+    for (int i = 1; i < count; ++i) {
+        if (JoinsPrevious(table, i)) {
+            joins.add(Join(layout, table, i));
+        }
+    }
+    painter.setPen(ThinPen(chart_colour::HISTORY));
+    joins.draw(painter);
+}
+
+void PaintCurrentCycle(QPainter &painter, const ChartLayout &layout, const DayPointTable &table, int start) {
+    const int count = PointCount(table);
+    start = std::max(start, 1);
+    if (start >= count) {
+        return;
+    }
+    LineBatch<2 * DAYPOINT_CAPACITY> joins;
+    for (int i = start; i < count; ++i) {
+        if (JoinsPrevious(table, i)) {
+            joins.addWide(Join(layout, table, i));
+        }
+    }
+    painter.setPen(ThinPen(chart_colour::INK));
+    joins.draw(painter);
+
+    // The current cycle's first day (point start - 1) belongs to the curve but gets no marker.
+    const QBrush ovulation{QColor(chart_colour::OVULATION)};
+    const QBrush mucus{QColor(chart_colour::MUCUS)};
+    for (int i = start; i < count; ++i) {
+        const DayPoint &point = PointAt(table, i);
+        if ((point.marks & MARK_OVULATION) != 0) {
+            painter.setBrush(ovulation);
+        } else if ((point.marks & MARK_MUCUS) != 0) {
+            painter.setBrush(mucus);
+        } else {
+            continue;
+        }
+        DrawMarker(painter, Position(layout, point));
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+} // namespace plenta

@@ -1,0 +1,28 @@
+// Chart geometry: the layout fixed at start-up and the conversions from cycle days and temperatures to
+// pixels.
+#include "ChartLayout.h"
+
+namespace plenta {
+
+namespace {
+constexpr int CHART_HEIGHT = 119;  // 20 rows of 0.1 degree less the shared bottom pixel
+constexpr int CHART_RIGHT = 238;   // the frame's right edge, two pixels inside the 240-pixel window
+constexpr int LOWEST_TENTHS = 355; // 35.5 degrees, one pixel below the chart's bottom edge
+} // namespace
+
+ChartLayout MakeChartLayout(int layoutOffset) {
+    return ChartLayout{
+        .left = 1, .top = layoutOffset, .right = CHART_RIGHT, .bottom = layoutOffset + CHART_HEIGHT};
+}
+
+int DayToX(const ChartLayout &layout, std::uint16_t day) {
+    return day * ChartLayout::columnWidth + layout.left - 4;
+}
+
+int TempToY(const ChartLayout &layout, std::uint16_t tenths) {
+    // The difference is signed so that temperatures below 35.5 land below the chart instead of wrapping.
+    const int aboveLowest = static_cast<int>(tenths) - LOWEST_TENTHS;
+    return layout.bottom - ChartLayout::pixelsPerTenth * aboveLowest + 1;
+}
+
+} // namespace plenta

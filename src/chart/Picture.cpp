@@ -1,0 +1,103 @@
+// Loading and releasing the strip's picture, and the read function the decoder pulls the file through.
+#include "Picture.h"
+
+#include "PictureDecoder.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include <array>
+#include <cerrno>
+#include <climits>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace plenta {
+
+namespace {
+
+constexpr std::uint32_t WORK_BUFFER_BYTES = 1024;
+constexpr int DEFAULT_DEPTH = 32;
+
+int DisplayDepth() {
+    const QScreen *screen = qGuiApp != nullptr ? QGuiApplication::primaryScreen() : nullptr;
+    return screen != nullptr ? screen->depth() : DEFAULT_DEPTH;
+}
+
+void UsePlaceholder(Picture &picture) {
+    picture.PictureBitmap = LoadPictureTile();
+    picture.PictureSurface = picture.PictureBitmap;
+    picture.PictureDecoded = false;
+}
+
+// Only the top-left 240 x 90 pixels are ever shown; a smaller picture gets white beyond its edges.
+QImage StripSurface(const QImage &bitmap) {
+    QImage surface(PICTURE_STRIP_WIDTH, PICTURE_STRIP_HEIGHT, bitmap.format());
+    surface.fill(Qt::white);
+    QPainter painter(&surface);
+    painter.drawImage(0, 0, bitmap);
+    return surface;
+}
+
+} // namespace
+
+QImage LoadPictureTile() {
+    return QImage(QStringLiteral(":/tile/picture-tile.png")).convertToFormat(QImage::Format_RGB32);
+}
+
+Picture LoadPicture(const std::filesystem::path &picturePath) {
+    Picture picture;
+    picture.path = QString::fromStdString(picturePath.string());
+    // Non-blocking, so that a pipe put where the picture belongs cannot stall start-up.
+    const int file = ::open(picturePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (file < 0) {
+        UsePlaceholder(picture);
+        return picture;
+    }
+    std::array<std::byte, WORK_BUFFER_BYTES> workBuffer{};
+    QImage bitmap;
+    const PictureDecodeParams params{
+        .workBuffer = workBuffer.data(),
+        .workBufferCapacity = WORK_BUFFER_BYTES,
+        .outputBitmap = &bitmap,
+        .bitsPerPixel = DisplayDepth(),
+        .userValue = file,
+        .readData = ReadPictureData,
+        .progress = PictureProgress,
+    };
+    DecodePicture(params);
+    ::close(file);
+    if (bitmap.isNull()) {
+        UsePlaceholder(picture);
+        return picture;
+    }
+    picture.PictureBitmap = bitmap;
+    picture.PictureSurface = StripSurface(bitmap);
+    picture.PictureDecoded = true;
+    return picture;
+}
+
+void ReleasePicture(Picture &picture) {
+    picture.PictureSurface = QImage();
+    picture.PictureBitmap = QImage();
+    picture.PictureDecoded = false;
+}
+
+std::uint32_t ReadPictureData(void *buffer, std::uint32_t size, std::intptr_t userValue) {
+    if (userValue < 0 || userValue > INT_MAX) {
+        return 0;
+    }
+    for (;;) {
+        const ssize_t got = ::read(static_cast<int>(userValue), buffer, size);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        return got < 0 ? 0 : static_cast<std::uint32_t>(got);
+    }
+}
+
+void PictureProgress(void *, DecodeProgress, std::intptr_t) {}
+
+} // namespace plenta
