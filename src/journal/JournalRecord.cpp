@@ -7,6 +7,7 @@
 #include <StringTable.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace plenta {
@@ -38,7 +39,33 @@ std::string_view NextToken(std::string_view text, std::size_t &pos) {
     return text.substr(begin, pos - begin);
 }
 
+constexpr int Digit(char c) {
+    return c - '0';
+}
+
+constexpr std::int32_t DaysInMonth(std::int32_t year, std::int32_t month) {
+    constexpr std::array<std::int32_t, 12> DAYS{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : DAYS[static_cast<std::size_t>(month - 1)];
+}
+
 } // namespace
+
+// The numbers at offsets 0, 5 and 8 by atoi's rules. Every line the program writes has the digits in place,
+// and atoi's result is then the plain digit value; only other lines take the general road.
+void ReadDate(std::string_view line, std::int32_t &year, std::int32_t &month, std::int32_t &day) {
+    if (line.size() > 10 && IsDigit(line[0]) && IsDigit(line[1]) && IsDigit(line[2]) && IsDigit(line[3]) &&
+        !IsDigit(line[4]) && IsDigit(line[5]) && IsDigit(line[6]) && !IsDigit(line[7]) && IsDigit(line[8]) &&
+        IsDigit(line[9]) && !IsDigit(line[10])) {
+        year = ((Digit(line[0]) * 10 + Digit(line[1])) * 10 + Digit(line[2])) * 10 + Digit(line[3]);
+        month = Digit(line[5]) * 10 + Digit(line[6]);
+        day = Digit(line[8]) * 10 + Digit(line[9]);
+        return;
+    }
+    year = AtoiAt(line, 0);
+    month = AtoiAt(line, 5);
+    day = AtoiAt(line, 8);
+}
 
 std::int32_t AtoiAt(std::string_view line, std::size_t offset) {
     std::size_t pos = offset;
@@ -59,8 +86,11 @@ std::int32_t AtoiAt(std::string_view line, std::size_t offset) {
 }
 
 std::int32_t DateKey(std::string_view line) {
-    const std::int64_t key = std::int64_t{AtoiAt(line, 0)} * 10000 + std::int64_t{AtoiAt(line, 5)} * 100 +
-                             std::int64_t{AtoiAt(line, 8)};
+    std::int32_t year = 0;
+    std::int32_t month = 0;
+    std::int32_t day = 0;
+    ReadDate(line, year, month, day);
+    const std::int64_t key = std::int64_t{year} * 10000 + std::int64_t{month} * 100 + std::int64_t{day};
     // Only a hand-made line reaches beyond 32 bits; saturating keeps its order among the others.
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(key, INT32_MIN, INT32_MAX));
 }
@@ -103,18 +133,16 @@ std::optional<RecordFields> ReadRecord(std::string_view line) {
         !IsDigit(line[14])) {
         return std::nullopt;
     }
-    const std::int32_t year = AtoiAt(line, 0);
-    const std::int32_t month = AtoiAt(line, 5);
-    const std::int32_t day = AtoiAt(line, 8);
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31) {
+    std::int32_t year = 0;
+    std::int32_t month = 0;
+    std::int32_t day = 0;
+    ReadDate(line, year, month, day);
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
         return std::nullopt;
     }
     RecordFields fields;
     fields.date = Date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
                        std::chrono::day{static_cast<unsigned>(day)}};
-    if (!fields.date.ok()) {
-        return std::nullopt;
-    }
     fields.dateKey = year * 10000 + month * 100 + day;
     fields.temperature = ((line[11] - '0') * 10 + (line[12] - '0')) * 10 + (line[14] - '0');
 

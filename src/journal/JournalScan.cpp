@@ -42,9 +42,13 @@ public:
     OpenFile(const OpenFile &) = delete;
     OpenFile &operator=(const OpenFile &) = delete;
     int Get() const { return fd_; }
-    bool IsRegular() const {
+    // The size of a regular file, or nothing for anything else (a folder in the journal's place).
+    std::optional<std::size_t> RegularSize() const {
         struct stat info {};
-        return fd_ >= 0 && ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode);
+        if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+            return std::nullopt;
+        }
+        return static_cast<std::size_t>(info.st_size);
     }
 
 private:
@@ -70,7 +74,8 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
         return std::nullopt;
     }
     const OpenFile file(journal);
-    if (!file.IsRegular()) {
+    const std::optional<std::size_t> size = file.RegularSize();
+    if (!size) {
         return std::nullopt;
     }
 
@@ -79,7 +84,7 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     const std::string_view prefix = scan.selection.date;
     CycleCounter counter;
     CommentList comments;
-    LineReader reader(file.Get());
+    LineReader reader(file.Get(), *size);
     std::string_view line;
     bool header = true;
     while (reader.Next(line)) {

@@ -1,6 +1,7 @@
 // Block reading with a carried-over partial line; a line longer than the buffer makes the buffer grow.
 #include "LineReader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -9,23 +10,30 @@ namespace plenta {
 
 namespace {
 constexpr std::size_t BLOCK_BYTES = 256 * 1024;
-}
+constexpr std::size_t MIN_BLOCK_BYTES = 4096;
+} // namespace
 
-LineReader::LineReader(int fd)
+LineReader::LineReader(int fd, std::size_t sizeHint)
     : fd_(fd)
-    , buffer_(BLOCK_BYTES) {}
+    , capacity_(std::clamp<std::size_t>(sizeHint + 1, MIN_BLOCK_BYTES, BLOCK_BYTES)) {
+    buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
+}
 
 bool LineReader::Fill() {
     if (begin_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
         end_ -= begin_;
         begin_ = 0;
     }
-    if (end_ == buffer_.size()) {
-        buffer_.resize(buffer_.size() * 2);
+    if (end_ == capacity_) {
+        // A line longer than the buffer: double it, so even a huge line costs linear time.
+        auto larger = std::make_unique_for_overwrite<char[]>(capacity_ * 2);
+        std::memcpy(larger.get(), buffer_.get(), end_);
+        buffer_ = std::move(larger);
+        capacity_ *= 2;
     }
     for (;;) {
-        const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        const ssize_t got = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
         if (got > 0) {
             end_ += static_cast<std::size_t>(got);
             return true;
@@ -41,7 +49,7 @@ bool LineReader::Fill() {
 
 bool LineReader::Next(std::string_view &line) {
     for (;;) {
-        const char *start = buffer_.data() + begin_;
+        const char *start = buffer_.get() + begin_;
         const std::size_t available = end_ - begin_;
         if (const void *lf = std::memchr(start + searched_, '\n', available - searched_)) {
             const auto length = static_cast<std::size_t>(static_cast<const char *>(lf) - start) + 1;
@@ -55,7 +63,7 @@ bool LineReader::Next(std::string_view &line) {
             if (end_ == begin_) {
                 return false;
             }
-            line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+            line = std::string_view(buffer_.get() + begin_, end_ - begin_);
             begin_ = end_;
             searched_ = 0;
             return true;

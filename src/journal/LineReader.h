@@ -2,14 +2,17 @@
 // block instead of one per byte and allocates nothing per line.
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 namespace plenta {
 
 class LineReader {
 public:
-    explicit LineReader(int fd);
+    // `sizeHint` (the file's size) keeps the buffer small for a small journal, so it costs no more to set up
+    // than the journal takes to read.
+    LineReader(int fd, std::size_t sizeHint);
 
     // The next line with its LF, or at the end the bytes after the last LF (without one). False when nothing
     // is left or a read failed; a view stays valid only until the next call.
@@ -22,7 +25,8 @@ private:
     bool Fill();
 
     int fd_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_; // not zeroed: every byte handed out was read first
+    std::size_t capacity_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     std::size_t searched_ = 0; // bytes from begin_ already known to hold no LF

@@ -1,0 +1,40 @@
+// Lines handed out across block boundaries, longer than a block, and the bytes after the last LF.
+#include "LineReader.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace plenta {
+namespace {
+
+TEST(LineReaderTest, ReturnsEveryLineWhateverItsLength) {
+    const std::vector<std::string> lines{
+        "kurz\r\n",  std::string(10000, 'a') + "\r\n", "\n", std::string(300000, 'b') + "\n", "x\r\n",
+        "ohne Ende",
+    };
+    std::string text;
+    for (const std::string &line : lines) {
+        text += line;
+    }
+    test::TempFolder folder;
+    test::WriteBytes(folder / "j", text);
+    for (const std::size_t hint : {std::size_t{0}, std::size_t{100}, text.size()}) {
+        const int fd = ::open((folder / "j").c_str(), O_RDONLY);
+        ASSERT_GE(fd, 0);
+        LineReader reader(fd, hint);
+        std::vector<std::string> read;
+        std::string_view line;
+        while (reader.Next(line)) {
+            read.emplace_back(line);
+        }
+        EXPECT_FALSE(reader.Failed());
+        ::close(fd);
+        EXPECT_EQ(read, lines) << hint;
+    }
+}
+
+} // namespace
+} // namespace plenta
