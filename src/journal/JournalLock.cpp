@@ -14,7 +14,12 @@ std::filesystem::path JournalLock::LockPathOf(const std::filesystem::path &journ
 }
 
 JournalLock::JournalLock(const std::filesystem::path &journal, LockMode mode) {
-    fd_ = ::open(LockPathOf(journal).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const std::filesystem::path lockPath = LockPathOf(journal);
+    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd_ < 0) {
+        // flock needs no write access: a lock file made by another user still guards a scan.
+        fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
+    }
     if (fd_ < 0) {
         return;
     }

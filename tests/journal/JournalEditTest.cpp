@@ -3,6 +3,7 @@
 #include "JournalBuilder.h"
 #include "JournalLock.h"
 #include "JournalRewrite.h"
+#include "JournalScan.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -187,26 +188,27 @@ TEST_F(JournalEditTest, FailedWriteLeavesTheJournalAsItWas) {
 }
 
 TEST_F(JournalEditTest, ReadOnlyFolderAndUnreadableJournal) {
-    if (!test::PermissionsAreEnforced(folder_)) {
-        GTEST_SKIP() << "permission bits are not enforced for this user";
-    }
     const std::string before = HEADER + std::string("2003/04/01,36.5,1,\r\n");
     Write(before);
-    std::filesystem::permissions(journal_, std::filesystem::perms::none);
-    // Unreadable but there: never taken for a new journal, which would overwrite it.
-    EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::AccessError);
-    EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::DatabaseError);
-    std::filesystem::permissions(journal_,
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    EXPECT_EQ(Read(), before);
+    test::AsUnprivilegedUser(folder_, [&] {
+        std::filesystem::permissions(journal_, std::filesystem::perms::none);
+        // Unreadable but there: never taken for a new journal, which would overwrite it.
+        EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::AccessError);
+        EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::DatabaseError);
+        EXPECT_FALSE(LoadJournal(journal_, DAY, DAY).has_value());
+        std::filesystem::permissions(journal_, std::filesystem::perms::owner_read |
+                                                   std::filesystem::perms::owner_write);
+        EXPECT_EQ(Read(), before);
 
-    std::filesystem::permissions(folder_.Path(),
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::AccessError);
-    EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::AccessError);
-    std::filesystem::permissions(folder_.Path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(Read(), before);
-    EXPECT_FALSE(TempLeft());
+        std::filesystem::permissions(folder_.Path(),
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::AccessError);
+        EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::AccessError);
+        EXPECT_TRUE(LoadJournal(journal_, DAY, DAY).has_value()); // a read-only folder still reads
+        EXPECT_FALSE(TempLeft());
+        std::filesystem::permissions(folder_.Path(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(Read(), before);
+    });
 }
 
 TEST_F(JournalEditTest, KeepsPermissionsAndSymlinks) {

@@ -7,6 +7,10 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
 
 namespace plenta::test {
 
@@ -51,6 +55,35 @@ inline bool PermissionsAreEnforced(const TempFolder &folder) {
     std::filesystem::permissions(probe, std::filesystem::perms::owner_all);
     std::filesystem::remove_all(probe);
     return enforced;
+}
+
+// Runs `body` as a user that permission bits bind. Root is exempt from them, so as root the body runs in a
+// child process that owns `folder` and has dropped to the unprivileged user "nobody".
+template <typename Body> void AsUnprivilegedUser(const TempFolder &folder, Body body) {
+    if (::geteuid() != 0) {
+        if (!PermissionsAreEnforced(folder)) {
+            GTEST_SKIP() << "permission bits are not enforced for this user";
+        }
+        body();
+        return;
+    }
+    constexpr uid_t NOBODY = 65534;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        for (const auto &entry : std::filesystem::recursive_directory_iterator(folder.Path())) {
+            [[maybe_unused]] const int ignored = ::lchown(entry.path().c_str(), NOBODY, NOBODY);
+        }
+        const bool dropped = ::chown(folder.Path().c_str(), NOBODY, NOBODY) == 0 && ::setgid(NOBODY) == 0 &&
+                             ::setuid(NOBODY) == 0;
+        if (dropped) {
+            body();
+        }
+        ::_exit(!dropped ? 2 : testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
 }
 
 inline constexpr const char *HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
