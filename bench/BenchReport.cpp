@@ -3,6 +3,7 @@
 // or a figure is missing.
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -43,6 +44,12 @@ double Nanoseconds(double value, const std::string &unit) {
     return value;
 }
 
+std::string Format(const char *format, double value) {
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), format, value);
+    return text.data();
+}
+
 // Median aggregates by run name; a benchmark run without repetitions stands for its own median.
 class Results {
 public:
@@ -52,6 +59,14 @@ public:
         if (document.is_discarded() || !document.contains("benchmarks")) {
             std::fprintf(stderr, "%s: no benchmark results\n", file);
             return false;
+        }
+        if (context_.empty() && document.contains("context")) {
+            const nlohmann::json &context = document["context"];
+            context_ =
+                context.value("date", "") + ", " + std::to_string(context.value("num_cpus", 0)) + " CPUs";
+            if (context.contains("load_avg") && !context["load_avg"].empty()) {
+                context_ += Format(", load average %.2f at the start", context["load_avg"][0].get<double>());
+            }
         }
         for (const nlohmann::json &run : document["benchmarks"]) {
             const bool median =
@@ -70,6 +85,7 @@ public:
             }
             if (median) {
                 medians_[name] = true;
+                repetitions_ = std::max(repetitions_, run.value("repetitions", 1));
             }
         }
         return true;
@@ -86,16 +102,17 @@ public:
         return std::nullopt;
     }
 
+    // Where and how the figures were taken, for the line above the table.
+    std::string Context() const {
+        return "Medians of " + std::to_string(repetitions_) + " runs each; " + context_ + ".";
+    }
+
 private:
+    std::string context_;
+    int repetitions_ = 1;
     std::map<std::string, Figure> figures_;
     std::map<std::string, bool> medians_;
 };
-
-std::string Format(const char *format, double value) {
-    std::array<char, 64> text{};
-    std::snprintf(text.data(), text.size(), format, value);
-    return text.data();
-}
 
 class Table {
 public:
@@ -200,6 +217,7 @@ int main(int argc, char **argv) {
         }
     }
     Table table;
+    std::printf("%s\n\n", results.Context().c_str());
     std::printf("| Figure | Median | Baseline, same run | Ratio | Budget | Result |\n");
     std::printf("|---|---|---|---|---|---|\n");
     ScanRows(results, table);

@@ -91,8 +91,8 @@ void BM_ReadLines(benchmark::State &state) {
     SetThroughput(state, file, records);
 }
 
-BENCHMARK(BM_Scan)->Arg(800)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ReadLines)->Arg(800)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Scan)->Arg(800)->Arg(10'000)->Arg(100'000)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadLines)->Arg(800)->Arg(10'000)->Arg(100'000)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace plenta::bench

@@ -38,7 +38,8 @@ struct Launch {
 
 // Both programs and the picture copied into one folder (plenta finds its picture beside itself), an
 // 800-record journal ending today in a device root of their own, and a private temporary folder, so that
-// the single-instance socket of a plenta running elsewhere on this machine is never seen.
+// the single-instance socket of a plenta running elsewhere on this machine is never seen (it lies in
+// $XDG_RUNTIME_DIR, or in the temporary folder without one).
 struct Stage {
     ScratchDir dir;
     std::filesystem::path bin = dir.path() / "bin";
@@ -53,6 +54,9 @@ struct Stage {
         for (const std::filesystem::path &folder : {bin, root, tmp}) {
             staged = staged && std::filesystem::create_directories(folder, failed);
         }
+        // Qt accepts a runtime folder only when it is private to the user.
+        std::filesystem::permissions(tmp, std::filesystem::perms::owner_all, failed);
+        staged = staged && !failed;
         staged = staged && std::filesystem::copy_file(PLENTA_BENCH_PLENTA, bin / "plenta", copy, failed);
         staged = staged && std::filesystem::copy_file(PLENTA_BENCH_PICTURE, bin / "plenta.gif", copy, failed);
         staged = staged && std::filesystem::copy_file(PLENTA_BENCH_MINIMAL_WINDOW, bin / "minimal-window",
@@ -68,7 +72,8 @@ struct Stage {
     // The caller's environment with the stage's root, temporary folder, platform and exit hook.
     std::vector<std::string> Environment() const {
         const std::vector<std::string> own{"PLENTA_ROOT=" + root.string(), "TMPDIR=" + tmp.string(),
-                                           "QT_QPA_PLATFORM=offscreen", std::string(EXIT_HOOK) + "=1"};
+                                           "XDG_RUNTIME_DIR=" + tmp.string(), "QT_QPA_PLATFORM=offscreen",
+                                           std::string(EXIT_HOOK) + "=1"};
         std::vector<std::string> result;
         for (char **entry = environ; *entry != nullptr; ++entry) {
             const std::string_view text(*entry);
