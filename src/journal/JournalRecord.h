@@ -31,8 +31,8 @@ void ReadDate(std::string_view line, std::int32_t &year, std::int32_t &month, st
 // year * 10000 + month * 100 + day from the numbers at offsets 0, 5 and 8 (any line, even a malformed one).
 std::int32_t DateKey(std::string_view line);
 
-// The line without its line end: the LF and a CR before it go. Only a CR is cut, so a line that a desktop editor
-// ended with a bare LF keeps its last character.
+// The line without its line end: the LF and a CR before it go. Only a CR is cut, so a line that a desktop
+// editor ended with a bare LF keeps its last character.
 std::string_view StripLineEnd(std::string_view line);
 
 // Takes a line (without its line end) apart. Nothing for a line that is no well-formed record: shorter than
