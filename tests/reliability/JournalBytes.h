@@ -1,0 +1,29 @@
+// Byte-level helpers for the reliability tests: read and write whole files, and split a journal into the
+// lines a rewrite must carry over unchanged.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plenta::reliability {
+
+inline constexpr std::string_view HEADER_LINE = "Tag,Temperatur,Attribut,Kommentar\r\n";
+
+// The whole file, or nothing when it cannot be read as a regular file.
+std::optional<std::string> ReadBytes(const std::filesystem::path &file);
+void WriteBytes(const std::filesystem::path &file, std::string_view bytes);
+
+// The lines of a journal as a rewrite carries them over: each with its LF; a last line without one gets CR
+// LF.
+std::vector<std::string> CarriedLines(std::string_view bytes);
+
+// The lines without those that begin with a date prefix ("2003/04/05").
+std::vector<std::string> WithoutDate(const std::vector<std::string> &lines, std::string_view prefix);
+
+// All lines exactly as read, each with its LF (the last one without, when the file does not end in one).
+std::vector<std::string> RawLines(std::string_view bytes);
+
+} // namespace plenta::reliability

@@ -1,0 +1,141 @@
+// Kills the tool with SIGKILL at random moments of repeated saves and deletes. After every kill the journal
+// must be byte for byte the old or the new version, and a temporary file left behind must be gone after the
+// next run.
+#include "JournalBytes.h"
+#include "TempFolder.h"
+#include "ToolProcess.h"
+
+#include <JournalEdit.h>
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <thread>
+
+namespace plenta::reliability {
+namespace {
+
+using namespace std::chrono;
+using namespace std::chrono_literals;
+
+constexpr int TRIALS = 1000;
+constexpr auto TIME_BOUND = 100s; // a slow (sanitized) build stops early rather than stall CI
+
+enum class Kind { Save, Delete };
+
+// One command of the run, as the library's arguments and as the tool's.
+struct Command {
+    Kind kind;
+    EntryValues entry;
+    std::vector<std::string> args;
+};
+
+Command CommandOf(int trial) {
+    constexpr std::array<std::string_view, 4> MARKS{"", "1", "SE", "X"};
+    constexpr std::array<std::string_view, 3> COMMENTS{"", "alk", "spät"};
+    const Date date{year{2003}, month{4}, day{static_cast<unsigned>(1 + (trial * 7) % 30)}};
+    char text[11];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    if (trial % 5 == 4) {
+        return {.kind = Kind::Delete,
+                .entry = {.date = date, .marks = {}, .comment = {}},
+                .args = {"delete", "--date", text}};
+    }
+    const int temperature = TEMPERATURE_BOTTOM + trial % 21;
+    Command command{.kind = Kind::Save,
+                    .entry = {.date = date,
+                              .temperature = temperature,
+                              .marks = std::string(MARKS[trial % MARKS.size()]),
+                              .comment = std::string(COMMENTS[trial % COMMENTS.size()])},
+                    .args = {"save", "--date", text, "--temperature",
+                             std::to_string(temperature / 10) + "." + std::to_string(temperature % 10)}};
+    if (!command.entry.marks.empty()) {
+        command.args.insert(command.args.end(), {"--marks", command.entry.marks});
+    }
+    if (!command.entry.comment.empty()) {
+        command.args.insert(command.args.end(), {"--comment", command.entry.comment});
+    }
+    return command;
+}
+
+// The journal the command makes out of `before`, by the library the tool itself uses.
+std::string Rewritten(const Command &command, const std::string &before,
+                      const std::filesystem::path &scratch) {
+    WriteBytes(scratch, before);
+    const EditOutcome outcome = command.kind == Kind::Delete ? DeleteDayEntries(scratch, command.entry.date)
+                                                             : SaveEntry(scratch, command.entry);
+    EXPECT_TRUE(Succeeded(outcome));
+    return ReadBytes(scratch).value_or("");
+}
+
+microseconds TypicalRunTime(const std::filesystem::path &journal) {
+    std::vector<microseconds> runs;
+    for (int trial = 0; trial < 5; ++trial) {
+        const auto start = steady_clock::now();
+        EXPECT_EQ(RunTool(ToolArgs(journal, CommandOf(trial).args)).code, 0);
+        runs.push_back(duration_cast<microseconds>(steady_clock::now() - start));
+    }
+    std::sort(runs.begin(), runs.end());
+    return runs[runs.size() / 2];
+}
+
+TEST(RandomKill, JournalIsOldOrNewAfterEveryKill) {
+    TempFolder folder;
+    TempFolder scratch;
+    const std::filesystem::path journal = folder.Journal();
+    WriteBytes(journal, std::string(HEADER_LINE) + "2003/04/01,36.4,1,\r\n2003/04/15,36.8,E,spät\r\n");
+    const microseconds typical = TypicalRunTime(journal);
+
+    std::mt19937 random(20261207);
+    // Half the kills anywhere in the run, half around its end, where the rewrite happens after the start-up.
+    std::uniform_int_distribution<long> anywhere(0, typical.count() * 3 / 2);
+    std::uniform_int_distribution<long> nearEnd(typical.count() * 7 / 10, typical.count() * 13 / 10);
+    int killedOld = 0, killedNew = 0, finished = 0, leftovers = 0, trials = 0;
+    const auto start = steady_clock::now();
+    for (; trials < TRIALS && steady_clock::now() - start < TIME_BOUND; ++trials) {
+        const Command command = CommandOf(trials);
+        const std::string before = ReadBytes(journal).value_or("");
+        const std::string after = Rewritten(command, before, scratch.Journal());
+
+        const pid_t pid = SpawnTool(ToolArgs(journal, command.args));
+        std::this_thread::sleep_for(microseconds(trials % 2 == 0 ? anywhere(random) : nearEnd(random)));
+        kill(pid, SIGKILL);
+        const ToolExit exit = WaitTool(pid);
+
+        const std::optional<std::string> now = ReadBytes(journal);
+        ASSERT_TRUE(now == before || now == after) << "trial " << trials << ": torn or missing journal";
+        if (exit.signal == 0) {
+            ASSERT_EQ(exit.code, 0) << "trial " << trials;
+            ASSERT_FALSE(std::filesystem::exists(folder.Temporary())) << "trial " << trials;
+            ++finished;
+            continue;
+        }
+        ++(now == after ? killedNew : killedOld);
+        if (std::filesystem::exists(folder.Temporary())) {
+            // The interrupted command, run again to its end, must clear the leftover and finish the job.
+            ++leftovers;
+            ASSERT_EQ(RunTool(ToolArgs(journal, command.args)).code, 0) << "trial " << trials;
+            ASSERT_FALSE(std::filesystem::exists(folder.Temporary())) << "trial " << trials;
+            ASSERT_EQ(ReadBytes(journal), after) << "trial " << trials;
+        }
+    }
+    std::printf("random kills: %d trials (typical run %lld us): %d killed before the rename, %d after it, "
+                "%d finished; %d left a temporary file, each removed by the next run\n",
+                trials, static_cast<long long>(typical.count()), killedOld, killedNew, finished, leftovers);
+    // Kills on both sides of the rename and inside the write prove the delays reached the rewrite.
+    EXPECT_GT(killedOld + killedNew, trials / 4) << "the delays missed the runs; the trials prove little";
+    EXPECT_GT(killedNew, 0);
+    EXPECT_GT(leftovers, 0);
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_EQ(trials, TRIALS) << "the time bound cut the trials short";
+#endif
+}
+
+} // namespace
+} // namespace plenta::reliability

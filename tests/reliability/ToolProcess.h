@@ -1,0 +1,33 @@
+// Runs the command-line tool as a child process, as a script or a second copy of the program would, so that a
+// test can kill it at any moment or run two at once.
+#pragma once
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace plenta::reliability {
+
+struct ToolExit {
+    int code = -1;  // the exit code, or -1 when a signal ended the process
+    int signal = 0; // the signal that ended it, or 0
+};
+
+// The built plenta-journal.
+std::filesystem::path ToolPath();
+
+// The tool's arguments for one journal and a fixed today.
+std::vector<std::string> ToolArgs(const std::filesystem::path &journal, std::vector<std::string> command);
+
+// Starts the tool with its output thrown away; returns the child's pid.
+pid_t SpawnTool(const std::vector<std::string> &args);
+
+ToolExit WaitTool(pid_t pid);
+
+inline ToolExit RunTool(const std::vector<std::string> &args) {
+    return WaitTool(SpawnTool(args));
+}
+
+} // namespace plenta::reliability

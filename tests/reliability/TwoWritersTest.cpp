@@ -1,0 +1,74 @@
+// Two processes save 500 different dates each into one journal at the same time: the lock beside the journal
+// must keep every one of the 1,000 records, in date order, one per date.
+#include "JournalBytes.h"
+#include "TempFolder.h"
+#include "ToolProcess.h"
+
+#include <JournalTypes.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <thread>
+
+namespace plenta::reliability {
+namespace {
+
+using namespace std::chrono;
+
+constexpr int DATES_PER_WRITER = 500;
+
+Date DateAt(int offset) {
+    return sys_days{year{2020} / January / 1} + days{offset};
+}
+
+std::string Formatted(Date date, const char *format) {
+    char text[16];
+    std::snprintf(text, sizeof text, format, static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
+}
+
+// Writer 0 takes the even day offsets upwards, writer 1 the odd ones downwards, so their records interleave.
+int OffsetOf(int writer, int step) {
+    return writer == 0 ? 2 * step : 2 * (DATES_PER_WRITER - 1 - step) + 1;
+}
+
+std::string TemperatureOf(int offset) {
+    return "36." + std::to_string(offset % 10);
+}
+
+TEST(TwoWriters, EveryRecordOfBothWritersSurvives) {
+    TempFolder folder;
+    const std::filesystem::path journal = folder.Journal();
+    std::array<int, 2> failures{};
+    std::vector<std::thread> writers;
+    for (int writer = 0; writer < 2; ++writer) {
+        writers.emplace_back([&, writer] {
+            for (int step = 0; step < DATES_PER_WRITER; ++step) {
+                const int offset = OffsetOf(writer, step);
+                const ToolExit exit = RunTool(ToolArgs(
+                    journal, {"save", "--date", Formatted(DateAt(offset), "%04d-%02u-%02u"), "--temperature",
+                              TemperatureOf(offset), "--comment", writer == 0 ? "erster" : "zweiter"}));
+                failures[writer] += exit.code != 0;
+            }
+        });
+    }
+    for (std::thread &writer : writers) {
+        writer.join();
+    }
+    EXPECT_EQ(failures[0] + failures[1], 0) << "saves that did not report success";
+
+    std::vector<std::string> expected{std::string(HEADER_LINE)};
+    for (int offset = 0; offset < 2 * DATES_PER_WRITER; ++offset) {
+        expected.push_back(Formatted(DateAt(offset), "%04d/%02u/%02u") + "," + TemperatureOf(offset) + ",," +
+                           (offset % 2 == 0 ? "erster" : "zweiter") + "\r\n");
+    }
+    const std::vector<std::string> lines = RawLines(ReadBytes(journal).value_or(""));
+    EXPECT_EQ(lines, expected);
+    std::printf("two writers: %d saves, the journal holds %zu lines after the header\n", 2 * DATES_PER_WRITER,
+                lines.empty() ? 0 : lines.size() - 1);
+}
+
+} // namespace
+} // namespace plenta::reliability
