@@ -7,7 +7,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 
 namespace plenta {
@@ -51,29 +50,28 @@ void PaintGrid(QPainter &painter, const ChartLayout &layout) {
     painter.setPen(ThinPen(chart_colour::GRID));
     // Each horizontal line starts at x = 0, one pixel left of the frame.
     for (int y = layout.top; y <= layout.bottom; y += ChartLayout::pixelsPerTenth) {
-        painter.drawLine(0, y, layout.right, y);
+        DrawLine(painter, QLine(0, y, layout.right, y));
     }
     for (int x = layout.left; x <= layout.right; x += ChartLayout::columnWidth) {
-        painter.drawLine(x, layout.top, x, layout.bottom);
+        DrawLine(painter, QLine(x, layout.top, x, layout.bottom));
     }
 }
 
 void PaintFrame(QPainter &painter, const ChartLayout &layout) {
     painter.setPen(ThinPen(chart_colour::INK));
     // One closed polyline: every segment leaves out its end, which the next segment starts with.
-    const std::array<QLine, 4> sides{{
-        {layout.right, layout.top, layout.left, layout.top},
-        {layout.left, layout.top, layout.left, layout.bottom},
-        {layout.left, layout.bottom, layout.right, layout.bottom},
-        {layout.right, layout.bottom, layout.right, layout.top},
-    }};
-    DrawLines(painter, sides.data(), sides.size());
+    LineBatch<4> sides;
+    sides.add(QLine(layout.right, layout.top, layout.left, layout.top));
+    sides.add(QLine(layout.left, layout.top, layout.left, layout.bottom));
+    sides.add(QLine(layout.left, layout.bottom, layout.right, layout.bottom));
+    sides.add(QLine(layout.right, layout.bottom, layout.right, layout.top));
+    sides.draw(painter);
 }
 
 void PaintBaseLine(QPainter &painter, const ChartLayout &layout) {
     painter.setPen(ThinPen(chart_colour::INK));
     const int y = layout.bottom + BASE_LINE_BELOW_BOTTOM;
-    painter.drawLine(0, y, layout.right, y);
+    DrawLine(painter, QLine(0, y, layout.right, y));
 }
 
 } // namespace plenta

@@ -3,12 +3,43 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace plenta {
 
+namespace {
+
+// a / b rounded to the nearest integer, halves away from zero; b > 0.
+int RoundedQuotient(int a, int b) {
+    return a >= 0 ? (a + b / 2) / b : -((-a + b / 2) / b);
+}
+
+} // namespace
+
 QPen ThinPen(QRgb colour) {
-    // An aliased one-pixel pen with flat caps stops short of the end point, as the handheld's lines do.
-    QPen pen{QColor(colour), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin};
-    return pen;
+    // With square caps an aliased one-pixel line covers both of its ends whatever its direction; flat caps
+    // would leave out the lower or right end instead of the last one.
+    return QPen{QColor(colour), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin};
+}
+
+std::optional<QLine> ShortenedLine(QLine line) {
+    const int dx = line.dx();
+    const int dy = line.dy();
+    if (dx == 0 && dy == 0) {
+        return std::nullopt;
+    }
+    // Step back one pixel along the major axis and take the minor coordinate from the ideal line there.
+    const int major = std::max(std::abs(dx), std::abs(dy));
+    const QPoint last(line.x1() + RoundedQuotient(dx * (major - 1), major),
+                      line.y1() + RoundedQuotient(dy * (major - 1), major));
+    return QLine(line.p1(), last);
+}
+
+void DrawLine(QPainter &painter, QLine line) {
+    if (const std::optional<QLine> shortened = ShortenedLine(line)) {
+        painter.drawLine(*shortened);
+    }
 }
 
 void FillBox(QPainter &painter, int left, int top, int right, int bottom, QRgb colour) {

@@ -10,13 +10,21 @@
 #include <array>
 #include <cstddef>
 #include <cstdlib>
+#include <optional>
 
 class QPainter;
 
 namespace plenta {
 
-// A solid one-pixel pen whose lines leave out their last pixel.
+// A solid one-pixel pen. Qt draws both ends of its lines; ShortenedLine and LineBatch leave out the last.
 QPen ThinPen(QRgb colour);
+
+// The line from `line.p1()` to the pixel before `line.p2()`, so that an end-inclusive pen covers what the
+// handheld's line from p1 to p2 covers. Empty for a line of no length, which draws nothing.
+std::optional<QLine> ShortenedLine(QLine line);
+
+// A line from p1 to p2 without its last pixel, with the painter's pen.
+void DrawLine(QPainter &painter, QLine line);
 
 // Fills left..right-1 by top..bottom-1; an empty or inverted rectangle fills nothing.
 void FillBox(QPainter &painter, int left, int top, int right, int bottom, QRgb colour);
@@ -33,9 +41,11 @@ void DrawMarker(QPainter &painter, QPoint centre);
 // allocates nothing per point.
 template <std::size_t Capacity> class LineBatch {
 public:
+    // A line from p1 to p2 without its last pixel.
     void add(QLine line) {
-        if (count_ < Capacity) {
-            lines_[count_++] = line;
+        const std::optional<QLine> shortened = ShortenedLine(line);
+        if (shortened && count_ < Capacity) {
+            lines_[count_++] = *shortened;
         }
     }
 

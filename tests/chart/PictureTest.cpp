@@ -1,0 +1,274 @@
+// The picture strip: loading each sample picture, the placeholder tile and text, and the decoder's byte
+// source.
+#include "ChartCanvas.h"
+
+#include <ChartText.h>
+#include <PictureDecoder.h>
+
+#include <QFile>
+#include <QFontMetrics>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace plenta::test {
+namespace {
+
+const std::filesystem::path DATA = std::filesystem::path(PLENTA_TEST_DATA) / "chart";
+constexpr int STRIP_TOP = 204; // the base line covers the strip's first row
+
+// The sample decoded by Qt directly from its file, as the reference for what the strip shows.
+QImage Direct(const char *name) {
+    return QImage(QString::fromStdString((DATA / name).string())).convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(PictureStrip, ShowsTheDecodedPicturesTopLeftOnWhite) {
+    struct Case {
+        const char *name;
+        QSize size;
+    };
+    const Case cases[] = {
+        {"strip-240x90.gif", {240, 90}},
+        {"small-100x50.gif", {100, 50}},
+        {"large-400x200.gif", {400, 200}},
+    };
+    for (const Case &c : cases) {
+        const Picture picture = LoadPicture(DATA / c.name);
+        ASSERT_TRUE(picture.PictureDecoded) << c.name;
+        EXPECT_EQ(picture.PictureBitmap.size(), c.size) << c.name;
+        const QImage reference = Direct(c.name);
+        const QImage chart = Paint(DayPointTable{}, QuietStats(), picture);
+        int wrong = 0;
+        for (int y = 1; y < PICTURE_STRIP_HEIGHT; ++y) {
+            for (int x = 0; x < PICTURE_STRIP_WIDTH; ++x) {
+                const bool inside = x < reference.width() && y < reference.height();
+                wrong += At(chart, x, STRIP_TOP + y) != (inside ? reference.pixel(x, y) : WHITE) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(wrong, 0) << c.name;
+    }
+}
+
+TEST(PictureStrip, FilesThatDoNotGiveAPictureShowThePlaceholder) {
+    const std::filesystem::path cases[] = {
+        DATA / "no-such-picture.gif",
+        DATA / "empty.gif",
+        DATA / "truncated.gif",
+        DATA / "not-a-gif.gif",
+        DATA, // a folder opens but reads nothing
+    };
+    const QImage tile = LoadPictureTile();
+    ASSERT_EQ(tile.size(), QSize(7, 90));
+    for (const std::filesystem::path &path : cases) {
+        const Picture picture = LoadPicture(path);
+        EXPECT_FALSE(picture.PictureDecoded) << path;
+        EXPECT_EQ(picture.PictureSurface, tile) << path;
+        EXPECT_EQ(picture.path, QString::fromStdString(path.string())) << path;
+        // The tile repeats every 7 pixels, the last copy cut at the window's edge, outside the text's box.
+        const QImage chart = Paint(DayPointTable{}, QuietStats(), picture);
+        const QRect textBox(QPoint(10, 223), QPoint(229, 293));
+        int wrong = 0;
+        for (int y = 1; y < PICTURE_STRIP_HEIGHT; ++y) {
+            for (int x = 0; x < PICTURE_STRIP_WIDTH; ++x) {
+                if (!textBox.contains(x, STRIP_TOP + y)) {
+                    wrong += At(chart, x, STRIP_TOP + y) != tile.pixel(x % 7, y) ? 1 : 0;
+                }
+            }
+        }
+        EXPECT_EQ(wrong, 0) << path;
+    }
+}
+
+TEST(PictureStrip, PlaceholderTileLooksLikeRuledPaper) {
+    const QImage tile = LoadPictureTile();
+    ASSERT_EQ(tile.size(), QSize(7, 90));
+    EXPECT_EQ(tile.pixel(0, 50), qRgb(225, 239, 251));
+    EXPECT_EQ(tile.pixel(1, 50), qRgb(244, 251, 254));
+    for (int y = 14; y < 90; ++y) {
+        const bool rule =
+            std::string_view("17 23 24 30 37 43 44 50 57 63 64 70 71 77 84 ").find(std::to_string(y) + " ") !=
+            std::string_view::npos;
+        const QRgb pixel = tile.pixel(4, y);
+        EXPECT_EQ(pixel != WHITE, rule) << "row " << y;
+        EXPECT_GT(qBlue(pixel), qRed(pixel) - (rule ? 0 : 1)) << "rules are pale blue, row " << y;
+    }
+    int sketch = 0;
+    for (int y = 0; y < 14; ++y) {
+        for (int x = 2; x < 7; ++x) {
+            const QRgb pixel = tile.pixel(x, y);
+            sketch += pixel != WHITE && qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(sketch, 5) << "a small grey sketch at the top";
+}
+
+// The ink of the placeholder text inside its box, with the tile's pale pixels ignored.
+QImage TextInk(const QImage &chart) {
+    QImage ink(chart.size(), QImage::Format_RGB32);
+    ink.fill(Qt::white);
+    for (int y = 205; y < chart.height(); ++y) {
+        for (int x = 0; x < chart.width(); ++x) {
+            if (At(chart, x, y) == BLACK) {
+                ink.setPixel(x, y, BLACK);
+            }
+        }
+    }
+    return ink;
+}
+
+TEST(PictureStrip, PlaceholderTextNamesThePathCentredLineByLine) {
+    const std::filesystem::path path = "/no/such/plenta.gif";
+    const QImage ink = TextInk(Paint(DayPointTable{}, QuietStats(), LoadPicture(path)));
+    QImage expected(240, 294, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    {
+        QPainter painter(&expected);
+        painter.setFont(ChartFont());
+        painter.drawText(QRect(10, 223, 220, 80), Qt::AlignHCenter | Qt::AlignTop,
+                         QStringLiteral("Hier würde folgendes Bild mit\n240x90 Pixeln angezeigt\nwerden :\n"
+                                        "/no/such/plenta.gif"));
+    }
+    EXPECT_EQ(ink, expected);
+}
+
+TEST(PictureStrip, LongPathsAreCutToFitTheBox) {
+    const std::string longName = "/" + std::string(300, 'd') + "/plenta.gif";
+    const std::string withLineBreak = "/odd\nfolder/" + std::string(40, 'e') + "/plenta.gif";
+    for (const std::string &name : {longName, withLineBreak}) {
+        const QImage ink = TextInk(Paint(DayPointTable{}, QuietStats(), LoadPicture(name)));
+        const int lineSpacing = QFontMetrics(ChartFont()).lineSpacing();
+        // The fourth line, allowing for the layout's own leading between lines.
+        const QRect pathLine(QPoint(10, 223 + 3 * lineSpacing), QPoint(229, 223 + 5 * lineSpacing - 1));
+        int inside = 0, outside = 0;
+        for (int y = 205; y < 294; ++y) {
+            for (int x = 0; x < 240; ++x) {
+                const bool black = At(ink, x, y) == BLACK;
+                inside += black && pathLine.contains(x, y) ? 1 : 0;
+                outside += black && !QRect(QPoint(10, 223), QPoint(229, 293)).contains(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(inside, 20) << "the path's line shows";
+        EXPECT_EQ(outside, 0) << "nothing beyond the box";
+        EXPECT_EQ(CountOf(ink, QRect(QPoint(10, 223 + 5 * lineSpacing), QPoint(229, 293)), BLACK), 0)
+            << "no fifth line";
+    }
+}
+
+TEST(PictureStrip, ReleaseDropsTheSurfaceAndTheBitmap) {
+    Picture picture = LoadPicture(DATA / "small-100x50.gif");
+    ASSERT_FALSE(picture.PictureSurface.isNull());
+    ReleasePicture(picture);
+    EXPECT_TRUE(picture.PictureSurface.isNull());
+    EXPECT_TRUE(picture.PictureBitmap.isNull());
+}
+
+TEST(PictureData, ReadsFromTheOpenFileOnly) {
+    const std::string gif = (DATA / "small-100x50.gif").string();
+    const int file = ::open(gif.c_str(), O_RDONLY);
+    ASSERT_GE(file, 0);
+    const int writeOnly = ::open("/dev/null", O_WRONLY);
+    ASSERT_GE(writeOnly, 0);
+    std::array<char, 4096> buffer{};
+    struct Case {
+        const char *name;
+        std::intptr_t userValue;
+        std::uint32_t size;
+        std::uint32_t expected;
+    };
+    const auto fileSize = static_cast<std::uint32_t>(std::filesystem::file_size(gif));
+    const Case cases[] = {
+        {"the invalid handle", -1, 16, 0},
+        {"the first bytes", file, 6, 6},
+        {"the rest", file, 4096, fileSize - 6},
+        {"the end", file, 4096, 0},
+        {"a failed read", writeOnly, 16, 0},
+        {"no such descriptor", 1 << 20, 16, 0},
+        {"beyond the descriptor range", std::intptr_t{1} << 40, 16, 0},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(ReadPictureData(buffer.data(), c.size, c.userValue), c.expected) << c.name;
+    }
+    ::lseek(file, 0, SEEK_SET);
+    ASSERT_EQ(ReadPictureData(buffer.data(), 6, file), 6u);
+    EXPECT_EQ(std::string_view(buffer.data(), 6).substr(0, 3), "GIF");
+    ::close(file);
+    ::close(writeOnly);
+}
+
+// A source in memory that records how the decoder asks for bytes.
+struct MemorySource {
+    QByteArray bytes;
+    qsizetype offset = 0;
+    int calls = 0;
+    std::uint32_t largestRequest = 0;
+};
+
+std::uint32_t ReadMemory(void *buffer, std::uint32_t size, std::intptr_t userValue) {
+    auto *source = reinterpret_cast<MemorySource *>(userValue);
+    ++source->calls;
+    source->largestRequest = std::max(source->largestRequest, size);
+    const auto count =
+        static_cast<std::uint32_t>(std::min<qsizetype>(size, source->bytes.size() - source->offset));
+    std::memcpy(buffer, source->bytes.constData() + source->offset, count);
+    source->offset += count;
+    return count;
+}
+
+QByteArray Sample(const char *name) {
+    QFile file(QString::fromStdString((DATA / name).string()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(PictureDecoder, TakesEveryByteThroughTheReadFunctionAndHonoursTheRecord) {
+    struct Case {
+        const char *name;
+        std::uint32_t preloaded; // bytes placed in the work buffer before the call
+        int scalePercent, maxWidth, maxHeight, bitsPerPixel;
+        QSize size;
+        QImage::Format format;
+    };
+    const Case cases[] = {
+        {"large-400x200.gif", 0, 100, 800, 480, 32, {400, 200}, QImage::Format_RGB32},
+        {"large-400x200.gif", 0, 100, 200, 150, 32, {200, 100}, QImage::Format_RGB32},
+        {"large-400x200.gif", 0, 50, 800, 480, 32, {200, 100}, QImage::Format_RGB32},
+        {"small-100x50.gif", 0, 100, 800, 480, 16, {100, 50}, QImage::Format_RGB16},
+        {"small-100x50.gif", 0, 100, 800, 480, 24, {100, 50}, QImage::Format_RGB888},
+        {"small-100x50.gif", 10, 100, 800, 480, 32, {100, 50}, QImage::Format_RGB32},
+        {"truncated.gif", 0, 100, 800, 480, 32, {0, 0}, QImage::Format_Invalid},
+        {"empty.gif", 0, 100, 800, 480, 32, {0, 0}, QImage::Format_Invalid},
+    };
+    for (const Case &c : cases) {
+        MemorySource source{Sample(c.name)};
+        std::array<std::byte, 1024> work{};
+        std::memcpy(work.data(), source.bytes.constData(), c.preloaded);
+        source.offset = c.preloaded;
+        QImage bitmap(1, 1, QImage::Format_RGB32); // replaced even when nothing decodes
+        DecodePicture(PictureDecodeParams{.workBuffer = work.data(),
+                                          .workBufferCapacity = 1024,
+                                          .bytesInBuffer = c.preloaded,
+                                          .outputBitmap = &bitmap,
+                                          .bitsPerPixel = c.bitsPerPixel,
+                                          .userValue = reinterpret_cast<std::intptr_t>(&source),
+                                          .scalePercent = c.scalePercent,
+                                          .maxWidth = c.maxWidth,
+                                          .maxHeight = c.maxHeight,
+                                          .readData = ReadMemory});
+        EXPECT_EQ(bitmap.size(), c.size) << c.name;
+        EXPECT_EQ(bitmap.format(), c.format) << c.name;
+        EXPECT_GT(source.calls, 0) << c.name;
+        EXPECT_LE(source.largestRequest, 1024u) << "reads are staged through the work buffer";
+        if (c.size == QSize(100, 50) && c.bitsPerPixel == 32) {
+            EXPECT_EQ(bitmap, Direct(c.name)) << "preloaded bytes come first";
+        }
+    }
+}
+
+} // namespace
+} // namespace plenta::test
