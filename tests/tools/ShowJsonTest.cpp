@@ -19,9 +19,12 @@ protected:
                    ReadBytes(std::filesystem::path(PLENTA_TEST_DATA) / "tools" / "cycles.txt"));
     }
 
-    nlohmann::json Show(const std::string &picked) {
-        const ToolResult result =
-            RunTool({"--journal", folder_ / "plenta.txt", "--today", "2026-03-10", "show", "--date", picked});
+    nlohmann::json Show(const std::string &picked, const std::string &today = "2026-03-10") {
+        std::vector<std::string> args{"--journal", folder_ / "plenta.txt", "--today", today, "show"};
+        if (!picked.empty()) {
+            args.insert(args.end(), {"--date", picked});
+        }
+        const ToolResult result = RunTool(args);
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(result.err, "");
         return nlohmann::json::parse(result.out);
@@ -102,6 +105,12 @@ TEST_F(ShowJson, SelectionShowsWhatTheFormShows) {
         EXPECT_EQ(selection["marks"], c.marks);
         EXPECT_EQ(json["stats"]["selectedCycleDay"], c.selectedCycleDay);
     }
+}
+
+TEST_F(ShowJson, WithoutADateTodayIsPicked) {
+    const nlohmann::json json = Show("", "2026-02-12");
+    EXPECT_EQ(json["selection"]["date"], "2026/02/12");
+    EXPECT_EQ(json["selection"]["marks"], "SX");
 }
 
 } // namespace
