@@ -1,0 +1,63 @@
+// The two dialog templates (entry form 128, About box 100) as data: controls, identifiers, texts and
+// rectangles in dialog units. The widgets are built from these tables, so the layout lives in one place.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace plenta {
+
+enum class ControlKind { Static, Icon, DatePicker, DropDownList, DropDownCombo, DefaultButton, Button };
+
+struct DialogRect {
+    int x;
+    int y;
+    int width;
+    int height; // for combo boxes the height of the dropped-down list
+};
+
+struct DialogControl {
+    int id; // -1 for controls nobody addresses
+    ControlKind kind;
+    std::string_view text;
+    DialogRect rect;
+};
+
+struct DialogTemplate {
+    int id;
+    std::string_view caption;
+    std::string_view fontFamily;
+    int fontPoints;
+    DialogRect rect;
+};
+
+inline constexpr int IDC_STATIC = -1;
+inline constexpr int IDD_ABOUT = 100;
+inline constexpr int IDD_ENTRY_FORM = 128;
+inline constexpr int IDC_DATE = 1000;
+inline constexpr int IDC_TEMPERATURE = 1001;
+inline constexpr int IDC_COMMENT = 1002;
+inline constexpr int IDC_EXIT = 1015;
+inline constexpr int IDC_INFO = 57666;
+
+// The one-row entry form; template order is also the tab order.
+inline constexpr DialogTemplate ENTRY_FORM_TEMPLATE{IDD_ENTRY_FORM, "", "Tahoma", 12, {0, 0, 108, 12}};
+inline constexpr std::array<DialogControl, 4> ENTRY_FORM_CONTROLS{{
+    {IDC_STATIC, ControlKind::Static, "°C", {64, 2, 9, 8}},
+    {IDC_DATE, ControlKind::DatePicker, "DateTimePicker1", {0, 0, 39, 12}},
+    {IDC_TEMPERATURE, ControlKind::DropDownList, "", {39, 0, 25, 100}},
+    {IDC_COMMENT, ControlKind::DropDownCombo, "", {76, 0, 31, 90}},
+}};
+
+// The About box; "Ende" is the default button and the first tab stop, so it has the focus.
+inline constexpr DialogTemplate ABOUT_TEMPLATE{IDD_ABOUT, "About Plenta", "Tahoma", 8, {34, 44, 119, 63}};
+inline constexpr std::array<DialogControl, 6> ABOUT_CONTROLS{{
+    {IDC_STATIC, ControlKind::Icon, "", {10, 9, 20, 20}},
+    {IDC_STATIC, ControlKind::Static, "Plenta 1.4", {39, 7, 44, 8}},
+    {IDC_STATIC, ControlKind::Static, "Zyklus und Temperatur", {39, 14, 66, 8}},
+    {IDC_STATIC, ControlKind::Static, "im Blick", {37, 22, 29, 8}},
+    {IDC_EXIT, ControlKind::DefaultButton, "Ende", {79, 39, 33, 17}},
+    {IDC_INFO, ControlKind::Button, "Info", {7, 39, 33, 17}},
+}};
+
+} // namespace plenta

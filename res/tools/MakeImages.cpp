@@ -1,0 +1,192 @@
+// Draws the toolbar strip (182 x 26, seven 26 x 26 images, 16 colours) and the program icon (32 x 32, 16 x
+// 16) once; the PNG files are checked in under res/images. Not part of the build; to redraw them:
+//   g++ -std=c++20 -fPIC MakeImages.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/make-images
+//   QT_QPA_PLATFORM=offscreen /tmp/make-images ../images
+#include <QColor>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+
+#include <array>
+
+namespace {
+
+// The sixteen colours of the classic VGA palette, which the handheld's 16-colour bitmaps use.
+const QList<QRgb> VGA = {0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080,
+                         0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
+                         0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff};
+
+const QColor NAVY(0, 0, 128);
+const QColor GREY(128, 128, 128);
+const QColor SILVER(192, 192, 192);
+const QColor RED(255, 0, 0);
+const QColor YELLOW(255, 255, 0);
+const QColor WHITE(255, 255, 255);
+const QColor GREEN(0, 128, 0);
+const QColor LIME(0, 255, 0);
+const QColor BLACK(0, 0, 0);
+
+constexpr int SIZE = 26;
+
+void Letter(QPainter &p, const QRect &cell, const QString &text, int pixels) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(pixels);
+    p.setFont(font);
+    p.setPen(NAVY);
+    p.drawText(cell, Qt::AlignCenter, text);
+}
+
+void Frame(QPainter &p, const QRect &cell) {
+    p.setPen(GREY);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(cell.adjusted(0, 0, -1, -1));
+}
+
+void FirstDay(QPainter &p, const QRect &cell) {
+    for (int y = 0; y < SIZE; ++y) {
+        for (int x = 0; x < SIZE; ++x) {
+            p.setPen((x + y) % 2 == 0 ? RED : WHITE);
+            p.drawPoint(cell.left() + x, cell.top() + y);
+        }
+    }
+    Letter(p, cell, QStringLiteral("1."), 16);
+    Frame(p, cell);
+}
+
+void Mucus(QPainter &p, const QRect &cell) {
+    p.fillRect(cell, WHITE);
+    p.setPen(YELLOW);
+    for (int y = 1; y < SIZE; y += 3) {
+        for (int x = 1 + (y / 3) % 2; x < SIZE; x += 3) {
+            p.drawPoint(cell.left() + x, cell.top() + y);
+        }
+    }
+    Letter(p, cell, QStringLiteral("S"), 18);
+    Frame(p, cell);
+}
+
+void Ovulation(QPainter &p, const QRect &cell) {
+    p.fillRect(cell, YELLOW);
+    Letter(p, cell, QStringLiteral("E"), 18);
+    Frame(p, cell);
+}
+
+void Intercourse(QPainter &p, const QRect &cell) {
+    p.fillRect(cell, SILVER);
+    Letter(p, cell, QStringLiteral("x"), 18);
+    Frame(p, cell);
+}
+
+void OutlinedShape(QPainter &p, const QPainterPath &shape, const QColor &fill) {
+    p.setPen(QPen(BLACK, 1));
+    p.setBrush(fill);
+    p.drawPath(shape);
+}
+
+void Tick(QPainter &p, const QRect &cell) {
+    p.fillRect(cell, SILVER);
+    QPainterPath tick;
+    const QPoint o = cell.topLeft();
+    tick.moveTo(o + QPoint(3, 13));
+    tick.lineTo(o + QPoint(7, 9));
+    tick.lineTo(o + QPoint(11, 14));
+    tick.lineTo(o + QPoint(20, 3));
+    tick.lineTo(o + QPoint(23, 7));
+    tick.lineTo(o + QPoint(11, 22));
+    tick.closeSubpath();
+    OutlinedShape(p, tick, LIME);
+}
+
+void Cross(QPainter &p, const QRect &cell) {
+    p.fillRect(cell, SILVER);
+    QPainterPath cross;
+    const QPoint o = cell.topLeft();
+    const std::array<QPoint, 12> corners{{{4, 7},
+                                          {7, 4},
+                                          {13, 10},
+                                          {19, 4},
+                                          {22, 7},
+                                          {16, 13},
+                                          {22, 19},
+                                          {19, 22},
+                                          {13, 16},
+                                          {7, 22},
+                                          {4, 19},
+                                          {10, 13}}};
+    cross.moveTo(o + corners[0]);
+    for (std::size_t i = 1; i < corners.size(); ++i) {
+        cross.lineTo(o + corners[i]);
+    }
+    cross.closeSubpath();
+    OutlinedShape(p, cross, RED);
+}
+
+void NightSky(QPainter &p, const QRect &cell, bool withName) {
+    p.fillRect(cell, NAVY);
+    const int s = cell.width();
+    // The moon: a yellow disc with a navy disc cut out of it.
+    p.setPen(Qt::NoPen);
+    p.setBrush(YELLOW);
+    p.drawEllipse(QRect(cell.left() + s * 11 / 20, cell.top() + s / 10, s * 7 / 20, s * 7 / 20));
+    p.setBrush(NAVY);
+    p.drawEllipse(QRect(cell.left() + s * 13 / 20, cell.top() + s / 20, s * 7 / 20, s * 7 / 20));
+    p.setPen(WHITE);
+    for (const QPoint star : {QPoint(3, 3), QPoint(9, 6), QPoint(6, 11), QPoint(13, 2), QPoint(18, 12)}) {
+        p.drawPoint(cell.left() + star.x() * s / 26, cell.top() + star.y() * s / 26);
+    }
+    if (withName) {
+        QFont font(QStringLiteral("DejaVu Sans Condensed"));
+        font.setPixelSize(8);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(YELLOW);
+        p.drawText(QRect(cell.left(), cell.top() + 15, s, 11), Qt::AlignCenter, QStringLiteral("Plenta"));
+    } else {
+        // The icon shows a red temperature curve under the moon instead of the name.
+        p.setPen(QPen(RED, s >= 32 ? 2 : 1));
+        p.drawPolyline(
+            QPolygon({cell.topLeft() + QPoint(s / 8, s * 3 / 4), cell.topLeft() + QPoint(s / 3, s * 4 / 5),
+                      cell.topLeft() + QPoint(s / 2, s * 3 / 4), cell.topLeft() + QPoint(s * 5 / 8, s / 2),
+                      cell.topLeft() + QPoint(s * 7 / 8, s * 9 / 20)}));
+    }
+}
+
+QImage SixteenColours(const QImage &image) {
+    return image.convertToFormat(QImage::Format_Indexed8, VGA, Qt::ThresholdDither | Qt::AvoidDither);
+}
+
+QImage Icon(int size) {
+    QImage image(size, size, QImage::Format_RGB32);
+    QPainter p(&image);
+    NightSky(p, QRect(0, 0, size, size), false);
+    p.end();
+    return SixteenColours(image);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QGuiApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QImage strip(7 * SIZE, SIZE, QImage::Format_RGB32);
+    QPainter p(&strip);
+    const auto cell = [](int i) {
+        return QRect(i * SIZE, 0, SIZE, SIZE);
+    };
+    FirstDay(p, cell(0));
+    Mucus(p, cell(1));
+    Ovulation(p, cell(2));
+    Intercourse(p, cell(3));
+    Tick(p, cell(4));
+    Cross(p, cell(5));
+    NightSky(p, cell(6), true);
+    p.end();
+    const bool saved = SixteenColours(strip).save(folder + QStringLiteral("/toolbar.png")) &&
+                       Icon(32).save(folder + QStringLiteral("/plenta-32.png")) &&
+                       Icon(16).save(folder + QStringLiteral("/plenta-16.png"));
+    return saved ? 0 : 1;
+}

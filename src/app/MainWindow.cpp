@@ -1,0 +1,145 @@
+// The one top-level window: chart painting, command delivery, activation, double tap and destruction.
+#include "MainWindow.h"
+
+#include "CommandEvent.h"
+#include "InputPanel.h"
+
+#include <ChartPainter.h>
+#include <EntryForm.h>
+#include <MainToolbar.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QPainter>
+#include <QPalette>
+#include <QScreen>
+
+namespace plenta {
+
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent) {
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::AttachChildren(EntryForm *form, MainToolbar *toolbar) {
+    form_ = form;
+    toolbar_ = toolbar;
+    dispatcher_ = std::make_unique<CommandDispatcher>(
+        CommandDispatcher::Window{*this, form, toolbar,
+                                  [this](int command) { SendCommand(static_cast<std::uint32_t>(command)); },
+                                  [this] {
+                                      DestroyWindow();
+                                  }},
+        state_);
+    if (toolbar != nullptr) {
+        connect(toolbar, &MainToolbar::commandTriggered, this,
+                [this](int command) { SendCommand(static_cast<std::uint32_t>(command)); });
+    }
+    if (form != nullptr) {
+        connect(form, &EntryForm::pickedDateChanged, this, [this] {
+            if (dispatcher_ != nullptr && !destroyed_) {
+                dispatcher_->OnPickedDateChanged();
+            }
+        });
+    }
+}
+
+void MainWindow::SendCommand(std::uint32_t commandParameter) {
+    if (destroyed_ || dispatcher_ == nullptr) {
+        return;
+    }
+    dispatcher_->OnCommand(commandParameter);
+    // The exit command may have destroyed the window just now; then there is nothing left to paint.
+    if (!destroyed_) {
+        PaintChart(*this, state_.layout, Invalidate::First);
+    }
+}
+
+void MainWindow::DestroyWindow() {
+    if (destroyed_) {
+        return;
+    }
+    destroyed_ = true;
+    // Boxes owned by the window go with it, as owned pop-ups do on the handheld.
+    for (QDialog *box : findChildren<QDialog *>()) {
+        if (box->isVisible()) {
+            box->done(QDialog::Rejected);
+        }
+    }
+    hide();
+    ReleasePicture(state_.picture);
+    emit windowDestroyed();
+    QCoreApplication::exit(0);
+}
+
+int MainWindow::FitToVisibleDesktop() {
+    const QWidget *foreground = QApplication::activeWindow();
+    if (foreground != nullptr && foreground != this) {
+        return 0;
+    }
+    QSize size;
+    if (const std::optional<QRect> visible = SipVisibleDesktop()) {
+        size = visible->size();
+    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        size = screen->size();
+    }
+    resize(size);
+    return 1;
+}
+
+void MainWindow::ActivateMainWindow() {
+    FitToVisibleDesktop();
+    raise();
+}
+
+void MainWindow::BringForward() {
+    if (destroyed_) {
+        return;
+    }
+    showNormal();
+    raise();
+    activateWindow();
+    if (QWidget *box = QApplication::activeModalWidget()) {
+        box->raise();
+        box->activateWindow();
+    }
+}
+
+bool MainWindow::event(QEvent *event) {
+    if (event->type() == CommandEvent::EventType()) {
+        SendCommand(static_cast<CommandEvent *>(event)->CommandParameter());
+        return true;
+    }
+    if (event->type() == QEvent::WindowActivate && !destroyed_) {
+        ActivateMainWindow();
+    }
+    return QWidget::event(event);
+}
+
+void MainWindow::paintEvent(QPaintEvent * /*event*/) {
+    if (destroyed_) {
+        return;
+    }
+    QPainter painter(this);
+    PaintChart(painter, state_.layout, ChartInputs{state_.scan.table, state_.scan.stats, state_.picture});
+}
+
+void MainWindow::mouseDoubleClickEvent(QMouseEvent *event) {
+    event->accept();
+    if (dispatcher_ != nullptr && !destroyed_) {
+        dispatcher_->ShowStatistics();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    event->accept();
+    DestroyWindow();
+}
+
+} // namespace plenta

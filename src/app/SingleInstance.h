@@ -1,0 +1,39 @@
+// Keeps the program to one instance per user: the first process listens on a local socket named after the
+// product and the user; a later one connects, asks the first to come forward and then ends.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+
+namespace plenta {
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+
+public:
+    explicit SingleInstance(QString serverName, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    // "<runtime folder>/<product>-<user>": $XDG_RUNTIME_DIR, or the temporary folder without it.
+    static QString ServerNameFor(const QString &product);
+
+    enum class Role { First, Second };
+
+    // Asks a running instance to come forward (Role::Second), or starts listening (Role::First). A socket
+    // left by a program that died is removed first.
+    Role Claim();
+
+signals:
+    // Another process asked this instance to come forward.
+    void activationRequested();
+
+private:
+    QString serverName_;
+    std::unique_ptr<QLocalServer> server_;
+};
+
+} // namespace plenta

@@ -1,0 +1,78 @@
+// Start-up in its fixed order.
+#include "StartApplication.h"
+
+#include "KeyFilter.h"
+#include "MainWindow.h"
+#include "SingleInstance.h"
+
+#include <ChartLayout.h>
+#include <DeviceRoot.h>
+#include <EntryForm.h>
+#include <JournalPaths.h>
+#include <MainToolbar.h>
+#include <Picture.h>
+#include <StringTable.h>
+
+#include <QApplication>
+#include <QIcon>
+
+namespace plenta {
+
+Application::Application() = default;
+
+Application::~Application() {
+    // The filter refers to the window, so it goes first.
+    if (appInstance != nullptr && keyFilter != nullptr) {
+        appInstance->removeEventFilter(keyFilter.get());
+    }
+    keyFilter.reset();
+    mainWindow.reset();
+}
+
+void InitialiseState(MainWindow &mainWindow, int layoutOffset) {
+    ShellState &state = mainWindow.State();
+    const std::filesystem::path root = DeviceRoot();
+    state.paths = ResolvePaths(ReadFileSyncPath(root), ModulePath(), root);
+    state.picture = LoadPicture(state.paths.picturePath);
+    FillFormLists(mainWindow.Form());
+    state.layout = MakeChartLayout(layoutOffset);
+    if (CommandDispatcher *dispatcher = mainWindow.Dispatcher()) {
+        dispatcher->Rescan();
+    }
+}
+
+std::unique_ptr<Application> StartApplication(QApplication &app) {
+    auto application = std::make_unique<Application>();
+    application->appTitle = std::string(LoadText(StringId::AppTitle));
+    const QString product = QString::fromStdString(application->appTitle);
+
+    application->instance = std::make_unique<SingleInstance>(SingleInstance::ServerNameFor(product));
+    if (application->instance->Claim() == SingleInstance::Role::Second) {
+        return nullptr;
+    }
+    application->appInstance = &app;
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/plenta/plenta-32.png")));
+
+    application->mainWindow = std::make_unique<MainWindow>();
+    MainWindow &window = *application->mainWindow;
+    window.setWindowTitle(product);
+    // The window takes its size before its children are placed; nothing is laid out again later.
+    window.FitToVisibleDesktop();
+
+    int layoutOffset = 0;
+    EntryForm *form = CreateEntryForm(window, layoutOffset);
+    MainToolbar *toolbar = CreateMainToolbar(window, layoutOffset);
+    window.AttachChildren(form, toolbar);
+    InitialiseState(window, layoutOffset);
+
+    QObject::connect(application->instance.get(), &SingleInstance::activationRequested, &window,
+                     &MainWindow::BringForward);
+    application->keyFilter = std::make_unique<KeyFilter>(window, form);
+    app.installEventFilter(application->keyFilter.get());
+
+    window.show();
+    window.update();
+    return application;
+}
+
+} // namespace plenta

@@ -1,0 +1,38 @@
+// Start-up in its fixed order: single-instance test, main window, fit to the visible desktop, entry form,
+// toolbar, the program's state and the first scan, then the key filter and the first paint.
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <string>
+
+class QApplication;
+
+namespace plenta {
+
+class KeyFilter;
+class MainWindow;
+class SingleInstance;
+
+// Everything that lives from start-up to exit.
+struct Application {
+    QApplication *appInstance = nullptr; // AppInstance
+    std::string appTitle;                // AppTitle: string 128, the window's title
+    std::unique_ptr<SingleInstance> instance;
+    std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<KeyFilter> keyFilter;
+
+    Application();
+    ~Application();
+    Application(const Application &) = delete;
+    Application &operator=(const Application &) = delete;
+};
+
+// Builds and shows the program; nothing when another instance runs (it has been asked to come forward).
+std::unique_ptr<Application> StartApplication(QApplication &app);
+
+// Paths, picture, form lists, chart layout and the first scan, once the main window and its children exist.
+void InitialiseState(MainWindow &mainWindow, int layoutOffset);
+
+} // namespace plenta

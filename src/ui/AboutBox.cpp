@@ -1,0 +1,99 @@
+// The About box of template 100 and the statistics box.
+#include "AboutBox.h"
+
+#include "DialogUnits.h"
+#include "ModalBox.h"
+
+#include <DialogTemplates.h>
+#include <StringTable.h>
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+#include <utility>
+
+namespace plenta {
+
+namespace {
+
+constexpr int DIALOG_FONT_PIXELS = 11;
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+AboutBox::AboutBox(QWidget *owner, std::function<void(int)> sendCommand)
+    : QDialog(owner)
+    , sendCommand_(std::move(sendCommand)) {
+    setWindowTitle(FromUtf8(ABOUT_TEMPLATE.caption));
+    QFont font(FromUtf8(ABOUT_TEMPLATE.fontFamily));
+    font.setPixelSize(DIALOG_FONT_PIXELS);
+    setFont(font);
+    const DialogBase base = DialogBaseOf(font);
+    // Children are made in template order, so "Ende" is the first tab stop and takes the focus.
+    for (const DialogControl &control : ABOUT_CONTROLS) {
+        QWidget *widget = nullptr;
+        switch (control.kind) {
+        case ControlKind::Icon: {
+            auto *icon = new QLabel(this);
+            icon->setPixmap(QPixmap(QStringLiteral(":/plenta/plenta-32.png")));
+            widget = icon;
+            break;
+        }
+        case ControlKind::DefaultButton:
+            exit_ = new QPushButton(FromUtf8(control.text), this);
+            exit_->setDefault(true);
+            connect(exit_, &QPushButton::clicked, this, [this] {
+                if (sendCommand_) {
+                    sendCommand_(IDC_EXIT);
+                }
+            });
+            widget = exit_;
+            break;
+        case ControlKind::Button:
+            info_ = new QPushButton(FromUtf8(control.text), this);
+            info_->setAutoDefault(false);
+            connect(info_, &QPushButton::clicked, this, &AboutBox::ShowHelp);
+            widget = info_;
+            break;
+        default:
+            widget = new QLabel(FromUtf8(control.text), this);
+            break;
+        }
+        QRect rect = DialogUnitsToPixels(control.rect, base);
+        if (control.kind == ControlKind::Static) {
+            rect.setWidth(std::max(rect.width(), widget->sizeHint().width())); // never cut a credit line
+        }
+        widget->setGeometry(rect);
+    }
+    setFixedSize(DialogUnitsToPixels(ABOUT_TEMPLATE.rect, base).size());
+}
+
+QPoint AboutBox::PlacementOverOwner() const {
+    const QWidget *owner = parentWidget();
+    if (owner == nullptr) {
+        return pos();
+    }
+    const int x = std::max(0, (owner->width() - width()) / 2);
+    const int y = std::max(0, (owner->height() - height()) / 2);
+    return owner->mapToGlobal(QPoint(x, y));
+}
+
+void AboutBox::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    move(PlacementOverOwner());
+    exit_->setFocus();
+}
+
+void AboutBox::ShowHelp() {
+    ShowMessageBox(this, LoadText(StringId::HelpText), LoadText(StringId::InfoCaption));
+}
+
+void ShowStatistics(QWidget *owner, const std::string &statisticsText) {
+    ShowMessageBox(owner, statisticsText, LoadText(StringId::InfoCaption));
+}
+
+} // namespace plenta

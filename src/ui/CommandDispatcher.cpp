@@ -1,0 +1,148 @@
+// The main window's command handling and the rescan that follows a date change or an edit.
+#include "CommandDispatcher.h"
+
+#include "AboutBox.h"
+#include "CommandIds.h"
+#include "DateText.h"
+#include "EntryForm.h"
+#include "FormRefresh.h"
+#include "MainToolbar.h"
+#include "MarkString.h"
+#include "ModalBox.h"
+
+#include <ChartPainter.h>
+#include <JournalEdit.h>
+#include <JournalScan.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPointer>
+
+#include <utility>
+
+namespace plenta {
+
+namespace {
+
+// The keyboard focus, or the main window's own focus child while no window of the program is active.
+QWidget *FocusedWidget(QWidget &mainWindow) {
+    QWidget *focus = QApplication::focusWidget();
+    return focus != nullptr ? focus : mainWindow.focusWidget();
+}
+
+} // namespace
+
+CommandDispatcher::CommandDispatcher(Window window, ShellState &state)
+    : window_(std::move(window))
+    , state_(state) {}
+
+bool CommandDispatcher::OnCommand(std::uint32_t commandParameter) {
+    switch (CommandIdOf(commandParameter)) {
+    case IDC_EXIT:
+        if (window_.destroyMainWindow) {
+            window_.destroyMainWindow();
+        }
+        return true;
+    case IDM_MUCUS:
+        ToggleMark(state_.scan.selection.marks, LETTER_MUCUS);
+        return true;
+    case IDM_OVULATION:
+        ToggleMark(state_.scan.selection.marks, LETTER_OVULATION);
+        return true;
+    case IDM_FIRST_DAY:
+        FirstDay();
+        return true;
+    case IDM_INTERCOURSE:
+        ToggleMark(state_.scan.selection.marks, LETTER_INTERCOURSE);
+        return true;
+    case IDM_SAVE:
+        Save();
+        return true;
+    case IDM_DELETE_DAY:
+        DeleteDay();
+        return true;
+    case IDM_ABOUT:
+        ShowAbout();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CommandDispatcher::FirstDay() {
+    if (ApplyFirstDayRule(state_.scan.selection.marks) == FirstDayChange::Started) {
+        for (const int command : {IDM_MUCUS, IDM_OVULATION, IDM_INTERCOURSE}) {
+            ChangeButtonBit(window_.toolbar, command, BUTTON_CHECKED, BitChange::Clear);
+        }
+    }
+}
+
+Date CommandDispatcher::PickedDate() const {
+    return window_.form != nullptr ? window_.form->PickedDate() : Today();
+}
+
+void CommandDispatcher::Rescan() {
+    std::optional<JournalScan> scan = LoadJournal(state_.paths.journalPath, PickedDate(), Today());
+    if (!scan) {
+        return;
+    }
+    state_.scan = std::move(*scan);
+    if (window_.form != nullptr) {
+        window_.form->SetCommentItems(state_.scan.comments);
+    }
+    RefreshForm(window_.form, window_.toolbar, state_.scan.selection);
+    InvalidateChart(window_.mainWindow, state_.layout, state_.scan.stats, state_.scan.stats.selectedCycleDay);
+}
+
+void CommandDispatcher::OnPickedDateChanged() {
+    if (SelectionDateText(PickedDate()) != state_.scan.selection.date) {
+        Rescan();
+    }
+}
+
+void CommandDispatcher::Save() {
+    const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
+    EntryValues entry;
+    entry.date = PickedDate();
+    const int listIndex = window_.form != nullptr ? window_.form->TemperatureList()->currentIndex() : -1;
+    entry.temperature = TemperatureForSave(listIndex, state_.scan.selection.temperature);
+    entry.marks = state_.scan.selection.marks;
+    entry.comment = window_.form != nullptr ? window_.form->CommentText() : state_.scan.selection.comment;
+    const EditOutcome outcome = SaveEntry(state_.paths.journalPath, entry);
+    if (Succeeded(outcome)) {
+        ChangeButtonBit(window_.toolbar, IDM_DELETE_DAY, BUTTON_ENABLED, BitChange::Set);
+        Rescan();
+    }
+    ShowMessageBox(&window_.mainWindow, LoadText(MessageOf(outcome)), state_.paths.appTitle);
+    if (focus != nullptr) {
+        focus->setFocus();
+    }
+}
+
+void CommandDispatcher::DeleteDay() {
+    const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
+    const EditOutcome outcome = DeleteDayEntries(state_.paths.journalPath, PickedDate());
+    if (Succeeded(outcome)) {
+        ChangeButtonBit(window_.toolbar, IDM_DELETE_DAY, BUTTON_ENABLED, BitChange::Clear);
+        Rescan();
+    }
+    ShowMessageBox(&window_.mainWindow, LoadText(MessageOf(outcome)), state_.paths.appTitle);
+    if (focus != nullptr) {
+        focus->setFocus();
+    }
+}
+
+void CommandDispatcher::ShowAbout() {
+    const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
+    AboutBox box(&window_.mainWindow, window_.sendCommand);
+    RunModal(box);
+    if (focus != nullptr) {
+        focus->setFocus();
+    }
+}
+
+void CommandDispatcher::ShowStatistics() {
+    plenta::ShowStatistics(&window_.mainWindow, state_.scan.stats.statisticsText);
+}
+
+} // namespace plenta

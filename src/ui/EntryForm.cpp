@@ -1,0 +1,182 @@
+// The one-row entry form built from template 128.
+#include "EntryForm.h"
+
+#include "DateText.h"
+#include "DialogUnits.h"
+
+#include <DialogTemplates.h>
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace plenta {
+
+namespace {
+
+constexpr int LIST_ITEM_HEIGHT = 22;
+constexpr int FORM_FONT_PIXELS = 12;
+constexpr int DEFAULT_TEMPERATURE_INDEX = TEMPERATURE_TOP - DEFAULT_TEMPERATURE;
+constexpr int FORM_BAND = 30;
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Gives every item of a drop-down list the handheld's 22-pixel row.
+class FixedRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), LIST_ITEM_HEIGHT);
+    }
+};
+
+// A combo box shows its closed field in the band; the template's height is that of the dropped-down list.
+QRect ClosedRect(const DialogControl &control) {
+    QRect rect = FormUnitsToPixels(control.rect);
+    rect.setHeight(std::min(rect.height(), FORM_BAND));
+    return rect;
+}
+
+} // namespace
+
+EntryForm::EntryForm(QWidget *parent)
+    : QWidget(parent) {
+    QFont font(FromUtf8(ENTRY_FORM_TEMPLATE.fontFamily));
+    font.setPixelSize(FORM_FONT_PIXELS);
+    setFont(font);
+    // Children are made in template order, which Qt takes as the tab order.
+    for (const DialogControl &control : ENTRY_FORM_CONTROLS) {
+        QWidget *widget = nullptr;
+        switch (control.kind) {
+        case ControlKind::DatePicker:
+            date_ = new QDateEdit(QDate::currentDate(), this);
+            date_->setCalendarPopup(true);
+            date_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+            connect(date_, &QDateEdit::dateChanged, this, &EntryForm::pickedDateChanged);
+            widget = date_;
+            break;
+        case ControlKind::DropDownList:
+            temperature_ = new QComboBox(this);
+            temperature_->setEditable(false);
+            temperature_->setItemDelegate(new FixedRowDelegate(temperature_));
+            widget = temperature_;
+            break;
+        case ControlKind::DropDownCombo:
+            comment_ = new QComboBox(this);
+            comment_->setEditable(true);
+            comment_->setInsertPolicy(QComboBox::NoInsert); // the list holds the journal's comments only
+            comment_->setCompleter(nullptr);                // typing must not complete to a list item
+            comment_->lineEdit()->setMaxLength(MAX_COMMENT_CHARS);
+            comment_->setItemDelegate(new FixedRowDelegate(comment_));
+            widget = comment_;
+            break;
+        default:
+            widget = new QLabel(FromUtf8(control.text), this);
+            break;
+        }
+        widget->setObjectName(QStringLiteral("control%1").arg(control.id));
+        widget->setGeometry(control.kind == ControlKind::Static ? FormUnitsToPixels(control.rect)
+                                                                : ClosedRect(control));
+    }
+    resize(FormUnitsToPixels(ENTRY_FORM_TEMPLATE.rect).size());
+}
+
+QWidget *EntryForm::Control(int id) const {
+    switch (id) {
+    case IDC_DATE:
+        return date_;
+    case IDC_TEMPERATURE:
+        return temperature_;
+    case IDC_COMMENT:
+        return comment_;
+    default:
+        return nullptr;
+    }
+}
+
+int EntryForm::ControlIdOf(const QWidget *widget) const {
+    // The editable fields have inner line edits that take the focus; they count as their control.
+    for (; widget != nullptr && widget != this; widget = widget->parentWidget()) {
+        for (const int id : {IDC_DATE, IDC_TEMPERATURE, IDC_COMMENT}) {
+            if (widget == Control(id)) {
+                return id;
+            }
+        }
+    }
+    return -1;
+}
+
+Date EntryForm::PickedDate() const {
+    return ToDate(date_->date());
+}
+
+std::string EntryForm::CommentText() const {
+    return comment_->currentText().left(MAX_COMMENT_CHARS).toStdString();
+}
+
+void EntryForm::SetCommentItems(const std::vector<std::string> &comments) {
+    comment_->clear();
+    for (const std::string &comment : comments) {
+        comment_->addItem(QString::fromStdString(comment));
+    }
+}
+
+void EntryForm::PlaceInParent() {
+    const QWidget *parent = parentWidget();
+    if (parent == nullptr) {
+        return;
+    }
+    const int x = std::max(0, (parent->width() - width()) / 2);
+    move(x, 0);
+    show();
+}
+
+QSize EntryForm::sizeHint() const {
+    return FormUnitsToPixels(ENTRY_FORM_TEMPLATE.rect).size();
+}
+
+void EntryForm::mousePressEvent(QMouseEvent *event) {
+    event->accept();
+}
+
+void EntryForm::mouseDoubleClickEvent(QMouseEvent *event) {
+    event->accept();
+}
+
+EntryForm *CreateEntryForm(QWidget &mainWindow, int &layoutOffset) {
+    auto *form = new EntryForm(&mainWindow);
+    form->PlaceInParent();
+    layoutOffset += FORM_BAND;
+    return form;
+}
+
+void FillFormLists(EntryForm *form) {
+    if (form == nullptr) {
+        return;
+    }
+    if (QComboBox *list = form->TemperatureList()) {
+        list->clear();
+        for (int tenths = TEMPERATURE_TOP; tenths >= TEMPERATURE_BOTTOM; --tenths) {
+            // "%2.1f" of the degrees, always with a point whatever the user's locale says.
+            list->addItem(QString::number(tenths / 10.0, 'f', 1));
+        }
+        list->setCurrentIndex(DEFAULT_TEMPERATURE_INDEX);
+    }
+    if (QComboBox *box = form->CommentBox()) {
+        box->clear();
+        box->addItem(QStringLiteral("alk"));
+        box->addItem(QStringLiteral("spät"));
+        box->setCurrentIndex(-1);
+        box->clearEditText();
+    }
+}
+
+} // namespace plenta

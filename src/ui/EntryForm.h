@@ -1,0 +1,64 @@
+// The one-row entry form built from template 128: date picker, temperature list, "°C" and the comment box.
+// It holds the pending input; reading it for a save and refreshing it after a scan is left to others.
+#pragma once
+
+#include <JournalTypes.h>
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QDateEdit;
+
+namespace plenta {
+
+class EntryForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit EntryForm(QWidget *parent = nullptr);
+
+    // The control with this identifier (IDC_DATE, IDC_TEMPERATURE, IDC_COMMENT), or null.
+    QWidget *Control(int id) const;
+    // The identifier of the form control that is or contains `widget`; -1 for any other widget or none.
+    int ControlIdOf(const QWidget *widget) const;
+
+    QDateEdit *DatePicker() const { return date_; }
+    QComboBox *TemperatureList() const { return temperature_; }
+    QComboBox *CommentBox() const { return comment_; }
+
+    Date PickedDate() const;
+    std::string CommentText() const; // at most MAX_COMMENT_CHARS characters, UTF-8
+
+    // Empties the comment list and adds the journal's comments in order.
+    void SetCommentItems(const std::vector<std::string> &comments);
+
+    // Centres the form horizontally at the top of its parent's client area and shows it.
+    void PlaceInParent();
+
+    QSize sizeHint() const override;
+
+signals:
+    void pickedDateChanged();
+
+protected:
+    // Taps on the form's background and its label belong to the form, not to the main window below it.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    QDateEdit *date_ = nullptr;
+    QComboBox *temperature_ = nullptr;
+    QComboBox *comment_ = nullptr;
+};
+
+// Creates the form as a child of the main window, places it and advances layoutOffset by the 30-pixel band.
+EntryForm *CreateEntryForm(QWidget &mainWindow, int &layoutOffset);
+
+// The start-up content of the lists: 37.5 down to 35.5 with 36.5 selected; "alk" and "spät" with none
+// selected.
+void FillFormLists(EntryForm *form);
+
+} // namespace plenta

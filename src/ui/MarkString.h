@@ -1,0 +1,30 @@
+// Edits of the pending mark string by the four mark buttons; the toolbar's check states are left to the
+// caller.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace plenta {
+
+// The mark string holds at most five letters; a letter that would make it longer is not appended.
+inline constexpr std::size_t MARK_STRING_CAPACITY = 5;
+
+inline constexpr char LETTER_FIRST_DAY = '1';
+inline constexpr char LETTER_MUCUS = 'S';
+inline constexpr char LETTER_OVULATION = 'E';
+inline constexpr char LETTER_INTERCOURSE = 'X';
+
+// Removes the first occurrence of the letter (case-sensitive), or appends it when absent and there is room.
+void ToggleMark(std::string &marks, char letter);
+
+enum class FirstDayChange {
+    Removed, // the day was a first day; only its '1' went
+    Started, // the string is now "1"; the other mark buttons must be unchecked
+};
+
+// Turning the first day on starts the day afresh with the single mark '1'; turning it off removes only the
+// '1'.
+FirstDayChange ApplyFirstDayRule(std::string &marks);
+
+} // namespace plenta

@@ -1,0 +1,25 @@
+// Every modal box of the program (About box, help, statistics, save and delete outcomes) runs through
+// RunModal, so that a test can answer a box instead of blocking on it.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+class QDialog;
+class QWidget;
+
+namespace plenta {
+
+// Receives the box instead of its own event loop and returns the box's result.
+using ModalInterceptor = std::function<int(QDialog &box)>;
+
+// Runs the box modally (QDialog::exec), or hands it to the interceptor when one is set.
+int RunModal(QDialog &box);
+
+// Installs an interceptor for all later boxes; an empty function restores exec. Returns the one it replaces.
+ModalInterceptor SetModalInterceptor(ModalInterceptor interceptor);
+
+// The program's message box: an information icon, one OK button, the text and caption in UTF-8.
+void ShowMessageBox(QWidget *owner, std::string_view text, std::string_view caption);
+
+} // namespace plenta

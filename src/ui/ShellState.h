@@ -1,0 +1,19 @@
+// The program's state from start-up to exit: where the journal lies, the last scan's results, the chart
+// layout and the picture. The scan replaces `scan` as a whole; the mark buttons edit its pending marks.
+#pragma once
+
+#include <ChartLayout.h>
+#include <JournalPaths.h>
+#include <JournalTypes.h>
+#include <Picture.h>
+
+namespace plenta {
+
+struct ShellState {
+    ResolvedPaths paths;
+    JournalScan scan;
+    ChartLayout layout;
+    Picture picture;
+};
+
+} // namespace plenta

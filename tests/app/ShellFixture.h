@@ -1,0 +1,70 @@
+// Starts the whole program inside the test process with a fresh device root, and answers its boxes.
+#pragma once
+
+#include "BoxRecorder.h"
+#include "WaitFor.h"
+
+#include <KeyFilter.h>
+#include <MainWindow.h>
+#include <StartApplication.h>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace plenta {
+
+class ShellFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(root.isValid());
+        qputenv("PLENTA_ROOT", root.path().toLocal8Bit());
+        application = StartApplication(*qApp);
+        ASSERT_NE(application, nullptr);
+        window = application->mainWindow.get();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+
+    void TearDown() override {
+        application.reset();
+        qunsetenv("PLENTA_ROOT");
+    }
+
+    std::filesystem::path Journal() const { return window->State().paths.journalPath; }
+
+    std::string ReadJournal() const {
+        std::ifstream in(Journal(), std::ios::binary);
+        std::ostringstream content;
+        content << in.rdbuf();
+        return content.str();
+    }
+
+    // Replaces the journal behind the program's back and rescans, as a sync service's copy would need.
+    void WriteJournal(const std::string &content) {
+        std::ofstream(Journal(), std::ios::binary) << content;
+        window->Dispatcher()->Rescan();
+    }
+
+    // Where a key of the keyboard goes: the focus widget, or the window itself.
+    QWidget *KeyTarget() const {
+        QWidget *focus = QApplication::focusWidget();
+        return focus != nullptr ? focus : window;
+    }
+
+    KeyFilter &Keys() const { return *application->keyFilter; }
+
+    BoxRecorder recorder;
+    QTemporaryDir root;
+    std::unique_ptr<Application> application;
+    MainWindow *window = nullptr;
+};
+
+} // namespace plenta

@@ -1,0 +1,122 @@
+// Start-up order and results, the refresh over a real journal, the double tap, and the ways out.
+#include "ShellFixture.h"
+
+#include <CommandEvent.h>
+#include <CommandIds.h>
+#include <DateText.h>
+#include <EntryForm.h>
+#include <MainToolbar.h>
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace plenta {
+namespace {
+
+const std::string HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
+
+bool Checked(const MainToolbar &toolbar, int command) {
+    return (toolbar.State(command) & BUTTON_CHECKED) != 0;
+}
+bool Enabled(const MainToolbar &toolbar, int command) {
+    return (toolbar.State(command) & BUTTON_ENABLED) != 0;
+}
+
+// Runs the event loop as main() does; a loop that does not end by itself is ended with 1 after a long while.
+int RunEventLoop() {
+    QTimer::singleShot(WAIT_LIMIT_MS, qApp, [] { QCoreApplication::exit(1); });
+    return QApplication::exec();
+}
+
+TEST_F(ShellFixture, StartUpPlacesEverythingBelowEachOther) {
+    EXPECT_EQ(window->size(), QSize(240, 294));
+    EXPECT_EQ(window->windowTitle(), "Plenta");
+    EXPECT_EQ(window->Form()->geometry(), QRect(0, 0, 240, 30));
+    EXPECT_EQ(window->Toolbar()->geometry(), QRect(0, 30, 240, 34));
+    EXPECT_EQ(window->State().layout.top, 64);
+    EXPECT_EQ(window->State().layout.bottom, 64 + 119);
+    // No journal yet: the form keeps its start-up state.
+    EXPECT_EQ(window->Form()->TemperatureList()->currentText(), "36.5");
+    EXPECT_EQ(window->Form()->CommentBox()->count(), 2);
+    for (const int command :
+         {IDM_FIRST_DAY, IDM_MUCUS, IDM_OVULATION, IDM_INTERCOURSE, IDM_SAVE, IDM_DELETE_DAY}) {
+        EXPECT_TRUE(Enabled(*window->Toolbar(), command)) << command;
+        EXPECT_FALSE(Checked(*window->Toolbar(), command)) << command;
+    }
+    EXPECT_EQ(Journal().parent_path(), std::filesystem::path(root.path().toStdString()));
+}
+
+TEST_F(ShellFixture, TheFormShowsThePickedDaysEntry) {
+    const QDate yesterday = QDate::currentDate().addDays(-1);
+    const std::string key = SelectionDateText(ToDate(yesterday));
+    const std::string before = SelectionDateText(ToDate(yesterday.addDays(-1)));
+    WriteJournal(HEADER + before + ",35.9,,sp\xe4t\r\n" + key + ",36.8,1S,Alkohol\r\n");
+    EntryForm &form = *window->Form();
+    MainToolbar &toolbar = *window->Toolbar();
+    EXPECT_FALSE(Enabled(toolbar, IDM_DELETE_DAY)) << "today has no entry";
+
+    form.DatePicker()->setDate(yesterday);
+    EXPECT_TRUE(Enabled(toolbar, IDM_DELETE_DAY));
+    EXPECT_EQ(form.TemperatureList()->currentText(), "36.8");
+    EXPECT_EQ(form.CommentBox()->currentText(), "Alkohol");
+    ASSERT_EQ(form.CommentBox()->count(), 2); // the journal's comments replace "alk" and "spät"
+    EXPECT_EQ(form.CommentBox()->itemText(0), QString::fromUtf8("spät"));
+    EXPECT_TRUE(Checked(toolbar, IDM_FIRST_DAY));
+    EXPECT_TRUE(Checked(toolbar, IDM_MUCUS));
+    EXPECT_FALSE(Checked(toolbar, IDM_OVULATION));
+
+    form.DatePicker()->setDate(QDate::currentDate());
+    EXPECT_FALSE(Enabled(toolbar, IDM_DELETE_DAY));
+    EXPECT_EQ(form.TemperatureList()->currentText(), "36.5");
+    EXPECT_TRUE(form.CommentBox()->currentText().isEmpty());
+    EXPECT_FALSE(Checked(toolbar, IDM_FIRST_DAY));
+}
+
+TEST_F(ShellFixture, ADoubleTapOnTheChartShowsTheStatistics) {
+    QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(120, 150));
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].caption, "Plenta - Information");
+    EXPECT_EQ(recorder.boxes[0].text, "") << "no scan could open a journal yet";
+
+    // The form's label is the form's, not the chart's.
+    QLabel *label = window->Form()->findChild<QLabel *>();
+    ASSERT_NE(label, nullptr);
+    QTest::mouseDClick(label, Qt::LeftButton);
+    EXPECT_EQ(recorder.boxes.size(), 1u);
+}
+
+TEST_F(ShellFixture, ExitCommandEndsTheProgramWithCodeZero) {
+    PostCommand(*window, 0x00050000u | IDC_EXIT);
+    EXPECT_EQ(RunEventLoop(), 0);
+    EXPECT_TRUE(window->IsDestroyed());
+    EXPECT_FALSE(window->isVisible());
+    // Later commands and paints find a destroyed window and touch nothing.
+    window->SendCommand(IDM_SAVE);
+    window->repaint();
+    EXPECT_TRUE(recorder.boxes.empty());
+}
+
+TEST_F(ShellFixture, EndeInTheAboutBoxEndsTheProgram) {
+    recorder.whileOpen = [](QDialog &box) {
+        if (auto *about = qobject_cast<AboutBox *>(&box)) {
+            box.show();
+            about->ExitButton()->click();
+            EXPECT_FALSE(box.isVisible()) << "the box goes with its main window";
+        }
+    };
+    PostCommand(*window, IDM_ABOUT);
+    EXPECT_EQ(RunEventLoop(), 0);
+    EXPECT_TRUE(window->IsDestroyed());
+}
+
+TEST_F(ShellFixture, ClosingTheWindowEndsTheProgram) {
+    QTimer::singleShot(0, window, [this] { window->close(); });
+    EXPECT_EQ(RunEventLoop(), 0);
+    EXPECT_TRUE(window->IsDestroyed());
+}
+
+} // namespace
+} // namespace plenta

@@ -1,0 +1,74 @@
+// The About box: its template, the focus on "Ende", the help box over it, and its place over the main window.
+#include "BoxRecorder.h"
+#include "WaitFor.h"
+
+#include <AboutBox.h>
+#include <DialogTemplates.h>
+#include <StringTable.h>
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace plenta {
+namespace {
+
+TEST(AboutBox, ShowsNameVersionAndTheTwoButtons) {
+    QWidget owner;
+    AboutBox box(&owner, {});
+    EXPECT_EQ(box.windowTitle(), "About Plenta");
+    QStringList texts;
+    for (const QLabel *label : box.findChildren<QLabel *>()) {
+        texts << label->text();
+    }
+    EXPECT_TRUE(texts.contains("Plenta 1.4"));
+    EXPECT_EQ(box.ExitButton()->text(), "Ende");
+    EXPECT_EQ(box.InfoButton()->text(), "Info");
+    EXPECT_TRUE(box.ExitButton()->isDefault());
+}
+
+TEST(AboutBox, EndeHasTheFocusAndInfoShowsTheHelpOverTheBox) {
+    QWidget owner;
+    owner.resize(240, 294);
+    owner.show();
+    BoxRecorder recorder;
+    std::vector<int> sent;
+    AboutBox box(&owner, [&](int command) { sent.push_back(command); });
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    box.activateWindow();
+    EXPECT_TRUE(WaitFor([&] { return QApplication::focusWidget() == box.ExitButton(); }));
+
+    box.InfoButton()->click();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].caption, "Plenta - Information");
+    EXPECT_EQ(recorder.boxes[0].text, LoadText(StringId::HelpText));
+    EXPECT_EQ(QString::fromStdString(recorder.boxes[0].text).size(), 138);
+    EXPECT_TRUE(box.isVisible());
+
+    // Return presses the focused default button, which sends the exit command and leaves the closing to it.
+    QTest::keyClick(box.ExitButton(), Qt::Key_Return);
+    EXPECT_EQ(sent, std::vector<int>{IDC_EXIT});
+}
+
+TEST(AboutBox, IsCentredOverItsOwnerOnTheScreen) {
+    QWidget owner;
+    owner.setGeometry(300, 200, 240, 294);
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    AboutBox box(&owner, {});
+    const QPoint place = box.PlacementOverOwner();
+    const QRect over(place, box.size());
+    const QPoint ownerCentre = owner.mapToGlobal(owner.rect().center());
+    EXPECT_LE(std::abs(over.center().x() - ownerCentre.x()), 1);
+    EXPECT_LE(std::abs(over.center().y() - ownerCentre.y()), 1);
+
+    // An owner smaller than the box puts it at the owner's edge on that axis, never beyond.
+    owner.resize(100, 294);
+    EXPECT_EQ(box.PlacementOverOwner().x(), owner.mapToGlobal(QPoint(0, 0)).x());
+}
+
+} // namespace
+} // namespace plenta

@@ -1,0 +1,211 @@
+// The command dispatcher over a real journal file: mark buttons, dispatch by the low 16 bits, save, delete,
+// the date-change rule, the About box and the statistics box.
+#include "BoxRecorder.h"
+
+#include <ChartLayout.h>
+#include <CommandDispatcher.h>
+#include <CommandIds.h>
+#include <EntryForm.h>
+#include <FormRefresh.h>
+#include <MainToolbar.h>
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <fstream>
+#include <sstream>
+
+namespace plenta {
+namespace {
+
+std::string ReadFile(const std::filesystem::path &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+class DispatcherTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        window.resize(240, 294);
+        form = CreateEntryForm(window, layoutOffset);
+        toolbar = CreateMainToolbar(window, layoutOffset);
+        FillFormLists(form);
+        state.paths.journalPath = std::filesystem::path(dir.path().toStdString()) / "plenta.txt";
+        state.paths.appTitle = "plenta";
+        state.layout = MakeChartLayout(layoutOffset);
+        dispatcher = std::make_unique<CommandDispatcher>(
+            CommandDispatcher::Window{window, form, toolbar, [this](int command) { sent.push_back(command); },
+                                      [this] {
+                                          ++destroyed;
+                                      }},
+            state);
+        QObject::connect(toolbar, &MainToolbar::commandTriggered,
+                         [this](int command) { dispatcher->OnCommand(static_cast<std::uint32_t>(command)); });
+        QObject::connect(form, &EntryForm::pickedDateChanged, [this] { dispatcher->OnPickedDateChanged(); });
+    }
+
+    void Tap(int command) { toolbar->Button(command)->click(); }
+    bool Checked(int command) const { return (toolbar->State(command) & BUTTON_CHECKED) != 0; }
+    void Pick(int year, int month, int day) { form->DatePicker()->setDate(QDate(year, month, day)); }
+
+    QTemporaryDir dir;
+    QWidget window;
+    int layoutOffset = 0;
+    EntryForm *form = nullptr;
+    MainToolbar *toolbar = nullptr;
+    ShellState state;
+    std::unique_ptr<CommandDispatcher> dispatcher;
+    std::vector<int> sent;
+    int destroyed = 0;
+    BoxRecorder recorder;
+};
+
+struct MarkCase {
+    std::string marks;        // the pending string before the taps, shown by a refresh
+    std::vector<int> taps;    // toolbar buttons tapped in order
+    std::string expected;     // the pending string after them
+    std::string checkedAfter; // letters whose buttons are checked afterwards, in the order 1 S E X
+};
+
+TEST_F(DispatcherTest, MarkButtonsFollowTheFirstDayRule) {
+    const MarkCase cases[] = {
+        {"SX", {IDM_FIRST_DAY}, "1", "1"},
+        {"1S", {IDM_FIRST_DAY}, "S", "S"},
+        {"1", {IDM_MUCUS, IDM_INTERCOURSE}, "1SX", "1SX"},
+        {"SEX", {IDM_OVULATION}, "SX", "SX"},
+        {"SEX", {IDM_OVULATION, IDM_OVULATION}, "SXE", "SEX"},
+        // A doubled letter from a hand-edited journal: the button and the string disagree until the next
+        // scan.
+        {"SS", {IDM_MUCUS}, "S", ""},
+        {"s", {IDM_MUCUS}, "sS", "S"},
+        {"", {IDM_MUCUS, IDM_FIRST_DAY, IDM_OVULATION}, "1E", "1E"},
+    };
+    for (const MarkCase &c : cases) {
+        DaySelection shown{true, "2003/04/05", 365, "", c.marks};
+        RefreshForm(form, toolbar, shown);
+        state.scan.selection = shown;
+        for (const int command : c.taps) {
+            Tap(command);
+        }
+        EXPECT_EQ(state.scan.selection.marks, c.expected) << c.marks;
+        std::string checked;
+        for (const auto &[command, letter] : {std::pair{IDM_FIRST_DAY, '1'},
+                                              {IDM_MUCUS, 'S'},
+                                              {IDM_OVULATION, 'E'},
+                                              {IDM_INTERCOURSE, 'X'}}) {
+            if (Checked(command)) {
+                checked.push_back(letter);
+            }
+        }
+        EXPECT_EQ(checked, c.checkedAfter) << c.marks;
+    }
+}
+
+TEST_F(DispatcherTest, DispatchesByTheLowSixteenBits) {
+    EXPECT_TRUE(dispatcher->OnCommand(0xABCD0000u | IDM_MUCUS));
+    EXPECT_EQ(state.scan.selection.marks, "S");
+    EXPECT_FALSE(dispatcher->OnCommand(0x00010000u));
+    EXPECT_FALSE(dispatcher->OnCommand(12345));
+    EXPECT_EQ(destroyed, 0);
+    EXPECT_TRUE(dispatcher->OnCommand(0x00070000u | IDC_EXIT));
+    EXPECT_EQ(destroyed, 1);
+    EXPECT_TRUE(recorder.boxes.empty());
+}
+
+TEST_F(DispatcherTest, SaveReplaceAndDeleteRewriteTheJournal) {
+    Pick(2003, 4, 5);
+    form->TemperatureList()->setCurrentIndex(10);
+    Tap(IDM_MUCUS);
+    Tap(IDM_OVULATION);
+    form->CommentBox()->setEditText(QString::fromUtf8("zu spät"));
+    dispatcher->OnCommand(IDM_SAVE);
+    EXPECT_EQ(ReadFile(state.paths.journalPath),
+              "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,36.5,SE,zu sp\xe4t\r\n");
+    EXPECT_TRUE(state.scan.selection.hasEntry);
+    EXPECT_TRUE(toolbar->State(IDM_DELETE_DAY) & BUTTON_ENABLED);
+    EXPECT_TRUE(Checked(IDM_MUCUS));
+
+    // The scan reads a comment only up to its first blank, so the form now shows and saves "zu".
+    EXPECT_EQ(form->CommentBox()->currentText(), "zu");
+    form->TemperatureList()->setCurrentIndex(0);
+    dispatcher->OnCommand(IDM_SAVE);
+    EXPECT_EQ(ReadFile(state.paths.journalPath),
+              "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,37.5,SE,zu\r\n");
+
+    dispatcher->OnCommand(IDM_DELETE_DAY);
+    EXPECT_EQ(ReadFile(state.paths.journalPath), "Tag,Temperatur,Attribut,Kommentar\r\n");
+    EXPECT_FALSE(toolbar->State(IDM_DELETE_DAY) & BUTTON_ENABLED);
+    EXPECT_FALSE(state.scan.selection.hasEntry);
+    EXPECT_FALSE(Checked(IDM_MUCUS));
+
+    EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{"Eintrag gespeichert!", "Eintrag ersetzt!",
+                                                          "Eintrag gel\xc3\xb6scht!"}));
+    for (const SeenBox &box : recorder.boxes) {
+        EXPECT_EQ(box.caption, "plenta");
+    }
+}
+
+TEST_F(DispatcherTest, AFailedSaveReportsAndChangesNothing) {
+    state.paths.journalPath = std::filesystem::path(dir.path().toStdString()) / "missing" / "plenta.txt";
+    ChangeButtonBit(toolbar, IDM_DELETE_DAY, BUTTON_ENABLED, BitChange::Clear);
+    dispatcher->OnCommand(IDM_SAVE);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_NE(recorder.boxes[0].text, "Eintrag gespeichert!");
+    EXPECT_FALSE(toolbar->State(IDM_DELETE_DAY) & BUTTON_ENABLED);
+    EXPECT_FALSE(std::filesystem::exists(state.paths.journalPath));
+}
+
+TEST_F(DispatcherTest, OnlyADifferentDateRescans) {
+    Pick(2003, 4, 5);
+    form->TemperatureList()->setCurrentIndex(12);
+    Tap(IDM_MUCUS);
+    dispatcher->OnCommand(IDM_SAVE);
+    ASSERT_EQ(state.scan.selection.date, "2003/04/05");
+
+    Tap(IDM_INTERCOURSE); // pending, not saved
+    dispatcher->OnPickedDateChanged();
+    EXPECT_EQ(state.scan.selection.marks, "SX") << "the shown date must not rescan and drop pending input";
+
+    Pick(2003, 4, 6);
+    EXPECT_EQ(state.scan.selection.date, "2003/04/06");
+    EXPECT_FALSE(state.scan.selection.hasEntry);
+    EXPECT_EQ(form->TemperatureList()->currentText(), "36.5");
+
+    Pick(2003, 4, 5);
+    EXPECT_EQ(state.scan.selection.marks, "S");
+    EXPECT_EQ(form->TemperatureList()->currentText(), "36.3");
+}
+
+TEST_F(DispatcherTest, AboutBoxExitIsSentToTheMainWindow) {
+    recorder.whileOpen = [](QDialog &box) {
+        if (auto *about = qobject_cast<AboutBox *>(&box)) {
+            about->ExitButton()->click();
+        }
+    };
+    EXPECT_TRUE(dispatcher->OnCommand(IDM_ABOUT));
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_TRUE(recorder.boxes[0].about);
+    EXPECT_EQ(sent, std::vector<int>{IDC_EXIT});
+}
+
+TEST_F(DispatcherTest, StatisticsBoxShowsTheLastScansText) {
+    dispatcher->ShowStatistics();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].caption, "Plenta - Information");
+    EXPECT_EQ(recorder.boxes[0].text, "");
+    Pick(2003, 4, 5);
+    dispatcher->OnCommand(IDM_SAVE);
+    dispatcher->ShowStatistics();
+    EXPECT_EQ(recorder.boxes.back().text.rfind("Datenbank hat 1 Eintr", 0), 0u) << recorder.boxes.back().text;
+}
+
+} // namespace
+} // namespace plenta
