@@ -10,7 +10,6 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
@@ -59,7 +58,8 @@ EntryForm::EntryForm(QWidget *parent)
         case ControlKind::DatePicker:
             date_ = new QDateEdit(QDate::currentDate(), this);
             date_->setCalendarPopup(true);
-            date_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+            date_->setDisplayFormat(
+                QStringLiteral("dd.MM.yy")); // the German short date fits the narrow picker
             connect(date_, &QDateEdit::dateChanged, this, &EntryForm::pickedDateChanged);
             widget = date_;
             break;
