@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <unistd.h>
 #include <vector>
 
 namespace plenta::bench {
@@ -11,6 +12,10 @@ namespace {
 
 class FailureCountingReporter final : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal, so that logs stay plain text.
+    FailureCountingReporter()
+        : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_Defaults : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run> &reports) override {
         for (const Run &run : reports) {
             if (run.error_occurred) {

@@ -26,7 +26,8 @@ constexpr double RSS_MAX_EXTRA_MB = 10;
 constexpr std::array<int, 3> SCAN_SIZES{800, 10'000, 100'000};
 
 struct Figure {
-    double nanoseconds = 0;
+    double nanoseconds = 0;    // wall-clock time, for what waits on the disk or on another process
+    double cpuNanoseconds = 0; // this process's processor time, for work that only computes
     double bytesPerSecond = 0;
     double peakRssMb = 0; // the start-up probe's counter
 };
@@ -76,8 +77,9 @@ public:
             if (run.value("error_occurred", false) || !(median || (single && !medians_.contains(name)))) {
                 continue;
             }
-            const Figure figure{.nanoseconds =
-                                    Nanoseconds(run.value("real_time", 0.0), run.value("time_unit", "ns")),
+            const std::string unit = run.value("time_unit", "ns");
+            const Figure figure{.nanoseconds = Nanoseconds(run.value("real_time", 0.0), unit),
+                                .cpuNanoseconds = Nanoseconds(run.value("cpu_time", 0.0), unit),
                                 .bytesPerSecond = run.value("bytes_per_second", 0.0),
                                 .peakRssMb = run.value("peak_rss_MB", 0.0)};
             if (median || !figures_.contains(name)) {
@@ -151,8 +153,8 @@ void ScanRows(const Results &results, Table &table) {
             continue;
         }
         const double mbPerSecond = scan->bytesPerSecond / 1e6;
-        const double timesRead = scan->nanoseconds / read->nanoseconds;
-        table.Row(name, Format("%.0f MB/s", mbPerSecond) + Format(" (%.1f µs)", scan->nanoseconds / 1e3),
+        const double timesRead = scan->cpuNanoseconds / read->cpuNanoseconds;
+        table.Row(name, Format("%.0f MB/s", mbPerSecond) + Format(" (%.1f µs)", scan->cpuNanoseconds / 1e3),
                   Format("read + count LF %.0f MB/s", read->bytesPerSecond / 1e6), Format("%.1fx", timesRead),
                   Format(">= %.0f MB/s, ", SCAN_MIN_MB_PER_SECOND) + Format("<= %.0fx", SCAN_MAX_TIMES_READ),
                   mbPerSecond >= SCAN_MIN_MB_PER_SECOND && timesRead <= SCAN_MAX_TIMES_READ);
@@ -165,26 +167,35 @@ void ScanRows(const Results &results, Table &table) {
         table.Missing(name);
         return;
     }
-    const double smallPerRecord = small->nanoseconds / SCAN_SIZES.front();
-    const double largePerRecord = large->nanoseconds / SCAN_SIZES.back();
+    const double smallPerRecord = small->cpuNanoseconds / SCAN_SIZES.front();
+    const double largePerRecord = large->cpuNanoseconds / SCAN_SIZES.back();
     const double growth = largePerRecord / smallPerRecord;
     table.Row(name, Format("%.1f ns/record", largePerRecord), Format("%.1f ns/record at 800", smallPerRecord),
               Format("%.2fx", growth), Format("<= %.1fx", SCAN_MAX_GROWTH_PER_RECORD),
               growth <= SCAN_MAX_GROWTH_PER_RECORD);
 }
 
+// Work that only computes is timed by this process's processor time, which other programs on the shared
+// machine do not inflate; what waits on the disk is timed by the wall clock.
+enum class Clock { Wall, Processor };
+
 void MillisecondRow(const Results &results, Table &table, const std::string &name,
-                    const std::string &benchmark, std::optional<double> budgetMs) {
+                    const std::string &benchmark, Clock clock, std::optional<double> budgetMs) {
     const auto figure = results.Find(benchmark);
     if (!figure) {
         table.Missing(name);
         return;
     }
-    const double ms = figure->nanoseconds / 1e6;
+    const double ms = (clock == Clock::Wall ? figure->nanoseconds : figure->cpuNanoseconds) / 1e6;
+    // Beside a wall-clock figure the processor time shows how much of it was waiting.
+    const std::string median =
+        clock == Clock::Wall
+            ? Format("%.3f ms", ms) + Format(" (processor %.3f ms)", figure->cpuNanoseconds / 1e6)
+            : Format("%.3f ms", ms);
     if (budgetMs) {
-        table.Row(name, Format("%.3f ms", ms), "", "", Format("<= %.1f ms", *budgetMs), ms <= *budgetMs);
+        table.Row(name, median, "", "", Format("<= %.1f ms", *budgetMs), ms <= *budgetMs);
     } else {
-        table.Row(name, Format("%.3f ms", ms), "", "", "none (disk)", std::nullopt);
+        table.Row(name, median, "", "", "none (disk)", std::nullopt);
     }
 }
 
@@ -221,12 +232,15 @@ int main(int argc, char **argv) {
     std::printf("| Figure | Median | Baseline, same run | Ratio | Budget | Result |\n");
     std::printf("|---|---|---|---|---|---|\n");
     ScanRows(results, table);
-    MillisecondRow(results, table, "save, 800 records, no fsync", "BM_SaveEntry/no_fsync", EDIT_MAX_MS);
-    MillisecondRow(results, table, "delete, 800 records, no fsync", "BM_DeleteDayEntries/no_fsync",
+    MillisecondRow(results, table, "save, 800 records, no fsync", "BM_SaveEntry/no_fsync", Clock::Wall,
                    EDIT_MAX_MS);
-    MillisecondRow(results, table, "save, 800 records, fsync", "BM_SaveEntry/fsync", std::nullopt);
-    MillisecondRow(results, table, "delete, 800 records, fsync", "BM_DeleteDayEntries/fsync", std::nullopt);
-    MillisecondRow(results, table, "PaintChart, 800 points", "BM_PaintChart", PAINT_MAX_MS);
+    MillisecondRow(results, table, "delete, 800 records, no fsync", "BM_DeleteDayEntries/no_fsync",
+                   Clock::Wall, EDIT_MAX_MS);
+    MillisecondRow(results, table, "save, 800 records, fsync", "BM_SaveEntry/fsync", Clock::Wall,
+                   std::nullopt);
+    MillisecondRow(results, table, "delete, 800 records, fsync", "BM_DeleteDayEntries/fsync", Clock::Wall,
+                   std::nullopt);
+    MillisecondRow(results, table, "PaintChart, 800 points", "BM_PaintChart", Clock::Processor, PAINT_MAX_MS);
     StartRows(results, table);
     return table.Failed() ? 1 : 0;
 }
