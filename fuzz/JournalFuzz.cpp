@@ -1,0 +1,249 @@
+// libFuzzer target over the journal store: the line reader, the record reader, the scan, and a save and a
+// delete of the fuzzed journal. A crash, a sanitizer report or a broken invariant stops the run.
+//
+// Input: four parameter bytes, then the journal's bytes. The parameters choose the saved and the deleted date
+// (often a date the journal already holds), the temperature, the marks and the comment.
+#include <JournalEdit.h>
+#include <JournalRecord.h>
+#include <JournalScan.h>
+#include <LineReader.h>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plenta {
+namespace {
+
+using namespace std::chrono;
+
+constexpr Date TODAY{year{2026}, month{12}, day{7}};
+constexpr std::string_view HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
+constexpr std::array<std::string_view, 8> MARKS{"", "1", "S", "E", "X", "SE", "1SEX", "XS"};
+constexpr std::array<std::string_view, 4> COMMENTS{"", "alk", "spät", "zu"};
+
+void Require(bool holds, const char *what) {
+    if (!holds) {
+        std::fprintf(stderr, "invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// The folder the journal lives in during the run: memory-backed where there is one, so a run costs no disk.
+const std::filesystem::path &Journal() {
+    static const std::filesystem::path journal = [] {
+        const std::filesystem::path base = std::filesystem::exists("/dev/shm")
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
+        const std::filesystem::path folder = base / ("plenta-fuzz-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder);
+        return folder / "plenta.txt";
+    }();
+    static const int cleanup = std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(journal.parent_path(), ignored);
+    });
+    (void)cleanup;
+    return journal;
+}
+
+// Plain POSIX calls: iostreams would cost more than the journal code under test.
+void WriteJournal(std::string_view bytes) {
+    const int fd = open(Journal().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    Require(fd >= 0 && write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()),
+            "the journal is written");
+    close(fd);
+}
+
+std::string ReadJournal() {
+    std::string bytes;
+    const int fd = open(Journal().c_str(), O_RDONLY | O_CLOEXEC);
+    Require(fd >= 0, "the journal is there");
+    char block[16 * 1024];
+    for (ssize_t got; (got = read(fd, block, sizeof block)) > 0;) {
+        bytes.append(block, static_cast<std::size_t>(got));
+    }
+    close(fd);
+    return bytes;
+}
+
+bool TemporaryLeft() {
+    return access((Journal().parent_path() / ".plenta.txt.tmp").c_str(), F_OK) == 0;
+}
+
+// Every line with its LF; a last line without one has its line end completed, as a rewrite carries it over.
+std::vector<std::string> CarriedLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    while (!bytes.empty()) {
+        const std::size_t lf = bytes.find('\n');
+        if (lf == std::string_view::npos) {
+            lines.emplace_back(bytes);
+            lines.back() += bytes.back() == '\r' ? "\n" : "\r\n";
+            break;
+        }
+        lines.emplace_back(bytes.substr(0, lf + 1));
+        bytes.remove_prefix(lf + 1);
+    }
+    return lines;
+}
+
+bool IsRecordOf(std::string_view line, Date date) {
+    const std::optional<RecordFields> record = ReadRecord(StripLineEnd(line));
+    return record && record->date == date;
+}
+
+// The line reader hands out the input exactly, one LF-terminated line at a time.
+void CheckLineReader(std::string_view bytes) {
+    const int fd = memfd_create("journal", 0);
+    Require(fd >= 0 && write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()) &&
+                lseek(fd, 0, SEEK_SET) == 0,
+            "memfd for the line reader");
+    LineReader reader(fd, bytes.size());
+    std::string joined;
+    std::string_view line;
+    while (reader.Next(line)) {
+        Require(!line.empty(), "no empty line");
+        const std::size_t lf = line.find('\n');
+        Require(lf == std::string_view::npos ? joined.size() + line.size() == bytes.size()
+                                             : lf == line.size() - 1,
+                "a line ends at its first LF; only the last may lack one");
+        joined += line;
+    }
+    Require(!reader.Failed() && joined == bytes, "the lines add up to the input");
+    close(fd);
+}
+
+// Every line as the reader takes it apart; returns the dates of the records the scan counts: not the first
+// line, nor bytes after the last LF.
+std::vector<Date> CheckRecords(std::string_view bytes) {
+    std::vector<Date> dates;
+    const std::vector<std::string> lines = CarriedLines(bytes);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::optional<RecordFields> record = ReadRecord(StripLineEnd(lines[i]));
+        if (!record) {
+            continue;
+        }
+        Require(record->date.ok() && record->dateKey == DateKey(lines[i]), "a record's date and key agree");
+        Require(record->temperature >= 0 && record->temperature <= 999, "temperature of three digits");
+        Require(record->attribute.size() <= MAX_ATTRIBUTE_CHARS, "attribute of at most four letters");
+        const bool complete = i + 1 < lines.size() || bytes.back() == '\n';
+        if (i > 0 && complete) {
+            dates.push_back(record->date);
+        }
+    }
+    return dates;
+}
+
+void CheckScan(std::string_view bytes, const std::vector<Date> &records, Date picked) {
+    const std::optional<JournalScan> scan = LoadJournal(Journal(), picked, TODAY);
+    Require(scan.has_value(), "the scan opens the journal");
+    Require(scan->stats.recordCount == static_cast<std::int32_t>(records.size()),
+            "the scan counts every record");
+    Require(scan->table.count == std::min<std::int32_t>(scan->stats.recordCount, DAYPOINT_CAPACITY),
+            "the table keeps the most recent records");
+    for (std::int32_t i = 0; i < scan->table.count; ++i) {
+        Require(scan->table.points[static_cast<std::size_t>(i)].cycleDay <= MAX_CYCLE_DAY, "cycle day 0..35");
+    }
+    Require(ReadJournal() == bytes, "a scan never writes");
+}
+
+// The save leaves every other line byte for byte, drops the date's records, places the new record before the
+// first later line, and the scan then shows the saved values.
+void CheckSave(std::string_view bytes, const EntryValues &entry) {
+    const EditOutcome outcome = SaveEntry(Journal(), entry, Durability::NoFsync);
+    const std::string record = FormatRecord(entry.date, entry.temperature, entry.marks, entry.comment);
+    const std::vector<std::string> before = CarriedLines(bytes);
+    std::vector<std::string> expected =
+        bytes.empty() ? std::vector<std::string>{std::string(HEADER)} : before;
+    const auto end = std::remove_if(expected.begin() + 1, expected.end(),
+                                    [&](const std::string &line) { return IsRecordOf(line, entry.date); });
+    const bool replaced = end != expected.end();
+    expected.erase(end, expected.end());
+    Require(outcome == (replaced ? EditOutcome::Replaced : EditOutcome::Saved), "the save's message");
+
+    std::vector<std::string> after = CarriedLines(ReadJournal());
+    const auto position =
+        std::find(after.begin() + std::min<std::size_t>(1, after.size()), after.end(), record);
+    Require(position != after.end(), "the saved record is in the journal");
+    // The record goes before the first line after the header whose date is the same or later: everything
+    // before that line stays in front of it.
+    const std::int32_t key = DateKey(record);
+    const std::vector<std::string> &original = bytes.empty() ? expected : before;
+    const auto later = std::find_if(original.begin() + 1, original.end(),
+                                    [&](const std::string &line) { return DateKey(line) >= key; });
+    Require(std::equal(after.begin(), position, original.begin(), later), "the record stands at its date");
+    after.erase(position);
+    Require(after == expected, "every other line stays byte for byte");
+    Require(!TemporaryLeft(), "no temporary file left");
+
+    const std::optional<JournalScan> scan = LoadJournal(Journal(), entry.date, TODAY);
+    Require(scan && scan->selection.hasEntry && scan->selection.temperature == entry.temperature &&
+                scan->selection.marks == entry.marks && scan->selection.comment == entry.comment,
+            "the scan shows the saved values");
+}
+
+// The delete removes the date's records and nothing else. It knows them by their first ten bytes, as the form
+// shows a date; a line that only reads as the date (2003-04-05 or 2003x04/05 read by atoi) stays.
+void CheckDelete(std::string_view bytes, Date date) {
+    const std::string prefix = RecordDatePrefix(date);
+    WriteJournal(bytes);
+    Require(DeleteDayEntries(Journal(), date, Durability::NoFsync) == EditOutcome::Deleted,
+            "the delete's message");
+    std::vector<std::string> expected = CarriedLines(bytes);
+    if (!expected.empty()) {
+        expected.erase(std::remove_if(expected.begin() + 1, expected.end(),
+                                      [&](const std::string &line) {
+                                          return line.starts_with(prefix) && IsRecordOf(line, date);
+                                      }),
+                       expected.end());
+    }
+    Require(CarriedLines(ReadJournal()) == expected, "every other line stays byte for byte");
+    Require(!TemporaryLeft(), "no temporary file left");
+    const std::optional<JournalScan> scan = LoadJournal(Journal(), date, TODAY);
+    Require(scan && !scan->selection.hasEntry, "no record of the deleted date");
+}
+
+// A date the journal holds (when the parameter's low bit is clear), or one from the parameters.
+Date PickDate(std::uint8_t high, std::uint8_t low, const std::vector<Date> &records) {
+    // The scan recognises a date by "%d/%02d/%02d", which only matches the record's "%04d" from year 1000 on;
+    // the date picker starts at 1601 anyway.
+    if ((high & 1) == 0 && !records.empty()) {
+        const Date date = records[low % records.size()];
+        if (date.year() >= year{1000}) {
+            return date;
+        }
+    }
+    return sys_days{year{1990} / January / 1} + days{(high >> 1) * 256 + low};
+}
+
+} // namespace
+} // namespace plenta
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    using namespace plenta;
+    if (size < 4) {
+        return 0;
+    }
+    const std::string_view bytes(reinterpret_cast<const char *>(data) + 4, size - 4);
+    CheckLineReader(bytes);
+    const std::vector<Date> records = CheckRecords(bytes);
+
+    const EntryValues entry{.date = PickDate(data[0], data[1], records),
+                            .temperature = (data[2] * 4 + data[3]) % 1000,
+                            .marks = std::string(MARKS[data[3] % MARKS.size()]),
+                            .comment = std::string(COMMENTS[(data[0] >> 1) % COMMENTS.size()])};
+    WriteJournal(bytes);
+    CheckScan(bytes, records, entry.date);
+    CheckSave(bytes, entry); // on the journal as written: the scan has just proved it unchanged
+    CheckDelete(bytes, PickDate(data[2], data[3], records));
+    return 0;
+}
