@@ -47,31 +47,28 @@ void PaintBands(QPainter &painter, const ChartLayout &layout, const CycleStats &
 }
 
 void PaintGrid(QPainter &painter, const ChartLayout &layout) {
-    painter.setPen(ThinPen(chart_colour::GRID));
     // Each horizontal line starts at x = 0, one pixel left of the frame.
     for (int y = layout.top; y <= layout.bottom; y += ChartLayout::pixelsPerTenth) {
-        DrawLine(painter, QLine(0, y, layout.right, y));
+        DrawLine(painter, QLine(0, y, layout.right, y), chart_colour::GRID);
     }
     for (int x = layout.left; x <= layout.right; x += ChartLayout::columnWidth) {
-        DrawLine(painter, QLine(x, layout.top, x, layout.bottom));
+        DrawLine(painter, QLine(x, layout.top, x, layout.bottom), chart_colour::GRID);
     }
 }
 
 void PaintFrame(QPainter &painter, const ChartLayout &layout) {
-    painter.setPen(ThinPen(chart_colour::INK));
     // One closed polyline: every segment leaves out its end, which the next segment starts with.
     LineBatch<4> sides;
     sides.add(QLine(layout.right, layout.top, layout.left, layout.top));
     sides.add(QLine(layout.left, layout.top, layout.left, layout.bottom));
     sides.add(QLine(layout.left, layout.bottom, layout.right, layout.bottom));
     sides.add(QLine(layout.right, layout.bottom, layout.right, layout.top));
-    sides.draw(painter);
+    sides.draw(painter, chart_colour::INK);
 }
 
 void PaintBaseLine(QPainter &painter, const ChartLayout &layout) {
-    painter.setPen(ThinPen(chart_colour::INK));
     const int y = layout.bottom + BASE_LINE_BELOW_BOTTOM;
-    DrawLine(painter, QLine(0, y, layout.right, y));
+    DrawLine(painter, QLine(0, y, layout.right, y), chart_colour::INK);
 }
 
 } // namespace plenta

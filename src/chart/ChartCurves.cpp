@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <bitset>
 
 namespace plenta {
 
@@ -35,6 +36,32 @@ QLine Join(const ChartLayout &layout, const DayPointTable &table, int i) {
     return QLine(Position(layout, PointAt(table, i)), Position(layout, PointAt(table, i - 1)));
 }
 
+// Remembers which joins the history has drawn already. All cycles lie over the same day axis, so joins
+// repeat; drawing one again would change no pixel, and the history's cost grows with the joins it draws.
+// Joins with a temperature outside the remembered range are simply always drawn.
+class DrawnJoins {
+public:
+    // True the first time a join from `previous` to `point` is offered.
+    bool firstTime(const DayPoint &previous, const DayPoint &point) {
+        const int from = previous.temperature - LOWEST;
+        const int to = point.temperature - LOWEST;
+        if (point.cycleDay > MAX_CYCLE_DAY || from < 0 || from >= SPAN || to < 0 || to >= SPAN) {
+            return true;
+        }
+        const std::size_t key =
+            (static_cast<std::size_t>(point.cycleDay) * SPAN + static_cast<std::size_t>(from)) * SPAN +
+            static_cast<std::size_t>(to);
+        const bool first = !seen_.test(key);
+        seen_.set(key);
+        return first;
+    }
+
+private:
+    static constexpr int LOWEST = 345; // 34.5 to 38.4 degrees
+    static constexpr int SPAN = 40;
+    std::bitset<static_cast<std::size_t>(CYCLE_COUNTERS) * SPAN * SPAN> seen_;
+};
+
 } // namespace
 
 int CurrentCycleStart(const DayPointTable &table) {
@@ -50,14 +77,14 @@ int CurrentCycleStart(const DayPointTable &table) {
 
 void PaintHistoryCurve(QPainter &painter, const ChartLayout &layout, const DayPointTable &table) {
     LineBatch<DAYPOINT_CAPACITY> joins;
+    DrawnJoins drawn;
     const int count = PointCount(table);
     for (int i = 1; i < count; ++i) {
-        if (JoinsPrevious(table, i)) {
+        if (JoinsPrevious(table, i) && drawn.firstTime(PointAt(table, i - 1), PointAt(table, i))) {
             joins.add(Join(layout, table, i));
         }
     }
-    painter.setPen(ThinPen(chart_colour::HISTORY));
-    joins.draw(painter);
+    joins.draw(painter, chart_colour::HISTORY);
 }
 
 void PaintCurrentCycle(QPainter &painter, const ChartLayout &layout, const DayPointTable &table, int start) {
@@ -72,12 +99,12 @@ void PaintCurrentCycle(QPainter &painter, const ChartLayout &layout, const DayPo
             joins.addWide(Join(layout, table, i));
         }
     }
-    painter.setPen(ThinPen(chart_colour::INK));
-    joins.draw(painter);
+    joins.draw(painter, chart_colour::INK);
 
     // The current cycle's first day (point start - 1) belongs to the curve but gets no marker.
     const QBrush ovulation{QColor(chart_colour::OVULATION)};
     const QBrush mucus{QColor(chart_colour::MUCUS)};
+    painter.setPen(ThinPen(chart_colour::INK));
     for (int i = start; i < count; ++i) {
         const DayPoint &point = PointAt(table, i);
         if ((point.marks & MARK_OVULATION) != 0) {

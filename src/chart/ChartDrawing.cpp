@@ -36,10 +36,10 @@ std::optional<QLine> ShortenedLine(QLine line) {
     return QLine(line.p1(), last);
 }
 
-void DrawLine(QPainter &painter, QLine line) {
-    if (const std::optional<QLine> shortened = ShortenedLine(line)) {
-        painter.drawLine(*shortened);
-    }
+void DrawLine(QPainter &painter, QLine line, QRgb colour) {
+    LineBatch<1> batch;
+    batch.add(line);
+    batch.draw(painter, colour);
 }
 
 void FillBox(QPainter &painter, int left, int top, int right, int bottom, QRgb colour) {
@@ -60,9 +60,15 @@ void DrawMarker(QPainter &painter, QPoint centre) {
     painter.drawEllipse(QRect(centre - QPoint(3, 3), QSize(6, 6)));
 }
 
-void DrawLines(QPainter &painter, const QLine *lines, std::size_t count) {
-    if (count > 0) {
-        painter.drawLines(lines, static_cast<int>(count));
+void DrawBatch(QPainter &painter, QRgb colour, const QLine *lines, std::size_t lineCount, const QRect *boxes,
+               std::size_t boxCount) {
+    const QColor fill(colour);
+    for (std::size_t i = 0; i < boxCount; ++i) {
+        painter.fillRect(boxes[i], fill);
+    }
+    if (lineCount > 0) {
+        painter.setPen(ThinPen(colour));
+        painter.drawLines(lines, static_cast<int>(lineCount));
     }
 }
 

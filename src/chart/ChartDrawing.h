@@ -7,6 +7,7 @@
 #include <QLine>
 #include <QPen>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdlib>
@@ -16,15 +17,16 @@ class QPainter;
 
 namespace plenta {
 
-// A solid one-pixel pen. Qt draws both ends of its lines; ShortenedLine and LineBatch leave out the last.
+// A solid one-pixel pen, for lines and text. Qt draws both ends of its lines; ShortenedLine leaves out the
+// last.
 QPen ThinPen(QRgb colour);
 
 // The line from `line.p1()` to the pixel before `line.p2()`, so that an end-inclusive pen covers what the
 // handheld's line from p1 to p2 covers. Empty for a line of no length, which draws nothing.
 std::optional<QLine> ShortenedLine(QLine line);
 
-// A line from p1 to p2 without its last pixel, with the painter's pen.
-void DrawLine(QPainter &painter, QLine line);
+// A line from p1 to p2 without its last pixel, in `colour`.
+void DrawLine(QPainter &painter, QLine line, QRgb colour);
 
 // Fills left..right-1 by top..bottom-1; an empty or inverted rectangle fills nothing.
 void FillBox(QPainter &painter, int left, int top, int right, int bottom, QRgb colour);
@@ -37,15 +39,29 @@ void DrawVerticalStroke(QPainter &painter, int x, int y0, int y1, int width, QRg
 // pen around.
 void DrawMarker(QPainter &painter, QPoint centre);
 
-// Line segments gathered into fixed storage and drawn with the current pen in one call, so that a paint
-// allocates nothing per point.
+// Strokes `lines` with a thin pen and fills `boxes`, all in `colour`.
+void DrawBatch(QPainter &painter, QRgb colour, const QLine *lines, std::size_t lineCount, const QRect *boxes,
+               std::size_t boxCount);
+
+// Line segments gathered into fixed storage and drawn with one colour at the end, so that a paint allocates
+// nothing per point. Upright and level lines become filled boxes, which Qt fills far faster than it strokes.
 template <std::size_t Capacity> class LineBatch {
 public:
     // A line from p1 to p2 without its last pixel.
     void add(QLine line) {
         const std::optional<QLine> shortened = ShortenedLine(line);
-        if (shortened && count_ < Capacity) {
-            lines_[count_++] = *shortened;
+        if (!shortened) {
+            return;
+        }
+        if (shortened->dx() == 0 || shortened->dy() == 0) {
+            if (boxCount_ < Capacity) {
+                // Both ends are covered; QRect::normalized would move a reversed rectangle by a pixel.
+                const QPoint a = shortened->p1(), b = shortened->p2();
+                boxes_[boxCount_++] = QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                                            QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+            }
+        } else if (lineCount_ < Capacity) {
+            lines_[lineCount_++] = *shortened;
         }
     }
 
@@ -56,19 +72,15 @@ public:
         add(line.translated(steep ? QPoint(-1, 0) : QPoint(0, -1)));
     }
 
-    void draw(QPainter &painter) const;
-
-    std::size_t size() const { return count_; }
+    void draw(QPainter &painter, QRgb colour) const {
+        DrawBatch(painter, colour, lines_.data(), lineCount_, boxes_.data(), boxCount_);
+    }
 
 private:
-    std::array<QLine, Capacity> lines_{};
-    std::size_t count_ = 0;
+    std::array<QLine, Capacity> lines_;
+    std::array<QRect, Capacity> boxes_;
+    std::size_t lineCount_ = 0;
+    std::size_t boxCount_ = 0;
 };
-
-void DrawLines(QPainter &painter, const QLine *lines, std::size_t count);
-
-template <std::size_t Capacity> void LineBatch<Capacity>::draw(QPainter &painter) const {
-    DrawLines(painter, lines_.data(), count_);
-}
 
 } // namespace plenta

@@ -3,7 +3,6 @@
 
 #include "ChartColours.h"
 #include "ChartDrawing.h"
-#include "ChartText.h"
 
 #include <QPainter>
 
@@ -34,9 +33,8 @@ void PaintOvulationBars(QPainter &painter, const ChartLayout &layout, const Cycl
     }
 }
 
-void PaintIntercourseMarks(QPainter &painter, const ChartLayout &layout, const CycleStats &stats) {
-    static const QString mark = QStringLiteral("x");
-    painter.setPen(ThinPen(chart_colour::INK));
+void PaintIntercourseMarks(QPainter &painter, GlyphBatch &glyphs, const ChartLayout &layout,
+                           const CycleStats &stats) {
     for (int day = FIRST_DAY; day <= LAST_DAY; ++day) {
         // Offsets repeat after seven marks, and aliased text drawn again leaves the same pixels, so the marks
         // beyond the seventh change nothing and are skipped.
@@ -44,9 +42,11 @@ void PaintIntercourseMarks(QPainter &painter, const ChartLayout &layout, const C
             std::min<int>(stats.intercourseCounts[static_cast<std::size_t>(day)], ChartLayout::columnWidth);
         const int columnLeft = layout.left + (day - 1) * ChartLayout::columnWidth;
         for (int j = 0; j < marks; ++j) {
-            DrawCellText(painter, QPoint(columnLeft + j, layout.bottom - MARK_ABOVE_BOTTOM), mark);
+            glyphs.add(QPoint(columnLeft + j, layout.bottom - MARK_ABOVE_BOTTOM), "x");
         }
     }
+    painter.setPen(ThinPen(chart_colour::INK));
+    glyphs.draw(painter);
 }
 
 void PaintDayLines(QPainter &painter, const ChartLayout &layout, const CycleStats &stats) {

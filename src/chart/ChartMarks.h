@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ChartLayout.h"
+#include "ChartText.h"
 
 #include <JournalTypes.h>
 
@@ -13,7 +14,8 @@ namespace plenta {
 void PaintOvulationBars(QPainter &painter, const ChartLayout &layout, const CycleStats &stats);
 
 // An "x" per intercourse mark, each one pixel right of the one before; the eighth starts again at the left.
-void PaintIntercourseMarks(QPainter &painter, const ChartLayout &layout, const CycleStats &stats);
+void PaintIntercourseMarks(QPainter &painter, GlyphBatch &glyphs, const ChartLayout &layout,
+                           const CycleStats &stats);
 
 // Light green at the picked date's cycle day, navy at today's, offset so that both show on the same day.
 void PaintDayLines(QPainter &painter, const ChartLayout &layout, const CycleStats &stats);

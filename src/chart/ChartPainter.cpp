@@ -24,6 +24,7 @@ void PaintChart(QPainter &painter, const ChartLayout &layout, const ChartInputs 
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setBrush(Qt::NoBrush);
     painter.setFont(ChartFont());
+    GlyphBatch glyphs(painter.font());
 
     // Each step draws over the earlier ones.
     PaintBands(painter, layout, inputs.stats);
@@ -31,13 +32,14 @@ void PaintChart(QPainter &painter, const ChartLayout &layout, const ChartInputs 
     PaintFrame(painter, layout);
     PaintPictureStrip(painter, layout, inputs.picture);
     PaintBaseLine(painter, layout);
+    AddDayNumbers(glyphs, layout);
+    AddTemperatureLabels(glyphs, layout);
     painter.setPen(ThinPen(chart_colour::INK));
-    DrawDayNumbers(painter, layout);
-    DrawTemperatureLabels(painter, layout);
+    glyphs.draw(painter);
     PaintHistoryCurve(painter, layout, inputs.table);
     PaintOvulationBars(painter, layout, inputs.stats);
     PaintCurrentCycle(painter, layout, inputs.table, CurrentCycleStart(inputs.table));
-    PaintIntercourseMarks(painter, layout, inputs.stats);
+    PaintIntercourseMarks(painter, glyphs, layout, inputs.stats);
     PaintDayLines(painter, layout, inputs.stats);
 
     painter.restore();

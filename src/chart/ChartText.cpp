@@ -19,15 +19,7 @@ constexpr int FONT_PIXELS = 10;
 constexpr int DAY_COLUMNS = 34;
 constexpr int LABEL_CHARS = 4; // "37.4"
 
-// Draws one character per day column so the digits line up with the grid whatever the font's advances.
-void DrawColumnDigits(QPainter &painter, QPoint first, std::string_view digits) {
-    const int columns = std::min<int>(DAY_COLUMNS, static_cast<int>(digits.size()));
-    for (int k = 0; k < columns; ++k) {
-        const QChar digit = QLatin1Char(digits[static_cast<std::size_t>(k)]);
-        DrawCellText(painter, first + QPoint(k * ChartLayout::columnWidth, 0),
-                     QString::fromRawData(&digit, 1));
-    }
-}
+constexpr int RESERVED_GLYPHS = 256;
 
 // Path characters that would break the text into more lines, or draw nothing, are shown as '?'.
 QString PrintablePath(const QString &path) {
@@ -50,16 +42,59 @@ QFont ChartFont() {
     return font;
 }
 
-void DrawCellText(QPainter &painter, QPoint topLeft, const QString &text) {
-    painter.drawText(topLeft + QPoint(0, painter.fontMetrics().ascent()), text);
+GlyphBatch::GlyphBatch(const QFont &font)
+    : font_(QRawFont::fromFont(font))
+    , ascent_(QFontMetrics(font).ascent()) {
+    const QList<quint32> glyphs = font_.glyphIndexesForString(QString::fromLatin1(ALPHABET));
+    const QList<QPointF> advances = font_.advancesForGlyphIndexes(glyphs);
+    for (std::size_t i = 0; i < ALPHABET.size() && i < static_cast<std::size_t>(glyphs.size()); ++i) {
+        glyphs_[i] = glyphs[static_cast<qsizetype>(i)];
+        advances_[i] =
+            i < static_cast<std::size_t>(advances.size()) ? advances[static_cast<qsizetype>(i)].x() : 0;
+    }
+    indexes_.reserve(RESERVED_GLYPHS);
+    positions_.reserve(RESERVED_GLYPHS);
 }
 
-void DrawDayNumbers(QPainter &painter, const ChartLayout &layout) {
-    DrawColumnDigits(painter, QPoint(layout.left + 1, layout.bottom - 2), LoadText(StringId::DayTens));
-    DrawColumnDigits(painter, QPoint(layout.left + 1, layout.bottom + 8), LoadText(StringId::DayUnits));
+void GlyphBatch::add(QPoint topLeft, std::string_view text) {
+    QPointF pen(topLeft.x(), topLeft.y() + ascent_);
+    for (const char c : text) {
+        const std::size_t glyph = ALPHABET.find(c);
+        if (glyph == std::string_view::npos) {
+            continue;
+        }
+        indexes_.append(glyphs_[glyph]);
+        positions_.append(pen);
+        pen.rx() += advances_[glyph];
+    }
 }
 
-void DrawTemperatureLabels(QPainter &painter, const ChartLayout &layout) {
+void GlyphBatch::draw(QPainter &painter) {
+    if (!indexes_.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(font_);
+        run.setGlyphIndexes(indexes_);
+        run.setPositions(positions_);
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+    indexes_.clear();
+    positions_.clear();
+}
+
+void AddDayNumbers(GlyphBatch &glyphs, const ChartLayout &layout) {
+    // One character per day column, so the digits line up with the grid whatever the font's advances.
+    const std::string_view rows[] = {LoadText(StringId::DayTens), LoadText(StringId::DayUnits)};
+    const int tops[] = {layout.bottom - 2, layout.bottom + 8};
+    for (std::size_t row = 0; row < 2; ++row) {
+        const std::size_t columns = std::min<std::size_t>(DAY_COLUMNS, rows[row].size());
+        for (std::size_t k = 0; k < columns; ++k) {
+            const int x = layout.left + 1 + static_cast<int>(k) * ChartLayout::columnWidth;
+            glyphs.add(QPoint(x, tops[row]), rows[row].substr(k, 1));
+        }
+    }
+}
+
+void AddTemperatureLabels(GlyphBatch &glyphs, const ChartLayout &layout) {
     constexpr int firstLabel = 374;
     constexpr int lowestTenths = 355;
     int k = 0;
@@ -68,15 +103,9 @@ void DrawTemperatureLabels(QPainter &painter, const ChartLayout &layout) {
         const float degrees = static_cast<float>(tenths) * 0.1f;
         std::array<char, 32> formatted{};
         std::snprintf(formatted.data(), formatted.size(), "%2.1f", static_cast<double>(degrees));
-        std::array<QChar, LABEL_CHARS> label{};
-        int length = 0;
-        while (length < LABEL_CHARS && formatted[static_cast<std::size_t>(length)] != '\0') {
-            label[static_cast<std::size_t>(length)] =
-                QLatin1Char(formatted[static_cast<std::size_t>(length)]);
-            ++length;
-        }
+        const std::string_view label(formatted.data());
         const QPoint topLeft(layout.left + 1, layout.top + k * 2 * ChartLayout::pixelsPerTenth);
-        DrawCellText(painter, topLeft, QString::fromRawData(label.data(), length));
+        glyphs.add(topLeft, label.substr(0, LABEL_CHARS));
     }
 }
 

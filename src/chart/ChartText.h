@@ -5,7 +5,12 @@
 #include "ChartLayout.h"
 
 #include <QFont>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QString>
+
+#include <array>
+#include <string_view>
 
 class QPainter;
 
@@ -14,15 +19,34 @@ namespace plenta {
 // A small aliased sans font, the stand-in for the handheld's default font.
 QFont ChartFont();
 
-// Draws `text` with the top-left corner of its first character cell at `topLeft`, in the pen's colour, with
-// nothing drawn behind the glyphs.
-void DrawCellText(QPainter &painter, QPoint topLeft, const QString &text);
+// The characters of the chart's own texts (digits, '.', 'x') placed at exact pixels and drawn in one call.
+// Laying out each little string on its own costs far more than drawing it; this lays out nothing.
+class GlyphBatch {
+public:
+    explicit GlyphBatch(const QFont &font);
+
+    // Adds `text` with the top-left corner of its first character cell at `topLeft`, each further character
+    // one advance to the right. Characters outside the chart's alphabet are left out.
+    void add(QPoint topLeft, std::string_view text);
+
+    // Draws what was added in the pen's colour, with nothing behind the glyphs, and starts empty again.
+    void draw(QPainter &painter);
+
+private:
+    static constexpr std::string_view ALPHABET = "0123456789.x";
+    QRawFont font_;
+    int ascent_ = 0;
+    std::array<quint32, ALPHABET.size()> glyphs_{};
+    std::array<qreal, ALPHABET.size()> advances_{};
+    QList<quint32> indexes_;
+    QList<QPointF> positions_;
+};
 
 // The tens row and the units row of the day numbers 1 to 34, one digit placed in each day column.
-void DrawDayNumbers(QPainter &painter, const ChartLayout &layout);
+void AddDayNumbers(GlyphBatch &glyphs, const ChartLayout &layout);
 
 // The ten labels 37.4, 37.2, ... 35.6, each 6 pixels above the grid line of its temperature.
-void DrawTemperatureLabels(QPainter &painter, const ChartLayout &layout);
+void AddTemperatureLabels(GlyphBatch &glyphs, const ChartLayout &layout);
 
 // The text that names the expected picture path, centred line by line in its box under the chart; a path too
 // wide for the box loses its middle.

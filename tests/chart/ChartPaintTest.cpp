@@ -173,8 +173,7 @@ TEST(ChartDrawing, LinesLeaveOutTheirLastPixelInEveryDirection) {
         image.fill(Qt::white);
         {
             QPainter painter(&image);
-            painter.setPen(ThinPen(BLACK));
-            DrawLine(painter, QLine(centre, end));
+            DrawLine(painter, QLine(centre, end), BLACK);
         }
         const QPoint d = end - centre;
         const int steps = std::max(std::abs(d.x()), std::abs(d.y()));
@@ -186,8 +185,7 @@ TEST(ChartDrawing, LinesLeaveOutTheirLastPixelInEveryDirection) {
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        painter.setPen(ThinPen(BLACK));
-        DrawLine(painter, QLine(centre, centre));
+        DrawLine(painter, QLine(centre, centre), BLACK);
     }
     EXPECT_EQ(CountOf(image, image.rect(), BLACK), 0) << "a line of no length draws nothing";
 }
