@@ -75,14 +75,15 @@ int KeyFilter::HoldRemainingMs(int timerId) const {
     return hold != nullptr ? hold->timer.remainingTime() : -1;
 }
 
-bool KeyFilter::IsPropagation(QObject *watched, const QEvent *event) {
+bool KeyFilter::IsPropagation(QObject *watched, const QKeyEvent &event) {
     // Qt offers an unaccepted key event to each parent in turn, and each offer passes the filter again. An
-    // offer of the same event to a parent of the last receiver is such a repeat; a new event to the same
+    // offer of the same event to the parent of the last receiver is such a repeat; a new event to the same
     // receiver never is, even if it reuses the address.
-    const auto *widget = qobject_cast<const QWidget *>(lastReceiver_.data());
-    const bool repeat = event == lastEvent_ && widget != nullptr && widget->parentWidget() == watched;
-    lastEvent_ = event;
-    lastReceiver_ = watched;
+    const auto *last = qobject_cast<const QWidget *>(lastOffer_.receiver.data());
+    const bool repeat = &event == lastOffer_.event && event.type() == lastOffer_.type &&
+                        event.key() == lastOffer_.key && event.timestamp() == lastOffer_.timestamp &&
+                        last != nullptr && last->parentWidget() == watched;
+    lastOffer_ = Offer{&event, event.type(), event.key(), event.timestamp(), watched};
     return repeat;
 }
 
@@ -91,10 +92,10 @@ bool KeyFilter::eventFilter(QObject *watched, QEvent *event) {
         return false;
     }
     // The window system hands each key first to the window and then to its focus widget; act on the latter.
-    if (!watched->isWidgetType() || IsPropagation(watched, event)) {
+    const auto &key = static_cast<const QKeyEvent &>(*event);
+    if (!watched->isWidgetType() || IsPropagation(watched, key)) {
         return false;
     }
-    const auto &key = static_cast<const QKeyEvent &>(*event);
     return event->type() == QEvent::KeyPress ? KeyPress(key) : KeyRelease(key);
 }
 

@@ -50,15 +50,22 @@ private:
     bool KeyPress(const QKeyEvent &key);
     bool KeyRelease(const QKeyEvent &key);
     void HoldElapsed(Hold &hold);
-    bool IsPropagation(QObject *watched, const QEvent *event);
+    bool IsPropagation(QObject *watched, const QKeyEvent &event);
     const Hold *HoldOf(int timerId) const;
 
     QPointer<QWidget> mainWindow_;
     QPointer<EntryForm> form_;
     Hold saveHold_;
     Hold deleteHold_;
-    const QEvent *lastEvent_ = nullptr;
-    QPointer<QObject> lastReceiver_;
+    // The last key event offered, to tell Qt's offers of one event to the parents apart from new events.
+    struct Offer {
+        const QEvent *event = nullptr;
+        int type = 0;
+        int key = 0;
+        quint64 timestamp = 0;
+        QPointer<QObject> receiver;
+    };
+    Offer lastOffer_;
 };
 
 } // namespace plenta

@@ -11,6 +11,8 @@
 #include <QDateEdit>
 #include <QKeyEvent>
 
+#include <cstdio>
+
 namespace plenta {
 namespace {
 
@@ -55,7 +57,10 @@ TEST_P(KeyFilterTest, AShortPressNeverSaves) {
     EXPECT_FALSE(std::filesystem::exists(Journal()));
 }
 
-INSTANTIATE_TEST_SUITE_P(ActionKeys, KeyFilterTest, ::testing::Values(Qt::Key_F23, Qt::Key_Return));
+INSTANTIATE_TEST_SUITE_P(ActionKeys, KeyFilterTest, ::testing::Values(Qt::Key_F23, Qt::Key_Return),
+                         [](const ::testing::TestParamInfo<Qt::Key> &info) {
+                             return std::string(info.param == Qt::Key_F23 ? "F23" : "Return");
+                         });
 
 TEST_F(ShellFixture, ARepeatedKeyDownRestartsTheHoldButAutoRepeatDoesNot) {
     QWidget *target = KeyTarget();
@@ -118,6 +123,17 @@ TEST_F(ShellFixture, EnterMovesTheFocusThroughTheForm) {
 // What happens to the held key while a box opened during the hold is up.
 enum class WhileBoxOpen { ReleaseBeforeTick, TickThenRelease, TickAndReleaseAfterBox };
 
+std::string NameOf(const ::testing::TestParamInfo<WhileBoxOpen> &info) {
+    switch (info.param) {
+    case WhileBoxOpen::ReleaseBeforeTick:
+        return "ReleaseBeforeTick";
+    case WhileBoxOpen::TickThenRelease:
+        return "TickThenRelease";
+    default:
+        return "TickAndReleaseAfterBox";
+    }
+}
+
 class HeldThroughABox : public ShellFixture, public ::testing::WithParamInterface<WhileBoxOpen> {};
 
 TEST_P(HeldThroughABox, AReleasedHoldKeyNeverFiresAfterwards) {
@@ -148,7 +164,8 @@ TEST_P(HeldThroughABox, AReleasedHoldKeyNeverFiresAfterwards) {
 
 INSTANTIATE_TEST_SUITE_P(Holds, HeldThroughABox,
                          ::testing::Values(WhileBoxOpen::ReleaseBeforeTick, WhileBoxOpen::TickThenRelease,
-                                           WhileBoxOpen::TickAndReleaseAfterBox));
+                                           WhileBoxOpen::TickAndReleaseAfterBox),
+                         NameOf);
 
 } // namespace
 } // namespace plenta

@@ -6,6 +6,7 @@
 #include <DateText.h>
 #include <EntryForm.h>
 #include <MainToolbar.h>
+#include <SingleInstance.h>
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -85,6 +86,42 @@ TEST_F(ShellFixture, ADoubleTapOnTheChartShowsTheStatistics) {
     QLabel *label = window->Form()->findChild<QLabel *>();
     ASSERT_NE(label, nullptr);
     QTest::mouseDClick(label, Qt::LeftButton);
+    EXPECT_EQ(recorder.boxes.size(), 1u);
+}
+
+TEST_F(ShellFixture, OnlyTheForegroundWindowIsFittedToTheVisibleDesktop) {
+    window->resize(300, 300);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(window->FitToVisibleDesktop(), 0);
+    EXPECT_EQ(window->size(), QSize(300, 300));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(window->size(), QSize(240, 294)) << "its activation fits it again";
+}
+
+TEST_F(ShellFixture, ASecondStartBringsTheWindowAndItsBoxForward) {
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    SingleInstance second(SingleInstance::ServerNameFor("Plenta"));
+    EXPECT_EQ(second.Claim(), SingleInstance::Role::Second);
+    EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == window; }));
+
+    recorder.whileOpen = [&](QDialog &box) {
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        SingleInstance third(SingleInstance::ServerNameFor("Plenta"));
+        EXPECT_EQ(third.Claim(), SingleInstance::Role::Second);
+        EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &box; }));
+        box.hide();
+    };
+    window->SendCommand(IDM_ABOUT);
     EXPECT_EQ(recorder.boxes.size(), 1u);
 }
 
