@@ -101,14 +101,19 @@ bool KeyFilter::eventFilter(QObject *watched, QEvent *event) {
 
 bool KeyFilter::KeyPress(const QKeyEvent &key) {
     const HardKey hard = HardKeyOf(key.key());
-    if (hard == HardKey::None || BoxOpen()) {
+    if (hard == HardKey::None) {
+        return false;
+    }
+    // The repeats of a held key belong to its hold: they never start or restart it, never spin the focus
+    // round, and never reach a box that the hold itself opened (a repeated Return would confirm "Eintrag
+    // gespeichert!" before it could be read).
+    if (key.isAutoRepeat()) {
+        return true;
+    }
+    if (BoxOpen()) {
         return false;
     }
     const bool carriesCharacter = CarriesEnter(key.key()) || key.key() == Qt::Key_Escape;
-    // Auto-repeat never starts or restarts a hold, and a held Return must not spin the focus round.
-    if (key.isAutoRepeat()) {
-        return carriesCharacter;
-    }
     Hold &hold = hard == HardKey::Action ? saveHold_ : deleteHold_;
     hold.timer.start();
     if (CarriesEnter(key.key())) {

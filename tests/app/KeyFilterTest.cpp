@@ -120,6 +120,27 @@ TEST_F(ShellFixture, EnterMovesTheFocusThroughTheForm) {
     EXPECT_TRUE(recorder.boxes.empty()) << "short presses of Return never save";
 }
 
+TEST_F(ShellFixture, RepeatsOfAHeldKeyNeverReachABox) {
+    bool keptOpen = false;
+    bool closedByAPress = false;
+    recorder.whileOpen = [&](QDialog &box) {
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Return ? "\r" : "\x1b",
+                             true);
+            QApplication::sendEvent(&box, &repeat);
+        }
+        keptOpen = box.isVisible();
+        QTest::keyClick(&box, Qt::Key_Return);
+        closedByAPress = !box.isVisible();
+    };
+    window->SendCommand(IDM_SAVE);
+    ASSERT_EQ(recorder.Texts(), std::vector<std::string>{"Eintrag gespeichert!"});
+    EXPECT_TRUE(keptOpen);
+    EXPECT_TRUE(closedByAPress);
+}
+
 // What happens to the held key while a box opened during the hold is up.
 enum class WhileBoxOpen { ReleaseBeforeTick, TickThenRelease, TickAndReleaseAfterBox };
 
