@@ -88,18 +88,6 @@ inline QRgb At(const QImage &image, int x, int y) {
     return image.pixel(x, y);
 }
 
-// Every pixel of the rectangle (inclusive corners) has the colour.
-inline bool AllOf(const QImage &image, QRect box, QRgb colour) {
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        for (int x = box.left(); x <= box.right(); ++x) {
-            if (At(image, x, y) != colour) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 inline void ExpectProbes(const QImage &image, std::initializer_list<Probe> probes, const char *caseName) {
     for (const Probe &probe : probes) {
         const QRgb actual = image.pixel(probe.x, probe.y);

@@ -3,53 +3,39 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace plenta {
 namespace {
 
 TEST(ChartLayout, FollowsTheStackedSubWindows) {
-    struct Case {
-        int offset;
-        QRect chart;
-    };
-    const Case cases[] = {
-        {64, QRect(QPoint(1, 64), QPoint(237, 182))}, // form and toolbar
-        {30, QRect(QPoint(1, 30), QPoint(237, 148))}, // form only
-        {0, QRect(QPoint(1, 0), QPoint(237, 118))},
-    };
-    for (const Case &c : cases) {
-        const ChartLayout layout = MakeChartLayout(c.offset);
-        EXPECT_EQ(layout.chartRect(), c.chart) << c.offset;
-        EXPECT_EQ(layout.bottom, c.offset + 119) << c.offset;
+    // Form and toolbar, form only, neither.
+    for (const auto &[offset, chart] : {std::pair{64, QRect(QPoint(1, 64), QPoint(237, 182))},
+                                        std::pair{30, QRect(QPoint(1, 30), QPoint(237, 148))},
+                                        std::pair{0, QRect(QPoint(1, 0), QPoint(237, 118))}}) {
+        EXPECT_EQ(MakeChartLayout(offset).chartRect(), chart) << offset;
+        EXPECT_EQ(MakeChartLayout(offset).bottom, offset + 119) << offset;
     }
 }
 
 TEST(ChartLayout, DaysAndTemperaturesMapToPixelsUnclamped) {
     const ChartLayout layout = MakeChartLayout(64);
-    struct DayCase {
-        std::uint16_t day;
-        int x;
-    };
-    const DayCase days[] = {
-        {0, -3},                    // outside any counted cycle: left of the window
-        {1, 4},                     // 3 right of the first column's edge at 1
-        {14, 95},                   // the worked point
-        {34, 235},       {35, 242}, // right of the window
-        {65535, 458742},
-    };
-    for (const DayCase &c : days) {
-        EXPECT_EQ(DayToX(layout, c.day), c.x) << c.day;
+    // Day 0 lies left of the window, day 1 three pixels right of the first column's edge at 1, day 14 is the
+    // worked point's, day 35 lies right of the window.
+    for (const auto &[day, x] :
+         {std::pair<std::uint16_t, int>{0, -3}, {1, 4}, {14, 95}, {34, 235}, {35, 242}, {65535, 458742}}) {
+        EXPECT_EQ(DayToX(layout, day), x) << day;
     }
-    struct TempCase {
-        std::uint16_t tenths;
-        int y;
-    };
-    const TempCase temperatures[] = {
-        {375, 64},  {374, 70}, {367, 112}, {356, 178}, {355, 184}, {380, 34}, // 38.0 lies 30 above the top
-        {350, 214},                                                           // 35.0 lies 31 below the bottom
-        {0, 2314},
-    };
-    for (const TempCase &c : temperatures) {
-        EXPECT_EQ(TempToY(layout, c.tenths), c.y) << c.tenths;
+    // 38.0 lies 30 above the top, 35.0 31 below the bottom.
+    for (const auto &[tenths, y] : {std::pair<std::uint16_t, int>{375, 64},
+                                    {374, 70},
+                                    {367, 112},
+                                    {356, 178},
+                                    {355, 184},
+                                    {380, 34},
+                                    {350, 214},
+                                    {0, 2314}}) {
+        EXPECT_EQ(TempToY(layout, tenths), y) << tenths;
     }
 }
 

@@ -86,29 +86,6 @@ TEST(PictureStrip, FilesThatDoNotGiveAPictureShowThePlaceholder) {
     }
 }
 
-TEST(PictureStrip, PlaceholderTileLooksLikeRuledPaper) {
-    const QImage tile = LoadPictureTile();
-    ASSERT_EQ(tile.size(), QSize(7, 90));
-    EXPECT_EQ(tile.pixel(0, 50), qRgb(225, 239, 251));
-    EXPECT_EQ(tile.pixel(1, 50), qRgb(244, 251, 254));
-    for (int y = 14; y < 90; ++y) {
-        const bool rule =
-            std::string_view("17 23 24 30 37 43 44 50 57 63 64 70 71 77 84 ").find(std::to_string(y) + " ") !=
-            std::string_view::npos;
-        const QRgb pixel = tile.pixel(4, y);
-        EXPECT_EQ(pixel != WHITE, rule) << "row " << y;
-        EXPECT_GT(qBlue(pixel), qRed(pixel) - (rule ? 0 : 1)) << "rules are pale blue, row " << y;
-    }
-    int sketch = 0;
-    for (int y = 0; y < 14; ++y) {
-        for (int x = 2; x < 7; ++x) {
-            const QRgb pixel = tile.pixel(x, y);
-            sketch += pixel != WHITE && qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel) ? 1 : 0;
-        }
-    }
-    EXPECT_GT(sketch, 5) << "a small grey sketch at the top";
-}
-
 // The ink of the placeholder text inside its box, with the tile's pale pixels ignored.
 QImage TextInk(const QImage &chart) {
     QImage ink(chart.size(), QImage::Format_RGB32);
