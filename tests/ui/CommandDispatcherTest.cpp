@@ -163,6 +163,17 @@ TEST_F(DispatcherTest, AFailedSaveReportsAndChangesNothing) {
     EXPECT_FALSE(std::filesystem::exists(state.paths.journalPath));
 }
 
+TEST_F(DispatcherTest, ASaveWithoutListTemperatureKeepsTheDaysOwn) {
+    std::ofstream(state.paths.journalPath, std::ios::binary)
+        << "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,38.0,X,\r\n";
+    Pick(2003, 4, 5);
+    ASSERT_EQ(form->TemperatureList()->currentIndex(), -1) << "38.0 is not in the list";
+    dispatcher->OnCommand(IDM_SAVE);
+    EXPECT_EQ(ReadFile(state.paths.journalPath),
+              "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,38.0,X,\r\n");
+    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"Eintrag ersetzt!"});
+}
+
 TEST_F(DispatcherTest, OnlyADifferentDateRescans) {
     Pick(2003, 4, 5);
     form->TemperatureList()->setCurrentIndex(12);
