@@ -36,18 +36,18 @@ struct Probe {
 };
 
 // One point of a test table: cycle day, temperature in tenths, marks.
-struct PointSpec {
+struct TestPoint {
     int cycleDay;
     int temperature;
     std::uint8_t marks = 0;
 };
 
-inline DayPointTable MakeTable(std::initializer_list<PointSpec> points) {
+inline DayPointTable MakeTable(std::initializer_list<TestPoint> points) {
     DayPointTable table;
-    for (const PointSpec &spec : points) {
+    for (const TestPoint &point : points) {
         table.points[static_cast<std::size_t>(table.count++)] =
-            DayPoint{static_cast<std::uint8_t>(spec.cycleDay), static_cast<std::uint16_t>(spec.temperature),
-                     spec.marks};
+            DayPoint{static_cast<std::uint8_t>(point.cycleDay), static_cast<std::uint16_t>(point.temperature),
+                     point.marks};
     }
     return table;
 }
