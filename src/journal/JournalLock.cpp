@@ -3,14 +3,23 @@
 
 #include <chrono>
 #include <fcntl.h>
+#include <string>
 #include <sys/file.h>
 #include <thread>
 #include <unistd.h>
 
 namespace plenta {
 
+std::filesystem::path HiddenCompanionOf(const std::filesystem::path &file, std::string_view suffix) {
+    // Built by appending rather than with operator+, which trips a false -Werror=restrict in GCC 12 at -O3.
+    std::string name(".");
+    name += file.filename().string();
+    name += suffix;
+    return file.parent_path() / name;
+}
+
 std::filesystem::path JournalLock::LockPathOf(const std::filesystem::path &journal) {
-    return journal.parent_path() / ("." + journal.filename().string() + ".lock");
+    return HiddenCompanionOf(journal, ".lock");
 }
 
 JournalLock::JournalLock(const std::filesystem::path &journal, LockMode mode) {

@@ -2,8 +2,12 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 namespace plenta {
+
+// ".<file name><suffix>" in the file's own folder: the journal's lock file and its temporary copy lie there.
+std::filesystem::path HiddenCompanionOf(const std::filesystem::path &file, std::string_view suffix);
 
 enum class LockMode { Shared, Exclusive };
 

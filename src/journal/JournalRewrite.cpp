@@ -109,8 +109,7 @@ bool Replace(const std::filesystem::path &target, const std::filesystem::path &t
 } // namespace
 
 std::filesystem::path TemporaryPathOf(const std::filesystem::path &journal) {
-    const std::filesystem::path target = TargetOf(journal);
-    return target.parent_path() / ("." + target.filename().string() + ".tmp");
+    return HiddenCompanionOf(TargetOf(journal), ".tmp");
 }
 
 RewriteStatus RewriteJournal(const std::filesystem::path &journal, MissingJournal missing,
@@ -148,7 +147,7 @@ RewriteStatus RewriteJournal(const std::filesystem::path &journal, MissingJourna
     std::string content;
     content.reserve(old.size() + 128);
     transform(old, state, content);
-    const std::filesystem::path temp = target.parent_path() / ("." + target.filename().string() + ".tmp");
+    const std::filesystem::path temp = HiddenCompanionOf(target, ".tmp");
     return Replace(target, temp, content, state, mode, durability) ? RewriteStatus::Written
                                                                    : RewriteStatus::WriteFailed;
 }
