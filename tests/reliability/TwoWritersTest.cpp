@@ -4,10 +4,11 @@
 #include "TempFolder.h"
 #include "ToolProcess.h"
 
-#include <JournalTypes.h>
+#include <JournalScan.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <thread>
 
@@ -54,10 +55,27 @@ TEST(TwoWriters, EveryRecordOfBothWritersSurvives) {
             }
         });
     }
+    std::atomic<bool> writing{true};
+    int scans = 0;
+    int fallen = 0;
+    std::thread reader([&] {
+        std::int32_t seen = 0;
+        while (writing) {
+            if (const auto scan = LoadJournal(journal, DateAt(0), DateAt(0))) {
+                fallen += scan->stats.recordCount < seen;
+                seen = scan->stats.recordCount;
+                ++scans;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5)); // a window scans on a user's action
+        }
+    });
     for (std::thread &writer : writers) {
         writer.join();
     }
+    writing = false;
+    reader.join();
     EXPECT_EQ(failures[0] + failures[1], 0) << "saves that did not report success";
+    EXPECT_EQ(fallen, 0) << "a scan saw fewer records than the one before it";
 
     std::vector<std::string> expected{std::string(HEADER_LINE)};
     for (int offset = 0; offset < 2 * DATES_PER_WRITER; ++offset) {
@@ -66,8 +84,8 @@ TEST(TwoWriters, EveryRecordOfBothWritersSurvives) {
     }
     const std::vector<std::string> lines = RawLines(ReadBytes(journal).value_or(""));
     EXPECT_EQ(lines, expected);
-    std::printf("two writers: %d saves, the journal holds %zu lines after the header\n", 2 * DATES_PER_WRITER,
-                lines.empty() ? 0 : lines.size() - 1);
+    std::printf("two writers: %d saves, the journal holds %zu lines after the header; %d scans alongside\n",
+                2 * DATES_PER_WRITER, lines.empty() ? 0 : lines.size() - 1, scans);
 }
 
 } // namespace
