@@ -124,8 +124,11 @@ bool KeyFilter::KeyPress(const QKeyEvent &key) {
 
 bool KeyFilter::KeyRelease(const QKeyEvent &key) {
     const HardKey hard = HardKeyOf(key.key());
-    if (hard == HardKey::None || key.isAutoRepeat()) {
+    if (hard == HardKey::None) {
         return false;
+    }
+    if (key.isAutoRepeat()) {
+        return true; // the other half of a repeat, swallowed with it
     }
     // A release always stops its hold, a box open or not, so that a released key never fires afterwards.
     Hold &hold = hard == HardKey::Action ? saveHold_ : deleteHold_;

@@ -5,6 +5,7 @@
 #include "InputPanel.h"
 
 #include <ChartPainter.h>
+#include <CommandIds.h>
 #include <EntryForm.h>
 #include <MainToolbar.h>
 
@@ -128,6 +129,13 @@ void MainWindow::paintEvent(QPaintEvent * /*event*/) {
     }
     QPainter painter(this);
     PaintChart(painter, state_.layout, ChartInputs{state_.scan.table, state_.scan.stats, state_.picture});
+    if (!painted_) {
+        painted_ = true;
+        if (afterFirstPaint_ == AfterFirstPaint::Exit) {
+            // Posted, so the paint completes first; the exit then takes the road of every other exit.
+            PostCommand(*this, IDC_EXIT);
+        }
+    }
 }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent *event) {

@@ -16,6 +16,9 @@ namespace plenta {
 class EntryForm;
 class MainToolbar;
 
+// What the window does once it has painted for the first time; the start-up benchmark asks it to end then.
+enum class AfterFirstPaint { Continue, Exit };
+
 class MainWindow : public QWidget {
     Q_OBJECT
 
@@ -45,6 +48,8 @@ public:
     int FitToVisibleDesktop();
     void ActivateMainWindow();
 
+    void SetAfterFirstPaint(AfterFirstPaint action) { afterFirstPaint_ = action; }
+
     // Brings the window, and a modal box open over it, to the front.
     void BringForward();
 
@@ -63,6 +68,8 @@ private:
     MainToolbar *toolbar_ = nullptr;
     std::unique_ptr<CommandDispatcher> dispatcher_;
     bool destroyed_ = false;
+    bool painted_ = false;
+    AfterFirstPaint afterFirstPaint_ = AfterFirstPaint::Continue;
 };
 
 } // namespace plenta

@@ -1,4 +1,4 @@
-// One instance per user: the socket handshake in-process, a stale socket, and the built program run twice.
+// One instance per user: the socket handshake and a socket left by a program that died.
 #include "WaitFor.h"
 
 #include <SingleInstance.h>
@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -38,34 +37,6 @@ TEST(SingleInstance, AStaleSocketIsReplaced) {
     QLocalSocket probe;
     probe.connectToServer(name);
     EXPECT_TRUE(probe.waitForConnected(WAIT_LIMIT_MS));
-}
-
-TEST(SingleInstance, TheBuiltProgramRunsOnce) {
-    QTemporaryDir root;
-    QTemporaryDir runtime;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("PLENTA_ROOT", root.path());
-    environment.insert("XDG_RUNTIME_DIR", runtime.path());
-
-    QProcess first;
-    first.setProcessEnvironment(environment);
-    first.start(PLENTA_BINARY, {});
-    ASSERT_TRUE(first.waitForStarted(WAIT_LIMIT_MS));
-    // The first instance is ready once its socket exists.
-    ASSERT_TRUE(
-        WaitFor([&] { return !QDir(runtime.path()).entryList({"Plenta-*"}, QDir::System).isEmpty(); }));
-
-    QProcess second;
-    second.setProcessEnvironment(environment);
-    second.start(PLENTA_BINARY, {});
-    ASSERT_TRUE(second.waitForFinished(WAIT_LIMIT_MS));
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(first.state(), QProcess::Running);
-
-    first.terminate();
-    first.waitForFinished(WAIT_LIMIT_MS);
 }
 
 } // namespace
