@@ -38,8 +38,9 @@ inline constexpr std::array<StringEntry, 15> STRING_TABLE{{
     {StringId::DatabaseError, "Fehler mit der Datenbank!"},
     {StringId::SkippedRecords, "Die ersten %d Einträge der Datenbank werden nicht berücksichtigt."},
     {StringId::InfoCaption, "Plenta - Information"},
-    {StringId::StatisticsFormat, "Datenbank hat %d Einträge\nZeitraum:\t%d Tag(e)\nZyklen:\t\t%d\nDurchschnitt:\t%d "
-                                 "Tage\nNächste Periode in %d Tag(en)"},
+    {StringId::StatisticsFormat,
+     "Datenbank hat %d Einträge\nZeitraum:\t%d Tag(e)\nZyklen:\t\t%d\nDurchschnitt:\t%d "
+     "Tage\nNächste Periode in %d Tag(en)"},
     {StringId::DayTens, "0000000001111111111222222222233333"},
     {StringId::EntryDeleted, "Eintrag gelöscht!"},
     {StringId::HelpText, "Action\tnächstes Feld\nRocker\t Änderungen\nAction (lang)\tSpeichern\nEscape "
