@@ -115,11 +115,12 @@ TEST(RandomKill, JournalIsOldOrNewAfterEveryKill) {
         window *= exit.signal == 0 ? 0.95 : 1.05;
         if (exit.signal == 0) {
             ASSERT_EQ(exit.code, 0) << "trial " << trials;
+            ASSERT_TRUE(now == after) << "trial " << trials << ": a finished run left the old journal";
             ASSERT_FALSE(std::filesystem::exists(folder.Temporary())) << "trial " << trials;
             ++finished;
             continue;
         }
-        ++(now == after ? killedNew : killedOld);
+        ++(now == after && after != before ? killedNew : killedOld);
         if (std::filesystem::exists(folder.Temporary())) {
             // The interrupted command, run again to its end, must clear the leftover and finish the job.
             ++leftovers;
