@@ -12,8 +12,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_CO
 cmake --build "$build" --target journal_fuzz
 mkdir -p "$build/corpus"
 # No allocation stacks and no malloc fill: they double the cost of a run, and memory errors are caught without
-# them, only reported with less detail. To see where a
-# finding's memory came from, replay it with ASAN_OPTIONS= "$build/fuzz/journal_fuzz" "$build/crash-...".
+# them, only reported with less detail. To see where a finding's memory came from, replay it with
+# ASAN_OPTIONS= "$build/fuzz/journal_fuzz" "$build/crash-...".
 export ASAN_OPTIONS=${ASAN_OPTIONS:-malloc_context_size=0:max_malloc_fill_size=0:quarantine_size_mb=64}
 exec "$build/fuzz/journal_fuzz" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$build/" \
     "$@" "$build/corpus" tests/data/fuzz-seeds
