@@ -4,6 +4,9 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <QStringList>
+
+#include <algorithm>
 #include <utility>
 
 namespace plenta {
@@ -32,8 +35,43 @@ ModalInterceptor SetModalInterceptor(ModalInterceptor interceptor) {
     return std::exchange(Interceptor(), std::move(interceptor));
 }
 
+QString MessageLayout(const QString &text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast(); // the final line break ends the last line, it opens no new one
+    }
+    qsizetype columns = 1;
+    for (const QString &line : lines) {
+        columns = std::max(columns, line.split(QLatin1Char('\t'), Qt::SkipEmptyParts).size());
+    }
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
+    for (const QString &line : lines) {
+        // Runs of tabs are one column step; a line that begins with a tab leaves its first column empty.
+        QStringList cells = line.split(QLatin1Char('\t'), Qt::SkipEmptyParts);
+        if (line.startsWith(QLatin1Char('\t'))) {
+            cells.prepend(QString());
+        }
+        html += QStringLiteral("<tr>");
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            const qsizetype span = i + 1 == cells.size() ? columns - i : 1;
+            html += QStringLiteral("<td colspan=\"%1\" style=\"white-space:pre; padding-right:8px\">%2</td>")
+                        .arg(span)
+                        .arg(cells[i].isEmpty() ? QStringLiteral("&nbsp;") : cells[i].toHtmlEscaped());
+        }
+        if (cells.isEmpty()) {
+            html += QStringLiteral("<td>&nbsp;</td>");
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
 void ShowMessageBox(QWidget *owner, std::string_view text, std::string_view caption) {
-    QMessageBox box(QMessageBox::Information, FromUtf8(caption), FromUtf8(text), QMessageBox::Ok, owner);
+    const QString message = FromUtf8(text);
+    QMessageBox box(QMessageBox::Information, FromUtf8(caption), QString(), QMessageBox::Ok, owner);
+    box.setProperty(MESSAGE_TEXT_PROPERTY, message);
+    box.setTextFormat(Qt::RichText);
+    box.setText(MessageLayout(message));
     RunModal(box);
 }
 

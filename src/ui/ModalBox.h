@@ -6,6 +6,7 @@
 #include <string_view>
 
 class QDialog;
+class QString;
 class QWidget;
 
 namespace plenta {
@@ -19,7 +20,14 @@ int RunModal(QDialog &box);
 // Installs an interceptor for all later boxes; an empty function restores exec. Returns the one it replaces.
 ModalInterceptor SetModalInterceptor(ModalInterceptor interceptor);
 
-// The program's message box: an information icon, one OK button, the text and caption in UTF-8.
+// The program's message box: an information icon, one OK button, the text and caption in UTF-8. Tabs in the
+// text align columns, as the handheld's message box did.
 void ShowMessageBox(QWidget *owner, std::string_view text, std::string_view caption);
+
+// The message box keeps its text as given under this property; its label shows the text laid out.
+inline constexpr char MESSAGE_TEXT_PROPERTY[] = "plentaMessageText";
+
+// The text as a rich-text table: one row per line, one column per tab stop, blanks kept.
+QString MessageLayout(const QString &text);
 
 } // namespace plenta

@@ -53,6 +53,18 @@ TEST(AboutBox, EndeHasTheFocusAndInfoShowsTheHelpOverTheBox) {
     EXPECT_EQ(sent, std::vector<int>{IDC_EXIT});
 }
 
+TEST(MessageLayout, TabsBecomeColumnsAndBlanksStay) {
+    const QString html = MessageLayout(QString::fromStdString(std::string(LoadText(StringId::HelpText))));
+    EXPECT_EQ(html.count("<tr>"), 8); // eight lines, the fifth one empty; the final line break opens none
+    EXPECT_TRUE(html.contains(QString::fromUtf8(">Action</td><td colspan=\"1\"")));
+    EXPECT_TRUE(html.contains(QString::fromUtf8("> Änderungen</td>"))) << "the blank after the tab stays";
+    EXPECT_TRUE(html.contains(QString::fromUtf8(">Escape,  dann Action<"))) << "two blanks stay two";
+    EXPECT_TRUE(html.contains(QString::fromUtf8(">&nbsp;</td><td colspan=\"1\" style=\"white-space:pre; "
+                                                "padding-right:8px\"> Beenden<")))
+        << "a line beginning with a tab leaves its first column empty";
+    EXPECT_TRUE(MessageLayout("a<b & c").contains("a&lt;b &amp; c"));
+}
+
 TEST(AboutBox, IsCentredOverItsOwnerOnTheScreen) {
     QWidget owner;
     owner.setGeometry(300, 200, 240, 294);

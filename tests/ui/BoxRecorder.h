@@ -25,8 +25,8 @@ public:
     BoxRecorder() {
         previous_ = SetModalInterceptor([this](QDialog &box) {
             SeenBox seen{box.windowTitle().toStdString(), {}, qobject_cast<AboutBox *>(&box) != nullptr};
-            if (const auto *message = qobject_cast<QMessageBox *>(&box)) {
-                seen.text = message->text().toStdString();
+            if (qobject_cast<QMessageBox *>(&box) != nullptr) {
+                seen.text = box.property(MESSAGE_TEXT_PROPERTY).toString().toStdString();
             }
             boxes.push_back(seen);
             if (whileOpen) {
