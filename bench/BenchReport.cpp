@@ -57,12 +57,17 @@ ReportRow Missing(const std::string &figure) {
     return row;
 }
 
+// 100000 as "100,000".
 std::string Records(int count) {
-    std::string digits = std::to_string(count);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
-        digits.insert(static_cast<std::size_t>(at), ",");
+    const std::string digits = std::to_string(count);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            grouped += ',';
+        }
+        grouped += digits[i];
     }
-    return digits;
+    return grouped;
 }
 
 void AddScanRows(const BenchResults &results, std::vector<ReportRow> &rows) {

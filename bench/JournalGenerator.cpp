@@ -41,7 +41,7 @@ SyntheticRecord DayRecord(Dice &dice, Date date, int cycleDay, int cycleLength) 
     // Lower phase around 36.4, upper phase around 36.9 after the ovulation day.
     record.temperature = (cycleDay > ovulationDay ? 366 : 362) + dice.Below(5);
     if (cycleDay == 1) {
-        record.marks = "1";
+        record.marks.push_back('1');
     } else {
         if (cycleDay >= ovulationDay - 4 && cycleDay <= ovulationDay + 1) {
             record.marks += 'S';
