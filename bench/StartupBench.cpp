@@ -29,6 +29,7 @@ constexpr int JOURNAL_RECORDS = 800;
 constexpr int EXIT_TIMEOUT_MS = 20'000;
 // Read by plenta once after its first paint; the minimal window ends after its first paint anyway.
 constexpr std::string_view EXIT_HOOK = "PLENTA_EXIT_AFTER_FIRST_PAINT";
+constexpr std::string_view EXIT_HOOK_ON = "PLENTA_EXIT_AFTER_FIRST_PAINT=1";
 
 struct Launch {
     double seconds = 0;
@@ -73,7 +74,7 @@ struct Stage {
     std::vector<std::string> Environment() const {
         const std::vector<std::string> own{"PLENTA_ROOT=" + root.string(), "TMPDIR=" + tmp.string(),
                                            "XDG_RUNTIME_DIR=" + tmp.string(), "QT_QPA_PLATFORM=offscreen",
-                                           std::string(EXIT_HOOK) + "=1"};
+                                           std::string(EXIT_HOOK_ON)};
         std::vector<std::string> result;
         for (char **entry = environ; *entry != nullptr; ++entry) {
             const std::string_view text(*entry);
