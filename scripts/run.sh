@@ -5,4 +5,9 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target plenta plenta-journal
+if [ $# -eq 0 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    # Without a display the window is served over VNC, so it can still be seen and used.
+    echo "No display: Plenta shows its window over VNC on port 5900 (connect a VNC viewer to this machine)."
+    set -- -platform vnc:size=240x294:port=5900
+fi
 exec build/src/app/plenta "$@"
