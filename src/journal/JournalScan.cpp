@@ -21,15 +21,6 @@ namespace {
 
 constexpr std::chrono::sys_days DAY_ZERO{std::chrono::year{1601} / std::chrono::January / 1};
 
-// "%d/%02d/%02d", the text the selection's lines are recognised by.
-std::string SelectionDate(Date date) {
-    char text[24];
-    std::snprintf(text, sizeof text, "%d/%02d/%02d", static_cast<int>(date.year()),
-                  static_cast<int>(static_cast<unsigned>(date.month())),
-                  static_cast<int>(static_cast<unsigned>(date.day())));
-    return text;
-}
-
 class OpenFile {
 public:
     explicit OpenFile(const std::filesystem::path &path)
@@ -61,6 +52,14 @@ std::int64_t DayNumber(Date date) {
     return (std::chrono::sys_days{date} - DAY_ZERO).count();
 }
 
+std::string SelectionDateText(Date date) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%d/%02d/%02d", static_cast<int>(date.year()),
+                  static_cast<int>(static_cast<unsigned>(date.month())),
+                  static_cast<int>(static_cast<unsigned>(date.day())));
+    return text;
+}
+
 std::int32_t CycleDayOf(Date firstDay, Date date) {
     const std::int64_t difference = DayNumber(date) - DayNumber(firstDay);
     return difference >= 0 ? static_cast<std::int32_t>(std::min<std::int64_t>(difference + 1, INT32_MAX)) : 0;
@@ -80,7 +79,7 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     }
 
     JournalScan scan;
-    scan.selection.date = SelectionDate(picked);
+    scan.selection.date = SelectionDateText(picked);
     const std::string_view prefix = scan.selection.date;
     CycleCounter counter;
     CommentList comments;

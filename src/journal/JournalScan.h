@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace plenta {
 
@@ -15,6 +16,10 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
 
 // Days since 1 January 1601 (the handheld's day numbers).
 std::int64_t DayNumber(Date date);
+
+// "%d/%02d/%02d": the year unpadded, month and day with two digits; the text the selection keeps for the
+// picked date and recognises its lines by.
+std::string SelectionDateText(Date date);
 
 // The cycle day of `date` in the cycle that began on `firstDay`: date - firstDay + 1, or 0 before it.
 std::int32_t CycleDayOf(Date firstDay, Date date);

@@ -30,6 +30,13 @@ QWidget *FocusedWidget(QWidget &mainWindow) {
     return focus != nullptr ? focus : mainWindow.focusWidget();
 }
 
+// A box took the focus; it goes back to the control that had it, if that control still exists.
+void RestoreFocus(const QPointer<QWidget> &focus) {
+    if (focus != nullptr) {
+        focus->setFocus();
+    }
+}
+
 } // namespace
 
 CommandDispatcher::CommandDispatcher(Window window, ShellState &state)
@@ -108,37 +115,30 @@ void CommandDispatcher::Save() {
     entry.temperature = TemperatureForSave(listIndex, state_.scan.selection.temperature);
     entry.marks = state_.scan.selection.marks;
     entry.comment = window_.form != nullptr ? window_.form->CommentText() : state_.scan.selection.comment;
-    const EditOutcome outcome = SaveEntry(state_.paths.journalPath, entry);
-    if (Succeeded(outcome)) {
-        ChangeButtonBit(window_.toolbar, IDM_DELETE_DAY, BUTTON_ENABLED, BitChange::Set);
-        Rescan();
-    }
-    ShowMessageBox(&window_.mainWindow, LoadText(MessageOf(outcome)), state_.paths.appTitle);
-    if (focus != nullptr) {
-        focus->setFocus();
-    }
+    ReportEdit(SaveEntry(state_.paths.journalPath, entry), BitChange::Set);
+    RestoreFocus(focus);
 }
 
 void CommandDispatcher::DeleteDay() {
     const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
-    const EditOutcome outcome = DeleteDayEntries(state_.paths.journalPath, PickedDate());
+    ReportEdit(DeleteDayEntries(state_.paths.journalPath, PickedDate()), BitChange::Clear);
+    RestoreFocus(focus);
+}
+
+// A successful edit sets or clears the delete button and rescans; either way the outcome's message shows.
+void CommandDispatcher::ReportEdit(EditOutcome outcome, BitChange deleteButton) {
     if (Succeeded(outcome)) {
-        ChangeButtonBit(window_.toolbar, IDM_DELETE_DAY, BUTTON_ENABLED, BitChange::Clear);
+        ChangeButtonBit(window_.toolbar, IDM_DELETE_DAY, BUTTON_ENABLED, deleteButton);
         Rescan();
     }
     ShowMessageBox(&window_.mainWindow, LoadText(MessageOf(outcome)), state_.paths.appTitle);
-    if (focus != nullptr) {
-        focus->setFocus();
-    }
 }
 
 void CommandDispatcher::ShowAbout() {
     const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
     AboutBox box(&window_.mainWindow, window_.sendCommand);
     RunModal(box);
-    if (focus != nullptr) {
-        focus->setFocus();
-    }
+    RestoreFocus(focus);
 }
 
 void CommandDispatcher::ShowStatistics() {

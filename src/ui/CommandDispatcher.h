@@ -3,7 +3,10 @@
 // the journal library does the reading and writing of the file.
 #pragma once
 
+#include "MainToolbar.h"
 #include "ShellState.h"
+
+#include <JournalEdit.h>
 
 #include <cstdint>
 #include <functional>
@@ -13,7 +16,6 @@ class QWidget;
 namespace plenta {
 
 class EntryForm;
-class MainToolbar;
 
 class CommandDispatcher {
 public:
@@ -43,6 +45,7 @@ private:
     Date PickedDate() const;
     void Save();
     void DeleteDay();
+    void ReportEdit(EditOutcome outcome, BitChange deleteButton);
     void ShowAbout();
     void FirstDay();
 

@@ -1,7 +1,5 @@
-// Conversions between the date picker's QDate, the journal's calendar date and the selection's date text.
+// Conversions between the date picker's QDate and the journal's calendar date.
 #include "DateText.h"
-
-#include <cstdio>
 
 namespace plenta {
 
@@ -13,13 +11,6 @@ Date ToDate(const QDate &date) {
 QDate ToQDate(Date date) {
     return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
                  static_cast<int>(static_cast<unsigned>(date.day())));
-}
-
-std::string SelectionDateText(Date date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d/%02u/%02u", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    return text;
 }
 
 Date Today() {

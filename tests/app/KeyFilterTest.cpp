@@ -6,6 +6,7 @@
 #include <CommandIds.h>
 #include <DateText.h>
 #include <EntryForm.h>
+#include <JournalScan.h>
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -5,6 +5,7 @@
 #include <CommandIds.h>
 #include <DateText.h>
 #include <EntryForm.h>
+#include <JournalScan.h>
 #include <MainToolbar.h>
 #include <SingleInstance.h>
 

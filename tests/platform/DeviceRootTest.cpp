@@ -1,28 +1,21 @@
 // The registry file as the handheld's registry, and the device root.
 #include "DeviceRoot.h"
 
+#include <TempFolder.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <random>
 
 namespace plenta {
 namespace {
 
 class DeviceRootTest : public testing::Test {
 protected:
-    DeviceRootTest() {
-        root_ = std::filesystem::temp_directory_path() /
-                ("plenta-root-" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(root_);
-    }
-    ~DeviceRootTest() override { std::filesystem::remove_all(root_); }
-    void Registry(const std::string &text) {
-        std::ofstream(root_ / "registry.ini", std::ios::binary) << text;
-    }
+    void Registry(const std::string &text) { test::WriteBytes(root_ / "registry.ini", text); }
 
-    std::filesystem::path root_;
+    test::TempFolder folder_;
+    const std::filesystem::path &root_ = folder_.Path();
 };
 
 TEST_F(DeviceRootTest, ReadsFileSyncPathFromTheKey) {

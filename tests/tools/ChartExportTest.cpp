@@ -45,7 +45,7 @@ protected:
         return columns;
     }
 
-    ScratchFolder folder_;
+    TempFolder folder_;
 };
 
 TEST_F(ChartExport, ImageStartsAtTheChartsTopLine) {

@@ -25,7 +25,7 @@ struct EditStep {
 };
 
 TEST(JournalCommands, SaveReplaceAndDeleteKeepTheJournalInDateOrder) {
-    const ScratchFolder folder;
+    const TempFolder folder;
     const std::string journal = folder / "plenta.txt";
     const std::vector<EditStep> steps{
         {{"save", "--date", "2026-04-05", "--temperature", "36.5", "--marks", "SE", "--comment", "zu spät"},
@@ -60,7 +60,7 @@ TEST(JournalCommands, SaveReplaceAndDeleteKeepTheJournalInDateOrder) {
 }
 
 TEST(JournalCommands, CommentOfThirtyNineUmlautsIsStoredInTheCodePage) {
-    const ScratchFolder folder;
+    const TempFolder folder;
     std::string comment;
     for (int i = 0; i < 39; ++i) {
         comment += "ä";
@@ -74,7 +74,7 @@ TEST(JournalCommands, CommentOfThirtyNineUmlautsIsStoredInTheCodePage) {
 
 // Every wrong command line ends with 2 and a message, and leaves an existing journal byte for byte as it was.
 TEST(JournalCommands, UsageErrorsWriteNothing) {
-    const ScratchFolder folder;
+    const TempFolder folder;
     const std::string image = folder / "x.png";
     const std::vector<std::vector<std::string>> wrongLines{
         {},
@@ -120,7 +120,7 @@ TEST(JournalCommands, UsageErrorsWriteNothing) {
 }
 
 TEST(JournalCommands, StatsPrintsTheStatisticsBoxText) {
-    const ScratchFolder folder;
+    const TempFolder folder;
     WriteBytes(folder / "plenta.txt", SampleJournal());
     const ToolResult result = RunTool({"--journal", folder / "plenta.txt", "--today", "2026-03-10", "stats"});
     EXPECT_EQ(result.exitCode, 0) << result.err;
@@ -129,7 +129,7 @@ TEST(JournalCommands, StatsPrintsTheStatisticsBoxText) {
 }
 
 TEST(JournalCommands, ReadingCommandsFailOnAMissingJournal) {
-    const ScratchFolder folder;
+    const TempFolder folder;
     const std::string journal = folder / "plenta.txt";
     const std::vector<std::vector<std::string>> lines{
         {"stats"}, {"show"}, {"chart", "--out", folder / "chart.png"}};
@@ -147,7 +147,7 @@ TEST(JournalCommands, ReadingCommandsFailOnAMissingJournal) {
 }
 
 TEST(JournalCommands, DeleteOnAMissingJournalReportsTheDatabaseError) {
-    const ScratchFolder folder;
+    const TempFolder folder;
     const ToolResult result = RunTool({"--journal", folder / "plenta.txt", "delete", "--date", "2026-04-05"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
@@ -155,7 +155,7 @@ TEST(JournalCommands, DeleteOnAMissingJournalReportsTheDatabaseError) {
 }
 
 TEST(JournalCommands, SaveIntoAMissingFolderReportsTheAccessError) {
-    const ScratchFolder folder;
+    const TempFolder folder;
     const ToolResult result = RunTool({"--journal", folder / "absent" / "plenta.txt", "save", "--date",
                                        "2026-04-05", "--temperature", "36.5"});
     EXPECT_EQ(result.exitCode, 1);
@@ -168,7 +168,7 @@ TEST(JournalCommands, ReadOnlyFolderKeepsTheJournal) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "root writes into read-only folders";
     }
-    const ScratchFolder folder;
+    const TempFolder folder;
     const std::filesystem::path sub = folder / "sync";
     std::filesystem::create_directory(sub);
     WriteBytes(sub / "plenta.txt", SampleJournal());
@@ -203,19 +203,19 @@ TEST(JournalCommands, DefaultJournalFollowsTheDeviceRootAndTheRegistry) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const ScratchFolder root;
+        const TempFolder root;
         const std::filesystem::path expected = root / c.journalBelowRoot;
         std::filesystem::create_directories(expected.parent_path());
         if (!c.registryValue.empty()) {
             std::string value = c.registryValue;
             if (value.starts_with("<root>")) {
-                value = root.path().string() + value.substr(6);
+                value = root.Path().string() + value.substr(6);
             }
             WriteBytes(root / "registry.ini",
                        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows CE Services]\nFileSyncPath=" +
                            value + "\n");
         }
-        const std::vector<EnvSetting> env{{"PLENTA_ROOT", root.path().string()}};
+        const std::vector<EnvSetting> env{{"PLENTA_ROOT", root.Path().string()}};
         const ToolResult saved = RunTool({"save", "--date", "2026-04-05", "--temperature", "36.5"}, env);
         EXPECT_EQ(saved.exitCode, 0) << saved.err;
         EXPECT_EQ(ReadBytes(expected), HEADER + "2026/04/05,36.5,,\r\n");

@@ -31,7 +31,7 @@ protected:
     }
 
 private:
-    ScratchFolder folder_;
+    TempFolder folder_;
 };
 
 TEST_F(ShowJson, PointsFollowTheCycleDays) {

@@ -51,7 +51,7 @@ std::vector<char *> PointersOf(std::vector<std::string> &texts) {
 } // namespace
 
 ToolResult RunTool(const std::vector<std::string> &args, const std::vector<EnvSetting> &env) {
-    const ScratchFolder capture;
+    const TempFolder capture;
     const std::string outPath = capture / "stdout";
     const std::string errPath = capture / "stderr";
 
@@ -83,34 +83,6 @@ ToolResult RunTool(const std::vector<std::string> &args, const std::vector<EnvSe
     result.out = ReadBytes(outPath);
     result.err = ReadBytes(errPath);
     return result;
-}
-
-ScratchFolder::ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "plenta-tool-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a scratch folder");
-    }
-    path_ = pattern;
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                 ignored);
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string ReadBytes(const std::filesystem::path &file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::filesystem::path &file, const std::string &bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    if (!out.flush()) {
-        throw std::runtime_error("cannot write " + file.string());
-    }
 }
 
 } // namespace plenta::test

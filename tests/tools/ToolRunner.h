@@ -1,5 +1,7 @@
-// Runs the built plenta-journal binary as a user would and captures what it prints; plus scratch folders.
+// Runs the built plenta-journal binary as a user would and captures what it prints.
 #pragma once
+
+#include <TempFolder.h>
 
 #include <filesystem>
 #include <string>
@@ -23,23 +25,5 @@ struct EnvSetting {
 
 // Runs the tool with the arguments (without the program name) and waits for it.
 ToolResult RunTool(const std::vector<std::string> &args, const std::vector<EnvSetting> &env = {});
-
-// A fresh folder under the system's temporary folder, removed with everything in it at the end of the test.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder &) = delete;
-    ScratchFolder &operator=(const ScratchFolder &) = delete;
-
-    const std::filesystem::path &path() const { return path_; }
-    std::filesystem::path operator/(const std::string &name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
-
-std::string ReadBytes(const std::filesystem::path &file);
-void WriteBytes(const std::filesystem::path &file, const std::string &bytes);
 
 } // namespace plenta::test
