@@ -6,31 +6,22 @@
 #include <CommandIds.h>
 #include <DateText.h>
 #include <EntryForm.h>
-#include <JournalScan.h>
+#include <JournalRecord.h>
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
-
-#include <cstdio>
 
 namespace plenta {
 namespace {
 
 constexpr int SETTLE_MS = 3 * HOLD_PERIOD_MS; // well past any hold that might wrongly still run
 
-const std::string HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
+using test::HEADER;
 
+// The record of today as the journal holds it.
 std::string TodayRecord(const char *rest) {
-    return SelectionDateText(Today()) + rest;
-}
-
-std::string TodayKey() {
-    const Date today = Today();
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d/%02u/%02u", static_cast<int>(today.year()),
-                  static_cast<unsigned>(today.month()), static_cast<unsigned>(today.day()));
-    return text;
+    return RecordDatePrefix(Today()) + rest;
 }
 
 class KeyFilterTest : public ShellFixture, public ::testing::WithParamInterface<Qt::Key> {};
@@ -43,7 +34,7 @@ TEST_P(KeyFilterTest, AHeldActionKeySavesExactlyOnce) {
     QTest::keyRelease(target, GetParam());
     QTest::qWait(SETTLE_MS);
     EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"Eintrag gespeichert!"});
-    EXPECT_EQ(ReadJournal(), HEADER + TodayKey() + ",36.5,,\r\n");
+    EXPECT_EQ(ReadJournal(), HEADER + TodayRecord(",36.5,,\r\n"));
 }
 
 TEST_P(KeyFilterTest, AShortPressNeverSaves) {

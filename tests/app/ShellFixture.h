@@ -7,6 +7,7 @@
 #include <KeyFilter.h>
 #include <MainWindow.h>
 #include <StartApplication.h>
+#include <TempFolder.h>
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,6 @@
 #include <QTemporaryDir>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace plenta {
@@ -40,16 +39,11 @@ protected:
 
     std::filesystem::path Journal() const { return window->State().paths.journalPath; }
 
-    std::string ReadJournal() const {
-        std::ifstream in(Journal(), std::ios::binary);
-        std::ostringstream content;
-        content << in.rdbuf();
-        return content.str();
-    }
+    std::string ReadJournal() const { return test::ReadBytes(Journal()); }
 
     // Replaces the journal behind the program's back and rescans, as a sync service's copy would need.
     void WriteJournal(const std::string &content) {
-        std::ofstream(Journal(), std::ios::binary) << content;
+        test::WriteBytes(Journal(), content);
         window->Dispatcher()->Rescan();
     }
 

@@ -18,7 +18,7 @@
 namespace plenta {
 namespace {
 
-const std::string HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
+using test::HEADER;
 
 bool Checked(const MainToolbar &toolbar, int command) {
     return (toolbar.State(command) & BUTTON_CHECKED) != 0;
@@ -43,11 +43,7 @@ TEST_F(ShellFixture, StartUpPlacesEverythingBelowEachOther) {
     // No journal yet: the form keeps its start-up state.
     EXPECT_EQ(window->Form()->TemperatureList()->currentText(), "36.5");
     EXPECT_EQ(window->Form()->CommentBox()->count(), 2);
-    for (const int command :
-         {IDM_FIRST_DAY, IDM_MUCUS, IDM_OVULATION, IDM_INTERCOURSE, IDM_SAVE, IDM_DELETE_DAY}) {
-        EXPECT_TRUE(Enabled(*window->Toolbar(), command)) << command;
-        EXPECT_FALSE(Checked(*window->Toolbar(), command)) << command;
-    }
+    EXPECT_TRUE(Enabled(*window->Toolbar(), IDM_DELETE_DAY)) << "no scan has disabled it yet";
     EXPECT_EQ(Journal().parent_path(), std::filesystem::path(root.path().toStdString()));
 }
 

@@ -34,7 +34,7 @@ private:
     TempFolder folder_;
 };
 
-TEST_F(ShowJson, PointsFollowTheCycleDays) {
+TEST_F(ShowJson, PointsStatsAndComments) {
     const nlohmann::json json = Show("2026-03-05");
     // (cycle day, temperature, marks): two first days 28 and 30 days apart, mucus, ovulation and intercourse.
     const std::vector<std::array<int, 3>> expected{{1, 364, 8},  {2, 363, 0},  {12, 365, 4},
@@ -48,10 +48,8 @@ TEST_F(ShowJson, PointsFollowTheCycleDays) {
         EXPECT_EQ(json["points"][i]["temperature"], expected[i][1]);
         EXPECT_EQ(json["points"][i]["marks"], expected[i][2]);
     }
-}
 
-TEST_F(ShowJson, StatsCountTheCycles) {
-    const nlohmann::json stats = Show("2026-03-05")["stats"];
+    const nlohmann::json &stats = json["stats"];
     EXPECT_EQ(stats["recordCount"], 9);
     EXPECT_EQ(stats["spanDays"], 61);
     EXPECT_EQ(stats["cycleCount"], 2);
@@ -69,10 +67,8 @@ TEST_F(ShowJson, StatsCountTheCycles) {
     EXPECT_EQ(stats["selectedCycleDay"], 6);
     EXPECT_EQ(stats["statisticsText"], "Datenbank hat 9 Einträge\nZeitraum:\t61 Tag(e)\nZyklen:\t\t2\n"
                                        "Durchschnitt:\t29 Tage\nNächste Periode in 18 Tag(en)");
-}
-
-TEST_F(ShowJson, CommentsAreDistinctIgnoringCaseInFirstAppearance) {
-    EXPECT_EQ(Show("2026-03-05")["comments"], (std::vector<std::string>{"alkohol", "spät", "Alk", "zu"}));
+    // Distinct ignoring case, in order of first appearance.
+    EXPECT_EQ(json["comments"], (std::vector<std::string>{"alkohol", "spät", "Alk", "zu"}));
 }
 
 // The selection as the form shows it after its refresh, for a date without record and dates with one.

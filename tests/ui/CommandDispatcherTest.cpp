@@ -2,6 +2,8 @@
 // the date-change rule, the About box and the statistics box.
 #include "BoxRecorder.h"
 
+#include <TempFolder.h>
+
 #include <ChartLayout.h>
 #include <CommandDispatcher.h>
 #include <CommandIds.h>
@@ -18,17 +20,11 @@
 #include <QToolButton>
 
 #include <fstream>
-#include <sstream>
 
 namespace plenta {
 namespace {
 
-std::string ReadFile(const std::filesystem::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
+using test::ReadBytes;
 
 class DispatcherTest : public ::testing::Test {
 protected:
@@ -127,7 +123,7 @@ TEST_F(DispatcherTest, SaveReplaceAndDeleteRewriteTheJournal) {
     Tap(IDM_OVULATION);
     form->CommentBox()->setEditText(QString::fromUtf8("zu spät"));
     dispatcher->OnCommand(IDM_SAVE);
-    EXPECT_EQ(ReadFile(state.paths.journalPath),
+    EXPECT_EQ(ReadBytes(state.paths.journalPath),
               "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,36.5,SE,zu sp\xe4t\r\n");
     EXPECT_TRUE(state.scan.selection.hasEntry);
     EXPECT_TRUE(toolbar->State(IDM_DELETE_DAY) & BUTTON_ENABLED);
@@ -137,11 +133,11 @@ TEST_F(DispatcherTest, SaveReplaceAndDeleteRewriteTheJournal) {
     EXPECT_EQ(form->CommentBox()->currentText(), "zu");
     form->TemperatureList()->setCurrentIndex(0);
     dispatcher->OnCommand(IDM_SAVE);
-    EXPECT_EQ(ReadFile(state.paths.journalPath),
+    EXPECT_EQ(ReadBytes(state.paths.journalPath),
               "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,37.5,SE,zu\r\n");
 
     dispatcher->OnCommand(IDM_DELETE_DAY);
-    EXPECT_EQ(ReadFile(state.paths.journalPath), "Tag,Temperatur,Attribut,Kommentar\r\n");
+    EXPECT_EQ(ReadBytes(state.paths.journalPath), "Tag,Temperatur,Attribut,Kommentar\r\n");
     EXPECT_FALSE(toolbar->State(IDM_DELETE_DAY) & BUTTON_ENABLED);
     EXPECT_FALSE(state.scan.selection.hasEntry);
     EXPECT_FALSE(Checked(IDM_MUCUS));
@@ -169,7 +165,7 @@ TEST_F(DispatcherTest, ASaveWithoutListTemperatureKeepsTheDaysOwn) {
     Pick(2003, 4, 5);
     ASSERT_EQ(form->TemperatureList()->currentIndex(), -1) << "38.0 is not in the list";
     dispatcher->OnCommand(IDM_SAVE);
-    EXPECT_EQ(ReadFile(state.paths.journalPath),
+    EXPECT_EQ(ReadBytes(state.paths.journalPath),
               "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,38.0,X,\r\n");
     EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"Eintrag ersetzt!"});
 }
