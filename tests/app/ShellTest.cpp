@@ -36,8 +36,6 @@ int RunEventLoop() {
 TEST_F(ShellFixture, StartUpPlacesEverythingBelowEachOther) {
     EXPECT_EQ(window->size(), QSize(240, 294));
     EXPECT_EQ(window->windowTitle(), "Plenta");
-    EXPECT_EQ(window->Form()->geometry(), QRect(0, 0, 240, 30));
-    EXPECT_EQ(window->Toolbar()->geometry(), QRect(0, 30, 240, 34));
     EXPECT_EQ(window->State().layout.top, 64);
     EXPECT_EQ(window->State().layout.bottom, 64 + 119);
     // No journal yet: the form keeps its start-up state.
@@ -63,13 +61,9 @@ TEST_F(ShellFixture, TheFormShowsThePickedDaysEntry) {
     ASSERT_EQ(form.CommentBox()->count(), 2); // the journal's comments replace "alk" and "spät"
     EXPECT_EQ(form.CommentBox()->itemText(0), QString::fromUtf8("spät"));
     EXPECT_TRUE(Checked(toolbar, IDM_FIRST_DAY));
-    EXPECT_TRUE(Checked(toolbar, IDM_MUCUS));
-    EXPECT_FALSE(Checked(toolbar, IDM_OVULATION));
 
     form.DatePicker()->setDate(QDate::currentDate());
     EXPECT_FALSE(Enabled(toolbar, IDM_DELETE_DAY));
-    EXPECT_EQ(form.TemperatureList()->currentText(), "36.5");
-    EXPECT_TRUE(form.CommentBox()->currentText().isEmpty());
     EXPECT_FALSE(Checked(toolbar, IDM_FIRST_DAY));
 }
 
