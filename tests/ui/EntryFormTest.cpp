@@ -66,12 +66,10 @@ TEST_F(EntryFormTest, ControlIdentifiersCoverInnerFields) {
     EXPECT_EQ(form->ControlIdOf(nullptr), -1);
 }
 
-TEST_F(EntryFormTest, ButtonsStartEnabledAndUncheckedWithTips) {
-    const int commands[] = {IDM_FIRST_DAY, IDM_MUCUS,      IDM_OVULATION, IDM_INTERCOURSE,
-                            IDM_SAVE,      IDM_DELETE_DAY, IDM_ABOUT};
-    for (std::size_t i = 0; i < std::size(commands); ++i) {
-        EXPECT_EQ(toolbar->State(commands[i]), BUTTON_ENABLED) << commands[i];
-        EXPECT_EQ(toolbar->Button(commands[i])->toolTip().toStdString(), TOOLBAR_TIPS[i]);
+TEST_F(EntryFormTest, ButtonsStartEnabledAndUnchecked) {
+    for (const int command :
+         {IDM_FIRST_DAY, IDM_MUCUS, IDM_OVULATION, IDM_INTERCOURSE, IDM_SAVE, IDM_DELETE_DAY, IDM_ABOUT}) {
+        EXPECT_EQ(toolbar->State(command), BUTTON_ENABLED) << command;
     }
     EXPECT_EQ(toolbar->State(0), 0); // separators and unknown commands hold no state
 }
