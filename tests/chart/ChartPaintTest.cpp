@@ -14,42 +14,33 @@ namespace {
 
 // y = 67 lies between grid lines; the x values avoid the column lines 1, 8, ... 232.
 TEST(ChartBands, ShadeTheirColumnsUpToTheEdges) {
+    struct Bands {
+        int mucusFirst, mucusLast, average, longest;
+    };
     struct Case {
         const char *name;
-        int mucusFirst, mucusLast, average, longest;
+        Bands bands;
         std::initializer_list<Probe> probes;
     };
     const Case cases[] = {
         {"days 1 to 6 rose",
-         34,
-         0,
-         0,
-         0,
+         {34, 0, 0, 0},
          {{2, 67, ROSE}, {42, 67, ROSE}, {42, 182, ROSE}, {44, 67, WHITE}, {42, 63, WHITE}}},
         {"mucus 12 to 16 shades days 12 to 15",
-         12,
-         16,
-         0,
-         0,
+         {12, 16, 0, 0},
          {{77, 67, WHITE},
           {79, 67, PALE_YELLOW},
           {105, 67, PALE_YELLOW},
           {105, 182, PALE_YELLOW},
           {107, 67, WHITE}}},
         {"mucus over the rose band",
-         3,
-         5,
-         0,
-         0,
+         {3, 5, 0, 0},
          {{14, 67, ROSE}, {16, 67, PALE_YELLOW}, {28, 67, PALE_YELLOW}, {30, 67, ROSE}}},
-        {"one mucus day, no band", 14, 14, 0, 0, {{93, 67, WHITE}, {86, 67, WHITE}}},
-        {"no mucus mark, no band", 34, 0, 0, 0, {{93, 67, WHITE}, {230, 67, WHITE}}},
-        {"before any scan, no band", 0, 0, 0, 0, {{44, 67, WHITE}}},
+        {"one mucus day, no band", {14, 14, 0, 0}, {{93, 67, WHITE}, {86, 67, WHITE}}},
+        {"no mucus mark, no band", {34, 0, 0, 0}, {{93, 67, WHITE}, {230, 67, WHITE}}},
+        {"before any scan, no band", {0, 0, 0, 0}, {{44, 67, WHITE}}},
         {"silver beyond the average, grey beyond the longest",
-         34,
-         0,
-         28,
-         30,
+         {34, 0, 28, 30},
          {{196, 67, WHITE},
           {198, 67, SILVER},
           {210, 67, SILVER},
@@ -57,17 +48,17 @@ TEST(ChartBands, ShadeTheirColumnsUpToTheEdges) {
           {237, 67, GREY},
           {237, 182, GREY},
           {239, 67, WHITE}}},
-        {"no counted cycle, no silver", 34, 0, 28, 0, {{198, 67, WHITE}, {237, 67, WHITE}}},
-        {"no average, only grey", 34, 0, 0, 30, {{198, 67, WHITE}, {212, 67, GREY}}},
-        {"negative longest, only silver", 34, 0, 28, -5, {{198, 67, SILVER}, {237, 67, SILVER}}},
-        {"beyond the frame, nothing", 34, 0, 40, 40, {{237, 67, WHITE}}},
+        {"no counted cycle, no silver", {34, 0, 28, 0}, {{198, 67, WHITE}, {237, 67, WHITE}}},
+        {"no average, only grey", {34, 0, 0, 30}, {{198, 67, WHITE}, {212, 67, GREY}}},
+        {"negative longest, only silver", {34, 0, 28, -5}, {{198, 67, SILVER}, {237, 67, SILVER}}},
+        {"beyond the frame, nothing", {34, 0, 40, 40}, {{237, 67, WHITE}}},
     };
     for (const Case &c : cases) {
         CycleStats stats = QuietStats();
-        stats.mucusFirstDay = c.mucusFirst;
-        stats.mucusLastDay = c.mucusLast;
-        stats.averageCycleLength = c.average;
-        stats.longestCycle = c.longest;
+        stats.mucusFirstDay = c.bands.mucusFirst;
+        stats.mucusLastDay = c.bands.mucusLast;
+        stats.averageCycleLength = c.bands.average;
+        stats.longestCycle = c.bands.longest;
         ExpectProbes(Paint(DayPointTable{}, stats), c.probes, c.name);
     }
 }
@@ -314,13 +305,12 @@ TEST(ChartHistograms, IntercourseMarksStepRightAndWrapAfterSeven) {
 TEST(ChartDayLines, PickedDateAndTodayFromTheLow16BitsOfTheirCycleDays) {
     struct Case {
         const char *name;
-        std::int32_t selected, today;
+        std::pair<std::int32_t, std::int32_t> days; // picked, today
         std::initializer_list<Probe> probes;
     };
     const Case cases[] = {
         {"day 10: picked covers 68 and 69, today 70 and 71",
-         10,
-         10,
+         {10, 10},
          {{67, 101, LIGHT_GREEN, Expect::IsNot},
           {68, 101, LIGHT_GREEN},
           {69, 101, LIGHT_GREEN},
@@ -333,17 +323,16 @@ TEST(ChartDayLines, PickedDateAndTodayFromTheLow16BitsOfTheirCycleDays) {
           {71, 64, NAVY},
           {71, 182, NAVY}}},
         {"day 0: picked at x = -1 is not visible, today at x = 1 covers 0 and 1",
-         0,
-         0,
+         {0, 0},
          {{0, 101, NAVY}, {1, 101, NAVY}, {2, 101, ROSE}, {0, 64, NAVY}, {0, 183, WHITE}}},
-        {"only the low 16 bits count", 65536 + 10, 65536 + 10, {{68, 101, LIGHT_GREEN}, {71, 101, NAVY}}},
-        {"negative days lie far right", -1, -1, {{0, 101, WHITE}, {1, 101, BLACK}}},
-        {"day 35 lies right of the window", 35, 35, {{239, 101, WHITE}, {238, 101, BLACK}}},
+        {"only the low 16 bits count", {65536 + 10, 65536 + 10}, {{68, 101, LIGHT_GREEN}, {71, 101, NAVY}}},
+        {"negative days lie far right", {-1, -1}, {{0, 101, WHITE}, {1, 101, BLACK}}},
+        {"day 35 lies right of the window", {35, 35}, {{239, 101, WHITE}, {238, 101, BLACK}}},
     };
     for (const Case &c : cases) {
         CycleStats stats = QuietStats();
-        stats.selectedCycleDay = c.selected;
-        stats.todayCycleDay = c.today;
+        stats.selectedCycleDay = c.days.first;
+        stats.todayCycleDay = c.days.second;
         ExpectProbes(Paint(DayPointTable{}, stats), c.probes, c.name);
     }
 }
