@@ -32,9 +32,7 @@ std::vector<std::string> MergedEnvironment(const std::vector<EnvSetting> &settin
         }
     }
     for (const EnvSetting &setting : settings) {
-        if (!setting.unset) {
-            merged.push_back(setting.name + "=" + setting.value);
-        }
+        merged.push_back(setting.name + "=" + setting.value);
     }
     return merged;
 }

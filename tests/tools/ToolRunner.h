@@ -16,11 +16,10 @@ struct ToolResult {
     std::string err;
 };
 
-// Environment changes for one run: a value replaces the variable, nullopt-like "unset" removes it.
+// An environment variable set for one run, replacing the test's own value.
 struct EnvSetting {
     std::string name;
     std::string value;
-    bool unset = false;
 };
 
 // Runs the tool with the arguments (without the program name) and waits for it.
