@@ -129,32 +129,38 @@ std::uint8_t MarksOf(std::string_view attribute) {
 }
 
 std::optional<RecordFields> ReadRecord(std::string_view line) {
+    // Every path returns this one object, so it is built where the caller keeps it; returning a finished
+    // local made GCC copy the whole record with a "rep movs" block copy, a sixth of the scan's time.
+    std::optional<RecordFields> record;
     if (line.size() < ATTRIBUTE_OFFSET || !IsDigit(line[11]) || !IsDigit(line[12]) || line[13] != '.' ||
         !IsDigit(line[14])) {
-        return std::nullopt;
+        return record;
     }
     std::int32_t year = 0;
     std::int32_t month = 0;
     std::int32_t day = 0;
     ReadDate(line, year, month, day);
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
-        return std::nullopt;
+        return record;
     }
-    RecordFields fields;
-    fields.date = Date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
-                       std::chrono::day{static_cast<unsigned>(day)}};
-    fields.dateKey = year * 10000 + month * 100 + day;
-    fields.temperature = ((line[11] - '0') * 10 + (line[12] - '0')) * 10 + (line[14] - '0');
-
     std::size_t pos = ATTRIBUTE_OFFSET;
+    std::string_view attribute;
     if (pos < line.size() && !IsSeparator(line[pos])) {
-        fields.attribute = NextToken(line, pos);
+        attribute = NextToken(line, pos);
     }
-    fields.comment = NextToken(line, pos);
+    const std::string_view comment = NextToken(line, pos);
     // The reader's attribute field holds four letters; the rest of a longer token is not part of it.
-    fields.attribute = fields.attribute.substr(0, MAX_ATTRIBUTE_CHARS);
-    fields.marks = MarksOf(fields.attribute);
-    return fields;
+    attribute = attribute.substr(0, MAX_ATTRIBUTE_CHARS);
+    record.emplace(RecordFields{
+        .date = Date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                     std::chrono::day{static_cast<unsigned>(day)}},
+        .dateKey = year * 10000 + month * 100 + day,
+        .temperature = ((line[11] - '0') * 10 + (line[12] - '0')) * 10 + (line[14] - '0'),
+        .attribute = attribute,
+        .comment = comment,
+        .marks = MarksOf(attribute),
+    });
+    return record;
 }
 
 std::string FormatRecord(Date date, std::int32_t temperature, std::string_view marksUtf8,
