@@ -2,6 +2,7 @@
 // either the old journal or the complete new one.
 #include "JournalRewrite.h"
 
+#include "FileDescriptor.h"
 #include "JournalLock.h"
 
 #include <cerrno>
@@ -24,29 +25,6 @@ std::filesystem::path TargetOf(const std::filesystem::path &journal) {
     }
     return journal;
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd)
-        : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-    int Get() const { return fd_; }
-    // Closes now and reports whether the close succeeded (NFS reports deferred write errors here).
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 bool ReadAll(int fd, std::string &content) {
     char block[64 * 1024];

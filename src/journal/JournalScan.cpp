@@ -5,6 +5,7 @@
 #include "CodePage.h"
 #include "CommentList.h"
 #include "CycleCounter.h"
+#include "FileDescriptor.h"
 #include "JournalLock.h"
 #include "JournalRecord.h"
 #include "LineReader.h"
@@ -20,31 +21,6 @@ namespace plenta {
 namespace {
 
 constexpr std::chrono::sys_days DAY_ZERO{std::chrono::year{1601} / std::chrono::January / 1};
-
-class OpenFile {
-public:
-    explicit OpenFile(const std::filesystem::path &path)
-        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
-    ~OpenFile() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    OpenFile(const OpenFile &) = delete;
-    OpenFile &operator=(const OpenFile &) = delete;
-    int Get() const { return fd_; }
-    // The size of a regular file, or nothing for anything else (a folder in the journal's place).
-    std::optional<std::size_t> RegularSize() const {
-        struct stat info {};
-        if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
-            return std::nullopt;
-        }
-        return static_cast<std::size_t>(info.st_size);
-    }
-
-private:
-    int fd_;
-};
 
 } // namespace
 
@@ -72,7 +48,7 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     if (!lock.Held() && !lock.Unavailable()) {
         return std::nullopt;
     }
-    const OpenFile file(journal);
+    const FileDescriptor file(::open(journal.c_str(), O_RDONLY | O_CLOEXEC));
     const std::optional<std::size_t> size = file.RegularSize();
     if (!size) {
         return std::nullopt;
