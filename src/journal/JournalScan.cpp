@@ -29,11 +29,7 @@ std::int64_t DayNumber(Date date) {
 }
 
 std::string SelectionDateText(Date date) {
-    char text[24];
-    std::snprintf(text, sizeof text, "%d/%02d/%02d", static_cast<int>(date.year()),
-                  static_cast<int>(static_cast<unsigned>(date.month())),
-                  static_cast<int>(static_cast<unsigned>(date.day())));
-    return text;
+    return FormatDate(DateStyle::Selection, date);
 }
 
 std::int32_t CycleDayOf(Date firstDay, Date date) {
