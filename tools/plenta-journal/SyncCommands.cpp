@@ -114,7 +114,7 @@ ExitCode RunMerge(const MergeRequest &request) {
     const MergeCounts &counts = result.report.counts;
     std::cout << "merged " << Plural(static_cast<int>(request.files.size()), "file", "files") << ": "
               << counts.added << " added, " << Plural(counts.conflicts, "conflict", "conflicts")
-              << " kept as the " << (journalKept ? "journal" : "other file") << " has it, " << counts.same
+              << " (kept as the " << (journalKept ? "journal" : "other file") << " has them), " << counts.same
               << " already in the journal\n";
     for (const std::filesystem::path &file : result.notRemoved) {
         Fail(ExitCode::Failure, "merged, but could not remove '" + file.string() + "'");
