@@ -84,13 +84,5 @@ TEST(ConflictOffer, StartUpOffersToMergeCopiesThatHoldNewRecords) {
     }
 }
 
-TEST(ConflictOffer, TextsCountInGerman) {
-    EXPECT_EQ(ConflictQuestion(2),
-              "2 Konfliktkopien der Datenbank gefunden!\nSie enthalten Einträge, die der "
-              "Datenbank fehlen.\nJetzt übernehmen?\n(Weicht ein Eintrag ab, bleibt der der "
-              "Datenbank.)");
-    EXPECT_EQ(MergeSummary(3, 0, 2), "3 Einträge übernommen!\n2 Zeilen sind kein Eintrag.");
-}
-
 } // namespace
 } // namespace plenta

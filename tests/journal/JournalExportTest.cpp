@@ -1,6 +1,5 @@
-// The export's rows from a real journal, and its CSV read back by an independent RFC 4180 reader.
+// The export's CSV read back by an independent RFC 4180 reader.
 #include "JournalExport.h"
-#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -59,26 +58,6 @@ TEST(JournalExport, CsvReadsBackFieldForField) {
               (std::vector<std::string>{"2026-12-02", "35.5", "0", "1", "1", "0", "a,b \"c\"", "2"}));
     EXPECT_EQ(read[3][6], "zwei\r\nZeilen");
     EXPECT_EQ(read[4], (std::vector<std::string>{"1601-01-01", "0.0", "0", "0", "0", "0", "", "35"}));
-}
-
-TEST(JournalExport, RowsAreTheScansRecordsWithTheirCycleDays) {
-    test::TempFolder folder;
-    const std::filesystem::path journal = folder / "plenta.txt";
-    EXPECT_FALSE(ReadExportRows(journal)) << "no journal, nothing to export";
-    test::WriteBytes(journal, "2026/11/30,36.0,1,Kopf\r\n"           // the header, whatever it holds
-                              "2026/12/01,36.5,1,sp\xE4t\r\n"        // 1252 bytes
-                              "kaputt\r\n"                           // no record
-                              "2026/12/03,36.7,SE,\r\n"              // two days later: cycle day 3
-                              "2026/12/04,36.8,X,noch geschrieben"); // after the last LF: no line yet
-    const std::optional<std::vector<ExportRow>> rows = ReadExportRows(journal);
-    ASSERT_TRUE(rows);
-    ASSERT_EQ(rows->size(), 2u);
-    EXPECT_EQ((*rows)[0].date, 2026y / December / 1d);
-    EXPECT_EQ((*rows)[0].comment, "spät");
-    EXPECT_EQ((*rows)[0].cycleDay, 1);
-    EXPECT_EQ((*rows)[1].temperature, 367);
-    EXPECT_EQ((*rows)[1].marks, MARK_MUCUS | MARK_OVULATION);
-    EXPECT_EQ((*rows)[1].cycleDay, 3);
 }
 
 } // namespace

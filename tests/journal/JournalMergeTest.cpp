@@ -113,23 +113,6 @@ protected:
     std::filesystem::path copy_ = folder_ / "plenta.sync-conflict-20261204-101112-ABCDEFG.txt";
 };
 
-TEST_F(JournalMergeFiles, AnOtherFilesMalformedLinesAreReportedNotMerged) {
-    // Header, a record, a blank line, garbage, a record of an impossible date, a last record without LF.
-    test::WriteBytes(copy_, "2026/11/30,36.1,,Kopfzeile\r\n" + D1 + "\r\nkaputt\r\n2026/02/30,36.5,,\r\n" +
-                                "2026/12/02,36.6,,");
-    test::WriteBytes(journal_, HEADER + D3);
-    const std::filesystem::path files[] = {copy_};
-    const MergeResult result = MergeIntoJournal(journal_, files, MergePreference::Journal, MergedFiles::Keep);
-    ASSERT_EQ(result.status, MergeStatus::Merged);
-    EXPECT_EQ(test::ReadBytes(journal_), HEADER + D1 + D2 + D3);
-    ASSERT_EQ(result.malformed.size(), 2u);
-    EXPECT_EQ(result.malformed[0].number, 4u);
-    EXPECT_EQ(result.malformed[0].text, "kaputt");
-    EXPECT_EQ(result.malformed[1].number, 5u);
-    EXPECT_EQ(result.malformed[1].file, copy_);
-    EXPECT_TRUE(std::filesystem::exists(copy_)) << "kept without MergedFiles::Remove";
-}
-
 TEST_F(JournalMergeFiles, FailuresLeaveTheJournalAndTheFilesAsTheyWere) {
     const std::string before = HEADER + D1;
     test::WriteBytes(journal_, before);
@@ -154,27 +137,6 @@ TEST_F(JournalMergeFiles, FailuresLeaveTheJournalAndTheFilesAsTheyWere) {
     EXPECT_EQ(result.status, MergeStatus::Merged);
     EXPECT_EQ(test::ReadBytes(journal_), HEADER + D1 + D2);
     EXPECT_FALSE(std::filesystem::exists(copy_)) << "removed once merged";
-}
-
-TEST_F(JournalMergeFiles, ComparisonCountsWhatTheJournalLacksAndWhatDiffers) {
-    test::WriteBytes(copy_, HEADER + D1 + D2 + D3_OTHER + "kaputt\r\n");
-    const std::filesystem::path files[] = {copy_, folder_ / "missing.txt"};
-    // No journal yet: it lacks everything.
-    std::optional<std::vector<CopyComparison>> compared = CompareWithJournal(journal_, files);
-    ASSERT_TRUE(compared);
-    EXPECT_EQ((*compared)[0].counts.added, 3);
-    EXPECT_FALSE((*compared)[1].readable);
-
-    test::WriteBytes(journal_, HEADER + D1 + D3);
-    compared = CompareWithJournal(journal_, files);
-    ASSERT_TRUE(compared);
-    const CopyComparison &copy = (*compared)[0];
-    EXPECT_TRUE(copy.readable);
-    EXPECT_EQ(copy.counts.added, 1);
-    EXPECT_EQ(copy.counts.same, 1);
-    EXPECT_EQ(copy.counts.conflicts, 1);
-    EXPECT_EQ(copy.malformed, 1u);
-    EXPECT_EQ(test::ReadBytes(journal_), HEADER + D1 + D3) << "a comparison never writes";
 }
 
 } // namespace

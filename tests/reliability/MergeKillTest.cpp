@@ -24,7 +24,7 @@ using namespace std::chrono_literals;
 constexpr int TRIALS = 120;
 constexpr auto TIME_BOUND = 30s; // a slow (sanitized) build stops early rather than stall CI
 
-// A year of records in the journal, and a copy with every third day changed and a month more.
+// Records of `days` days from 1 January 2026; with `changeEvery`, every such day has another temperature.
 std::string Records(int days, int changeEvery) {
     std::string text(HEADER_LINE);
     const sys_days first{year{2026} / January / 1};

@@ -68,7 +68,11 @@ TEST_F(SyncCommands, MergeReportsConflictsAndTheSummary) {
     };
     for (const Case &c : cases) {
         WriteBytes(journal_, HEADER + D1 + D3);
-        WriteBytes(folder_ / SYNCTHING, HEADER + D2 + "2026/12/03,36.9,,\r\nkaputt\r\n" + D1);
+        // The copy's first line is its header whatever it holds; a blank line is nothing; a last line without
+        // LF is a whole record, as a finished copy has no line still being written.
+        WriteBytes(folder_ / SYNCTHING, "2026/11/30,35.5,,Kopf\r\n" + D2 +
+                                            "2026/12/03,36.9,,\r\nkaputt\r\n\r\n" +
+                                            D1.substr(0, D1.size() - 2));
         std::vector<std::string> args{"merge"};
         args.insert(args.end(), c.options.begin(), c.options.end());
         args.push_back(copy);
@@ -114,19 +118,25 @@ TEST_F(SyncCommands, MergeErrorsLeaveEverythingAsItWas) {
 }
 
 TEST_F(SyncCommands, ExportCsvAndJsonAgree) {
-    WriteBytes(journal_, HEADER + D1 + "kaputt\r\n" + "2026/12/03,36.7,SEX,say\"hi\"\r\n");
+    // The first line is the header whatever it holds, and bytes after the last LF are no line yet, as for the
+    // scan; the comment comes in UTF-8.
+    WriteBytes(journal_, "2026/11/30,35.5,1,Kopf\r\n" + D1 + "kaputt\r\n2026/12/03,36.7,SEX,say\"hi\"\r\n" +
+                             "2026/12/04,36.8,,sp\xE4t\r\n2026/12/05,36.9");
     const std::filesystem::path out = folder_ / "export.csv";
     ASSERT_EQ(Run({"export", "--out", out.string()}).exitCode, 0);
     EXPECT_EQ(ReadBytes(out), "date,temperature,first_day,mucus,ovulation,intercourse,comment,cycle_day\r\n"
                               "2026-12-01,36.5,1,0,0,0,alk,1\r\n"
-                              "2026-12-03,36.7,0,1,1,1,\"say\"\"hi\"\"\",3\r\n");
+                              "2026-12-03,36.7,0,1,1,1,\"say\"\"hi\"\"\",3\r\n"
+                              "2026-12-04,36.8,0,0,0,0,spät,4\r\n");
     const ToolResult json = Run({"export", "--format", "json"});
     ASSERT_EQ(json.exitCode, 0);
     EXPECT_EQ(nlohmann::json::parse(json.out), nlohmann::json::parse(R"([
         {"date": "2026-12-01", "temperature": 36.5, "first_day": true, "mucus": false, "ovulation": false,
          "intercourse": false, "comment": "alk", "cycle_day": 1},
         {"date": "2026-12-03", "temperature": 36.7, "first_day": false, "mucus": true, "ovulation": true,
-         "intercourse": true, "comment": "say\"hi\"", "cycle_day": 3}])"));
+         "intercourse": true, "comment": "say\"hi\"", "cycle_day": 3},
+        {"date": "2026-12-04", "temperature": 36.8, "first_day": false, "mucus": false, "ovulation": false,
+         "intercourse": false, "comment": "spät", "cycle_day": 4}])"));
     std::filesystem::remove(journal_);
     EXPECT_EQ(Run({"export"}).exitCode, 1);
 }
