@@ -31,13 +31,26 @@ std::map<std::int32_t, std::string> RecordsOf(std::string_view journal) {
     return records;
 }
 
+// The line from its comment on, less trailing separators and blanks. Two comments that differ only after
+// their first word must not count as the same, however much of a comment the reader takes.
+std::string_view CommentTail(std::string_view line, std::string_view comment) {
+    if (comment.empty()) {
+        return {};
+    }
+    std::string_view tail = line.substr(static_cast<std::size_t>(comment.data() - line.data()));
+    while (!tail.empty() && std::string_view(";, \t\r\n\v\f").find(tail.back()) != std::string_view::npos) {
+        tail.remove_suffix(1);
+    }
+    return tail;
+}
+
 } // namespace
 
 bool SameRecord(std::string_view a, std::string_view b) {
     const std::optional<RecordFields> left = ReadRecord(a);
     const std::optional<RecordFields> right = ReadRecord(b);
     return left && right && left->dateKey == right->dateKey && left->temperature == right->temperature &&
-           left->marks == right->marks && left->comment == right->comment;
+           left->marks == right->marks && CommentTail(a, left->comment) == CommentTail(b, right->comment);
 }
 
 std::optional<OtherJournal> ReadOtherJournal(const std::filesystem::path &file) {

@@ -58,7 +58,8 @@ struct MergeReport {
     std::vector<MergeConflict> conflicts;
 };
 
-// Two records are the same when the program reads the same from them: temperature, marks and comment.
+// Two records are the same when they have the same temperature, the same marks (in any order) and the same
+// whole comment.
 bool SameRecord(std::string_view a, std::string_view b);
 
 // The merge as a rewrite of the journal's bytes into `out`, the other files taken in turn: a date only the
