@@ -12,6 +12,9 @@ for program in syncthing curl jq; do
     command -v "$program" >/dev/null || { echo "skipped: $program is not installed"; exit 77; }
 done
 
+# A proxy from the environment would carry even loopback traffic of curl or Syncthing elsewhere.
+unset http_proxy https_proxy all_proxy HTTP_PROXY HTTPS_PROXY ALL_PROXY
+
 limit=${SYNC_TEST_SECONDS:-120}
 deadline=$((SECONDS + limit))
 work=$(mktemp -d "${TMPDIR:-/tmp}/plenta-sync.XXXXXX")
@@ -77,7 +80,7 @@ free_port() {
 declare -A gui key id listen folder
 api() { # instance method path [json]
     local instance=$1 method=$2 path=$3
-    curl -sSf --max-time 10 -X "$method" -H "X-API-Key: ${key[$instance]}" \
+    curl -sSf --noproxy "*" --max-time 10 -X "$method" -H "X-API-Key: ${key[$instance]}" \
         ${4:+-H "Content-Type: application/json" --data "$4"} "http://127.0.0.1:${gui[$instance]}/rest/$path"
 }
 
