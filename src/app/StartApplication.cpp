@@ -6,6 +6,7 @@
 #include "SingleInstance.h"
 
 #include <ChartLayout.h>
+#include <ConflictOffer.h>
 #include <DeviceRoot.h>
 #include <EntryForm.h>
 #include <JournalPaths.h>
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 namespace plenta {
 
@@ -77,6 +79,15 @@ std::unique_ptr<Application> StartApplication(QApplication &app) {
 
     window.show();
     window.update();
+    // Once the window is up, so that the offer's box stands over it.
+    QTimer::singleShot(0, &window, [&window] {
+        OfferConflictMerge(&window, window.State().paths.journalPath, window.State().paths.appTitle,
+                           [&window] {
+                               if (CommandDispatcher *dispatcher = window.Dispatcher()) {
+                                   dispatcher->Rescan();
+                               }
+                           });
+    });
     return application;
 }
 

@@ -15,6 +15,9 @@ public:
     // One record: its date, temperature in tenths and MARK_ bits as read from its attribute.
     void Add(Date date, std::int32_t temperature, std::uint8_t marks);
 
+    // The cycle day the record added last got, as its chart point shows it.
+    std::int32_t LastCycleDay() const { return running_; }
+
     // Completes the statistics for today's and the picked date's cycle day and fills `table` and `stats`.
     void Finish(Date today, Date picked, DayPointTable &table, CycleStats &stats);
 

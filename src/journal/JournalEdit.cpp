@@ -1,6 +1,7 @@
 // Save and delete: the line-by-line copy that inserts, replaces or leaves out the records of one date.
 #include "JournalEdit.h"
 
+#include "CarriedLines.h"
 #include "CodePage.h"
 #include "JournalRecord.h"
 #include "JournalRewrite.h"
@@ -10,23 +11,6 @@
 namespace plenta {
 
 namespace {
-
-// Calls `visit` for every line with its line end. A last line without LF is handed on with CR LF added (or
-// just the LF when its CR is there), so that it is neither lost nor glued to the line written after it.
-template <typename Visit> void ForEachLine(std::string_view content, Visit visit) {
-    std::string carried;
-    while (!content.empty()) {
-        const std::size_t lf = content.find('\n');
-        if (lf == std::string_view::npos) {
-            carried.assign(content);
-            carried += content.back() == '\r' ? "\n" : "\r\n";
-            visit(std::string_view(carried));
-            return;
-        }
-        visit(content.substr(0, lf + 1));
-        content.remove_prefix(lf + 1);
-    }
-}
 
 bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
@@ -87,7 +71,7 @@ EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &e
         }
         bool written = false;
         bool first = true;
-        ForEachLine(old, [&](std::string_view line) {
+        ForEachCarriedLine(old, [&](std::string_view line) {
             if (std::exchange(first, false)) {
                 out += line;
                 return;
@@ -126,7 +110,7 @@ EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date, Du
     const std::string prefix = RecordDatePrefix(date);
     const auto transform = [&](std::string_view old, JournalState, std::string &out) {
         bool first = true;
-        ForEachLine(old, [&](std::string_view line) {
+        ForEachCarriedLine(old, [&](std::string_view line) {
             if (!std::exchange(first, false) && line.starts_with(prefix) && ReadRecord(StripLineEnd(line))) {
                 return;
             }

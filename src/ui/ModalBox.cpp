@@ -1,6 +1,7 @@
 // Runs the program's modal boxes, or hands them to a test's interceptor.
 #include "ModalBox.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QString>
 
@@ -73,6 +74,21 @@ void ShowMessageBox(QWidget *owner, std::string_view text, std::string_view capt
     box.setTextFormat(Qt::RichText);
     box.setText(MessageLayout(message));
     RunModal(box);
+}
+
+Answer AskYesNo(QWidget *owner, std::string_view text, std::string_view caption) {
+    const QString message = FromUtf8(text);
+    QMessageBox box(QMessageBox::Question, FromUtf8(caption), QString(), QMessageBox::Yes | QMessageBox::No,
+                    owner);
+    box.setProperty(MESSAGE_TEXT_PROPERTY, message);
+    box.setTextFormat(Qt::RichText);
+    box.setText(MessageLayout(message));
+    // Qt's own button texts are English unless a translation is loaded; the program speaks German.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return RunModal(box) == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 } // namespace plenta

@@ -24,6 +24,12 @@ ModalInterceptor SetModalInterceptor(ModalInterceptor interceptor);
 // text align columns, as the handheld's message box did.
 void ShowMessageBox(QWidget *owner, std::string_view text, std::string_view caption);
 
+enum class Answer { Yes, No };
+
+// A question with the buttons "Ja" and "Nein", in the program's message-box look. Closing the box counts as
+// "Nein".
+Answer AskYesNo(QWidget *owner, std::string_view text, std::string_view caption);
+
 // The message box keeps its text as given under this property; its label shows the text laid out.
 inline constexpr char MESSAGE_TEXT_PROPERTY[] = "plentaMessageText";
 

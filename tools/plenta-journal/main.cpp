@@ -2,8 +2,10 @@
 // checks every value before anything is read or written, and hands over to one command.
 #include "ChartExport.h"
 #include "ExitCode.h"
+#include "ExportCommand.h"
 #include "JournalCommands.h"
 #include "JournalLocation.h"
+#include "SyncCommands.h"
 #include "UsageChecks.h"
 
 #include <CLI/CLI.hpp>
@@ -11,6 +13,8 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <system_error>
+#include <vector>
 
 namespace {
 
@@ -27,6 +31,12 @@ struct CommandLine {
     std::string output;
     std::optional<std::string> picture;
     int scale = 1;
+    bool json = false;
+    std::string prefer = "journal";
+    bool removeMerged = false;
+    std::vector<std::string> files;
+    std::string format = "csv";
+    std::optional<std::string> exportOut;
 };
 
 struct Commands {
@@ -35,7 +45,62 @@ struct Commands {
     CLI::App *save = nullptr;
     CLI::App *remove = nullptr;
     CLI::App *chart = nullptr;
+    CLI::App *conflicts = nullptr;
+    CLI::App *merge = nullptr;
+    CLI::App *exportRows = nullptr;
 };
+
+void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
+    commands.conflicts =
+        app.add_subcommand("conflicts", "list the sync services' conflict copies of the journal");
+    commands.conflicts->add_flag("--json", line.json, "print JSON for scripts");
+    commands.merge = app.add_subcommand("merge", "bring the records of other journal files into the journal");
+    commands.merge
+        ->add_option("--prefer", line.prefer, "whose record stays when a date differs: journal or other")
+        ->check(CLI::IsMember({"journal", "other"}));
+    commands.merge->add_flag("--remove-merged", line.removeMerged,
+                             "remove the files once the merge succeeded");
+    commands.merge->add_option("FILE", line.files, "the files to merge, such as conflict copies")->required();
+    commands.exportRows = app.add_subcommand("export", "print every record as CSV or JSON");
+    commands.exportRows->add_option("--format", line.format, "csv (default) or json")
+        ->check(CLI::IsMember({"csv", "json"}));
+    commands.exportRows->add_option("--out", line.exportOut, "the file to write (default: stdout)");
+}
+
+// A file that is the journal itself, under any name: merging it or exporting over it would make no sense or
+// destroy it.
+bool IsTheJournal(const std::filesystem::path &file, const std::filesystem::path &journal) {
+    std::error_code error;
+    return std::filesystem::equivalent(file, journal, error) && !error;
+}
+
+ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
+                              const std::filesystem::path &journal) {
+    if (commands.conflicts->parsed()) {
+        return RunConflicts(journal, line.json ? OutputFormat::Json : OutputFormat::Text);
+    }
+    if (commands.merge->parsed()) {
+        MergeRequest request{journal,
+                             {},
+                             line.prefer == "other" ? MergePreference::Other : MergePreference::Journal,
+                             line.removeMerged ? MergedFiles::Remove : MergedFiles::Keep};
+        for (const std::string &file : line.files) {
+            if (IsTheJournal(file, journal)) {
+                throw UsageError("'" + file + "' is the journal itself");
+            }
+            request.files.emplace_back(file);
+        }
+        return RunMerge(request);
+    }
+    std::optional<std::filesystem::path> out;
+    if (line.exportOut) {
+        out = std::filesystem::path(*line.exportOut);
+        if (IsTheJournal(*out, journal)) {
+            throw UsageError("the export would overwrite the journal '" + *line.exportOut + "'");
+        }
+    }
+    return RunExport(journal, line.format == "json" ? ExportFormat::Json : ExportFormat::Csv, out);
+}
 
 Commands DefineCommands(CLI::App &app, CommandLine &line) {
     app.add_option("--journal", line.journal, "the journal file (default: the one Plenta uses)");
@@ -62,6 +127,7 @@ Commands DefineCommands(CLI::App &app, CommandLine &line) {
                                "the GIF shown under the chart (default: Plenta's)");
     commands.chart->add_option("--scale", line.scale, "enlarge by whole pixels, 1 to 16")
         ->check(CLI::Range(MIN_CHART_SCALE, MAX_CHART_SCALE));
+    DefineSyncCommands(app, line, commands);
     return commands;
 }
 
@@ -90,6 +156,9 @@ ExitCode Dispatch(const Commands &commands, const CommandLine &line) {
         const std::filesystem::path picture =
             line.picture ? std::filesystem::path(*line.picture) : location.picture;
         return RunChart({location.journal, picked, today, picture, line.output, line.scale});
+    }
+    if (commands.conflicts->parsed() || commands.merge->parsed() || commands.exportRows->parsed()) {
+        return DispatchSyncCommands(commands, line, LocateJournal(explicitJournal).journal);
     }
     return RunStats(LocateJournal(explicitJournal).journal, today);
 }

@@ -1,0 +1,32 @@
+// Recognises the copies that sync services leave beside the journal when two devices changed it while apart,
+// by the naming schemes of Syncthing, Nextcloud/ownCloud and Dropbox, for the journal's own name only.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace plenta {
+
+enum class ConflictScheme { Syncthing, Nextcloud, Dropbox };
+
+struct ConflictCopy {
+    std::filesystem::path path;
+    ConflictScheme scheme;
+};
+
+// "syncthing", "nextcloud" or "dropbox", for scripts.
+std::string_view SchemeName(ConflictScheme scheme);
+
+// Which scheme `fileName` is a conflict copy of `journalName` ("plenta.txt") by, or nothing:
+//   plenta.sync-conflict-20261204-101112-ABCDEFG.txt
+//   plenta (conflicted copy 2026-12-04 101112).txt   (with an optional user name before the date)
+//   plenta (Anna's conflicted copy 2026-12-04).txt   (with an optional " (1)" after the date)
+std::optional<ConflictScheme> ConflictSchemeOf(std::string_view fileName, std::string_view journalName);
+
+// The regular files beside the journal that are conflict copies of it, sorted by name. One listing of the
+// journal's folder; a folder that cannot be listed has none.
+std::vector<ConflictCopy> FindConflictCopies(const std::filesystem::path &journal);
+
+} // namespace plenta

@@ -1,0 +1,93 @@
+// Reads the journal with the scan's record reader and cycle counter, so every exported row shows what the
+// chart and the form show for that record.
+#include "JournalExport.h"
+
+#include "CodePage.h"
+#include "CycleCounter.h"
+#include "JournalRecord.h"
+#include "JournalText.h"
+
+#include <utility>
+
+namespace plenta {
+
+namespace {
+
+void AppendCsvField(std::string &out, std::string_view field) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char c : field) {
+        out += c;
+        if (c == '"') {
+            out += '"';
+        }
+    }
+    out += '"';
+}
+
+char Flag(std::uint8_t marks, std::uint8_t mark) {
+    return (marks & mark) != 0 ? '1' : '0';
+}
+
+} // namespace
+
+std::optional<std::vector<ExportRow>> ReadExportRows(const std::filesystem::path &journal) {
+    const std::optional<std::string> text = ReadJournalText(journal, MissingText::Fails);
+    if (!text) {
+        return std::nullopt;
+    }
+    std::vector<ExportRow> rows;
+    CycleCounter counter;
+    bool header = true;
+    std::string_view rest = *text;
+    // Bytes after the last LF are no line for the scan, so they are none for the export either.
+    for (std::size_t lf = rest.find('\n'); lf != std::string_view::npos; lf = rest.find('\n')) {
+        const std::string_view line = StripLineEnd(rest.substr(0, lf + 1));
+        rest.remove_prefix(lf + 1);
+        const std::optional<RecordFields> record =
+            std::exchange(header, false) ? std::nullopt : ReadRecord(line);
+        if (!record) {
+            continue;
+        }
+        counter.Add(record->date, record->temperature, record->marks);
+        rows.push_back({record->date, record->temperature, record->marks, Cp1252ToUtf8(record->comment),
+                        counter.LastCycleDay()});
+    }
+    return rows;
+}
+
+std::string IsoDate(Date date) {
+    std::string text = FormatDate(DateStyle::Record, date);
+    text[4] = '-';
+    text[7] = '-';
+    return text;
+}
+
+std::string TemperatureText(std::int32_t tenths) {
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+std::string ToCsv(std::span<const ExportRow> rows) {
+    std::string out = CSV_HEADER;
+    out += "\r\n";
+    for (const ExportRow &row : rows) {
+        out += IsoDate(row.date);
+        out += ',';
+        out += TemperatureText(row.temperature);
+        for (const std::uint8_t mark : {MARK_FIRST_DAY, MARK_MUCUS, MARK_OVULATION, MARK_INTERCOURSE}) {
+            out += ',';
+            out += Flag(row.marks, mark);
+        }
+        out += ',';
+        AppendCsvField(out, row.comment);
+        out += ',';
+        out += std::to_string(row.cycleDay);
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace plenta

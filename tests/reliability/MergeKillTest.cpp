@@ -1,0 +1,97 @@
+// Kills the tool's merge with SIGKILL at random moments. After every kill the journal must be byte for byte
+// the old or the merged version, and the conflict copy must still be there unless the merge finished.
+#include "JournalBytes.h"
+#include "TempFolder.h"
+#include "ToolProcess.h"
+
+#include <JournalMerge.h>
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <thread>
+
+namespace plenta::reliability {
+namespace {
+
+using namespace std::chrono;
+using namespace std::chrono_literals;
+
+constexpr int TRIALS = 120;
+constexpr auto TIME_BOUND = 30s; // a slow (sanitized) build stops early rather than stall CI
+
+// Records of `days` days from 1 January 2026; with `changeEvery`, every such day has another temperature.
+std::string Records(int days, int changeEvery) {
+    std::string text(HEADER_LINE);
+    const sys_days first{year{2026} / January / 1};
+    for (int i = 0; i < days; ++i) {
+        const year_month_day date{first + std::chrono::days{i}};
+        char line[40];
+        std::snprintf(line, sizeof line, "%04d/%02u/%02u,36.%d,%s,\r\n", static_cast<int>(date.year()),
+                      static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                      changeEvery > 0 && i % changeEvery == 0 ? 9 : i % 8, i % 28 == 0 ? "1" : "");
+        text += line;
+    }
+    return text;
+}
+
+TEST(MergeKill, JournalIsOldOrMergedAfterEveryKill) {
+    TempFolder folder;
+    const std::filesystem::path journal = folder.Journal();
+    const std::filesystem::path copy = folder.Path() / "plenta.sync-conflict-20261207-090609-XO4L3VF.txt";
+    const std::string before = Records(365, 0);
+    const std::string copied = Records(400, 3);
+    WriteBytes(copy, copied);
+    std::string merged;
+    const std::optional<OtherJournal> other = ReadOtherJournal(copy);
+    ASSERT_TRUE(other);
+    MergeRecords(before, std::span(&*other, 1), MergePreference::Other, merged);
+    ASSERT_NE(merged, before);
+    const std::vector<std::string> args =
+        ToolArgs(journal, {"merge", "--prefer", "other", "--remove-merged", copy.string()});
+
+    std::mt19937 random(20261207);
+    double window = 0;
+    for (int run = 0; run < 3; ++run) {
+        WriteBytes(journal, before);
+        WriteBytes(copy, copied);
+        const auto start = steady_clock::now();
+        ASSERT_EQ(RunTool(args).code, 0);
+        window = std::max(
+            window, static_cast<double>(duration_cast<microseconds>(steady_clock::now() - start).count()));
+        ASSERT_EQ(ReadBytes(journal), merged);
+    }
+    std::uniform_real_distribution<double> share(0.2, 1.1);
+    int killedOld = 0, killedNew = 0, finished = 0, trials = 0;
+    const auto start = steady_clock::now();
+    for (; trials < TRIALS && steady_clock::now() - start < TIME_BOUND; ++trials) {
+        WriteBytes(journal, before);
+        WriteBytes(copy, copied);
+        const pid_t pid = SpawnTool(args);
+        std::this_thread::sleep_for(microseconds(static_cast<long>(window * share(random))));
+        kill(pid, SIGKILL);
+        const ToolExit exit = WaitTool(pid);
+        const std::optional<std::string> now = ReadBytes(journal);
+        ASSERT_TRUE(now == before || now == merged) << "trial " << trials << ": torn or missing journal";
+        // The copy goes only after the merged journal is in place.
+        ASSERT_TRUE(now == merged || std::filesystem::exists(copy)) << "trial " << trials;
+        if (exit.signal == 0) {
+            ASSERT_EQ(exit.code, 0);
+            ASSERT_FALSE(std::filesystem::exists(copy));
+            ++finished;
+        } else {
+            ++(now == merged ? killedNew : killedOld);
+        }
+        window *= exit.signal == 0 ? 0.95 : 1.05;
+    }
+    std::printf("merge kills: %d trials: %d killed before the rename, %d after it, %d finished\n", trials,
+                killedOld, killedNew, finished);
+    EXPECT_GT(killedOld + killedNew, trials / 4) << "the delays missed the runs; the trials prove little";
+}
+
+} // namespace
+} // namespace plenta::reliability

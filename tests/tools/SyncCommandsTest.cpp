@@ -1,0 +1,145 @@
+// conflicts, merge and export seen from outside: what they print, their exit codes and what they leave on
+// disk.
+#include "ToolRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+namespace plenta::test {
+namespace {
+
+const std::string HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
+const std::string D1 = "2026/12/01,36.5,1,alk\r\n";
+const std::string D2 = "2026/12/02,36.6,,\r\n";
+const std::string D3 = "2026/12/03,36.7,S,\r\n";
+const std::string SYNCTHING = "plenta.sync-conflict-20261207-090609-XO4L3VF.txt";
+const std::string DROPBOX = "plenta (Anna's conflicted copy 2026-12-04).txt";
+
+class SyncCommands : public testing::Test {
+protected:
+    ToolResult Run(std::vector<std::string> args) const {
+        args.insert(args.begin(), {"--journal", journal_.string()});
+        return RunTool(args);
+    }
+
+    TempFolder folder_;
+    std::filesystem::path journal_ = folder_ / "plenta.txt";
+};
+
+TEST_F(SyncCommands, ConflictsListsTheCopiesWithWhatTheJournalLacks) {
+    WriteBytes(journal_, HEADER + D1 + D3);
+    ToolResult result = Run({"conflicts"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "no conflict copies beside " + journal_.string() + "\n");
+
+    WriteBytes(folder_ / SYNCTHING, HEADER + D1 + D2 + "2026/12/03,36.9,,\r\nkaputt\r\n");
+    WriteBytes(folder_ / DROPBOX, HEADER + D1);
+    WriteBytes(folder_ / "plenta (copy).txt", HEADER + D2);
+    result = Run({"conflicts"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out,
+              (folder_ / DROPBOX).string() + " (dropbox): 0 records the journal lacks, 0 records differ\n" +
+                  (folder_ / SYNCTHING).string() +
+                  " (syncthing): 1 record the journal lacks, 1 record differs, 1 line not a record\n");
+
+    result = Run({"conflicts", "--json"});
+    EXPECT_EQ(result.exitCode, 0);
+    const nlohmann::json json = nlohmann::json::parse(result.out);
+    ASSERT_EQ(json["copies"].size(), 2u);
+    EXPECT_EQ(json["copies"][1]["scheme"], "syncthing");
+    EXPECT_EQ(json["copies"][1]["missing"], 1);
+    EXPECT_EQ(json["copies"][1]["differing"], 1);
+    EXPECT_EQ(json["copies"][1]["malformed"], 1);
+}
+
+TEST_F(SyncCommands, MergeReportsConflictsAndTheSummary) {
+    const std::string copy = (folder_ / SYNCTHING).string();
+    struct Case {
+        std::vector<std::string> options;
+        std::string journalAfter;
+        std::string kept;
+    } const cases[] = {
+        {{}, HEADER + D1 + D2 + D3, "journal"},
+        {{"--prefer", "other"}, HEADER + D1 + D2 + "2026/12/03,36.9,,\r\n", "other"},
+    };
+    for (const Case &c : cases) {
+        WriteBytes(journal_, HEADER + D1 + D3);
+        // The copy's first line is its header whatever it holds; a blank line is nothing; a last line without
+        // LF is a whole record, as a finished copy has no line still being written.
+        WriteBytes(folder_ / SYNCTHING, "2026/11/30,35.5,,Kopf\r\n" + D2 +
+                                            "2026/12/03,36.9,,\r\nkaputt\r\n\r\n" +
+                                            D1.substr(0, D1.size() - 2));
+        std::vector<std::string> args{"merge"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.push_back(copy);
+        const ToolResult result = Run(args);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(ReadBytes(journal_), c.journalAfter);
+        EXPECT_EQ(result.out, "conflict 2026-12-03: journal \"2026/12/03,36.7,S,\", " + copy +
+                                  " \"2026/12/03,36.9,,\"; kept " + c.kept + "\nnot merged: " + copy +
+                                  " line 4 is not a record: \"kaputt\"\nmerged 1 file: 1 " +
+                                  "added, 1 conflict (kept as the " +
+                                  (c.kept == "other" ? "other file" : "journal") +
+                                  " has them), 1 already in the journal\n");
+        EXPECT_TRUE(std::filesystem::exists(copy));
+    }
+    EXPECT_EQ(Run({"merge", "--remove-merged", copy}).exitCode, 0);
+    EXPECT_FALSE(std::filesystem::exists(copy));
+}
+
+TEST_F(SyncCommands, MergeErrorsLeaveEverythingAsItWas) {
+    const std::string before = HEADER + D1;
+    WriteBytes(journal_, before);
+    WriteBytes(folder_ / SYNCTHING, HEADER + D2);
+    const std::string copy = (folder_ / SYNCTHING).string();
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+    } const cases[] = {
+        {{"merge"}, 2},
+        {{"merge", "--prefer", "mine", copy}, 2},
+        {{"merge", "--remove-merged", journal_.string()}, 2},
+        {{"merge", "--remove-merged", copy, (folder_ / "missing.txt").string()}, 1},
+        {{"merge", "--remove-merged", copy, folder_.Path().string()}, 1},
+        {{"export", "--out", journal_.string()}, 2},
+        {{"export", "--format", "xml"}, 2},
+    };
+    for (const Case &c : cases) {
+        const ToolResult result = Run(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.args.back();
+        EXPECT_FALSE(result.err.empty()) << c.args.back();
+        EXPECT_EQ(ReadBytes(journal_), before) << c.args.back();
+        EXPECT_TRUE(std::filesystem::exists(copy)) << c.args.back();
+    }
+}
+
+TEST_F(SyncCommands, ExportCsvAndJsonAgree) {
+    // The first line is the header whatever it holds, and bytes after the last LF are no line yet, as for the
+    // scan; the comment comes in UTF-8.
+    WriteBytes(journal_, "2026/11/30,35.5,1,Kopf\r\n" + D1 + "kaputt\r\n2026/12/03,36.7,SEX,say\"hi\"\r\n" +
+                             "2026/12/04,36.8,,sp\xE4t\r\n2026/12/05,36.9");
+    const std::filesystem::path out = folder_ / "export.csv";
+    ASSERT_EQ(Run({"export", "--out", out.string()}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(out), "date,temperature,first_day,mucus,ovulation,intercourse,comment,cycle_day\r\n"
+                              "2026-12-01,36.5,1,0,0,0,alk,1\r\n"
+                              "2026-12-03,36.7,0,1,1,1,\"say\"\"hi\"\"\",3\r\n"
+                              "2026-12-04,36.8,0,0,0,0,spät,4\r\n");
+    const ToolResult json = Run({"export", "--format", "json"});
+    ASSERT_EQ(json.exitCode, 0);
+    EXPECT_EQ(nlohmann::json::parse(json.out), nlohmann::json::parse(R"([
+        {"date": "2026-12-01", "temperature": 36.5, "first_day": true, "mucus": false, "ovulation": false,
+         "intercourse": false, "comment": "alk", "cycle_day": 1},
+        {"date": "2026-12-03", "temperature": 36.7, "first_day": false, "mucus": true, "ovulation": true,
+         "intercourse": true, "comment": "say\"hi\"", "cycle_day": 3},
+        {"date": "2026-12-04", "temperature": 36.8, "first_day": false, "mucus": false, "ovulation": false,
+         "intercourse": false, "comment": "spät", "cycle_day": 4}])"));
+    std::filesystem::remove(journal_);
+    EXPECT_EQ(Run({"export"}).exitCode, 1);
+}
+
+} // namespace
+} // namespace plenta::test

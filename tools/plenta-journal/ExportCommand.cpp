@@ -1,0 +1,54 @@
+// Formats the journal library's export rows; CSV comes from the library, JSON from nlohmann-json here.
+#include "ExportCommand.h"
+
+#include <JournalExport.h>
+
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <iostream>
+
+namespace plenta {
+namespace {
+
+std::string ToJson(const std::vector<ExportRow> &rows) {
+    nlohmann::ordered_json json = nlohmann::ordered_json::array();
+    for (const ExportRow &row : rows) {
+        json.push_back({
+            {"date", IsoDate(row.date)},
+            {"temperature", row.temperature / 10.0},
+            {"first_day", (row.marks & MARK_FIRST_DAY) != 0},
+            {"mucus", (row.marks & MARK_MUCUS) != 0},
+            {"ovulation", (row.marks & MARK_OVULATION) != 0},
+            {"intercourse", (row.marks & MARK_INTERCOURSE) != 0},
+            {"comment", row.comment},
+            {"cycle_day", row.cycleDay},
+        });
+    }
+    return json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
+} // namespace
+
+ExitCode RunExport(const std::filesystem::path &journal, ExportFormat format,
+                   const std::optional<std::filesystem::path> &out) {
+    const std::optional<std::vector<ExportRow>> rows = ReadExportRows(journal);
+    if (!rows) {
+        return Fail(ExitCode::Failure, "cannot open the journal '" + journal.string() +
+                                           "' (missing, unreadable, or locked by another program)");
+    }
+    const std::string text = format == ExportFormat::Json ? ToJson(*rows) : ToCsv(*rows);
+    if (!out) {
+        std::cout << text << std::flush;
+        return std::cout ? ExitCode::Success : Fail(ExitCode::Failure, "cannot write the export to stdout");
+    }
+    std::ofstream file(*out, std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    if (!file) {
+        return Fail(ExitCode::Failure, "cannot write the export to '" + out->string() + "'");
+    }
+    return ExitCode::Success;
+}
+
+} // namespace plenta
