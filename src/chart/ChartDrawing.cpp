@@ -8,32 +8,10 @@
 
 namespace plenta {
 
-namespace {
-
-// a / b rounded to the nearest integer, halves away from zero; b > 0.
-int RoundedQuotient(int a, int b) {
-    return a >= 0 ? (a + b / 2) / b : -((-a + b / 2) / b);
-}
-
-} // namespace
-
 QPen ThinPen(QRgb colour) {
     // With square caps an aliased one-pixel line covers both of its ends whatever its direction; flat caps
     // would leave out the lower or right end instead of the last one.
     return QPen{QColor(colour), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin};
-}
-
-std::optional<QLine> ShortenedLine(QLine line) {
-    const int dx = line.dx();
-    const int dy = line.dy();
-    if (dx == 0 && dy == 0) {
-        return std::nullopt;
-    }
-    // Step back one pixel along the major axis and take the minor coordinate from the ideal line there.
-    const int major = std::max(std::abs(dx), std::abs(dy));
-    const QPoint last(line.x1() + RoundedQuotient(dx * (major - 1), major),
-                      line.y1() + RoundedQuotient(dy * (major - 1), major));
-    return QLine(line.p1(), last);
 }
 
 void DrawLine(QPainter &painter, QLine line, QRgb colour) {
@@ -66,9 +44,10 @@ void DrawBatch(QPainter &painter, QRgb colour, const QLine *lines, std::size_t l
     for (std::size_t i = 0; i < boxCount; ++i) {
         painter.fillRect(boxes[i], fill);
     }
-    if (lineCount > 0) {
-        painter.setPen(ThinPen(colour));
-        painter.drawLines(lines, static_cast<int>(lineCount));
+    // Qt's own stroke cannot leave out a line's last pixel without shortening the line, which would change
+    // its slope; the runs are filled instead.
+    for (std::size_t i = 0; i < lineCount; ++i) {
+        ForEachLineRun(lines[i], [&](QRect run) { painter.fillRect(run, fill); });
     }
 }
 
