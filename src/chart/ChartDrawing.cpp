@@ -9,8 +9,7 @@
 namespace plenta {
 
 QPen ThinPen(QRgb colour) {
-    // With square caps an aliased one-pixel line covers both of its ends whatever its direction; flat caps
-    // would leave out the lower or right end instead of the last one.
+    // Lines never go through a pen (they are filled as runs); the pen outlines markers and colours text.
     return QPen{QColor(colour), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin};
 }
 

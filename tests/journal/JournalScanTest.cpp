@@ -150,6 +150,10 @@ TEST_F(JournalScanTest, StatisticsText) {
     const JournalScan scan = Scan(text, START, DaysAfter(START, 56 + 2));
     EXPECT_EQ(scan.stats.statisticsText, "Datenbank hat 57 Einträge\nZeitraum:\t57 Tag(e)\nZyklen:\t\t2\n"
                                          "Durchschnitt:\t28 Tage\nNächste Periode in 25 Tag(en)");
+    // The mean of 28, 29 and 30 days, less today's cycle day 3, gives the next period.
+    const JournalScan mean = Scan(Cycles({28, 29, 30}), START, DaysAfter(START, 87 + 2));
+    EXPECT_NE(mean.stats.statisticsText.find("Durchschnitt:\t29 Tage\nNächste Periode in 26 Tag(en)"),
+              std::string::npos);
     EXPECT_EQ(Scan(test::HEADER).stats.statisticsText,
               "Datenbank hat 0 Einträge\nZeitraum:\t1 Tag(e)\nZyklen:\t\t0\nDurchschnitt:\t0 Tage\n"
               "Nächste Periode in 0 Tag(en)");
