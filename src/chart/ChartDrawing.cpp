@@ -1,6 +1,7 @@
 // Drawing primitives calibrated to the handheld's pixel rules; see ChartDrawing.h.
 #include "ChartDrawing.h"
 
+#include <QImage>
 #include <QPainter>
 
 #include <algorithm>
@@ -43,11 +44,36 @@ void DrawBatch(QPainter &painter, QRgb colour, const QLine *lines, std::size_t l
     for (std::size_t i = 0; i < boxCount; ++i) {
         painter.fillRect(boxes[i], fill);
     }
-    // Qt's own stroke cannot leave out a line's last pixel without shortening the line, which would change
-    // its slope; the runs are filled instead.
-    for (std::size_t i = 0; i < lineCount; ++i) {
-        ForEachLineRun(lines[i], [&](QRect run) { painter.fillRect(run, fill); });
+    if (lineCount == 0) {
+        return;
     }
+    // Qt's own stroke of a slanted line strays up to a pixel from the straight line, and leaving out its
+    // last pixel would need a shortened line of another slope. So the pixels are laid out here, set in a
+    // transparent layer over the lines' extent (no larger than what the painter can show), and the layer is
+    // drawn in one call: far faster than handing Qt thousands of little runs.
+    QRect area(lines[0].p1(), lines[0].p1());
+    for (std::size_t i = 0; i < lineCount; ++i) {
+        area |= QRect(lines[i].p1(), lines[i].p1()) | QRect(lines[i].p2(), lines[i].p2());
+    }
+    if (const QPaintDevice *device = painter.device()) {
+        area &= painter.transform().inverted().mapRect(QRect(0, 0, device->width(), device->height()));
+    }
+    if (area.isEmpty()) {
+        return;
+    }
+    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    const QRgb opaque = qRgb(qRed(colour), qGreen(colour), qBlue(colour));
+    for (std::size_t i = 0; i < lineCount; ++i) {
+        ForEachLineRun(lines[i], [&](QRect run) {
+            run &= area;
+            for (int y = run.top(); y <= run.bottom(); ++y) {
+                auto *row = reinterpret_cast<QRgb *>(layer.scanLine(y - area.top()));
+                std::fill(row + (run.left() - area.left()), row + (run.right() - area.left() + 1), opaque);
+            }
+        });
+    }
+    painter.drawImage(area.topLeft(), layer);
 }
 
 } // namespace plenta
