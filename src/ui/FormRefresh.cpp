@@ -9,7 +9,9 @@
 #include <FormSelection.h>
 
 #include <QComboBox>
+#include <QLineEdit>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 #include <vector>
@@ -41,9 +43,13 @@ std::vector<std::string> CommentItems(const QComboBox &box) {
 }
 
 void ShowComment(QComboBox &box, const std::string &comment, int item) {
+    const QString text = QString::fromStdString(comment);
+    // Typing stops at MAX_COMMENT_CHARS, but a longer comment from a hand-edited journal is shown and kept
+    // whole, so that saving its day (to change only the temperature, say) does not cut it.
+    box.lineEdit()->setMaxLength(std::max<int>(MAX_COMMENT_CHARS, static_cast<int>(text.size())));
     box.setCurrentIndex(item);
     // Without an item of exactly this text the field still shows the day's own comment, never a neighbour.
-    box.setEditText(QString::fromStdString(comment));
+    box.setEditText(text);
 }
 
 int TemperatureIndexOf(std::int32_t tenths) {

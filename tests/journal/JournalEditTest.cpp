@@ -100,6 +100,7 @@ TEST_F(JournalEditTest, AnUnchangedDaySavesTheSameBytes) {
         "2003/04/05,37.2,E,\x8C"
         "uvre \x80 \x81\r\n",
         "2003/04/05,35.5,S," + std::string(MAX_COMMENT_CHARS, 'w') + "\r\n",
+        "2003/04/05,35.5,S,von Hand " + std::string(MAX_SELECTION_COMMENT_CHARS - 9, 'l') + "\r\n",
         "2003/04/05,36.6,,\r\n",
     };
     for (const std::string &line : lines) {
@@ -135,7 +136,7 @@ TEST_F(JournalEditTest, SaveWritesTheFieldsAsGiven) {
 
 TEST_F(JournalEditTest, SaveRefusesWhatTheJournalCannotHold) {
     const EntryValues refused[] = {
-        Entry(DAY, 365, "", std::string(40, 'a')),
+        Entry(DAY, 365, "", std::string(MAX_SELECTION_COMMENT_CHARS + 1, 'a')),
         Entry(DAY, 365, "", "zwei\r\nZeilen"),
         Entry(DAY, 365, "S\n", ""),
         Entry(DAY, 1000),

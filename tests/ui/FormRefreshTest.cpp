@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLineEdit>
 
 namespace plenta {
 namespace {
@@ -66,11 +67,13 @@ TEST_F(FormRefreshTest, ADayWithoutEntryGetsTheDefaults) {
 TEST_F(FormRefreshTest, ShowsTheCommentExactlyAndSelectsOnlyItsOwnItem) {
     form->SetCommentItems({"alkohol", "alk", "Spät", "zu spät, sehr"});
     const std::string longest = "ein Kommentar aus vielen Worten, 39 Zei";
+    const std::string byHand = longest + " und von Hand noch viel mehr dazu";
     const struct {
         std::string comment;
         int item;
     } cases[] = {
-        {"alk", 1}, {"Alk", -1}, {"alko", -1}, {"spät", -1}, {"Spät", 2}, {"zu spät, sehr", 3}, {longest, -1},
+        {"alk", 1},           {"Alk", -1},   {"alko", -1}, {"spät", -1}, {"Spät", 2},
+        {"zu spät, sehr", 3}, {longest, -1}, {byHand, -1}, {"kurz", -1},
     };
     for (const auto &c : cases) {
         form->CommentBox()->setCurrentIndex(0);
@@ -78,6 +81,9 @@ TEST_F(FormRefreshTest, ShowsTheCommentExactlyAndSelectsOnlyItsOwnItem) {
         RefreshForm(form, toolbar, selection);
         EXPECT_EQ(form->CommentBox()->currentIndex(), c.item) << c.comment;
         EXPECT_EQ(form->CommentText(), c.comment);
+        // Typing stops at 39 characters again once a shorter comment is shown.
+        EXPECT_EQ(form->CommentBox()->lineEdit()->maxLength(),
+                  std::max<int>(MAX_COMMENT_CHARS, QString::fromStdString(c.comment).size()));
     }
 }
 
