@@ -11,19 +11,20 @@
 #include <array>
 #include <cstddef>
 #include <cstdlib>
-#include <optional>
 
 class QPainter;
 
 namespace plenta {
 
-// A solid one-pixel pen, for lines and text. Qt draws both ends of its lines; ShortenedLine leaves out the
-// last.
+// A solid one-pixel pen, for the outlines of markers and for text.
 QPen ThinPen(QRgb colour);
 
-// The line from `line.p1()` to the pixel before `line.p2()`, so that an end-inclusive pen covers what the
-// handheld's line from p1 to p2 covers. Empty for a line of no length, which draws nothing.
-std::optional<QLine> ShortenedLine(QLine line);
+// The pixels of the line from p1 to p2 without p2, one per step along the major axis, each at the minor
+// coordinate nearest to the straight line between the two points (halves away from p1's side), so none lies
+// more than half a pixel off it. They come as runs of one minor coordinate, each a rectangle handed to
+// `run`; a line of no length has none. The line is never shortened before it is rasterised: a shortened line
+// has another slope, and its pixels stray up to a pixel from the line the chart means.
+template <typename Run> void ForEachLineRun(QLine line, Run run);
 
 // A line from p1 to p2 without its last pixel, in `colour`.
 void DrawLine(QPainter &painter, QLine line, QRgb colour);
@@ -39,7 +40,7 @@ void DrawVerticalStroke(QPainter &painter, int x, int y0, int y1, int width, QRg
 // pen around.
 void DrawMarker(QPainter &painter, QPoint centre);
 
-// Strokes `lines` with a thin pen and fills `boxes`, all in `colour`.
+// Draws `lines` without their last pixels and fills `boxes`, all in `colour`.
 void DrawBatch(QPainter &painter, QRgb colour, const QLine *lines, std::size_t lineCount, const QRect *boxes,
                std::size_t boxCount);
 
@@ -49,19 +50,15 @@ template <std::size_t Capacity> class LineBatch {
 public:
     // A line from p1 to p2 without its last pixel.
     void add(QLine line) {
-        const std::optional<QLine> shortened = ShortenedLine(line);
-        if (!shortened) {
+        if (line.dx() == 0 && line.dy() == 0) {
             return;
         }
-        if (shortened->dx() == 0 || shortened->dy() == 0) {
+        if (line.dx() == 0 || line.dy() == 0) {
             if (boxCount_ < Capacity) {
-                // Both ends are covered; QRect::normalized would move a reversed rectangle by a pixel.
-                const QPoint a = shortened->p1(), b = shortened->p2();
-                boxes_[boxCount_++] = QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                                            QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+                ForEachLineRun(line, [this](QRect box) { boxes_[boxCount_++] = box; });
             }
         } else if (lineCount_ < Capacity) {
-            lines_[lineCount_++] = *shortened;
+            lines_[lineCount_++] = line;
         }
     }
 
@@ -82,5 +79,44 @@ private:
     std::size_t lineCount_ = 0;
     std::size_t boxCount_ = 0;
 };
+
+namespace detail {
+
+// a / b rounded to the nearest integer, halves away from zero; b > 0.
+constexpr int RoundedQuotient(int a, int b) {
+    return a >= 0 ? (a + b / 2) / b : -((-a + b / 2) / b);
+}
+
+} // namespace detail
+
+template <typename Run> void ForEachLineRun(QLine line, Run run) {
+    const int dx = line.dx();
+    const int dy = line.dy();
+    const bool steep = std::abs(dy) > std::abs(dx);
+    const int major = std::max(std::abs(dx), std::abs(dy));
+    const int majorStep = (steep ? dy : dx) < 0 ? -1 : 1;
+    const int minorDelta = steep ? dx : dy;
+    const int majorStart = steep ? line.y1() : line.x1();
+    const int minorStart = steep ? line.x1() : line.y1();
+    // A run covers major positions from..to (inclusive, in either order) at one minor coordinate.
+    const auto addRun = [&](int from, int to, int minor) {
+        const int low = std::min(from, to);
+        const int length = std::abs(to - from) + 1;
+        run(steep ? QRect(minor, low, 1, length) : QRect(low, minor, length, 1));
+    };
+    int runStart = majorStart;
+    int runMinor = minorStart;
+    for (int i = 1; i < major; ++i) {
+        const int minor = minorStart + detail::RoundedQuotient(minorDelta * i, major);
+        if (minor != runMinor) {
+            addRun(runStart, majorStart + majorStep * (i - 1), runMinor);
+            runStart = majorStart + majorStep * i;
+            runMinor = minor;
+        }
+    }
+    if (major > 0) {
+        addRun(runStart, majorStart + majorStep * (major - 1), runMinor);
+    }
+}
 
 } // namespace plenta

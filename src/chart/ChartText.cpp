@@ -4,6 +4,7 @@
 #include <StringTable.h>
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 
 #include <algorithm>
@@ -20,12 +21,51 @@ constexpr int DAY_COLUMNS = 34;
 constexpr int LABEL_CHARS = 4; // "37.4"
 
 constexpr int RESERVED_GLYPHS = 256;
+// Rows left blank between the frame's bottom line and the tens digits, and between tens and units.
+constexpr int DIGIT_GAP = 1;
 
-// Path characters that would break the text into more lines, or draw nothing, are shown as '?'.
+// Where a digit's ink lies in its text cell: the first inked row below the cell's top and the number of
+// inked rows, over all ten digits. The font's ascent says nothing about this (DejaVu's digits start two rows
+// below the cell), so the rows are found by drawing the digits once, with the chart's own glyph drawing.
+struct DigitInk {
+    int top = 0;
+    int height = 0;
+};
+
+DigitInk MeasureDigitInk() {
+    const QFont font = ChartFont();
+    const QFontMetrics metrics(font);
+    QImage image(metrics.height() * 10, metrics.height() * 2, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setPen(Qt::black);
+        GlyphBatch glyphs(font);
+        glyphs.add(QPoint(0, 0), "0123456789");
+        glyphs.draw(painter);
+    }
+    DigitInk ink;
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        if (std::any_of(row, row + image.width(), [](QRgb pixel) { return pixel != qRgb(255, 255, 255); })) {
+            ink.top = last < 0 ? y : ink.top;
+            last = y;
+        }
+    }
+    ink.height = last < 0 ? 0 : last - ink.top + 1;
+    return ink;
+}
+
+// Path characters that would break the text into more lines (controls, the line and paragraph separators)
+// or stand for bytes that are no UTF-8 (the replacement character) are shown as '?', so the path stays on
+// its one line and shows where it could not be read.
 QString PrintablePath(const QString &path) {
     QString printable = path;
     for (QChar &c : printable) {
-        if (c.category() == QChar::Other_Control) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator || c == QChar::ReplacementCharacter) {
             c = QLatin1Char('?');
         }
     }
@@ -83,8 +123,13 @@ void GlyphBatch::draw(QPainter &painter) {
 
 void AddDayNumbers(GlyphBatch &glyphs, const ChartLayout &layout) {
     // One character per day column, so the digits line up with the grid whatever the font's advances.
+    // The digits' ink, not their cells, is placed: the tens stand clear below the frame's bottom line (whose
+    // row their ink would otherwise share, turning a 0 into a U), the units below the tens, all above the
+    // base line.
+    static const DigitInk ink = MeasureDigitInk();
+    const int tensInk = layout.bottom + 1 + DIGIT_GAP;
     const std::string_view rows[] = {LoadText(StringId::DayTens), LoadText(StringId::DayUnits)};
-    const int tops[] = {layout.bottom - 2, layout.bottom + 8};
+    const int tops[] = {tensInk - ink.top, tensInk + ink.height + DIGIT_GAP - ink.top};
     for (std::size_t row = 0; row < 2; ++row) {
         const std::size_t columns = std::min<std::size_t>(DAY_COLUMNS, rows[row].size());
         for (std::size_t k = 0; k < columns; ++k) {

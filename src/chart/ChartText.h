@@ -42,7 +42,8 @@ private:
     QList<QPointF> positions_;
 };
 
-// The tens row and the units row of the day numbers 1 to 34, one digit placed in each day column.
+// The tens row and the units row of the day numbers 1 to 34, one digit placed in each day column; the tens
+// ink starts two rows below the frame's bottom line, the units' ink one blank row below the tens'.
 void AddDayNumbers(GlyphBatch &glyphs, const ChartLayout &layout);
 
 // The ten labels 37.4, 37.2, ... 35.6, each 6 pixels above the grid line of its temperature.

@@ -58,11 +58,17 @@ void DecodePicture(const PictureDecodeParams &params) {
     PictureDevice device(params);
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device, "gif");
+    // Qt's default limit refuses a large but valid picture (6000 x 6000 needs 137 MiB as Qt's 32-bit
+    // frame). The limit is raised to a cap for the decode alone: a picture of up to 64 megapixels shows.
+    const int defaultLimit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(DECODE_LIMIT_MIB);
     const QImage decoded = reader.read();
+    QImageReader::setAllocationLimit(defaultLimit);
     if (params.progress != nullptr) {
         params.progress(nullptr, DecodeProgress::Complete, params.userValue);
     }
-    if (decoded.isNull()) {
+    // A file cut off inside its image data decodes to its top and black below; that is no picture.
+    if (decoded.isNull() || !device.Structure().FirstImageComplete()) {
         return;
     }
     *params.outputBitmap = OpaqueOnWhite(ScaleToFit(decoded, params), params.bitsPerPixel);

@@ -33,8 +33,13 @@ struct PictureDecodeParams {
         -1; // -1: the picture's own transparent colour, shown as the white window
 };
 
+// The most memory Qt's reader may take for the decoded frame, at 4 bytes a pixel: pictures up to 64
+// megapixels (8192 x 8192) decode, a larger one is refused before its pixels are allocated.
+inline constexpr int DECODE_LIMIT_MIB = 256;
+
 // Decodes synchronously; reads until the read function returns 0 or the picture is complete. On success
-// *outputBitmap holds an opaque image of at most maxWidth x maxHeight pixels.
+// *outputBitmap holds an opaque image of at most maxWidth x maxHeight pixels. A picture whose first image
+// data is cut off, or that needs more than DECODE_LIMIT_MIB to decode, leaves it null.
 void DecodePicture(const PictureDecodeParams &params);
 
 } // namespace plenta

@@ -22,6 +22,7 @@ qint64 PictureDevice::readData(char *data, qint64 maxSize) {
         const auto count = static_cast<std::uint32_t>(std::min<qint64>(pending_, maxSize));
         std::memcpy(data, params_.workBuffer + offset, count);
         pending_ -= count;
+        structure_.Feed(data, count);
         return count;
     }
     if (finished_ || params_.readData == nullptr) {
@@ -42,6 +43,7 @@ qint64 PictureDevice::readData(char *data, qint64 maxSize) {
         finished_ = true;
         return -1;
     }
+    structure_.Feed(data, got);
     return got;
 }
 

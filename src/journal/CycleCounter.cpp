@@ -48,9 +48,10 @@ void CycleCounter::Add(Date date, std::int32_t temperature, std::uint8_t marks) 
         if (running_ > 0) {
             const std::int32_t length = running_ - 1;
             ++stats_.cycleCount;
-            stats_.averageCycleLength = static_cast<std::int32_t>(
-                ((std::int64_t{stats_.cycleCount} - 1) * stats_.averageCycleLength + length) /
-                stats_.cycleCount);
+            // The mean of every counted length. A running integer average, ((n - 1) x average + length) / n,
+            // loses the remainder at each step and so only ever drifts down.
+            lengthSum_ += length;
+            stats_.averageCycleLength = static_cast<std::int32_t>(lengthSum_ / stats_.cycleCount);
             stats_.longestCycle = std::max(stats_.longestCycle, length);
         }
         running_ = 1;

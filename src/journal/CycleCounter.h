@@ -26,6 +26,7 @@ private:
     CycleStats stats_;
     std::int32_t running_ = 0;     // the running cycle day, 0 outside a counted cycle
     std::int64_t previousDay_ = 0; // day number of the record before
+    std::int64_t lengthSum_ = 0;   // of every counted cycle, for the mean length
     bool hasRecord_ = false;
     bool hasFirstDay_ = false;
     Date lastFirstDay_{};

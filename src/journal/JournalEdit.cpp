@@ -20,7 +20,7 @@ bool IsStorable(const EntryValues &entry) {
     return entry.date.ok() && entry.date.year() >= std::chrono::year{1} &&
            entry.date.year() <= std::chrono::year{9999} && entry.temperature >= 0 &&
            entry.temperature <= 999 &&
-           Utf8Length(entry.comment) <= static_cast<std::size_t>(MAX_COMMENT_CHARS) &&
+           Utf8Length(entry.comment) <= static_cast<std::size_t>(MAX_SELECTION_COMMENT_CHARS) &&
            !HasLineBreak(entry.comment) && !HasLineBreak(entry.marks);
 }
 

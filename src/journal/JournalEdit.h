@@ -15,7 +15,8 @@ struct EntryValues {
     Date date;
     std::int32_t temperature = DEFAULT_TEMPERATURE; // tenths
     std::string marks;                              // the pending mark string
-    std::string comment;                            // at most MAX_COMMENT_CHARS characters
+    std::string
+        comment; // typed: at most MAX_COMMENT_CHARS; kept from the journal: MAX_SELECTION_COMMENT_CHARS
 };
 
 // The outcome of a rewrite; each stands for the message the program shows.
@@ -39,7 +40,9 @@ std::int32_t TemperatureForSave(int listIndex, std::int32_t scannedTemperature);
 
 // Inserts the entry at its date, replacing every record of that date, through a crash-safe rewrite. An entry
 // the journal cannot hold (no valid date, a temperature outside 0.0..99.9, a comment of more than
-// MAX_COMMENT_CHARS characters, a line break in a text) is refused with DatabaseError and nothing is written.
+// MAX_SELECTION_COMMENT_CHARS characters, a line break in a text) is refused with DatabaseError and nothing
+// is written. A comment longer than the form lets one type comes from a hand-edited journal, and a save of
+// its day keeps it whole.
 EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry,
                       Durability durability = Durability::Fsync);
 

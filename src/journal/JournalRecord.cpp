@@ -39,6 +39,19 @@ std::string_view NextToken(std::string_view text, std::size_t &pos) {
     return text.substr(begin, pos - begin);
 }
 
+// The rest of the line from the first non-separator at or after `pos`, less trailing separators and blanks:
+// a comment of several words, or one holding a comma, is the user's own text and is read whole.
+std::string_view RestOfLine(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && IsSeparator(text[pos])) {
+        ++pos;
+    }
+    std::size_t end = text.size();
+    while (end > pos && (IsSeparator(text[end - 1]) || IsBlank(text[end - 1]))) {
+        --end;
+    }
+    return text.substr(std::min(pos, end), end - std::min(pos, end));
+}
+
 constexpr int Digit(char c) {
     return c - '0';
 }
@@ -132,8 +145,12 @@ std::optional<RecordFields> ReadRecord(std::string_view line) {
     // Every path returns this one object, so it is built where the caller keeps it; returning a finished
     // local made GCC copy the whole record with a "rep movs" block copy, a sixth of the scan's time.
     std::optional<RecordFields> record;
+    // A NUL ends the line's text, as the conversion to wide characters ended it on the handheld; what follows
+    // it is neither attribute nor comment.
+    line = line.substr(0, line.find('\0'));
+    // The temperature is exactly two digits, a point and one digit: "36.55" is no record, not 36.5.
     if (line.size() < ATTRIBUTE_OFFSET || !IsDigit(line[11]) || !IsDigit(line[12]) || line[13] != '.' ||
-        !IsDigit(line[14])) {
+        !IsDigit(line[14]) || !IsSeparator(line[15])) {
         return record;
     }
     std::int32_t year = 0;
@@ -148,7 +165,7 @@ std::optional<RecordFields> ReadRecord(std::string_view line) {
     if (pos < line.size() && !IsSeparator(line[pos])) {
         attribute = NextToken(line, pos);
     }
-    const std::string_view comment = NextToken(line, pos);
+    const std::string_view comment = RestOfLine(line, pos);
     // The reader's attribute field holds four letters; the rest of a longer token is not part of it.
     attribute = attribute.substr(0, MAX_ATTRIBUTE_CHARS);
     record.emplace(RecordFields{

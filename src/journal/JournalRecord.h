@@ -17,7 +17,7 @@ struct RecordFields {
     std::int32_t dateKey = 0;
     std::int32_t temperature = 0; // tenths
     std::string_view attribute;   // at most MAX_ATTRIBUTE_CHARS bytes
-    std::string_view comment;     // the first word after the attribute
+    std::string_view comment;     // the whole text after the attribute
     std::uint8_t marks = 0;       // MARK_ bits of the attribute's letters
 };
 
@@ -36,7 +36,10 @@ std::int32_t DateKey(std::string_view line);
 std::string_view StripLineEnd(std::string_view line);
 
 // Takes a line (without its line end) apart. Nothing for a line that is no well-formed record: shorter than
-// 16 bytes, no calendar date, or a temperature that is not two digits, a point and a digit.
+// 16 bytes, no calendar date, or a temperature that is not two digits, a point and a digit followed by a
+// separator. A NUL ends the line's text. The attribute is the first token from offset 16 (empty when a
+// separator stands there); the comment is everything after it from its first non-separator, less trailing
+// separators and blanks.
 std::optional<RecordFields> ReadRecord(std::string_view line);
 
 // The MARK_ bits of an attribute: each letter counts wherever it stands; other bytes carry no mark.

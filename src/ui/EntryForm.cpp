@@ -119,7 +119,7 @@ Date EntryForm::PickedDate() const {
 }
 
 std::string EntryForm::CommentText() const {
-    return comment_->currentText().left(MAX_COMMENT_CHARS).toStdString();
+    return comment_->currentText().left(comment_->lineEdit()->maxLength()).toStdString();
 }
 
 void EntryForm::SetCommentItems(const std::vector<std::string> &comments) {

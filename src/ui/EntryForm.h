@@ -30,7 +30,7 @@ public:
     QComboBox *CommentBox() const { return comment_; }
 
     Date PickedDate() const;
-    std::string CommentText() const; // at most MAX_COMMENT_CHARS characters, UTF-8
+    std::string CommentText() const; // at most the field's length limit, UTF-8
 
     // Empties the comment list and adds the journal's comments in order.
     void SetCommentItems(const std::vector<std::string> &comments);

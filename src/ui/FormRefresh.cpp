@@ -6,10 +6,15 @@
 #include "MainToolbar.h"
 #include "MarkString.h"
 
-#include <QComboBox>
+#include <FormSelection.h>
 
+#include <QComboBox>
+#include <QLineEdit>
+
+#include <algorithm>
 #include <array>
 #include <utility>
+#include <vector>
 
 namespace plenta {
 
@@ -28,18 +33,23 @@ constexpr std::array<std::pair<int, char>, 4> MARK_BUTTONS{{
 
 } // namespace
 
-void SelectByPrefix(QComboBox &box, const QString &text) {
-    if (text.isEmpty()) {
-        box.setCurrentIndex(-1);
-        box.clearEditText();
-        return;
-    }
+std::vector<std::string> CommentItems(const QComboBox &box) {
+    std::vector<std::string> items;
+    items.reserve(static_cast<std::size_t>(box.count()));
     for (int i = 0; i < box.count(); ++i) {
-        if (box.itemText(i).startsWith(text, Qt::CaseInsensitive)) {
-            box.setCurrentIndex(i);
-            return;
-        }
+        items.push_back(box.itemText(i).toStdString());
     }
+    return items;
+}
+
+void ShowComment(QComboBox &box, const std::string &comment, int item) {
+    const QString text = QString::fromStdString(comment);
+    // Typing stops at MAX_COMMENT_CHARS, but a longer comment from a hand-edited journal is shown and kept
+    // whole, so that saving its day (to change only the temperature, say) does not cut it.
+    box.lineEdit()->setMaxLength(std::max<int>(MAX_COMMENT_CHARS, static_cast<int>(text.size())));
+    box.setCurrentIndex(item);
+    // Without an item of exactly this text the field still shows the day's own comment, never a neighbour.
+    box.setEditText(text);
 }
 
 int TemperatureIndexOf(std::int32_t tenths) {
@@ -51,13 +61,12 @@ int TemperatureIndexOf(std::int32_t tenths) {
 
 void RefreshForm(EntryForm *form, MainToolbar *toolbar, DaySelection &selection) {
     ChangeButtonBit(toolbar, IDM_DELETE_DAY, BUTTON_ENABLED, SetWhen(selection.hasEntry));
-    if (!selection.hasEntry) {
-        selection.temperature = DEFAULT_TEMPERATURE;
-        selection.comment.clear();
-        selection.marks.clear();
-    }
+    QComboBox *box = form != nullptr ? form->CommentBox() : nullptr;
+    const FormSelection shown =
+        FormSelectionOf(selection, box != nullptr ? CommentItems(*box) : std::vector<std::string>{});
+    selection = shown.selection;
     if (form != nullptr) {
-        SelectByPrefix(*form->CommentBox(), QString::fromStdString(selection.comment));
+        ShowComment(*box, selection.comment, shown.commentItem);
         form->TemperatureList()->setCurrentIndex(TemperatureIndexOf(selection.temperature));
     }
     for (const auto &[command, letter] : MARK_BUTTONS) {

@@ -3,7 +3,8 @@
 
 #include <JournalTypes.h>
 
-#include <QString>
+#include <string>
+#include <vector>
 
 class QComboBox;
 
@@ -12,9 +13,12 @@ namespace plenta {
 class EntryForm;
 class MainToolbar;
 
-// Selects the first item beginning with `text`, ignoring case, and leaves the selection alone when none does.
-// An empty text clears the field and selects nothing, so that the field never shows an item the day lacks.
-void SelectByPrefix(QComboBox &box, const QString &text);
+// The comment box's items in UTF-8, in list order.
+std::vector<std::string> CommentItems(const QComboBox &box);
+
+// Shows `comment` (UTF-8) exactly in the box's field with list item `item` selected (-1: none). An empty
+// comment clears the field and selects nothing, so that the field never shows an item the day lacks.
+void ShowComment(QComboBox &box, const std::string &comment, int item);
 
 // The temperature list's index of a temperature, -1 (nothing selected) outside 35.5 to 37.5.
 int TemperatureIndexOf(std::int32_t tenths);

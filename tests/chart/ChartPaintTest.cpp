@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
 #include <utility>
 
@@ -154,13 +155,15 @@ TEST(ChartCurves, JoinConsecutiveDaysGreyAndTheCurrentCycleBlack) {
     }
 }
 
-// Lines in every direction cover their first pixel and leave out their last, one pixel per major step.
+// Lines in every direction cover their first pixel and leave out their last, one pixel per major step, each
+// within half a pixel of the straight line between the two points (joins of the chart are 7 across).
 TEST(ChartDrawing, LinesLeaveOutTheirLastPixelInEveryDirection) {
-    const QPoint centre(20, 20);
-    const QPoint ends[] = {{30, 20}, {10, 20}, {20, 30}, {20, 10}, {27, 27}, {13, 13},
-                           {30, 16}, {12, 26}, {23, 9},  {17, 33}, {21, 20}, {20, 19}};
+    const QPoint centre(50, 50);
+    const QPoint ends[] = {{60, 50}, {40, 50}, {50, 60}, {50, 40}, {57, 57}, {43, 43}, {60, 46},
+                           {42, 56}, {53, 39}, {47, 63}, {51, 50}, {50, 49}, {57, 95}, {43, 5},
+                           {57, 63}, {43, 37}, {57, 52}, {43, 48}, {57, 68}, {56, 99}};
     for (const QPoint end : ends) {
-        QImage image(41, 41, QImage::Format_RGB32);
+        QImage image(101, 101, QImage::Format_RGB32);
         image.fill(Qt::white);
         {
             QPainter painter(&image);
@@ -171,8 +174,19 @@ TEST(ChartDrawing, LinesLeaveOutTheirLastPixelInEveryDirection) {
         EXPECT_EQ(At(image, centre.x(), centre.y()), BLACK) << end.x() << "," << end.y();
         EXPECT_EQ(At(image, end.x(), end.y()), WHITE) << end.x() << "," << end.y();
         EXPECT_EQ(CountOf(image, image.rect(), BLACK), steps) << end.x() << "," << end.y();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                // Distance from the line along the minor axis, which bounds the perpendicular distance.
+                const QPoint p = QPoint(x, y) - centre;
+                const double off = std::abs(d.y()) > std::abs(d.x()) ? p.x() - double(d.x()) * p.y() / d.y()
+                                                                     : p.y() - double(d.y()) * p.x() / d.x();
+                if (At(image, x, y) == BLACK) {
+                    EXPECT_LE(std::abs(off), 0.5) << end.x() << "," << end.y() << " at " << x << "," << y;
+                }
+            }
+        }
     }
-    QImage image(41, 41, QImage::Format_RGB32);
+    QImage image(101, 101, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
@@ -372,15 +386,47 @@ TEST(ChartTexts, TemperatureLabelsAndDayNumbersSitInTheirCells) {
         EXPECT_FALSE(ink.empty()) << labels[k];
         EXPECT_EQ(ink, InkIn(Reference(cell, QString::fromLatin1(labels[k])), box)) << labels[k];
     }
+}
+
+// Ink moved so that its top-left-most extent is at (0, 0): the digit's shape wherever it stands.
+std::set<std::pair<int, int>> Shape(const std::set<std::pair<int, int>> &ink) {
+    int left = INT_MAX, top = INT_MAX;
+    for (const auto &[x, y] : ink) {
+        left = std::min(left, x), top = std::min(top, y);
+    }
+    std::set<std::pair<int, int>> shape;
+    for (const auto &[x, y] : ink) {
+        shape.emplace(x - left, y - top);
+    }
+    return shape;
+}
+
+// Under the frame's bottom line (y 183) a blank row, then in each day column its tens digit, a blank row and
+// its units digit, whole and inside the column, all above the base line at 204.
+TEST(ChartTexts, DayNumbersStandClearOfTheFrameOneDigitPerColumn) {
+    const QImage chart = Paint(DayPointTable{}, QuietStats());
+    EXPECT_EQ(CountOf(chart, QRect(1, 183, 237, 1), BLACK), 237) << "the frame's bottom line";
+    EXPECT_EQ(CountOf(chart, QRect(0, 184, 240, 1), BLACK), 0) << "no ink touches the frame";
+    EXPECT_EQ(CountOf(chart, QRect(0, 204, 238, 1), BLACK), 238) << "the base line";
     for (int day = 1; day <= 34; ++day) {
-        const int x = 2 + 7 * (day - 1);
-        const QPoint tens(x, 181), units(x, 191);
-        // Cells end above the row below; the tens row's upper pixels lie on the frame and are not compared.
-        const QRect tensBox(QPoint(x, 184), QSize(6, 7)), unitsBox(units, QSize(6, 12));
-        EXPECT_EQ(InkIn(chart, tensBox), InkIn(Reference(tens, QString::number(day / 10)), tensBox)) << day;
-        EXPECT_EQ(InkIn(chart, unitsBox), InkIn(Reference(units, QString::number(day % 10)), unitsBox))
+        const int left = 1 + 7 * (day - 1);
+        // The column less its grid line, from below the frame to above the base line.
+        const QRect column(left + 1, 184, 6, 20);
+        EXPECT_EQ(CountOf(chart, QRect(left, 184, 1, 20), BLACK), 0) << "ink on the line before day " << day;
+        std::set<std::pair<int, int>> tens, units;
+        // Rows after the first blank row below the tens' ink belong to the units.
+        bool belowTens = false;
+        for (int y = column.top(); y <= column.bottom(); ++y) {
+            const auto row = InkIn(chart, QRect(column.left(), y, column.width(), 1));
+            belowTens = belowTens || (row.empty() && !tens.empty());
+            for (const auto &[x, unused] : row) {
+                (belowTens ? units : tens).emplace(x, y);
+            }
+        }
+        const QRect cell(QPoint(0, 0), QSize(20, 20));
+        EXPECT_EQ(Shape(tens), Shape(InkIn(Reference(QPoint(2, 2), QString::number(day / 10)), cell))) << day;
+        EXPECT_EQ(Shape(units), Shape(InkIn(Reference(QPoint(2, 2), QString::number(day % 10)), cell)))
             << day;
-        EXPECT_FALSE(InkIn(chart, unitsBox).empty()) << day;
     }
 }
 

@@ -1,12 +1,14 @@
 // The picture strip: loading each sample picture, the placeholder tile and text, and the decoder's byte
 // source.
 #include "ChartCanvas.h"
+#include "UniformGif.h"
 
 #include <ChartText.h>
 #include <PictureDecoder.h>
 
 #include <QFile>
 #include <QFontMetrics>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,7 @@
 #include <string>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace plenta::test {
@@ -86,6 +89,73 @@ TEST(PictureStrip, FilesThatDoNotGiveAPictureShowThePlaceholder) {
     }
 }
 
+// Writes `bytes` as a picture file in `folder`.
+std::filesystem::path PictureFile(const QTemporaryDir &folder, const QByteArray &bytes) {
+    const std::filesystem::path path = folder.filePath(QStringLiteral("plenta.gif")).toStdString();
+    QFile file(QString::fromStdString(path.string()));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    return path;
+}
+
+// A picture cut off inside its image data is no decoded picture, wherever the cut falls; one whose image
+// data is whole shows even without its trailer.
+TEST(PictureStrip, ACutPictureShowsThePlaceholder) {
+    QFile sample(QString::fromStdString((DATA / "strip-240x90.gif").string()));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QByteArray strip = sample.readAll();
+    const QByteArray uniform = UniformGif(300, 200, qRgb(200, 40, 40));
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        bool decoded;
+    };
+    const Case cases[] = {
+        {"strip cut after its first data block", strip.left(1000), false},
+        {"strip cut in the middle", strip.left(strip.size() / 2), false},
+        {"strip without its data terminator and trailer", strip.left(strip.size() - 3), false},
+        {"strip without its trailer", strip.left(strip.size() - 1), true},
+        {"whole strip", strip, true},
+        {"uniform cut in its data", uniform.left(uniform.size() - 4), false},
+        {"whole uniform", uniform, true},
+    };
+    QTemporaryDir folder;
+    for (const Case &c : cases) {
+        const Picture picture = LoadPicture(PictureFile(folder, c.bytes));
+        EXPECT_EQ(picture.PictureDecoded, c.decoded) << c.name;
+        if (!c.decoded) {
+            EXPECT_EQ(picture.PictureSurface, LoadPictureTile()) << c.name;
+        }
+    }
+}
+
+// A valid picture far beyond Qt's default allocation limit decodes within the stated bound and shows: 6000 x
+// 6000 fits 480 x 480 into the 800 x 480 output, whose top-left 240 x 90 pixels the strip shows.
+TEST(PictureStrip, ALargePictureShowsWithinItsMemoryBound) {
+    const QByteArray gif = UniformGif(6000, 6000, qRgb(200, 40, 40));
+    QTemporaryDir folder;
+    const std::filesystem::path path = PictureFile(folder, gif);
+    const auto residentKiB = [] {
+        long pages = 0, resident = 0;
+        std::FILE *statm = std::fopen("/proc/self/statm", "r");
+        EXPECT_EQ(std::fscanf(statm, "%ld %ld", &pages, &resident), 2);
+        std::fclose(statm);
+        return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+    };
+    const long before = residentKiB();
+    const Picture picture = LoadPicture(path);
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const long peakMiB = (usage.ru_maxrss - before) / 1024;
+    std::printf("6000 x 6000 GIF of %lld bytes: peak memory %ld MiB above the start\n",
+                static_cast<long long>(gif.size()), peakMiB);
+    EXPECT_LT(peakMiB, DECODE_LIMIT_MIB);
+    ASSERT_TRUE(picture.PictureDecoded);
+    EXPECT_EQ(picture.PictureBitmap.size(), QSize(480, 480));
+    const QImage chart = Paint(DayPointTable{}, QuietStats(), picture);
+    EXPECT_EQ(CountOf(chart, QRect(0, STRIP_TOP + 1, 240, 89), qRgb(200, 40, 40)), 240 * 89);
+}
+
 // The ink of the placeholder text inside its box, with the tile's pale pixels ignored.
 QImage TextInk(const QImage &chart) {
     QImage ink(chart.size(), QImage::Format_RGB32);
@@ -98,6 +168,13 @@ QImage TextInk(const QImage &chart) {
         }
     }
     return ink;
+}
+
+// The placeholder text's ink for a picture path, as bytes to compare.
+std::string TextInkOf(const std::string &path) {
+    const QImage ink = TextInk(Paint(DayPointTable{}, QuietStats(), LoadPicture(path)));
+    return std::string(reinterpret_cast<const char *>(ink.constBits()),
+                       static_cast<std::size_t>(ink.sizeInBytes()));
 }
 
 TEST(PictureStrip, PlaceholderTextNamesThePathCentredLineByLine) {
@@ -136,6 +213,14 @@ TEST(PictureStrip, LongPathsAreCutToFitTheBox) {
         EXPECT_EQ(CountOf(ink, QRect(QPoint(10, 223 + 5 * lineSpacing), QPoint(229, 293)), BLACK), 0)
             << "no fifth line";
     }
+}
+
+// Separators and bytes that are no UTF-8 would break the path's line or show as boxes; each shows as '?'.
+TEST(PictureStrip, PlaceholderShowsOddPathCharactersAsQuestionMarks) {
+    const std::string expected = TextInkOf("/a?b?c?d?e/plenta.gif");
+    const std::string odd = "/a\u2028b\u2029c\xFF"
+                            "d\te/plenta.gif";
+    EXPECT_EQ(TextInkOf(odd), expected);
 }
 
 TEST(PictureStrip, ReleaseDropsTheSurfaceAndTheBitmap) {

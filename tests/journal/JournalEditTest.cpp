@@ -77,17 +77,44 @@ TEST_F(JournalEditTest, HandEditedJournalKeepsEveryOddLine) {
     // gets its line end.
     EXPECT_EQ(Read(),
               "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/01,36.4,1,\r\n\r\n2003/04/02;36.5;S;per Hand\r\n"
-              "# Notiz ohne Datum\r\n2003/04/05,37.1,1,neu\r\n2003/04/05,36.9\r\n2003/04/07,36.6,,\r\n"
+              "# Notiz ohne Datum\r\n2003/04/05,37.1,1,neu\r\n2003/04/05,36.9\r\n2003/04/05,36.55,S,zwei "
+              "Stellen\r\n2003/04/07,36.6,,\r\n"
               "2003/04/08,36.5,E,ohne Zeilenende\r\n");
 
     std::filesystem::remove(journal_);
     std::filesystem::copy_file(std::string(PLENTA_TEST_DATA) + "/journal/hand-edited.txt", journal_);
     EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::Deleted);
-    EXPECT_EQ(Read(),
-              "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/01,36.4,1,\r\n\r\n2003/04/02;36.5;S;per Hand\r\n"
-              "# Notiz ohne Datum\r\n2003/04/05,36.9\r\n2003/04/07,36.6,,\r\n"
-              "2003/04/08,36.5,E,ohne Zeilenende\r\n");
+    EXPECT_EQ(
+        Read(),
+        "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/01,36.4,1,\r\n\r\n2003/04/02;36.5;S;per Hand\r\n"
+        "# Notiz ohne Datum\r\n2003/04/05,36.9\r\n2003/04/05,36.55,S,zwei Stellen\r\n2003/04/07,36.6,,\r\n"
+        "2003/04/08,36.5,E,ohne Zeilenende\r\n");
     EXPECT_NE(original, Read());
+}
+
+// A day saved again as the scan read it (only the temperature list untouched) writes its own bytes back.
+TEST_F(JournalEditTest, AnUnchangedDaySavesTheSameBytes) {
+    const std::string lines[] = {
+        "2003/04/05,36.5,1SX,zu sp\xE4t\r\n",
+        "2003/04/05,36.5,,a, b; c\td\r\n",
+        "2003/04/05,37.2,E,\x8C"
+        "uvre \x80 \x81\r\n",
+        "2003/04/05,35.5,S," + std::string(MAX_COMMENT_CHARS, 'w') + "\r\n",
+        "2003/04/05,35.5,S,von Hand " + std::string(MAX_SELECTION_COMMENT_CHARS - 9, 'l') + "\r\n",
+        "2003/04/05,36.6,,\r\n",
+    };
+    for (const std::string &line : lines) {
+        const std::string before =
+            std::string(HEADER) + "2003/04/04,36.5,1,\r\n" + line + "2003/04/06,36.5,,\r\n";
+        Write(before);
+        const std::optional<JournalScan> scan = LoadJournal(journal_, DAY, DAY);
+        ASSERT_TRUE(scan.has_value());
+        const DaySelection &day = scan->selection;
+        EXPECT_EQ(
+            SaveEntry(journal_, Entry(DAY, day.temperature, day.marks, day.comment), Durability::NoFsync),
+            EditOutcome::Replaced);
+        EXPECT_EQ(Read(), before) << line;
+    }
 }
 
 TEST_F(JournalEditTest, SaveWritesTheFieldsAsGiven) {
@@ -109,7 +136,7 @@ TEST_F(JournalEditTest, SaveWritesTheFieldsAsGiven) {
 
 TEST_F(JournalEditTest, SaveRefusesWhatTheJournalCannotHold) {
     const EntryValues refused[] = {
-        Entry(DAY, 365, "", std::string(40, 'a')),
+        Entry(DAY, 365, "", std::string(MAX_SELECTION_COMMENT_CHARS + 1, 'a')),
         Entry(DAY, 365, "", "zwei\r\nZeilen"),
         Entry(DAY, 365, "S\n", ""),
         Entry(DAY, 1000),

@@ -10,7 +10,7 @@ using namespace std::chrono;
 
 TEST(ReadRecordTest, TakesTheLineApart) {
     const struct {
-        const char *line; // without line end, in 1252 bytes
+        std::string_view line; // without line end, in 1252 bytes
         int dateKey;
         int temperature;
         std::uint8_t marks;
@@ -21,13 +21,20 @@ TEST(ReadRecordTest, TakesTheLineApart) {
         {"2003/04/05,36.5,,alk", 20030405, 365, 0, "", "alk"},
         {"2003/04/05,36.5,,", 20030405, 365, 0, "", ""},
         {"2003/04/05,36.5,,,", 20030405, 365, 0, "", ""},
-        {"2003/04/05,36.5,1SX,zu sp\xE4t", 20030405, 365, 13, "1SX", "zu"},
+        {"2003/04/05,36.5,1SX,zu sp\xE4t", 20030405, 365, 13, "1SX", "zu sp\xE4t"},
         {"2003/04/05;36.5;E;alk", 20030405, 365, 2, "E", "alk"},
         {"2003/04/05,37.0,sx,", 20030405, 370, 0, "sx", ""},
         {"2003/04/05,36.5,XS,", 20030405, 365, 5, "XS", ""},
-        {"2003/04/05\t36.5\tS\tmit Tab", 20030405, 365, 4, "S", "mit"},
+        {"2003/04/05\t36.5\tS\tmit Tab", 20030405, 365, 4, "S", "mit Tab"},
         {"2003/04/05,36.5,", 20030405, 365, 0, "", ""},
-        {"2003/04/05,36.5,S,,,a b", 20030405, 365, 4, "S", "a"},
+        {"2003/04/05,36.5,S,,,a b", 20030405, 365, 4, "S", "a b"},
+        // A comment is read whole, less trailing separators and blanks; inner commas are its own.
+        {"2003/04/05,36.5,,zu sp\xE4t, ,\t \v", 20030405, 365, 0, "", "zu sp\xE4t"},
+        {"2003/04/05,36.5,E,a, b;c\td", 20030405, 365, 2, "E", "a, b;c\td"},
+        {"2003/04/05 36.5 E  zwei  Worte ", 20030405, 365, 2, "E", "zwei  Worte"},
+        // A NUL ends the text: nothing after it is attribute or comment.
+        {std::string_view("2003/04/05,36.5,S,alk\0 Rest", 27), 20030405, 365, 4, "S", "alk"},
+        {std::string_view("2003/04/05,36.5,\0SE,alk", 24), 20030405, 365, 0, "", ""},
         // An attribute longer than four letters keeps its first four; the fifth carries no mark.
         {"2003/04/05,36.5,SEXQ1,c", 20030405, 365, 7, "SEXQ", "c"},
         // atoi reads blanks and a sign; a padded day still gives the date.
@@ -47,7 +54,7 @@ TEST(ReadRecordTest, TakesTheLineApart) {
 }
 
 TEST(ReadRecordTest, SkipsLinesThatAreNoRecord) {
-    const char *const malformed[] = {
+    const std::string_view malformed[] = {
         "",
         "2003/04/05,36.5",   // 15 bytes
         "2003/02/30,36.5,,", // no calendar date
@@ -58,20 +65,25 @@ TEST(ReadRecordTest, SkipsLinesThatAreNoRecord) {
         "2003/04/05,36,5,,",                 // comma for point
         "2003/04/05,3.65,,",                 // one whole digit
         "2003/04/05, 36.5,,",                // blank in the temperature
+        "2003/04/05,36.55,,",                // a second decimal is no 36.5
+        "2003/04/05,36.5x,,",                // nor is a letter after the digit
         "2003/04/05,-6.5,,",                 // sign in the temperature
         "99999999999999999999/04/05,36.5,,", // huge year: no overflow, no date
         "                                                            ",
+        // A NUL ends the text before the attribute's offset.
+        std::string_view("2003/04/05,36.5\0,S,alk", 22),
     };
-    for (const char *line : malformed) {
+    for (const std::string_view line : malformed) {
         EXPECT_FALSE(ReadRecord(line).has_value()) << '"' << line << '"';
     }
 }
 
 TEST(ReadRecordTest, ReadsLinesOfAnyLength) {
     const std::string longComment(5000, 'k');
-    const auto record = ReadRecord("2003/04/05,36.5,S," + longComment + " rest");
+    const std::string line = "2003/04/05,36.5,S," + longComment + " rest";
+    const auto record = ReadRecord(line);
     ASSERT_TRUE(record.has_value());
-    EXPECT_EQ(record->comment.size(), 5000U);
+    EXPECT_EQ(record->comment, longComment + " rest");
 }
 
 TEST(AtoiAtTest, FollowsAtoi) {

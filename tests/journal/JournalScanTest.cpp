@@ -71,15 +71,20 @@ std::string Cycles(std::initializer_list<int> gaps) {
     return journal.Text();
 }
 
-TEST_F(JournalScanTest, CountsCyclesWithARunningAverage) {
+TEST_F(JournalScanTest, CountsCyclesWithTheirMeanLength) {
     struct Case {
         std::initializer_list<int> gaps;
         int cycles;
-        int average;
+        int average; // sum / count, truncated
         int longest;
     } const cases[] = {
-        {{28, 29, 30}, 3, 28, 30}, {{30, 28}, 2, 29, 30},
-        {{34}, 1, 34, 34},         {{35}, 0, 0, 0}, // day 36 leaves the counted cycle
+        {{28, 29, 30}, 3, 29, 30},
+        {{28, 29}, 2, 28, 29},
+        {{30, 28}, 2, 29, 30},
+        {{28, 29, 30, 31, 32}, 5, 30, 32}, // a running average would stay at 28
+        {{32, 26, 26, 27}, 4, 27, 32},
+        {{34}, 1, 34, 34},
+        {{35}, 0, 0, 0}, // day 36 leaves the counted cycle
         {{40, 28}, 1, 28, 28},
     };
     for (const Case &c : cases) {
@@ -145,6 +150,10 @@ TEST_F(JournalScanTest, StatisticsText) {
     const JournalScan scan = Scan(text, START, DaysAfter(START, 56 + 2));
     EXPECT_EQ(scan.stats.statisticsText, "Datenbank hat 57 Einträge\nZeitraum:\t57 Tag(e)\nZyklen:\t\t2\n"
                                          "Durchschnitt:\t28 Tage\nNächste Periode in 25 Tag(en)");
+    // The mean of 28, 29 and 30 days, less today's cycle day 3, gives the next period.
+    const JournalScan mean = Scan(Cycles({28, 29, 30}), START, DaysAfter(START, 87 + 2));
+    EXPECT_NE(mean.stats.statisticsText.find("Durchschnitt:\t29 Tage\nNächste Periode in 26 Tag(en)"),
+              std::string::npos);
     EXPECT_EQ(Scan(test::HEADER).stats.statisticsText,
               "Datenbank hat 0 Einträge\nZeitraum:\t1 Tag(e)\nZyklen:\t\t0\nDurchschnitt:\t0 Tage\n"
               "Nächste Periode in 0 Tag(en)");
@@ -162,7 +171,7 @@ TEST_F(JournalScanTest, SelectionOfThePickedDate) {
     EXPECT_TRUE(scan.selection.hasEntry);
     EXPECT_EQ(scan.selection.date, "2003/04/05");
     EXPECT_EQ(scan.selection.marks, "SE");
-    EXPECT_EQ(scan.selection.comment, "zu");
+    EXPECT_EQ(scan.selection.comment, "zu spät");
     EXPECT_EQ(scan.selection.temperature, 366);
 
     const JournalScan cut = Scan(text, 2003y / April / 6d);
@@ -180,8 +189,18 @@ TEST_F(JournalScanTest, CommentListIgnoresCaseInOrderOfFirstAppearance) {
                                  .Add(2003y / April / 6d, "",
                                       "\xDC"
                                       "bel")
+                                 .Add(2003y / April / 7d, "", "zu sp\xE4t")
+                                 .Add(2003y / April / 8d, "", "ZU SP\xC4T")
+                                 .Add(2003y / April / 9d, "", "zu")
+                                 .Add(2003y / April / 10d, "",
+                                      "\x8C"
+                                      "uvre")
+                                 .Add(2003y / April / 11d, "",
+                                      "\x9C"
+                                      "UVRE")
                                  .Text();
-    const std::vector<std::string> expected{"alk", "spät", "Übel"};
+    // Whole comments, so "zu" is an item of its own beside "zu spät"; Œ and œ are one letter in two cases.
+    const std::vector<std::string> expected{"alk", "spät", "Übel", "zu spät", "zu", "Œuvre"};
     EXPECT_EQ(Scan(text).comments, expected);
 }
 
@@ -191,6 +210,7 @@ TEST_F(JournalScanTest, SkipsFirstLineMalformedLinesAndAnUnterminatedTail) {
                              "2003/04/02,36.5\r\n"
                              "2003/02/30,36.5,1,\r\n"
                              "2003/04/03,36-5,1,\r\n"
+                             "2003/04/03,36.55,1,zwei Stellen\r\n"
                              "2003/04/04,36.6,1,ok\n" // a bare LF line end reads the same
                              "junk without any date at all, but long enough\r\n"
                              "2003/04/05,36.7,S,halb"; // no LF: still being written

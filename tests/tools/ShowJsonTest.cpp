@@ -67,7 +67,7 @@ TEST_F(ShowJson, PointsStatsAndComments) {
     EXPECT_EQ(stats["selectedCycleDay"], 6);
     EXPECT_EQ(stats["statisticsText"].get<std::string>().rfind("Datenbank hat 9 Eintr", 0), 0u); // as "stats"
     // Distinct ignoring case, in order of first appearance.
-    EXPECT_EQ(json["comments"], (std::vector<std::string>{"alkohol", "spät", "Alk", "zu"}));
+    EXPECT_EQ(json["comments"], (std::vector<std::string>{"alkohol", "spät", "Alk", "zu spät"}));
 }
 
 // The selection as the form shows it after its refresh, for a date without record and dates with one.
@@ -80,14 +80,15 @@ TEST_F(ShowJson, SelectionShowsWhatTheFormShows) {
         std::string comment;
         std::string marks;
         int selectedCycleDay;
+        int commentItem;
     };
     const std::vector<Case> cases{
-        {"2026-03-05", false, "2026/03/05", 365, "", "", 6},
-        {"2026-02-12", true, "2026/02/12", 366, "zu", "SX", 0},
-        {"2026-03-02", true, "2026/03/02", 366, "", "", 3},
-        // The comment box selects the first item beginning with "Alk", ignoring case.
-        {"2026-01-15", true, "2026/01/15", 369, "alkohol", "X", 0},
-        {"2026-01-14", true, "2026/01/14", 368, "spät", "E", 0},
+        {"2026-03-05", false, "2026/03/05", 365, "", "", 6, -1},
+        {"2026-02-12", true, "2026/02/12", 366, "zu spät", "SX", 0, 3},
+        {"2026-03-02", true, "2026/03/02", 366, "", "", 3, -1},
+        // The day's own comment, not "alkohol" which begins with it, and its own item.
+        {"2026-01-15", true, "2026/01/15", 369, "Alk", "X", 0, 2},
+        {"2026-01-14", true, "2026/01/14", 368, "spät", "E", 0, 1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.picked);
@@ -98,6 +99,7 @@ TEST_F(ShowJson, SelectionShowsWhatTheFormShows) {
         EXPECT_EQ(selection["temperature"], c.temperature);
         EXPECT_EQ(selection["comment"], c.comment);
         EXPECT_EQ(selection["marks"], c.marks);
+        EXPECT_EQ(selection["commentItem"], c.commentItem);
         EXPECT_EQ(json["stats"]["selectedCycleDay"], c.selectedCycleDay);
     }
 }

@@ -129,12 +129,12 @@ TEST_F(DispatcherTest, SaveReplaceAndDeleteRewriteTheJournal) {
     EXPECT_TRUE(toolbar->State(IDM_DELETE_DAY) & BUTTON_ENABLED);
     EXPECT_TRUE(Checked(IDM_MUCUS));
 
-    // The scan reads a comment only up to its first blank, so the form now shows and saves "zu".
-    EXPECT_EQ(form->CommentBox()->currentText(), "zu");
+    // The scan reads the comment whole, so changing only the temperature keeps the user's own text.
+    EXPECT_EQ(form->CommentBox()->currentText(), QString::fromUtf8("zu spät"));
     form->TemperatureList()->setCurrentIndex(0);
     dispatcher->OnCommand(IDM_SAVE);
     EXPECT_EQ(ReadBytes(state.paths.journalPath),
-              "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,37.5,SE,zu\r\n");
+              "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,37.5,SE,zu sp\xe4t\r\n");
 
     dispatcher->OnCommand(IDM_DELETE_DAY);
     EXPECT_EQ(ReadBytes(state.paths.journalPath), "Tag,Temperatur,Attribut,Kommentar\r\n");

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLineEdit>
 
 namespace plenta {
 namespace {
@@ -35,7 +36,8 @@ TEST_F(FormRefreshTest, ADayWithEntryShowsItsValues) {
     RefreshForm(form, toolbar, selection);
     EXPECT_TRUE(Enabled(IDM_DELETE_DAY));
     EXPECT_EQ(form->TemperatureList()->currentText(), "36.8");
-    EXPECT_EQ(form->CommentBox()->currentText(), QString::fromUtf8("Spät")); // first item beginning with it
+    EXPECT_EQ(form->CommentBox()->currentText(), "sp"); // not "Spät", which only begins with it
+    EXPECT_EQ(form->CommentBox()->currentIndex(), -1);
     EXPECT_TRUE(Checked(IDM_FIRST_DAY));
     EXPECT_FALSE(Checked(IDM_MUCUS));
     EXPECT_TRUE(Checked(IDM_OVULATION));
@@ -60,20 +62,29 @@ TEST_F(FormRefreshTest, ADayWithoutEntryGetsTheDefaults) {
     EXPECT_TRUE(form->CommentBox()->currentText().isEmpty());
 }
 
-TEST_F(FormRefreshTest, CommentPrefixPicksTheFirstItemIgnoringCase) {
-    QComboBox &box = *form->CommentBox();
+// The field shows the day's comment as stored, and a save takes back exactly that; an item is selected only
+// when it is that very text.
+TEST_F(FormRefreshTest, ShowsTheCommentExactlyAndSelectsOnlyItsOwnItem) {
+    form->SetCommentItems({"alkohol", "alk", "Spät", "zu spät, sehr"});
+    const std::string longest = "ein Kommentar aus vielen Worten, 39 Zei";
+    const std::string byHand = longest + " und von Hand noch viel mehr dazu";
     const struct {
-        const char *text;
-        const char *shown;
-    } cases[] = {{"alk", "alkohol"}, {"ALK", "alkohol"}, {"alko", "alkohol"}, {"spät", "Spät"}};
+        std::string comment;
+        int item;
+    } cases[] = {
+        {"alk", 1},           {"Alk", -1},   {"alko", -1}, {"spät", -1}, {"Spät", 2},
+        {"zu spät, sehr", 3}, {longest, -1}, {byHand, -1}, {"kurz", -1},
+    };
     for (const auto &c : cases) {
-        box.setCurrentIndex(-1);
-        SelectByPrefix(box, QString::fromUtf8(c.text));
-        EXPECT_EQ(box.currentText(), QString::fromUtf8(c.shown)) << c.text;
+        form->CommentBox()->setCurrentIndex(0);
+        DaySelection selection{true, "2003/04/05", 365, c.comment, ""};
+        RefreshForm(form, toolbar, selection);
+        EXPECT_EQ(form->CommentBox()->currentIndex(), c.item) << c.comment;
+        EXPECT_EQ(form->CommentText(), c.comment);
+        // Typing stops at 39 characters again once a shorter comment is shown.
+        EXPECT_EQ(form->CommentBox()->lineEdit()->maxLength(),
+                  std::max<int>(MAX_COMMENT_CHARS, QString::fromStdString(c.comment).size()));
     }
-    box.setCurrentIndex(1);
-    SelectByPrefix(box, "zu");
-    EXPECT_EQ(box.currentIndex(), 1); // no match leaves the selection alone
 }
 
 TEST_F(FormRefreshTest, OnlyTheListsRangeSelectsATemperature) {

@@ -33,10 +33,11 @@ nlohmann::ordered_json StatsToJson(const CycleStats &stats) {
     };
 }
 
-nlohmann::ordered_json SelectionToJson(const DaySelection &selection) {
+nlohmann::ordered_json SelectionToJson(const FormSelection &form) {
+    const DaySelection &selection = form.selection;
     return {
         {"hasEntry", selection.hasEntry}, {"date", selection.date},   {"temperature", selection.temperature},
-        {"comment", selection.comment},   {"marks", selection.marks},
+        {"comment", selection.comment},   {"marks", selection.marks}, {"commentItem", form.commentItem},
     };
 }
 
@@ -47,7 +48,7 @@ nlohmann::ordered_json ScanToJson(const JournalScan &scan) {
     json["count"] = scan.table.count;
     json["points"] = PointsToJson(scan.table);
     json["stats"] = StatsToJson(scan.stats);
-    json["selection"] = SelectionToJson(SelectionAsShown(scan.selection, scan.comments));
+    json["selection"] = SelectionToJson(FormSelectionOf(scan.selection, scan.comments));
     json["comments"] = scan.comments;
     return json;
 }

@@ -1,0 +1,27 @@
+// The form's view of the picked date; see FormSelection.h.
+#include "FormSelection.h"
+
+#include <algorithm>
+
+namespace plenta {
+
+int CommentItemOf(std::string_view comment, const std::vector<std::string> &items) {
+    if (comment.empty()) {
+        return -1;
+    }
+    const auto found = std::find(items.begin(), items.end(), comment);
+    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+
+FormSelection FormSelectionOf(const DaySelection &scanned, const std::vector<std::string> &comments) {
+    FormSelection form{scanned};
+    if (!form.selection.hasEntry) {
+        form.selection.temperature = DEFAULT_TEMPERATURE;
+        form.selection.comment.clear();
+        form.selection.marks.clear();
+    }
+    form.commentItem = CommentItemOf(form.selection.comment, comments);
+    return form;
+}
+
+} // namespace plenta

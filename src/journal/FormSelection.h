@@ -1,0 +1,29 @@
+// What the entry form shows of the picked date after a scan, worked out without any widget, so that the
+// window's form refresh and plenta-journal's "show" cannot disagree.
+#pragma once
+
+#include "JournalTypes.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plenta {
+
+struct FormSelection {
+    // The day's fields as the form shows them: the defaults (36.5, no comment, no marks) for a date without
+    // a record, otherwise exactly as stored.
+    DaySelection selection;
+    // The comment list's item that is the shown comment, or -1 (none, the field holds the text alone).
+    int commentItem = -1;
+};
+
+// The index of the item that is exactly `comment`, byte for byte, or -1 when there is none or the comment is
+// empty. An item that only begins with the comment, or differs in letter case, is another text: selecting it
+// would show it, and a save would then store it in place of the day's own comment.
+int CommentItemOf(std::string_view comment, const std::vector<std::string> &items);
+
+// The form's view of the scan's selection, given the comment list the form offers.
+FormSelection FormSelectionOf(const DaySelection &scanned, const std::vector<std::string> &comments);
+
+} // namespace plenta
