@@ -37,7 +37,7 @@ inline constexpr std::array<DesktopShortcut, 12> DESKTOP_SHORTCUTS{{
     {"F1", "F1", ShortcutKind::Command, IDM_KEY_HELP, "show the key help"},
     {"Ctrl+I", "Ctrl+I", ShortcutKind::Command, IDM_STATISTICS, "show the statistics"},
     {"Ctrl+Q", "Ctrl+Q", ShortcutKind::Command, IDC_EXIT, "end the program"},
-    {"Ctrl++; Ctrl+=; Ctrl+Shift+=", "Ctrl+Plus", ShortcutKind::Zoom, +1, "zoom in"},
+    {"Ctrl++; Ctrl+Shift++; Ctrl+=", "Ctrl+Plus", ShortcutKind::Zoom, +1, "zoom in"},
     {"Ctrl+-", "Ctrl+Minus", ShortcutKind::Zoom, -1, "zoom out"},
     {"Ctrl+0", "Ctrl+0", ShortcutKind::Zoom, 0, "back to the handheld's size (zoom 1)"},
 }};

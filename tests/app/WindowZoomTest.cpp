@@ -76,16 +76,21 @@ TEST_F(WindowZoomTest, TheChartShowsTheExportsPixelsAtEveryZoom) {
 TEST_F(WindowZoomTest, TheKeysStepTheZoomAndItIsRemembered) {
     const std::filesystem::path settings =
         std::filesystem::path(root.path().toStdString()) / SETTINGS_FILE_NAME;
+    constexpr Qt::KeyboardModifiers CTRL = Qt::ControlModifier;
+    // Plus comes with Shift on most keyboards.
+    constexpr Qt::KeyboardModifiers CTRL_SHIFT = Qt::ControlModifier | Qt::ShiftModifier;
     struct Step {
         Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
         int zoom;
     } const steps[] = {
-        {Qt::Key_Plus, 2},  {Qt::Key_Plus, 3}, {Qt::Key_Plus, 4},  {Qt::Key_Plus, 4},
-        {Qt::Key_Minus, 3}, {Qt::Key_0, 1},    {Qt::Key_Minus, 1}, {Qt::Key_Equal, 2},
+        {Qt::Key_Plus, CTRL_SHIFT, 2}, {Qt::Key_Plus, CTRL, 3},  {Qt::Key_Equal, CTRL, 4},
+        {Qt::Key_Plus, CTRL, 4},       {Qt::Key_Minus, CTRL, 3}, {Qt::Key_0, CTRL, 1},
+        {Qt::Key_Minus, CTRL, 1},      {Qt::Key_Plus, CTRL, 2},
     };
     window->Form()->CommentBox()->setFocus();
     for (const Step &step : steps) {
-        QTest::keyClick(KeyTarget(), step.key, Qt::ControlModifier);
+        QTest::keyClick(KeyTarget(), step.key, step.modifiers);
         EXPECT_EQ(window->size(), QSize(240, 294) * step.zoom) << step.key;
         EXPECT_EQ(window->Toolbar()->Button(IDM_SAVE)->iconSize(), QSize(26, 26) * step.zoom);
         EXPECT_EQ(ReadZoomSetting(settings.parent_path(), MIN_ZOOM, MAX_ZOOM), step.zoom) << step.key;
