@@ -13,25 +13,31 @@
 #include <QApplication>
 #include <QFont>
 #include <QScreen>
+#include <QToolTip>
 
 namespace plenta {
 
 namespace {
 
-// The application font as it was before any zoom; the boxes' text is drawn at a multiple of it.
-QFont UnzoomedApplicationFont() {
-    static const QFont font = QApplication::font();
-    return font;
+// The application's and the tooltips' fonts as they were before any zoom; the boxes' and the tooltips' text
+// is drawn at a multiple of them.
+struct UnzoomedFonts {
+    QFont application = QApplication::font();
+    QFont toolTip = QToolTip::font();
+};
+
+const UnzoomedFonts &Unzoomed() {
+    static const UnzoomedFonts fonts;
+    return fonts;
 }
 
-void ZoomApplicationFont(int zoom) {
-    QFont font = UnzoomedApplicationFont();
+QFont Times(QFont font, int zoom) {
     if (font.pixelSize() > 0) {
         font.setPixelSize(font.pixelSize() * zoom);
     } else {
         font.setPointSizeF(font.pointSizeF() * zoom);
     }
-    QApplication::setFont(font);
+    return font;
 }
 
 } // namespace
@@ -49,10 +55,11 @@ int StartZoom(std::optional<int> commandLineZoom) {
 
 void ApplyZoom(MainWindow &window, int zoom) {
     zoom = ClampZoom(zoom);
-    // The first zoom keeps the font it finds, so that zoom 1 returns to exactly that font.
-    UnzoomedApplicationFont();
+    // The first zoom keeps the fonts it finds, so that zoom 1 returns to exactly those fonts.
+    const UnzoomedFonts &fonts = Unzoomed();
     SetCurrentZoom(zoom);
-    ZoomApplicationFont(zoom);
+    QApplication::setFont(Times(fonts.application, zoom));
+    QToolTip::setFont(Times(fonts.toolTip, zoom));
     window.State().layout.zoom = zoom;
     window.resize(VISIBLE_DESKTOP.size() * zoom);
     if (EntryForm *form = window.Form()) {

@@ -2,6 +2,7 @@
 // zoom keys with the remembered zoom.
 #include "ShellFixture.h"
 
+#include <AboutBox.h>
 #include <EntryForm.h>
 #include <MainToolbar.h>
 #include <WindowZoom.h>
@@ -62,11 +63,15 @@ TEST_F(WindowZoomTest, TheChartShowsTheExportsPixelsAtEveryZoom) {
                    "\r\n";
     }
     WriteJournal(journal);
+    const qreal boxText = QApplication::font().pointSizeF();
     for (const int zoom : {2, 3, 1}) {
         ApplyZoom(*window, zoom);
         EXPECT_EQ(window->size(), QSize(240, 294) * zoom);
         EXPECT_EQ(window->Toolbar()->geometry(), QRect(0, 30 * zoom, 240 * zoom, 34 * zoom));
         EXPECT_EQ(window->Form()->font().pixelSize(), 12 * zoom);
+        // The message boxes take the application's font; the About box has its own.
+        EXPECT_EQ(QApplication::font().pointSizeF(), boxText * zoom);
+        EXPECT_EQ(AboutBox(window, {}).font().pixelSize(), 11 * zoom);
         const QImage exported = ExportedChart(zoom);
         ASSERT_EQ(exported.size(), QSize(240, 230) * zoom);
         EXPECT_TRUE(WindowChart(zoom) == exported) << "zoom " << zoom;
