@@ -121,19 +121,19 @@ std::string UsageLine() {
 
 std::string HelpText() {
     std::string text = UsageLine();
-    text +=
-        "\nPlenta keeps a journal of the basal body temperature and the cycle marks, and shows the\n"
-        "cycles as a chart.\n\n"
-        "Options:\n"
-        "  --zoom N    show the window N times larger, 1 to 4; without it the zoom last chosen with\n"
-        "              Ctrl+Plus or Ctrl+Minus, or else the largest that fits 60% of the screen's height\n"
-        "  --help      print this text and end\n"
-        "  --version   print the version and end\n\n"
-        "Keys:\n"
-        "  Return          next field; held for half a second: save the picked day's entry\n"
-        "  Escape          the About box; held for half a second: delete the picked day's entries\n"
-        "  Up, Down        change the value of the field that has the focus\n"
-        "  double click    show the statistics\n";
+    text += "\nPlenta keeps a journal of the basal body temperature and the cycle marks, and shows the\n"
+            "cycles as a chart.\n\n"
+            "Options:\n"
+            "  --zoom N    show the window N times larger, 1 to 4, for this run; without it the zoom\n"
+            "              last chosen with Ctrl+Plus, Ctrl+Minus or Ctrl+0, or else the largest whose\n"
+            "              window fits in 60% of the screen's available height\n"
+            "  --help      print this text and end\n"
+            "  --version   print the version and end\n\n"
+            "Keys:\n"
+            "  Return          next field; held for half a second: save the picked day's entry\n"
+            "  Escape          the About box; held for half a second: delete the picked day's entries\n"
+            "  Up, Down        change the value of the field that has the focus\n"
+            "  double click    show the statistics\n";
     for (const DesktopShortcut &shortcut : DESKTOP_SHORTCUTS) {
         std::string label(shortcut.label);
         label.resize(std::max<std::size_t>(label.size(), 14), ' ');
