@@ -9,7 +9,8 @@
 namespace plenta {
 
 enum class ShortcutKind {
-    // Clicks the toolbar button of `argument`, so the button's check state and command follow as on a tap.
+    // Clicks the toolbar button of `argument`, so that the shortcut does exactly what a tap does: a check
+    // button flips, and a disabled button (delete, on a day without entry) does nothing.
     ToolbarButton,
     // Posts the command `argument` to the main window, as the hold keys do.
     Command,
@@ -32,8 +33,8 @@ inline constexpr std::array<DesktopShortcut, 12> DESKTOP_SHORTCUTS{{
     {"Alt+S", "Alt+S", ShortcutKind::ToolbarButton, IDM_MUCUS, "switch the mucus mark S"},
     {"Alt+E", "Alt+E", ShortcutKind::ToolbarButton, IDM_OVULATION, "switch the ovulation mark E"},
     {"Alt+X", "Alt+X", ShortcutKind::ToolbarButton, IDM_INTERCOURSE, "switch the intercourse mark X"},
-    {"Ctrl+S", "Ctrl+S", ShortcutKind::Command, IDM_SAVE, "save the picked day's entry"},
-    {"Ctrl+D", "Ctrl+D", ShortcutKind::Command, IDM_DELETE_DAY, "delete every entry of the picked day"},
+    {"Ctrl+S", "Ctrl+S", ShortcutKind::ToolbarButton, IDM_SAVE, "save the picked day's entry"},
+    {"Ctrl+D", "Ctrl+D", ShortcutKind::ToolbarButton, IDM_DELETE_DAY, "delete every entry of the picked day"},
     {"F1", "F1", ShortcutKind::Command, IDM_KEY_HELP, "show the key help"},
     {"Ctrl+I", "Ctrl+I", ShortcutKind::Command, IDM_STATISTICS, "show the statistics"},
     {"Ctrl+Q", "Ctrl+Q", ShortcutKind::Command, IDC_EXIT, "end the program"},

@@ -52,6 +52,8 @@ TEST_F(ShellFixture, DesktopShortcutsWorkFromTheCommentField) {
         {Qt::Key_S, Qt::ControlModifier, "S", "S", "Eintrag gespeichert!", ",36.5,S,\r\n"},
         {Qt::Key_F1, Qt::NoModifier, "S", "S", help.c_str(), ",36.5,S,\r\n"},
         {Qt::Key_D, Qt::ControlModifier, "", "", "Eintrag gelöscht!", nullptr},
+        // The delete button is disabled on a day without entry, and so is its shortcut.
+        {Qt::Key_D, Qt::ControlModifier, "", "", nullptr, nullptr},
     };
     WriteJournal(HEADER);
     QComboBox *comment = window->Form()->CommentBox();
