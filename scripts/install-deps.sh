@@ -8,6 +8,7 @@ packages=(
     clang clang-format libclang-rt-14-dev strace
     xvfb xauth fonts-dejavu-core
     syncthing curl jq
+    appstream desktop-file-utils dpkg-dev file man-db
 )
 missing=()
 for p in "${packages[@]}"; do

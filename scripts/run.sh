@@ -7,7 +7,8 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLENTA_WERROR=O
 cmake --build build -j"$(nproc)" --target plenta plenta-journal
 if [ $# -eq 0 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     # Without a display the window is served over VNC, so it can still be seen and used.
+    # The VNC screen is the handheld's size, so the window is not zoomed there.
     echo "No display: Plenta shows its window over VNC on port 5900 (connect a VNC viewer to this machine)."
-    set -- -platform vnc:size=240x294:port=5900
+    set -- -platform vnc:size=240x294:port=5900 --zoom 1
 fi
 exec build/src/app/plenta "$@"

@@ -1,8 +1,10 @@
-// Draws the toolbar strip (182 x 26, seven 26 x 26 images, 16 colours) and the program icon (32 x 32, 16 x
-// 16) once; the PNG files are checked in under res/images. Not part of the build; to redraw them:
+// Draws the toolbar strip (182 x 26, seven 26 x 26 images, 16 colours), the program icon (32 x 32, 16 x
+// 16) and the launcher icons (48 to 256 pixels and plenta.svg, smooth, from one 64-unit drawing) once; the
+// files are checked in under res/images. Not part of the build; to redraw them:
 //   g++ -std=c++20 -fPIC MakeImages.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/make-images
 //   QT_QPA_PLATFORM=offscreen /tmp/make-images ../images
 #include <QColor>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -167,6 +169,69 @@ QImage Icon(int size) {
     return SixteenColours(image);
 }
 
+// The launcher icon in a 64 x 64 design space: the same night sky, moon, stars and curve as the small icon,
+// drawn smooth. The PNG sizes and the SVG come from these numbers alone.
+struct Circle {
+    double x;
+    double y;
+    double r;
+};
+constexpr Circle MOON{46.4, 17.6, 11.2};
+constexpr Circle MOON_SHADOW{52.8, 14.4, 11.2};
+constexpr std::array<Circle, 5> STARS{
+    {{7.4, 7.4, 1.4}, {22.2, 14.8, 1.4}, {14.8, 27.1, 1.4}, {32, 4.9, 1.4}, {44.3, 29.5, 1.4}}};
+constexpr std::array<QPointF, 5> CURVE{{{8, 48}, {21.3, 51.2}, {32, 48}, {40, 32}, {56, 28.8}}};
+constexpr double CURVE_WIDTH = 4;
+
+QImage LauncherIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    p.fillRect(QRectF(0, 0, 64, 64), NAVY);
+    p.setPen(Qt::NoPen);
+    const auto disc = [&p](const Circle &c, const QColor &colour) {
+        p.setBrush(colour);
+        p.drawEllipse(QPointF(c.x, c.y), c.r, c.r);
+    };
+    disc(MOON, YELLOW);
+    disc(MOON_SHADOW, NAVY);
+    for (const Circle &star : STARS) {
+        disc(star, WHITE);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(RED, CURVE_WIDTH, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(CURVE.data(), static_cast<int>(CURVE.size()));
+    p.end();
+    return image;
+}
+
+QString LauncherSvg() {
+    const auto circle = [](const Circle &c, const char *fill) {
+        return QStringLiteral("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\"/>\n")
+            .arg(c.x)
+            .arg(c.y)
+            .arg(c.r)
+            .arg(QLatin1String(fill));
+    };
+    QString svg =
+        QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" "
+                       "viewBox=\"0 0 64 64\">\n  <rect width=\"64\" height=\"64\" fill=\"#000080\"/>\n");
+    svg += circle(MOON, "#ffff00") + circle(MOON_SHADOW, "#000080");
+    for (const Circle &star : STARS) {
+        svg += circle(star, "#ffffff");
+    }
+    QString points;
+    for (const QPointF &point : CURVE) {
+        points += QStringLiteral("%1%2,%3").arg(points.isEmpty() ? "" : " ").arg(point.x()).arg(point.y());
+    }
+    svg += QStringLiteral("  <polyline points=\"%1\" fill=\"none\" stroke=\"#ff0000\" stroke-width=\"%2\" "
+                          "stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n</svg>\n")
+               .arg(points)
+               .arg(CURVE_WIDTH);
+    return svg;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -185,8 +250,13 @@ int main(int argc, char **argv) {
     Cross(p, cell(5));
     NightSky(p, cell(6), true);
     p.end();
-    const bool saved = SixteenColours(strip).save(folder + QStringLiteral("/toolbar.png")) &&
-                       Icon(32).save(folder + QStringLiteral("/plenta-32.png")) &&
-                       Icon(16).save(folder + QStringLiteral("/plenta-16.png"));
+    bool saved = SixteenColours(strip).save(folder + QStringLiteral("/toolbar.png")) &&
+                 Icon(32).save(folder + QStringLiteral("/plenta-32.png")) &&
+                 Icon(16).save(folder + QStringLiteral("/plenta-16.png"));
+    for (const int size : {48, 64, 128, 256}) {
+        saved = saved && LauncherIcon(size).save(folder + QStringLiteral("/plenta-%1.png").arg(size));
+    }
+    QFile svg(folder + QStringLiteral("/plenta.svg"));
+    saved = saved && svg.open(QIODevice::WriteOnly) && svg.write(LauncherSvg().toUtf8()) > 0;
     return saved ? 0 : 1;
 }

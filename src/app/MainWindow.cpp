@@ -8,10 +8,12 @@
 #include <CommandIds.h>
 #include <EntryForm.h>
 #include <MainToolbar.h>
+#include <Zoom.h>
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QImage>
 #include <QPainter>
 #include <QPalette>
 #include <QScreen>
@@ -86,7 +88,7 @@ int MainWindow::FitToVisibleDesktop() {
     }
     QSize size;
     if (const std::optional<QRect> visible = SipVisibleDesktop()) {
-        size = visible->size();
+        size = visible->size() * CurrentZoom();
     } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         size = screen->size();
     }
@@ -127,8 +129,22 @@ void MainWindow::paintEvent(QPaintEvent * /*event*/) {
     if (destroyed_) {
         return;
     }
-    QPainter painter(this);
-    PaintChart(painter, state_.layout, ChartInputs{state_.scan.table, state_.scan.stats, state_.picture});
+    const ChartInputs inputs{state_.scan.table, state_.scan.stats, state_.picture};
+    if (state_.layout.zoom == 1) {
+        QPainter painter(this);
+        PaintChart(painter, state_.layout, inputs);
+    } else {
+        // Zoomed, the chart is painted at the handheld's size and every pixel drawn as a block, unsmoothed,
+        // so that it shows exactly the handheld's pixels.
+        QImage unzoomed(VISIBLE_DESKTOP.size(), QImage::Format_RGB32);
+        unzoomed.fill(Qt::white);
+        QPainter imagePainter(&unzoomed);
+        PaintChart(imagePainter, state_.layout, inputs);
+        imagePainter.end();
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRect(QPoint(0, 0), unzoomed.size() * state_.layout.zoom), unzoomed);
+    }
     if (!painted_) {
         painted_ = true;
         if (afterFirstPaint_ == AfterFirstPaint::Exit) {

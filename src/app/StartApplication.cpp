@@ -1,9 +1,11 @@
 // Start-up in its fixed order.
 #include "StartApplication.h"
 
+#include "DesktopShortcuts.h"
 #include "KeyFilter.h"
 #include "MainWindow.h"
 #include "SingleInstance.h"
+#include "WindowZoom.h"
 
 #include <ChartLayout.h>
 #include <ConflictOffer.h>
@@ -13,6 +15,7 @@
 #include <MainToolbar.h>
 #include <Picture.h>
 #include <StringTable.h>
+#include <Zoom.h>
 
 #include <QApplication>
 #include <QIcon>
@@ -43,7 +46,7 @@ void InitialiseState(MainWindow &mainWindow, int layoutOffset) {
     }
 }
 
-std::unique_ptr<Application> StartApplication(QApplication &app) {
+std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<int> zoom) {
     auto application = std::make_unique<Application>();
     application->appTitle = std::string(LoadText(StringId::AppTitle));
     const QString product = QString::fromStdString(application->appTitle);
@@ -63,6 +66,10 @@ std::unique_ptr<Application> StartApplication(QApplication &app) {
     if (!qEnvironmentVariableIsEmpty("PLENTA_EXIT_AFTER_FIRST_PAINT")) {
         window.SetAfterFirstPaint(AfterFirstPaint::Exit);
     }
+    const int startZoom = StartZoom(zoom);
+    // A zoom left behind by an earlier window of this process is undone below as well.
+    const bool zoomed = startZoom != MIN_ZOOM || CurrentZoom() != MIN_ZOOM;
+    SetCurrentZoom(startZoom);
     // The window takes its size before its children are placed; nothing is laid out again later.
     window.FitToVisibleDesktop();
 
@@ -71,11 +78,15 @@ std::unique_ptr<Application> StartApplication(QApplication &app) {
     MainToolbar *toolbar = CreateMainToolbar(window, layoutOffset);
     window.AttachChildren(form, toolbar);
     InitialiseState(window, layoutOffset);
+    if (zoomed) {
+        ApplyZoom(window, startZoom);
+    }
 
     QObject::connect(application->instance.get(), &SingleInstance::activationRequested, &window,
                      &MainWindow::BringForward);
     application->keyFilter = std::make_unique<KeyFilter>(window, form);
     app.installEventFilter(application->keyFilter.get());
+    InstallDesktopShortcuts(window);
 
     window.show();
     window.update();

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QApplication;
@@ -30,7 +31,8 @@ struct Application {
 };
 
 // Builds and shows the program; nothing when another instance runs (it has been asked to come forward).
-std::unique_ptr<Application> StartApplication(QApplication &app);
+// `zoom` is the one asked for on the command line, if any.
+std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<int> zoom = std::nullopt);
 
 // Paths, picture, form lists, chart layout and the first scan, once the main window and its children exist.
 void InitialiseState(MainWindow &mainWindow, int layoutOffset);

@@ -1,11 +1,22 @@
-// The program's entry point: start-up, then the event loop until the main window is destroyed.
+// The program's entry point: the command line, start-up, then the event loop until the main window is
+// destroyed.
+#include "CommandLine.h"
 #include "StartApplication.h"
 
 #include <QApplication>
 
+#include <span>
+
 int main(int argc, char **argv) {
+    // --help, --version and usage errors are answered before Qt looks for a display.
+    const char *const *arguments = argv + (argc > 0 ? 1 : 0);
+    const plenta::StartOptions options =
+        plenta::ParseCommandLine(std::span(arguments, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)));
+    if (const std::optional<int> exitCode = plenta::AnswerWithoutWindow(options)) {
+        return *exitCode;
+    }
     QApplication app(argc, argv);
-    const std::unique_ptr<plenta::Application> application = plenta::StartApplication(app);
+    const std::unique_ptr<plenta::Application> application = plenta::StartApplication(app, options.zoom);
     if (application == nullptr) {
         return 0; // another instance runs and has been brought forward
     }

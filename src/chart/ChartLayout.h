@@ -14,9 +14,16 @@ struct ChartLayout {
     int top = 64; // the line of 37.5 degrees
     int right = 238;
     int bottom = 64 + 119;
+    // Screen pixels across and down that the window gives each chart pixel; painting always works in chart
+    // pixels, only the window's repaint areas grow with it.
+    int zoom = 1;
 
     // The chart rectangle (left, top, right, bottom) with the right and bottom edges exclusive.
     QRect chartRect() const { return QRect(left, top, right - left, bottom - top); }
+    // The chart rectangle in the window's own pixels.
+    QRect windowChartRect() const {
+        return QRect(left * zoom, top * zoom, (right - left) * zoom, (bottom - top) * zoom);
+    }
 };
 
 // The layout below the sub-windows stacked so far (64 when both the form and the toolbar exist).

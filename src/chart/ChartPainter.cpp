@@ -47,7 +47,7 @@ void PaintChart(QPainter &painter, const ChartLayout &layout, const ChartInputs 
 
 void PaintChart(QWidget &window, const ChartLayout &layout, Invalidate invalidateFirst) {
     if (invalidateFirst == Invalidate::First) {
-        window.repaint(layout.chartRect());
+        window.repaint(layout.windowChartRect());
         return;
     }
     // Qt posts pending repaints to the top-level window; delivering them now paints what is invalid.
@@ -56,7 +56,7 @@ void PaintChart(QWidget &window, const ChartLayout &layout, Invalidate invalidat
 
 void InvalidateChart(QWidget &window, const ChartLayout &layout, CycleStats &stats,
                      std::int32_t selectedCycleDay) {
-    window.update(layout.chartRect());
+    window.update(layout.windowChartRect());
     stats.selectedCycleDay = selectedCycleDay;
 }
 

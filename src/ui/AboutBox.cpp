@@ -3,6 +3,7 @@
 
 #include "DialogUnits.h"
 #include "ModalBox.h"
+#include "Zoom.h"
 
 #include <DialogTemplates.h>
 #include <StringTable.h>
@@ -30,7 +31,8 @@ AboutBox::AboutBox(QWidget *owner, std::function<void(int)> sendCommand)
     , sendCommand_(std::move(sendCommand)) {
     setWindowTitle(FromUtf8(ABOUT_TEMPLATE.caption));
     QFont font(FromUtf8(ABOUT_TEMPLATE.fontFamily));
-    font.setPixelSize(DIALOG_FONT_PIXELS);
+    const int zoom = CurrentZoom();
+    font.setPixelSize(DIALOG_FONT_PIXELS * zoom);
     setFont(font);
     const DialogBase base = DialogBaseOf(font);
     // Children are made in template order, so "Ende" is the first tab stop and takes the focus.
@@ -39,7 +41,10 @@ AboutBox::AboutBox(QWidget *owner, std::function<void(int)> sendCommand)
         switch (control.kind) {
         case ControlKind::Icon: {
             auto *icon = new QLabel(this);
-            icon->setPixmap(QPixmap(QStringLiteral(":/plenta/plenta-32.png")));
+            const QPixmap image(QStringLiteral(":/plenta/plenta-32.png"));
+            icon->setPixmap(
+                zoom == 1 ? image
+                          : image.scaled(image.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation));
             widget = icon;
             break;
         }

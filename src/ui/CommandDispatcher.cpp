@@ -13,6 +13,7 @@
 #include <ChartPainter.h>
 #include <JournalEdit.h>
 #include <JournalScan.h>
+#include <StringTable.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -70,6 +71,12 @@ bool CommandDispatcher::OnCommand(std::uint32_t commandParameter) {
         return true;
     case IDM_ABOUT:
         ShowAbout();
+        return true;
+    case IDM_KEY_HELP:
+        ShowKeyHelp();
+        return true;
+    case IDM_STATISTICS:
+        ShowStatistics();
         return true;
     default:
         return false;
@@ -138,6 +145,12 @@ void CommandDispatcher::ShowAbout() {
     const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
     AboutBox box(&window_.mainWindow, window_.sendCommand);
     RunModal(box);
+    RestoreFocus(focus);
+}
+
+void CommandDispatcher::ShowKeyHelp() {
+    const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
+    ShowMessageBox(&window_.mainWindow, LoadText(StringId::HelpText), LoadText(StringId::InfoCaption));
     RestoreFocus(focus);
 }
 

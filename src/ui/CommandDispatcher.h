@@ -47,6 +47,8 @@ private:
     void DeleteDay();
     void ReportEdit(EditOutcome outcome, BitChange deleteButton);
     void ShowAbout();
+    // The About box's "Info" text, without the About box.
+    void ShowKeyHelp();
     void FirstDay();
 
     Window window_;

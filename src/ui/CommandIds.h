@@ -14,6 +14,9 @@ inline constexpr int IDM_INTERCOURSE = 32774;
 inline constexpr int IDM_SAVE = 32775;
 inline constexpr int IDM_DELETE_DAY = 32781;
 inline constexpr int IDM_ABOUT = 32782;
+// Desktop keyboard commands that the handheld reached only through the About box or a double tap.
+inline constexpr int IDM_KEY_HELP = 32783;
+inline constexpr int IDM_STATISTICS = 32784;
 inline constexpr int IDC_TOOLBAR = 2;
 
 // A command travels as a 32-bit parameter whose low half is the identifier; the high half carries nothing.

@@ -3,9 +3,11 @@
 
 #include "DateText.h"
 #include "DialogUnits.h"
+#include "Zoom.h"
 
 #include <DialogTemplates.h>
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -33,7 +35,7 @@ class FixedRowDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
-        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), LIST_ITEM_HEIGHT);
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), LIST_ITEM_HEIGHT * CurrentZoom());
     }
 };
 
@@ -85,8 +87,22 @@ EntryForm::EntryForm(QWidget *parent)
         widget->setObjectName(QStringLiteral("control%1").arg(control.id));
         widget->setGeometry(control.kind == ControlKind::Static ? FormUnitsToPixels(control.rect)
                                                                 : ClosedRect(control));
+        unzoomed_.emplace_back(widget, widget->geometry());
     }
     resize(FormUnitsToPixels(ENTRY_FORM_TEMPLATE.rect).size());
+}
+
+void EntryForm::SetZoom(int zoom) {
+    QFont zoomed = font();
+    zoomed.setPixelSize(FORM_FONT_PIXELS * zoom);
+    setFont(zoomed);
+    // The calendar drops down as a window of its own, which takes no font from the form.
+    date_->calendarWidget()->setFont(zoomed);
+    for (const auto &[widget, rect] : unzoomed_) {
+        widget->setGeometry(Zoomed(rect, zoom));
+    }
+    resize(FormUnitsToPixels(ENTRY_FORM_TEMPLATE.rect).size() * zoom);
+    PlaceInParent();
 }
 
 QWidget *EntryForm::Control(int id) const {
@@ -140,7 +156,7 @@ void EntryForm::PlaceInParent() {
 }
 
 QSize EntryForm::sizeHint() const {
-    return FormUnitsToPixels(ENTRY_FORM_TEMPLATE.rect).size();
+    return FormUnitsToPixels(ENTRY_FORM_TEMPLATE.rect).size() * CurrentZoom();
 }
 
 void EntryForm::mousePressEvent(QMouseEvent *event) {

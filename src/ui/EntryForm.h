@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class QComboBox;
@@ -40,6 +41,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // Lays the form out `zoom` times larger, its text included; zoom 1 is the handheld's layout.
+    void SetZoom(int zoom);
+
 signals:
     void pickedDateChanged();
 
@@ -52,6 +56,8 @@ private:
     QDateEdit *date_ = nullptr;
     QComboBox *temperature_ = nullptr;
     QComboBox *comment_ = nullptr;
+    // Each control with its place at zoom 1.
+    std::vector<std::pair<QWidget *, QRect>> unzoomed_;
 };
 
 // Creates the form as a child of the main window, places it and advances layoutOffset by the 30-pixel band.

@@ -1,6 +1,8 @@
 // The toolbar: seven image buttons from the strip IDB_TOOLBAR and two separators.
 #include "MainToolbar.h"
 
+#include "Zoom.h"
+
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QToolButton>
@@ -90,7 +92,27 @@ void MainToolbar::SetState(int command, std::uint8_t state) {
 }
 
 QSize MainToolbar::sizeHint() const {
-    return QSize(TOOLBAR_WIDTH, TOOLBAR_HEIGHT);
+    return QSize(TOOLBAR_WIDTH, TOOLBAR_HEIGHT) * zoom_;
+}
+
+void MainToolbar::SetZoom(int zoom) {
+    const QPixmap strip(QStringLiteral(":/plenta/toolbar.png"));
+    const int imageSize = TOOLBAR_IMAGE_SIZE * zoom;
+    for (std::size_t i = 0; i < TOOLBAR_BUTTONS.size(); ++i) {
+        QToolButton *button = buttons_[i];
+        if (button == nullptr) {
+            continue;
+        }
+        const QRect unzoomed(button->x() / zoom_, button->y() / zoom_, BUTTON_SIZE, BUTTON_SIZE);
+        button->setGeometry(Zoomed(unzoomed, zoom));
+        const QPixmap image = strip.copy(TOOLBAR_BUTTONS[i].image * TOOLBAR_IMAGE_SIZE, 0, TOOLBAR_IMAGE_SIZE,
+                                         TOOLBAR_IMAGE_SIZE);
+        button->setIcon(
+            QIcon(image.scaled(imageSize, imageSize, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+        button->setIconSize(QSize(imageSize, imageSize));
+    }
+    setGeometry(Zoomed(QRect(x() / zoom_, y() / zoom_, TOOLBAR_WIDTH, TOOLBAR_HEIGHT), zoom));
+    zoom_ = zoom;
 }
 
 void MainToolbar::mousePressEvent(QMouseEvent *event) {

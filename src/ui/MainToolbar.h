@@ -27,6 +27,9 @@ public:
     QToolButton *Button(int command) const;
     QSize sizeHint() const override;
 
+    // Shows the toolbar `zoom` times larger, every image pixel a zoom x zoom block; zoom 1 is the handheld's.
+    void SetZoom(int zoom);
+
 signals:
     // A tap on an enabled button; a check button has already flipped its own checked bit.
     void commandTriggered(int command);
@@ -41,6 +44,7 @@ private:
 
     std::array<QToolButton *, TOOLBAR_BUTTONS.size()> buttons_{};
     std::array<std::uint8_t, TOOLBAR_BUTTONS.size()> otherBits_{}; // state bits Qt has no property for
+    int zoom_ = 1;
 };
 
 enum class BitChange { Clear, Set };

@@ -5,8 +5,12 @@ execute_process(COMMAND "${CMAKE_COMMAND}" -DCMAKE_INSTALL_PREFIX=${PREFIX} -P "
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "the install rules failed: ${result}")
 endif()
-foreach(file bin/plenta share/applications/plenta.desktop share/icons/hicolor/32x32/apps/plenta.png
-        share/icons/hicolor/16x16/apps/plenta.png)
+set(files bin/plenta share/applications/plenta.desktop share/metainfo/org.plenta.Plenta.metainfo.xml
+          share/icons/hicolor/scalable/apps/plenta.svg share/man/man1/plenta.1)
+foreach(size 16 32 48 64 128 256)
+    list(APPEND files share/icons/hicolor/${size}x${size}/apps/plenta.png)
+endforeach()
+foreach(file ${files})
     if(NOT EXISTS "${PREFIX}/${file}")
         message(FATAL_ERROR "not installed: ${file}")
     endif()

@@ -9,6 +9,7 @@
 #include "UsageChecks.h"
 
 #include <CLI/CLI.hpp>
+#include <PlentaVersion.h>
 
 #include <exception>
 #include <optional>
@@ -168,6 +169,7 @@ ExitCode Dispatch(const Commands &commands, const CommandLine &line) {
 int main(int argc, char **argv) {
     CLI::App app{"Reads and edits the Plenta journal from the command line."};
     app.name("plenta-journal");
+    app.set_version_flag("--version", std::string("plenta-journal ") + PLENTA_VERSION);
     CommandLine line;
     const Commands commands = DefineCommands(app, line);
     try {

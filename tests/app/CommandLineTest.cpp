@@ -1,0 +1,94 @@
+// The window program's command line: its own options, Qt's passed through, and what is refused; the built
+// program answering --help and --version with no display at all.
+#include "WaitFor.h"
+
+#include <CommandLine.h>
+#include <PlentaVersion.h>
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include <vector>
+
+namespace plenta {
+namespace {
+
+TEST(CommandLineTest, ReadsItsOwnOptionsAndLeavesQtsAlone) {
+    struct Case {
+        std::vector<const char *> arguments;
+        StartAction action;
+        std::optional<int> zoom;
+    } const cases[] = {
+        {{}, StartAction::Run, std::nullopt},
+        {{"--zoom", "2"}, StartAction::Run, 2},
+        {{"--zoom=4"}, StartAction::Run, 4},
+        {{"-platform", "vnc:size=240x294:port=5900", "--zoom", "1"}, StartAction::Run, 1},
+        {{"--platform", "offscreen", "-style", "fusion", "--reverse"}, StartAction::Run, std::nullopt},
+        {{"--zoom", "3", "--help"}, StartAction::Help, 3},
+        {{"-h"}, StartAction::Help, std::nullopt},
+        {{"--version", "--bogus"}, StartAction::Version, std::nullopt},
+        {{"--zoom", "5"}, StartAction::UsageError, std::nullopt},
+        {{"--zoom", "0"}, StartAction::UsageError, std::nullopt},
+        {{"--zoom", "2.5"}, StartAction::UsageError, std::nullopt},
+        {{"--zoom"}, StartAction::UsageError, std::nullopt},
+        {{"--zoom="}, StartAction::UsageError, std::nullopt},
+        {{"--bogus"}, StartAction::UsageError, std::nullopt},
+        {{"--platformx", "offscreen"}, StartAction::UsageError, std::nullopt},
+    };
+    for (const Case &c : cases) {
+        const StartOptions options = ParseCommandLine(c.arguments);
+        std::string line;
+        for (const char *argument : c.arguments) {
+            line += std::string(argument) + " ";
+        }
+        EXPECT_EQ(options.action, c.action) << line;
+        if (c.action != StartAction::UsageError) {
+            EXPECT_EQ(options.zoom, c.zoom) << line;
+        } else {
+            EXPECT_FALSE(options.error.empty()) << line;
+        }
+    }
+}
+
+TEST(CommandLineTest, TheHelpNamesEveryDesktopKey) {
+    const std::string help = HelpText();
+    for (const char *key : {"--zoom N", "Alt+1", "Alt+S", "Alt+E", "Alt+X", "Ctrl+S", "Ctrl+D", "F1",
+                            "Ctrl+I", "Ctrl+Q", "Ctrl+Plus", "Ctrl+Minus", "Ctrl+0", "Return", "Escape"}) {
+        EXPECT_NE(help.find(key), std::string::npos) << key;
+    }
+}
+
+// The built program, started with no display and no platform: what it prints and how it ends.
+TEST(CommandLineTest, TheProgramAnswersWithoutADisplay) {
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        QString out;
+        QString err;
+    } const cases[] = {
+        {{"--version"}, 0, QStringLiteral("plenta %1\n").arg(PLENTA_VERSION), ""},
+        {{"--help"}, 0, "Usage: plenta", ""},
+        {{"--nonsense"}, 2, "", "unknown option '--nonsense'"},
+        {{"--zoom", "9"}, 2, "", "Usage: plenta"},
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(name);
+    }
+    for (const Case &c : cases) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(PLENTA_BINARY, c.arguments);
+        ASSERT_TRUE(program.waitForFinished(WAIT_LIMIT_MS)) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), c.exitCode) << c.arguments.join(' ').toStdString();
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        EXPECT_TRUE(c.out.isEmpty() ? out.isEmpty() : out.startsWith(c.out)) << out.toStdString();
+        EXPECT_TRUE(c.err.isEmpty() ? err.isEmpty() : err.contains(c.err)) << err.toStdString();
+    }
+}
+
+} // namespace
+} // namespace plenta

@@ -1,0 +1,94 @@
+// The desktop shortcuts, pressed with the focus in the comment field: each step's marks, buttons, boxes and
+// journal, in one walk from an empty journal to the end of the program.
+#include "ShellFixture.h"
+
+#include <CommandIds.h>
+#include <DateText.h>
+#include <EntryForm.h>
+#include <JournalRecord.h>
+#include <MainToolbar.h>
+#include <StringTable.h>
+
+#include <QComboBox>
+
+namespace plenta {
+namespace {
+
+using test::HEADER;
+
+struct Step {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char *marks;
+    // The toolbar's checked mark buttons, in the order 1 S E X.
+    const char *checked;
+    // The text of the box the step opens; null for none.
+    const char *box;
+    // Today's record after the step, after the date; null for none.
+    const char *record;
+};
+
+std::string CheckedButtons(const MainToolbar &toolbar) {
+    std::string checked;
+    for (const auto &[command, letter] : {std::pair{IDM_FIRST_DAY, '1'}, std::pair{IDM_MUCUS, 'S'},
+                                          std::pair{IDM_OVULATION, 'E'}, std::pair{IDM_INTERCOURSE, 'X'}}) {
+        if ((toolbar.State(command) & BUTTON_CHECKED) != 0) {
+            checked += letter;
+        }
+    }
+    return checked;
+}
+
+TEST_F(ShellFixture, DesktopShortcutsWorkFromTheCommentField) {
+    const std::string help(LoadText(StringId::HelpText));
+    const Step steps[] = {
+        {Qt::Key_S, Qt::AltModifier, "S", "S", nullptr, nullptr},
+        {Qt::Key_E, Qt::AltModifier, "SE", "SE", nullptr, nullptr},
+        {Qt::Key_X, Qt::AltModifier, "SEX", "SEX", nullptr, nullptr},
+        // The first-day rule: a new first day clears the other marks and their buttons.
+        {Qt::Key_1, Qt::AltModifier, "1", "1", nullptr, nullptr},
+        {Qt::Key_1, Qt::AltModifier, "", "", nullptr, nullptr},
+        {Qt::Key_S, Qt::AltModifier, "S", "S", nullptr, nullptr},
+        {Qt::Key_S, Qt::ControlModifier, "S", "S", "Eintrag gespeichert!", ",36.5,S,\r\n"},
+        {Qt::Key_F1, Qt::NoModifier, "S", "S", help.c_str(), ",36.5,S,\r\n"},
+        {Qt::Key_D, Qt::ControlModifier, "", "", "Eintrag gelöscht!", nullptr},
+        // The delete button is disabled on a day without entry, and so is its shortcut.
+        {Qt::Key_D, Qt::ControlModifier, "", "", nullptr, nullptr},
+    };
+    WriteJournal(HEADER);
+    QComboBox *comment = window->Form()->CommentBox();
+    comment->setFocus();
+    ASSERT_TRUE(
+        WaitFor([&] { return window->Form()->ControlIdOf(QApplication::focusWidget()) == IDC_COMMENT; }));
+    for (const Step &step : steps) {
+        const std::string name = QKeySequence(step.key | step.modifiers).toString().toStdString();
+        const std::size_t boxesBefore = recorder.boxes.size();
+        QTest::keyClick(KeyTarget(), step.key, step.modifiers);
+        if (step.box != nullptr) {
+            ASSERT_TRUE(WaitFor([&] { return recorder.boxes.size() > boxesBefore; })) << name;
+            EXPECT_EQ(recorder.boxes.back().text, step.box) << name;
+        } else {
+            QTest::qWait(50);
+            EXPECT_EQ(recorder.boxes.size(), boxesBefore) << name;
+        }
+        EXPECT_EQ(window->State().scan.selection.marks, step.marks) << name;
+        EXPECT_EQ(CheckedButtons(*window->Toolbar()), step.checked) << name;
+        EXPECT_EQ(ReadJournal(), step.record == nullptr ? std::string(HEADER)
+                                                        : HEADER + RecordDatePrefix(Today()) + step.record)
+            << name;
+        EXPECT_EQ(window->Form()->ControlIdOf(QApplication::focusWidget()), IDC_COMMENT) << name;
+    }
+}
+
+TEST_F(ShellFixture, CtrlIShowsTheStatisticsAndCtrlQEndsTheProgram) {
+    window->Form()->TemperatureList()->setFocus();
+    QTest::keyClick(KeyTarget(), Qt::Key_I, Qt::ControlModifier);
+    ASSERT_TRUE(WaitFor([&] { return recorder.boxes.size() == 1; }));
+    EXPECT_EQ(recorder.boxes[0].caption, "Plenta - Information");
+    EXPECT_EQ(recorder.boxes[0].text, window->State().scan.stats.statisticsText);
+    QTest::keyClick(KeyTarget(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(WaitFor([&] { return window->IsDestroyed(); }));
+}
+
+} // namespace
+} // namespace plenta
