@@ -8,6 +8,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <csignal>
 #include <exception>
 #include <optional>
 #include <string>
@@ -97,6 +98,9 @@ ExitCode Dispatch(const Commands &commands, const CommandLine &line) {
 } // namespace
 
 int main(int argc, char **argv) {
+    // Under a file-size limit a write then fails with EFBIG and takes the rewrite's error path, instead of
+    // the signal ending the tool with no message and a temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     CLI::App app{"Reads and edits the Plenta journal from the command line."};
     app.name("plenta-journal");
     CommandLine line;
