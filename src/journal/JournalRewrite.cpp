@@ -23,9 +23,10 @@ namespace {
 
 // Attempts before a journal that keeps changing is given up on, each after a change was seen.
 constexpr int MAX_ATTEMPTS = 6;
-// An editor that rewrites the journal in place truncates it and then writes it; a journal that looks cut
-// short and changed less than this long ago is waited on, since its writer may not be done with it.
-constexpr std::chrono::milliseconds QUIET{100};
+// An editor that rewrites the journal in place truncates it and then writes it, and a sync client may delete
+// it and then create it; a journal that looks cut short, or is missing from a folder, that changed less than
+// this long ago is waited on, since its writer may not be done with it.
+constexpr std::chrono::milliseconds QUIET{50};
 
 // What another program's write changes: the file in the journal's place and its size and times.
 struct FileState {
@@ -192,6 +193,14 @@ private:
             if (errno != ENOENT) {
                 return Fail(RewriteStatus::Unreadable, target_, "cannot be opened: " + SystemError(errno));
             }
+            struct stat folder {};
+            const std::filesystem::path parent = target_.parent_path().empty() ? "." : target_.parent_path();
+            if (::stat(parent.c_str(), &folder) == 0) {
+                if (const std::chrono::nanoseconds wait = QuietLeft(StateOf(folder)); wait.count() > 0) {
+                    std::this_thread::sleep_for(wait);
+                    return std::nullopt;
+                }
+            }
             if (missing_ == MissingJournal::Refuse) {
                 return RewriteStatus::Missing;
             }
@@ -264,10 +273,9 @@ private:
                 ::unlink(temp_.c_str());
                 return std::nullopt;
             }
-            if (::rename(temp_.c_str(), target_.c_str()) != 0) {
-                const int error = errno;
-                ::unlink(temp_.c_str());
-                return Fail(RewriteStatus::WriteFailed, target_, "cannot be replaced: " + SystemError(error));
+            if (const std::optional<RewriteStatus> replaced = Replace(in, old, opened);
+                replaced != RewriteStatus::Written) {
+                return replaced;
             }
         } else if (!PublishNew()) {
             const int error = errno;
@@ -280,6 +288,40 @@ private:
         if (durability_ == Durability::Fsync) {
             SyncFolderOf(target_);
         }
+        return RewriteStatus::Written;
+    }
+
+    // Swaps the new journal into place and looks at what it replaced: if that is not the journal that was
+    // read (another program wrote or replaced it since the check), it is swapped back and the rewrite starts
+    // over, so no other program's write ends up behind the temporary name. A file system without the swap
+    // gets a plain rename, which leaves the moment between the check and the rename open.
+    std::optional<RewriteStatus> Replace(int in, std::string_view old, const struct stat &opened) {
+        if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
+            if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) {
+                if (::rename(temp_.c_str(), target_.c_str()) == 0) {
+                    return RewriteStatus::Written;
+                }
+            }
+            const int error = errno;
+            ::unlink(temp_.c_str());
+            return Fail(RewriteStatus::WriteFailed, target_, "cannot be replaced: " + SystemError(error));
+        }
+        // The swap changes the old file's change time, so only its identity, size, modification time and
+        // bytes tell whether it is still the journal that was read.
+        struct stat aside {};
+        const bool same = ::stat(temp_.c_str(), &aside) == 0 && aside.st_dev == opened.st_dev &&
+                          aside.st_ino == opened.st_ino && aside.st_size == opened.st_size &&
+                          Nanoseconds(aside.st_mtim) == Nanoseconds(opened.st_mtim) && StillHolds(in, old);
+        if (!same) {
+            if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
+                // Our journal stands and the other program's version lies at the temporary name; it is kept.
+                return Fail(RewriteStatus::WriteFailed, temp_,
+                            "holds another program's version of the journal, which changed during the save");
+            }
+            ::unlink(temp_.c_str());
+            return std::nullopt;
+        }
+        ::unlink(temp_.c_str());
         return RewriteStatus::Written;
     }
 

@@ -49,8 +49,9 @@ RewriteStatus RewriteJournal(const std::filesystem::path &journal, MissingJourna
                              Durability durability, const JournalTransform &transform,
                              RewriteFailure *failure = nullptr);
 
-// The largest journal a rewrite takes into memory; a larger one is left as it is and reported.
-inline constexpr std::size_t MAX_REWRITE_BYTES = std::size_t{64} << 20;
+// The largest journal a rewrite takes into memory, some 400,000 records; a larger one (a runaway line, a
+// sparse file) is left as it is and reported, so that a save's memory stays bounded.
+inline constexpr std::size_t MAX_REWRITE_BYTES = std::size_t{16} << 20;
 
 // Where the rewrite of `journal` puts its temporary file.
 std::filesystem::path TemporaryPathOf(const std::filesystem::path &journal);
