@@ -142,6 +142,16 @@ bool KeepOwnerAndMode(int fd, const struct stat &old) {
     return ::fchmod(fd, mode) == 0;
 }
 
+// Hands back `status`, noting in `failure` (when given) which file failed and why.
+RewriteStatus Report(RewriteFailure *failure, RewriteStatus status, const std::filesystem::path &file,
+                     std::string reason) {
+    if (failure != nullptr) {
+        failure->file = file;
+        failure->reason = std::move(reason);
+    }
+    return status;
+}
+
 void SyncFolderOf(const std::filesystem::path &file) {
     // The rename is done and the new journal complete; a folder that cannot be synced is no reason to report
     // the save as failed, since the journal is not "as it was" any more.
@@ -176,11 +186,7 @@ public:
 
 private:
     RewriteStatus Fail(RewriteStatus status, const std::filesystem::path &file, std::string reason) {
-        if (failure_ != nullptr) {
-            failure_->file = file;
-            failure_->reason = std::move(reason);
-        }
-        return status;
+        return Report(failure_, status, file, std::move(reason));
     }
 
     // The status to end with, or nothing to start over.
@@ -359,11 +365,7 @@ RewriteStatus RewriteJournal(const std::filesystem::path &journal, MissingJourna
                              Durability durability, const JournalTransform &transform,
                              RewriteFailure *failure) {
     const auto fail = [failure](RewriteStatus status, const std::filesystem::path &file, std::string reason) {
-        if (failure != nullptr) {
-            failure->file = file;
-            failure->reason = std::move(reason);
-        }
-        return status;
+        return Report(failure, status, file, std::move(reason));
     };
     const std::optional<std::filesystem::path> target = ResolveJournalTarget(journal);
     if (!target) {

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <fstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -252,6 +254,36 @@ TEST_F(JournalRewriteTest, OwnerAndSetIdBits) {
         EXPECT_EQ(failure.file, lock);
         EXPECT_NE(failure.reason.find("Permission denied"), std::string::npos) << failure.reason;
     });
+}
+
+// Memory running out halfway through a save is the error message with the journal untouched, not an abort.
+TEST_F(JournalRewriteTest, OutOfMemoryIsAnAccessError) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer needs more address space than any limit here would leave";
+#else
+    const std::string before = HEADER + std::string(15 << 20, 'x') + "\r\n";
+    test::WriteBytes(journal_, before);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Room for one copy of the journal, not for the two a save holds.
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t room = static_cast<rlim_t>(pages) * ::sysconf(_SC_PAGESIZE) + (20 << 20);
+        const rlimit limit{room, room};
+        ::setrlimit(RLIMIT_AS, &limit);
+        RewriteFailure failure;
+        const bool ok =
+            SaveEntry(journal_, Entry(), Durability::NoFsync, &failure) == EditOutcome::AccessError &&
+            failure.reason.find("memory") != std::string::npos;
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_TRUE(test::ReadBytes(journal_) == before);
+    EXPECT_FALSE(std::filesystem::exists(TemporaryPathOf(journal_)));
+#endif
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <exception>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -115,8 +116,10 @@ int main(int argc, char **argv) {
         return static_cast<int>(Dispatch(commands, line));
     } catch (const UsageError &error) {
         return static_cast<int>(Fail(ExitCode::Usage, error.what()));
+    } catch (const std::bad_alloc &) {
+        return static_cast<int>(Fail(ExitCode::Failure, "not enough memory; no file was changed"));
     } catch (const std::exception &error) {
-        // For example a device root that cannot be created, or an allocation failure.
+        // For example a device root that cannot be created.
         return static_cast<int>(Fail(ExitCode::Failure, error.what()));
     }
 }
