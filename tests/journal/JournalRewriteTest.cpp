@@ -10,6 +10,7 @@
 
 #include <fcntl.h>
 #include <fstream>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -152,6 +153,18 @@ TEST_F(JournalRewriteTest, SymlinkedJournals) {
             EXPECT_FALSE(std::filesystem::exists(target)) << c.name;
         }
     }
+}
+
+TEST_F(JournalRewriteTest, ScanThroughALinkWaitsForAWriterAtTheTarget) {
+    const std::filesystem::path target = folder_ / "real.txt";
+    test::WriteBytes(target, HEADER + OTHER);
+    std::filesystem::create_symlink("real.txt", journal_);
+    const int fd = ::open(HiddenCompanionOf(target, ".lock").c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0); // a rewrite at the target in another process
+    EXPECT_FALSE(LoadJournal(journal_, DAY, DAY).has_value());
+    ::close(fd);
+    EXPECT_TRUE(LoadJournal(journal_, DAY, DAY).has_value());
 }
 
 // A FIFO, a folder or a link where the journal's lock file goes: never followed, never waited on, no file
