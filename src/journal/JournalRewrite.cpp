@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <fcntl.h>
@@ -24,9 +25,12 @@ namespace {
 // Attempts before a journal that keeps changing is given up on, each after a change was seen.
 constexpr int MAX_ATTEMPTS = 6;
 // An editor that rewrites the journal in place truncates it and then writes it, and a sync client may delete
-// it and then create it; a journal that looks cut short, or is missing from a folder, that changed less than
-// this long ago is waited on, since its writer may not be done with it.
+// it and then create it. A journal that looks cut short while its writer cannot be told, or is missing from a
+// folder, that changed less than this long ago is waited on, since its writer may not be done with it.
 constexpr std::chrono::milliseconds QUIET{50};
+// The pause before looking again at a journal that looks cut short while another program has it open for
+// writing; with MAX_ATTEMPTS it bounds how long a save waits for a stalled writer.
+constexpr std::chrono::milliseconds WRITER_PAUSE{25};
 
 // What another program's write changes: the file in the journal's place and its size and times.
 struct FileState {
@@ -67,6 +71,40 @@ std::chrono::nanoseconds QuietLeft(const FileState &state) {
 // An empty journal or one that stops inside a line may be an editor's write that is not finished.
 bool LooksUnfinished(std::string_view content) {
     return content.empty() || content.back() != '\n';
+}
+
+enum class Writers { None, Some, Unknown };
+
+// Whether any process has the file open for writing: the kernel grants a read lease only while none has. The
+// lease is given back at once. Should a program open the file in that instant, the kernel signals the lease
+// break with SIGURG, which is ignored unless a program asks for it, instead of SIGIO, which would end this
+// one. Only the file's owner (or a process with CAP_LEASE) may take a lease, and not on every file system.
+Writers OpenWriters(int fd) {
+    if (::fcntl(fd, F_SETSIG, SIGURG) != 0) {
+        return Writers::Unknown;
+    }
+    if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
+        ::fcntl(fd, F_SETLEASE, F_UNLCK);
+        return Writers::None;
+    }
+    return errno == EAGAIN ? Writers::Some : Writers::Unknown;
+}
+
+// How long to wait before reading a journal again that looks cut short: while its writer still has it open,
+// a moment; when that cannot be told, until it has been quiet for QUIET. Zero for a journal to go on with.
+std::chrono::nanoseconds WaitForWriter(int fd, std::string_view content, const FileState &state) {
+    if (!LooksUnfinished(content)) {
+        return std::chrono::nanoseconds::zero();
+    }
+    switch (OpenWriters(fd)) {
+    case Writers::None:
+        return std::chrono::nanoseconds::zero();
+    case Writers::Some:
+        return WRITER_PAUSE;
+    case Writers::Unknown:
+        break;
+    }
+    return QuietLeft(state);
 }
 
 // Reads to the end, but never more than one byte beyond `limit`.
@@ -229,8 +267,8 @@ private:
                 old.size() != static_cast<std::size_t>(opened.st_size)) {
                 return std::nullopt;
             }
-            if (const std::chrono::nanoseconds wait = QuietLeft(StateOf(opened));
-                wait.count() > 0 && LooksUnfinished(old)) {
+            if (const std::chrono::nanoseconds wait = WaitForWriter(in.Get(), old, StateOf(opened));
+                wait.count() > 0) {
                 std::this_thread::sleep_for(wait);
                 return std::nullopt;
             }

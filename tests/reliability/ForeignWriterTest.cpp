@@ -42,7 +42,8 @@ void Pause(std::mt19937 &random, int maxMicroseconds) {
 }
 
 // One write of the other program: the journal as it read it plus one line of its own, written in two parts
-// cut inside a line, with pauses where a save could catch the journal emptied or half written.
+// cut inside a line, with pauses where a save could catch the journal emptied or half written (up to 2 ms,
+// and one write in eight stalls up to 80 ms between its parts).
 void ForeignWrite(const std::filesystem::path &journal, Writer writer, int number, std::mt19937 &random) {
     const std::string content = ReadBytes(journal).value_or(std::string(HEADER_LINE)) + ForeignLine(number);
     if (writer == Writer::DeleteAndCreate) {
@@ -55,7 +56,8 @@ void ForeignWrite(const std::filesystem::path &journal, Writer writer, int numbe
     std::size_t cut = std::uniform_int_distribution<std::size_t>(1, content.size() - 2)(random);
     cut += content[cut - 1] == '\n' ? 1 : 0;
     ASSERT_EQ(::write(fd, content.data(), cut), static_cast<ssize_t>(cut));
-    Pause(random, 2000);
+    // Now and then the writer stalls mid-write, longer than any wait for a quiet journal would cover.
+    Pause(random, std::uniform_int_distribution(0, 7)(random) == 0 ? 80'000 : 2000);
     const std::size_t rest = content.size() - cut;
     ASSERT_EQ(::write(fd, content.data() + cut, rest), static_cast<ssize_t>(rest));
     ::close(fd);
