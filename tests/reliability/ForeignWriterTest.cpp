@@ -29,6 +29,10 @@ constexpr int SAVES = 120;
 
 enum class Writer { InPlace, DeleteAndCreate };
 
+void PrintTo(Writer writer, std::ostream *out) {
+    *out << (writer == Writer::InPlace ? "in place" : "delete and create");
+}
+
 Date DayAfter(Date start, int offset) {
     return sys_days{start} + days{offset};
 }

@@ -62,6 +62,10 @@ struct PlaceCase {
     Place place;
 };
 
+void PrintTo(const PlaceCase &c, std::ostream *out) {
+    *out << c.name;
+}
+
 class HostilePlacesTest : public testing::TestWithParam<PlaceCase> {};
 
 // Each odd file in each place, for stats, save and delete: an answer within the deadline (a hang is killed
