@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include <csignal>
 #include <span>
 
 int main(int argc, char **argv) {
@@ -15,6 +16,9 @@ int main(int argc, char **argv) {
     if (const std::optional<int> exitCode = plenta::AnswerWithoutWindow(options)) {
         return *exitCode;
     }
+    // Under a file-size limit a save's write then fails with EFBIG and shows the program's error message,
+    // instead of the signal ending the program mid-write.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     const std::unique_ptr<plenta::Application> application = plenta::StartApplication(app, options.zoom);
     if (application == nullptr) {

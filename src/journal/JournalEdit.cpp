@@ -6,6 +6,7 @@
 #include "JournalRecord.h"
 #include "JournalRewrite.h"
 
+#include <new>
 #include <utility>
 
 namespace plenta {
@@ -14,6 +15,19 @@ namespace {
 
 bool HasLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// No temporary file exists yet when memory runs out: the copy is built before the file is made.
+EditOutcome OutOfMemory(const std::filesystem::path &journal, RewriteFailure *failure) noexcept {
+    if (failure != nullptr) {
+        try {
+            failure->file = journal;
+            failure->reason = "not enough memory for the rewrite; the journal was left as it is";
+        } catch (const std::bad_alloc &) {
+            failure->reason.clear();
+        }
+    }
+    return EditOutcome::AccessError;
 }
 
 bool IsStorable(const EntryValues &entry) {
@@ -58,7 +72,8 @@ std::int32_t TemperatureForSave(int listIndex, std::int32_t scannedTemperature) 
 // Every other line is placed by its DateKey, read by atoi even from a malformed line; but only a well-formed
 // record of the date is dropped. A malformed line of the same date is kept, just after the new record, so the
 // save never loses a line the user may still want to mend by hand.
-EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry, Durability durability) {
+EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry, Durability durability,
+                      RewriteFailure *failure) try {
     if (!IsStorable(entry)) {
         return EditOutcome::DatabaseError;
     }
@@ -66,6 +81,8 @@ EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &e
     const std::int32_t newKey = DateKey(record);
     bool replaced = false;
     const auto transform = [&](std::string_view old, JournalState, std::string &out) {
+        // The rewrite runs this again when another program changed the journal meanwhile.
+        replaced = false;
         if (old.empty()) {
             out += LoadText(StringId::JournalHeader);
         }
@@ -91,7 +108,7 @@ EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &e
             out += record;
         }
     };
-    switch (RewriteJournal(journal, MissingJournal::Create, durability, transform)) {
+    switch (RewriteJournal(journal, MissingJournal::Create, durability, transform, failure)) {
     case RewriteStatus::Written:
         return replaced ? EditOutcome::Replaced : EditOutcome::Saved;
     case RewriteStatus::Missing:
@@ -101,9 +118,12 @@ EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &e
     }
     // A journal that exists but cannot be read is never taken for a new one: that would overwrite it.
     return EditOutcome::AccessError;
+} catch (const std::bad_alloc &) {
+    return OutOfMemory(journal, failure);
 }
 
-EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date, Durability durability) {
+EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date, Durability durability,
+                             RewriteFailure *failure) try {
     if (!date.ok()) {
         return EditOutcome::DatabaseError;
     }
@@ -117,7 +137,7 @@ EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date, Du
             out += line;
         });
     };
-    switch (RewriteJournal(journal, MissingJournal::Refuse, durability, transform)) {
+    switch (RewriteJournal(journal, MissingJournal::Refuse, durability, transform, failure)) {
     case RewriteStatus::Written:
         return EditOutcome::Deleted;
     case RewriteStatus::Missing:
@@ -127,6 +147,8 @@ EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date, Du
         break;
     }
     return EditOutcome::AccessError;
+} catch (const std::bad_alloc &) {
+    return OutOfMemory(journal, failure);
 }
 
 } // namespace plenta

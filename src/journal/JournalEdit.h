@@ -10,6 +10,8 @@
 
 namespace plenta {
 
+struct RewriteFailure;
+
 // What the form hands to a save: every text in UTF-8.
 struct EntryValues {
     Date date;
@@ -42,12 +44,13 @@ std::int32_t TemperatureForSave(int listIndex, std::int32_t scannedTemperature);
 // the journal cannot hold (no valid date, a temperature outside 0.0..99.9, a comment of more than
 // MAX_SELECTION_COMMENT_CHARS characters, a line break in a text) is refused with DatabaseError and nothing
 // is written. A comment longer than the form lets one type comes from a hand-edited journal, and a save of
-// its day keeps it whole.
+// its day keeps it whole. A failed rewrite fills `failure`, when given, with the file and the reason; running
+// out of memory is AccessError like any other failed rewrite.
 EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry,
-                      Durability durability = Durability::Fsync);
+                      Durability durability = Durability::Fsync, RewriteFailure *failure = nullptr);
 
 // Removes every record of the date; the header and all other lines stay byte for byte.
 EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date,
-                             Durability durability = Durability::Fsync);
+                             Durability durability = Durability::Fsync, RewriteFailure *failure = nullptr);
 
 } // namespace plenta

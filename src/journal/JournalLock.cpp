@@ -1,14 +1,26 @@
 // flock with a bounded wait: a second is long enough for any rewrite, short enough for the user to wait.
 #include "JournalLock.h"
 
+#include "JournalTarget.h"
+
+#include <cerrno>
 #include <chrono>
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
 namespace plenta {
+
+namespace {
+
+// O_NOFOLLOW: a link planted at the lock's name must not make even a scan create a file where it points.
+// O_NONBLOCK: a FIFO planted there must not hang the program.
+constexpr int LOCK_OPEN_FLAGS = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+} // namespace
 
 std::filesystem::path HiddenCompanionOf(const std::filesystem::path &file, std::string_view suffix) {
     // Built by appending rather than with operator+, which trips a false -Werror=restrict in GCC 12 at -O3.
@@ -19,15 +31,27 @@ std::filesystem::path HiddenCompanionOf(const std::filesystem::path &file, std::
 }
 
 std::filesystem::path JournalLock::LockPathOf(const std::filesystem::path &journal) {
-    return HiddenCompanionOf(journal, ".lock");
+    return HiddenCompanionOf(ResolveJournalTarget(journal).value_or(journal), ".lock");
 }
 
 JournalLock::JournalLock(const std::filesystem::path &journal, LockMode mode) {
-    const std::filesystem::path lockPath = LockPathOf(journal);
-    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const std::filesystem::path lockPath = HiddenCompanionOf(journal, ".lock");
+    struct stat info {};
+    // A device in the lock's place is never opened at all.
+    if (::lstat(lockPath.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        openError_ = S_ISLNK(info.st_mode) ? ELOOP : S_ISDIR(info.st_mode) ? EISDIR : ENXIO;
+        return;
+    }
+    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | LOCK_OPEN_FLAGS, 0666);
     if (fd_ < 0) {
+        openError_ = errno;
         // flock needs no write access: a lock file made by another user still guards a scan.
-        fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
+        fd_ = ::open(lockPath.c_str(), O_RDONLY | LOCK_OPEN_FLAGS);
+    }
+    if (fd_ >= 0 && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(fd_);
+        fd_ = -1;
+        openError_ = ENXIO;
     }
     if (fd_ < 0) {
         return;

@@ -12,23 +12,31 @@ std::filesystem::path HiddenCompanionOf(const std::filesystem::path &file, std::
 enum class LockMode { Shared, Exclusive };
 
 // Holds flock on ".<journal name>.lock" beside the journal, never on the journal itself: a rewrite renames a
-// new file over the journal, and a lock on the old inode would no longer guard the new one.
+// new file over the journal, and a lock on the old inode would no longer guard the new one. The lock file is
+// never reached through a symlink and must be a regular file; anything else in its place counts as a lock
+// file that cannot be made.
 class JournalLock {
 public:
-    // Waits at most a second for the lock; Held() tells whether it was had.
+    // `journal` is the journal's resolved target (ResolveJournalTarget), so that every path leading to one
+    // journal meets at one lock. Waits at most a second for the lock; Held() tells whether it was had.
     JournalLock(const std::filesystem::path &journal, LockMode mode);
     ~JournalLock();
     JournalLock(const JournalLock &) = delete;
     JournalLock &operator=(const JournalLock &) = delete;
 
     bool Held() const { return held_; }
-    // The lock file could not even be created (a read-only folder): nobody can rewrite the journal there.
+    // The lock file could not even be created (a read-only folder, a link or a FIFO in its place): nobody can
+    // rewrite the journal there.
     bool Unavailable() const { return fd_ < 0; }
+    // Why the lock file could not be opened (an errno value), when Unavailable().
+    int OpenError() const { return openError_; }
 
+    // The lock file of a journal path, at its resolved target.
     static std::filesystem::path LockPathOf(const std::filesystem::path &journal);
 
 private:
     int fd_ = -1;
+    int openError_ = 0;
     bool held_ = false;
 };
 

@@ -11,6 +11,17 @@ namespace {
 constexpr std::size_t MAX_SYNC_PATH_CHARS = 259;
 constexpr std::size_t MAX_TITLE_CHARS = 99;
 
+// A NUL would cut the path short where the system reads it (so any file could become the journal, and its
+// temporary path the journal itself); no folder name holds control characters either.
+bool HasControlCharacter(std::string_view value) {
+    for (const char c : value) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 std::filesystem::path DevicePathToHost(const std::filesystem::path &root, std::string_view devicePath) {
@@ -32,7 +43,8 @@ std::filesystem::path DevicePathToHost(const std::filesystem::path &root, std::s
 ResolvedPaths ResolvePaths(const std::optional<std::string> &fileSyncPath,
                            const std::filesystem::path &modulePath, const std::filesystem::path &deviceRoot) {
     std::filesystem::path folder = deviceRoot;
-    if (fileSyncPath && !fileSyncPath->empty() && Utf8Length(*fileSyncPath) <= MAX_SYNC_PATH_CHARS) {
+    if (fileSyncPath && !fileSyncPath->empty() && Utf8Length(*fileSyncPath) <= MAX_SYNC_PATH_CHARS &&
+        !HasControlCharacter(*fileSyncPath)) {
         const std::filesystem::path value(*fileSyncPath);
         // A host path stands as it is; anything else names a place on the device, whose folders hang off "\".
         folder = value.is_absolute() ? value : DevicePathToHost(deviceRoot, *fileSyncPath);

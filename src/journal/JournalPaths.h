@@ -18,7 +18,8 @@ struct ResolvedPaths {
 std::filesystem::path DevicePathToHost(const std::filesystem::path &root, std::string_view devicePath);
 
 // A pure function of the "FileSyncPath" value (absent, a host path, or a device path beginning with "\"),
-// the running executable's path and the device root that stands for the handheld's "\".
+// the running executable's path and the device root that stands for the handheld's "\". A value of 260
+// characters or more, or one holding a NUL or another control character, is ignored like a missing one.
 ResolvedPaths ResolvePaths(const std::optional<std::string> &fileSyncPath,
                            const std::filesystem::path &modulePath, const std::filesystem::path &deviceRoot);
 

@@ -1,34 +1,116 @@
 // Write-then-rename: the journal is never deleted or truncated, so a crash or a full disk at any point leaves
-// either the old journal or the complete new one.
+// either the old journal or the complete new one. Other programs (an editor, a sync client) write the journal
+// without our lock, so every attempt checks that the journal it read is still the journal it replaces.
 #include "JournalRewrite.h"
 
 #include "FileDescriptor.h"
 #include "JournalLock.h"
+#include "JournalTarget.h"
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace plenta {
 
 namespace {
 
-// A symlinked journal is rewritten at its target, so that the link stays a link.
-std::filesystem::path TargetOf(const std::filesystem::path &journal) {
-    std::error_code error;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(journal, error))) {
-        const std::filesystem::path target = std::filesystem::weakly_canonical(journal, error);
-        if (!error) {
-            return target;
-        }
-    }
-    return journal;
+// Attempts before a journal that keeps changing is given up on, each after a change was seen.
+constexpr int MAX_ATTEMPTS = 6;
+// An editor that rewrites the journal in place truncates it and then writes it, and a sync client may delete
+// it and then create it. A journal that looks cut short while its writer cannot be told, or is missing from a
+// folder, that changed less than this long ago is waited on, since its writer may not be done with it.
+constexpr std::chrono::milliseconds QUIET{50};
+// The pause before looking again at a journal that looks cut short while another program has it open for
+// writing; with MAX_ATTEMPTS it bounds how long a save waits for a stalled writer.
+constexpr std::chrono::milliseconds WRITER_PAUSE{25};
+
+// What another program's write changes: the file in the journal's place and its size and times.
+struct FileState {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    std::int64_t mtimeNs = 0;
+    std::int64_t ctimeNs = 0;
+
+    bool operator==(const FileState &) const = default;
+};
+
+std::int64_t Nanoseconds(const timespec &time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
 }
 
-bool ReadAll(int fd, std::string &content) {
+FileState StateOf(const struct stat &info) {
+    return {info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim)};
+}
+
+std::string SystemError(int error) {
+    return std::generic_category().message(error);
+}
+
+// How long to wait before a journal that was changed a moment ago can be trusted to be complete; zero for a
+// journal that is quiet. The change time, unlike the modification time, cannot be set by a program.
+std::chrono::nanoseconds QuietLeft(const FileState &state) {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const std::chrono::nanoseconds age(Nanoseconds(now) - state.ctimeNs);
+    // A change time in the future means a clock that was set back; nothing can be judged from it.
+    if (age.count() < 0 || age >= QUIET) {
+        return std::chrono::nanoseconds::zero();
+    }
+    return QUIET - age;
+}
+
+// An empty journal or one that stops inside a line may be an editor's write that is not finished.
+bool LooksUnfinished(std::string_view content) {
+    return content.empty() || content.back() != '\n';
+}
+
+enum class Writers { None, Some, Unknown };
+
+// Whether any process has the file open for writing: the kernel grants a read lease only while none has. The
+// lease is given back at once. Should a program open the file in that instant, the kernel signals the lease
+// break with SIGURG, which is ignored unless a program asks for it, instead of SIGIO, which would end this
+// one. Only the file's owner (or a process with CAP_LEASE) may take a lease, and not on every file system.
+Writers OpenWriters(int fd) {
+    if (::fcntl(fd, F_SETSIG, SIGURG) != 0) {
+        return Writers::Unknown;
+    }
+    if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
+        ::fcntl(fd, F_SETLEASE, F_UNLCK);
+        return Writers::None;
+    }
+    return errno == EAGAIN ? Writers::Some : Writers::Unknown;
+}
+
+// How long to wait before reading a journal again that looks cut short: while its writer still has it open,
+// a moment; when that cannot be told, until it has been quiet for QUIET. Zero for a journal to go on with.
+std::chrono::nanoseconds WaitForWriter(int fd, std::string_view content, const FileState &state) {
+    if (!LooksUnfinished(content)) {
+        return std::chrono::nanoseconds::zero();
+    }
+    switch (OpenWriters(fd)) {
+    case Writers::None:
+        return std::chrono::nanoseconds::zero();
+    case Writers::Some:
+        return WRITER_PAUSE;
+    case Writers::Unknown:
+        break;
+    }
+    return QuietLeft(state);
+}
+
+// Reads to the end, but never more than one byte beyond `limit`.
+bool ReadUpTo(int fd, std::size_t limit, std::string &content) {
     char block[64 * 1024];
-    for (;;) {
+    while (content.size() <= limit) {
         const ssize_t got = ::read(fd, block, sizeof block);
         if (got > 0) {
             content.append(block, static_cast<std::size_t>(got));
@@ -37,6 +119,29 @@ bool ReadAll(int fd, std::string &content) {
         } else if (errno != EINTR) {
             return false;
         }
+    }
+    return true;
+}
+
+// Whether the open journal still holds exactly `old`. Its size and times alone can miss an editor's rewrite
+// of as many bytes within one tick of the clock that stamps them.
+bool StillHolds(int fd, std::string_view old) {
+    char block[64 * 1024];
+    off_t offset = 0;
+    for (;;) {
+        const ssize_t got = ::pread(fd, block, sizeof block, offset);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return got == 0 && old.empty();
+        }
+        const auto size = static_cast<std::size_t>(got);
+        if (size > old.size() || old.compare(0, size, std::string_view(block, size)) != 0) {
+            return false;
+        }
+        old.remove_prefix(size);
+        offset += got;
     }
 }
 
@@ -52,82 +157,273 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Writes the temporary file and renames it over the target; false leaves the target untouched.
-bool Replace(const std::filesystem::path &target, const std::filesystem::path &temp, std::string_view content,
-             JournalState state, mode_t mode, Durability durability) {
-    if (::unlink(temp.c_str()) != 0 && errno != ENOENT) {
+// The old journal's owner and group where the system lets us give the file away (root may; a user may pick a
+// group of their own), and its permission bits; but set-user-id and set-group-id only on a file that kept its
+// owner and group, or a user-planted program would become another user's.
+bool KeepOwnerAndMode(int fd, const struct stat &old) {
+    mode_t mode = old.st_mode & 07777;
+    struct stat made {};
+    if (::fstat(fd, &made) != 0) {
         return false;
     }
-    // A new journal gets the usual permissions less the umask; an existing one keeps its exact bits.
-    FileDescriptor out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                              state == JournalState::Existing ? 0600 : 0666));
-    if (out.Get() < 0) {
-        return false;
-    }
-    const bool written = (state == JournalState::Missing || ::fchmod(out.Get(), mode) == 0) &&
-                         WriteAll(out.Get(), content) &&
-                         (durability == Durability::NoFsync || ::fsync(out.Get()) == 0) && out.Close() &&
-                         ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!written) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    if (durability == Durability::Fsync) {
-        // The rename is done and the new journal complete; a folder that cannot be synced is no reason to
-        // report the save as failed, since the journal is not "as it was" any more.
-        FileDescriptor folder(::open(target.parent_path().empty() ? "." : target.parent_path().c_str(),
-                                     O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (folder.Get() >= 0) {
-            ::fsync(folder.Get());
+    if (made.st_uid != old.st_uid || made.st_gid != old.st_gid) {
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            [[maybe_unused]] const int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        }
+        if (::fstat(fd, &made) != 0) {
+            return false;
+        }
+        if (made.st_uid != old.st_uid || made.st_gid != old.st_gid) {
+            mode &= ~static_cast<mode_t>(S_ISUID | S_ISGID);
         }
     }
-    return true;
+    return ::fchmod(fd, mode) == 0;
 }
 
-} // namespace
-
-std::filesystem::path TemporaryPathOf(const std::filesystem::path &journal) {
-    return HiddenCompanionOf(TargetOf(journal), ".tmp");
-}
-
-RewriteStatus RewriteJournal(const std::filesystem::path &journal, MissingJournal missing,
-                             Durability durability, const JournalTransform &transform) {
-    const JournalLock lock(journal, LockMode::Exclusive);
-    if (!lock.Held()) {
-        return lock.Unavailable() ? RewriteStatus::WriteFailed : RewriteStatus::Unreadable;
+// Hands back `status`, noting in `failure` (when given) which file failed and why.
+RewriteStatus Report(RewriteFailure *failure, RewriteStatus status, const std::filesystem::path &file,
+                     std::string reason) {
+    if (failure != nullptr) {
+        failure->file = file;
+        failure->reason = std::move(reason);
     }
-    const std::filesystem::path target = TargetOf(journal);
-    std::string old;
-    JournalState state = JournalState::Existing;
-    mode_t mode = 0;
-    {
-        FileDescriptor in(::open(target.c_str(), O_RDONLY | O_CLOEXEC));
+    return status;
+}
+
+void SyncFolderOf(const std::filesystem::path &file) {
+    // The rename is done and the new journal complete; a folder that cannot be synced is no reason to report
+    // the save as failed, since the journal is not "as it was" any more.
+    FileDescriptor folder(::open(file.parent_path().empty() ? "." : file.parent_path().c_str(),
+                                 O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() >= 0) {
+        ::fsync(folder.Get());
+    }
+}
+
+// One rewrite of one resolved journal, tried again while other programs change the journal under it.
+class Rewrite {
+public:
+    Rewrite(const std::filesystem::path &target, MissingJournal missing, Durability durability,
+            const JournalTransform &transform, RewriteFailure *failure)
+        : target_(target)
+        , temp_(HiddenCompanionOf(target, ".tmp"))
+        , missing_(missing)
+        , durability_(durability)
+        , transform_(transform)
+        , failure_(failure) {}
+
+    RewriteStatus Run() {
+        for (int attempt = 0; attempt < MAX_ATTEMPTS; ++attempt) {
+            if (const std::optional<RewriteStatus> status = Attempt()) {
+                return *status;
+            }
+        }
+        return Fail(RewriteStatus::WriteFailed, target_,
+                    "another program kept changing the journal; it was left as it is");
+    }
+
+private:
+    RewriteStatus Fail(RewriteStatus status, const std::filesystem::path &file, std::string reason) {
+        return Report(failure_, status, file, std::move(reason));
+    }
+
+    // The status to end with, or nothing to start over.
+    std::optional<RewriteStatus> Attempt() {
+        FileDescriptor in(OpenRegularForReading(target_));
+        struct stat opened {};
+        JournalState state = JournalState::Existing;
+        std::string old;
         if (in.Get() < 0) {
             if (errno != ENOENT) {
-                return RewriteStatus::Unreadable;
+                return Fail(RewriteStatus::Unreadable, target_, "cannot be opened: " + SystemError(errno));
             }
-            if (missing == MissingJournal::Refuse) {
+            struct stat folder {};
+            const std::filesystem::path parent = target_.parent_path().empty() ? "." : target_.parent_path();
+            if (::stat(parent.c_str(), &folder) == 0) {
+                if (const std::chrono::nanoseconds wait = QuietLeft(StateOf(folder)); wait.count() > 0) {
+                    std::this_thread::sleep_for(wait);
+                    return std::nullopt;
+                }
+            }
+            if (missing_ == MissingJournal::Refuse) {
                 return RewriteStatus::Missing;
             }
             state = JournalState::Missing;
         } else {
-            struct stat info {};
-            if (::fstat(in.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-                return RewriteStatus::Unreadable;
+            if (::fstat(in.Get(), &opened) != 0) {
+                return Fail(RewriteStatus::Unreadable, target_, "cannot be read: " + SystemError(errno));
             }
-            mode = info.st_mode & 07777;
-            old.reserve(static_cast<std::size_t>(info.st_size));
-            if (!ReadAll(in.Get(), old)) {
-                return RewriteStatus::Unreadable;
+            if (static_cast<std::uint64_t>(opened.st_size) > MAX_REWRITE_BYTES) {
+                return Fail(RewriteStatus::WriteFailed, target_,
+                            "is larger than " + std::to_string(MAX_REWRITE_BYTES >> 20) +
+                                " MiB, more than any journal can hold; it was left as it is");
+            }
+            old.reserve(static_cast<std::size_t>(opened.st_size));
+            if (!ReadUpTo(in.Get(), MAX_REWRITE_BYTES, old)) {
+                return Fail(RewriteStatus::Unreadable, target_, "cannot be read: " + SystemError(errno));
+            }
+            struct stat read {};
+            if (::fstat(in.Get(), &read) != 0 || StateOf(read) != StateOf(opened) ||
+                old.size() != static_cast<std::size_t>(opened.st_size)) {
+                return std::nullopt;
+            }
+            if (const std::chrono::nanoseconds wait = WaitForWriter(in.Get(), old, StateOf(opened));
+                wait.count() > 0) {
+                std::this_thread::sleep_for(wait);
+                return std::nullopt;
             }
         }
+        std::string content;
+        content.reserve(old.size() + 128);
+        transform_(old, state, content);
+        if (!WriteTemporary(content, state, opened)) {
+            return RewriteStatus::WriteFailed;
+        }
+        return Publish(in.Get(), old, state, opened);
     }
-    std::string content;
-    content.reserve(old.size() + 128);
-    transform(old, state, content);
-    const std::filesystem::path temp = HiddenCompanionOf(target, ".tmp");
-    return Replace(target, temp, content, state, mode, durability) ? RewriteStatus::Written
-                                                                   : RewriteStatus::WriteFailed;
+
+    bool WriteTemporary(std::string_view content, JournalState state, const struct stat &old) {
+        if (::unlink(temp_.c_str()) != 0 && errno != ENOENT) {
+            Fail(RewriteStatus::WriteFailed, temp_,
+                 "cannot remove the old temporary file: " + SystemError(errno));
+            return false;
+        }
+        // A new journal gets the usual permissions less the umask; an existing one keeps its exact bits.
+        FileDescriptor out(::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                  state == JournalState::Existing ? 0600 : 0666));
+        if (out.Get() < 0) {
+            Fail(RewriteStatus::WriteFailed, temp_,
+                 "cannot create the temporary file: " + SystemError(errno));
+            return false;
+        }
+        const bool written = (state == JournalState::Missing || KeepOwnerAndMode(out.Get(), old)) &&
+                             WriteAll(out.Get(), content) &&
+                             (durability_ == Durability::NoFsync || ::fsync(out.Get()) == 0) && out.Close();
+        if (!written) {
+            const int error = errno;
+            ::unlink(temp_.c_str());
+            Fail(RewriteStatus::WriteFailed, temp_, "cannot write the temporary file: " + SystemError(error));
+        }
+        return written;
+    }
+
+    // Puts the temporary file in the journal's place, unless the journal is no longer the one that was read.
+    std::optional<RewriteStatus> Publish(int in, std::string_view old, JournalState state,
+                                         const struct stat &opened) {
+        if (state == JournalState::Existing) {
+            struct stat now {};
+            if (::stat(target_.c_str(), &now) != 0 || StateOf(now) != StateOf(opened) ||
+                !StillHolds(in, old)) {
+                ::unlink(temp_.c_str());
+                return std::nullopt;
+            }
+            if (const std::optional<RewriteStatus> replaced = Replace(in, old, opened);
+                replaced != RewriteStatus::Written) {
+                return replaced;
+            }
+        } else if (!PublishNew()) {
+            const int error = errno;
+            ::unlink(temp_.c_str());
+            if (error == EEXIST) {
+                return std::nullopt;
+            }
+            return Fail(RewriteStatus::WriteFailed, target_, "cannot be created: " + SystemError(error));
+        }
+        if (durability_ == Durability::Fsync) {
+            SyncFolderOf(target_);
+        }
+        return RewriteStatus::Written;
+    }
+
+    // Swaps the new journal into place and looks at what it replaced: if that is not the journal that was
+    // read (another program wrote or replaced it since the check), it is swapped back and the rewrite starts
+    // over, so no other program's write ends up behind the temporary name. A file system without the swap
+    // gets a plain rename, which leaves the moment between the check and the rename open.
+    std::optional<RewriteStatus> Replace(int in, std::string_view old, const struct stat &opened) {
+        if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
+            if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) {
+                if (::rename(temp_.c_str(), target_.c_str()) == 0) {
+                    return RewriteStatus::Written;
+                }
+            }
+            const int error = errno;
+            ::unlink(temp_.c_str());
+            return Fail(RewriteStatus::WriteFailed, target_, "cannot be replaced: " + SystemError(error));
+        }
+        // The swap changes the old file's change time, so only its identity, size, modification time and
+        // bytes tell whether it is still the journal that was read.
+        struct stat aside {};
+        const bool same = ::stat(temp_.c_str(), &aside) == 0 && aside.st_dev == opened.st_dev &&
+                          aside.st_ino == opened.st_ino && aside.st_size == opened.st_size &&
+                          Nanoseconds(aside.st_mtim) == Nanoseconds(opened.st_mtim) && StillHolds(in, old);
+        if (!same) {
+            if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
+                // Our journal stands and the other program's version lies at the temporary name; it is kept.
+                return Fail(RewriteStatus::WriteFailed, temp_,
+                            "holds another program's version of the journal, which changed during the save");
+            }
+            ::unlink(temp_.c_str());
+            return std::nullopt;
+        }
+        ::unlink(temp_.c_str());
+        return RewriteStatus::Written;
+    }
+
+    // A journal that was missing is created only if no other program created one meanwhile (EEXIST).
+    bool PublishNew() {
+        if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) == 0) {
+            return true;
+        }
+        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
+            return false;
+        }
+        // A file system without that kind of rename: link() refuses an existing name as well.
+        if (::link(temp_.c_str(), target_.c_str()) != 0) {
+            return false;
+        }
+        ::unlink(temp_.c_str());
+        return true;
+    }
+
+    const std::filesystem::path &target_;
+    const std::filesystem::path temp_;
+    const MissingJournal missing_;
+    const Durability durability_;
+    const JournalTransform &transform_;
+    RewriteFailure *const failure_;
+};
+
+} // namespace
+
+std::filesystem::path TemporaryPathOf(const std::filesystem::path &journal) {
+    return HiddenCompanionOf(ResolveJournalTarget(journal).value_or(journal), ".tmp");
+}
+
+RewriteStatus RewriteJournal(const std::filesystem::path &journal, MissingJournal missing,
+                             Durability durability, const JournalTransform &transform,
+                             RewriteFailure *failure) {
+    const auto fail = [failure](RewriteStatus status, const std::filesystem::path &file, std::string reason) {
+        return Report(failure, status, file, std::move(reason));
+    };
+    const std::optional<std::filesystem::path> target = ResolveJournalTarget(journal);
+    if (!target) {
+        return fail(RewriteStatus::WriteFailed, journal, "its symbolic links lead round in a circle");
+    }
+    // Checked before the lock, so that no lock file is made beside a device.
+    if (IsNonRegularFile(*target)) {
+        return fail(RewriteStatus::Unreadable, *target, "is no regular file");
+    }
+    const JournalLock lock(*target, LockMode::Exclusive);
+    if (!lock.Held()) {
+        const std::filesystem::path lockPath = HiddenCompanionOf(*target, ".lock");
+        if (lock.Unavailable()) {
+            return fail(RewriteStatus::WriteFailed, lockPath,
+                        "the lock file cannot be opened: " + SystemError(lock.OpenError()));
+        }
+        return fail(RewriteStatus::Unreadable, lockPath,
+                    "another program has held the lock for over a second");
+    }
+    return Rewrite(*target, missing, durability, transform, failure).Run();
 }
 
 } // namespace plenta

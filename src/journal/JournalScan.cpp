@@ -8,6 +8,7 @@
 #include "FileDescriptor.h"
 #include "JournalLock.h"
 #include "JournalRecord.h"
+#include "JournalTarget.h"
 #include "LineReader.h"
 
 #include <cstdio>
@@ -38,13 +39,19 @@ std::int32_t CycleDayOf(Date firstDay, Date date) {
 }
 
 std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Date picked, Date today) {
+    // A symlinked journal is locked beside its target, where a rewrite through any path to it locks too. Only
+    // a regular file is read; a FIFO or a device in its place is never waited on, nor a lock made beside it.
+    const std::optional<std::filesystem::path> target = ResolveJournalTarget(journal);
+    if (!target || IsNonRegularFile(*target)) {
+        return std::nullopt;
+    }
     // A folder where no lock file can be made is read-only, so no rewrite can run there and the scan goes on
     // without the lock; a lock held by a writer for over a second counts as a journal that cannot be opened.
-    const JournalLock lock(journal, LockMode::Shared);
+    const JournalLock lock(*target, LockMode::Shared);
     if (!lock.Held() && !lock.Unavailable()) {
         return std::nullopt;
     }
-    const FileDescriptor file(::open(journal.c_str(), O_RDONLY | O_CLOEXEC));
+    const FileDescriptor file(OpenRegularForReading(*target));
     const std::optional<std::size_t> size = file.RegularSize();
     if (!size) {
         return std::nullopt;

@@ -12,7 +12,8 @@ namespace plenta {
 std::filesystem::path DeviceRoot();
 
 // The "FileSyncPath" value of the key HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows CE Services in
-// <root>/registry.ini, taken literally; nothing when the file, the key or the value is missing.
+// <root>/registry.ini, taken literally; nothing when the file, the key or the value is missing, when the
+// value is longer than 520 bytes, or when registry.ini is no regular file. Only its first 64 KiB are read.
 std::optional<std::string> ReadFileSyncPath(const std::filesystem::path &root);
 
 // The real path of the running executable.

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QPointer>
 
+#include <new>
 #include <utility>
 
 namespace plenta {
@@ -45,6 +46,18 @@ CommandDispatcher::CommandDispatcher(Window window, ShellState &state)
     , state_(state) {}
 
 bool CommandDispatcher::OnCommand(std::uint32_t commandParameter) {
+    // Memory running out inside a command ends in the program's error message, never in an abort from the
+    // event loop; the journal's rewrite has left the journal as it was by then.
+    try {
+        return RunCommand(commandParameter);
+    } catch (const std::bad_alloc &) {
+        ShowMessageBox(&window_.mainWindow, LoadText(MessageOf(EditOutcome::AccessError)),
+                       state_.paths.appTitle);
+        return true;
+    }
+}
+
+bool CommandDispatcher::RunCommand(std::uint32_t commandParameter) {
     switch (CommandIdOf(commandParameter)) {
     case IDC_EXIT:
         if (window_.destroyMainWindow) {
@@ -96,7 +109,13 @@ Date CommandDispatcher::PickedDate() const {
 }
 
 void CommandDispatcher::Rescan() {
-    std::optional<JournalScan> scan = LoadJournal(state_.paths.journalPath, PickedDate(), Today());
+    // A scan that runs out of memory keeps the previous results, as a journal that cannot be opened does.
+    std::optional<JournalScan> scan;
+    try {
+        scan = LoadJournal(state_.paths.journalPath, PickedDate(), Today());
+    } catch (const std::bad_alloc &) {
+        return;
+    }
     if (!scan) {
         return;
     }

@@ -42,6 +42,7 @@ public:
     void ShowStatistics();
 
 private:
+    bool RunCommand(std::uint32_t commandParameter);
     Date PickedDate() const;
     void Save();
     void DeleteDay();

@@ -21,6 +21,10 @@ TEST(JournalPathsTest, ResolvesFromTheSyncValue) {
         {"/home/me/Sync", "/home/me/Sync/plenta.txt"},
         {"/" + std::string(258, 'a'), "/" + std::string(258, 'a') + "/plenta.txt"},
         {"/" + std::string(259, 'a'), "/dev-root/plenta.txt"}, // 260 characters: ignored
+        // A NUL would cut the path at /etc/passwd; control characters are ignored alike.
+        {"/etc/passwd" + std::string(1, '\0') + "x", "/dev-root/plenta.txt"},
+        {"\\My\tDocuments", "/dev-root/plenta.txt"},
+        {"/home/me/Sync\x7F", "/dev-root/plenta.txt"},
     };
     for (const Case &c : cases) {
         const ResolvedPaths paths = ResolvePaths(c.value, module, root);

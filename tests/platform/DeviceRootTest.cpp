@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace plenta {
 namespace {
@@ -33,12 +34,21 @@ TEST_F(DeviceRootTest, ReadsFileSyncPathFromTheKey) {
         {key + "\nFileSyncPath=\"C:\\a\"  ;x", "\"C:\\a\"  ;x"}, // taken literally, last line without LF
         {key + "\nFileSyncPath=\n", ""},
         {"", std::nullopt},
+        {key + "\nFileSyncPath=/" + std::string(519, 'a') + "\n", "/" + std::string(519, 'a')},
+        {key + "\nFileSyncPath=/" + std::string(520, 'a') + "\n", std::nullopt}, // over 520 bytes
+        {key + "\nFileSyncPath=/a" + std::string(1, '\0') + "b\n", "/a" + std::string(1, '\0') + "b"},
     };
     for (const Case &c : cases) {
         Registry(c.text);
         EXPECT_EQ(ReadFileSyncPath(root_), c.value) << c.text;
     }
     std::filesystem::remove(root_ / "registry.ini");
+    EXPECT_EQ(ReadFileSyncPath(root_), std::nullopt);
+    // Only a regular file is read: a FIFO would otherwise wait for a writer forever.
+    ASSERT_EQ(::mkfifo((root_ / "registry.ini").c_str(), 0600), 0);
+    EXPECT_EQ(ReadFileSyncPath(root_), std::nullopt);
+    std::filesystem::remove(root_ / "registry.ini");
+    std::filesystem::create_directory(root_ / "registry.ini");
     EXPECT_EQ(ReadFileSyncPath(root_), std::nullopt);
 }
 

@@ -4,6 +4,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -29,5 +30,18 @@ ToolExit WaitTool(pid_t pid);
 inline ToolExit RunTool(const std::vector<std::string> &args) {
     return WaitTool(SpawnTool(args));
 }
+
+// A run that is watched: how it ended, how long it took, its peak memory and what it printed on stderr.
+struct WatchedRun {
+    ToolExit exit;
+    std::chrono::milliseconds took{0};
+    long peakKiB = 0;
+    std::string errors;
+};
+
+// Runs the tool with `fileSizeLimit` bytes as RLIMIT_FSIZE (0: none), killing it after `deadline`, so that a
+// hang shows as a failed trial rather than a stuck suite.
+WatchedRun RunWatched(const std::vector<std::string> &args, std::chrono::seconds deadline,
+                      unsigned long fileSizeLimit = 0);
 
 } // namespace plenta::reliability

@@ -3,6 +3,7 @@
 
 #include "ShowJson.h"
 
+#include <JournalRewrite.h>
 #include <JournalScan.h>
 #include <StringTable.h>
 
@@ -18,13 +19,17 @@ ExitCode CannotOpen(const std::filesystem::path &journal) {
 }
 
 // Success messages go to stdout, failures to stderr, each exactly the text the program's message box shows.
-ExitCode Report(EditOutcome outcome) {
+// A failed rewrite then names the file and the system's error, which the window's one message cannot.
+ExitCode Report(EditOutcome outcome, const RewriteFailure &failure) {
     const std::string_view message = LoadText(MessageOf(outcome));
     if (Succeeded(outcome)) {
         std::cout << message << '\n';
         return ExitCode::Success;
     }
     std::cerr << message << '\n';
+    if (!failure.reason.empty()) {
+        Fail(ExitCode::Failure, "'" + failure.file.string() + "' " + failure.reason);
+    }
     return ExitCode::Failure;
 }
 
@@ -49,11 +54,15 @@ ExitCode RunShow(const std::filesystem::path &journal, Date picked, Date today) 
 }
 
 ExitCode RunSave(const std::filesystem::path &journal, const EntryValues &entry) {
-    return Report(SaveEntry(journal, entry));
+    RewriteFailure failure;
+    const EditOutcome outcome = SaveEntry(journal, entry, Durability::Fsync, &failure);
+    return Report(outcome, failure);
 }
 
 ExitCode RunDelete(const std::filesystem::path &journal, Date date) {
-    return Report(DeleteDayEntries(journal, date));
+    RewriteFailure failure;
+    const EditOutcome outcome = DeleteDayEntries(journal, date, Durability::Fsync, &failure);
+    return Report(outcome, failure);
 }
 
 } // namespace plenta

@@ -11,7 +11,9 @@
 #include <CLI/CLI.hpp>
 #include <PlentaVersion.h>
 
+#include <csignal>
 #include <exception>
+#include <new>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -167,6 +169,9 @@ ExitCode Dispatch(const Commands &commands, const CommandLine &line) {
 } // namespace
 
 int main(int argc, char **argv) {
+    // Under a file-size limit a write then fails with EFBIG and takes the rewrite's error path, instead of
+    // the signal ending the tool with no message and a temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     CLI::App app{"Reads and edits the Plenta journal from the command line."};
     app.name("plenta-journal");
     app.set_version_flag("--version", std::string("plenta-journal ") + PLENTA_VERSION);
@@ -182,8 +187,10 @@ int main(int argc, char **argv) {
         return static_cast<int>(Dispatch(commands, line));
     } catch (const UsageError &error) {
         return static_cast<int>(Fail(ExitCode::Usage, error.what()));
+    } catch (const std::bad_alloc &) {
+        return static_cast<int>(Fail(ExitCode::Failure, "not enough memory; no file was changed"));
     } catch (const std::exception &error) {
-        // For example a device root that cannot be created, or an allocation failure.
+        // For example a device root that cannot be created.
         return static_cast<int>(Fail(ExitCode::Failure, error.what()));
     }
 }
