@@ -2,7 +2,7 @@
 // past day 35 a record drops out of counting until the next first-day mark.
 #include "CycleCounter.h"
 
-#include "JournalScan.h"
+#include "DayNumbers.h"
 #include "StatisticsText.h"
 
 #include <algorithm>

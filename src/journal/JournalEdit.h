@@ -1,6 +1,7 @@
 // The two commands that rewrite the journal: store the form's entry for a date, delete a date's records.
 #pragma once
 
+#include "JournalRewrite.h"
 #include "JournalTypes.h"
 
 #include <StringTable.h>
@@ -9,8 +10,6 @@
 #include <string>
 
 namespace plenta {
-
-struct RewriteFailure;
 
 // What the form hands to a save: every text in UTF-8.
 struct EntryValues {
@@ -29,9 +28,6 @@ enum class EditOutcome {
     AccessError,   // "Fehler beim Datenbankzugriff!"
     DatabaseError, // "Fehler mit der Datenbank!"
 };
-
-// Whether a rewrite waits for the disk. Only a benchmark measuring the copy itself turns it off.
-enum class Durability { Fsync, NoFsync };
 
 StringId MessageOf(EditOutcome outcome);
 bool Succeeded(EditOutcome outcome);

@@ -1,8 +1,7 @@
 // The crash-safe replacement of the journal that every command changing it goes through.
 #pragma once
 
-#include "JournalEdit.h"
-
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -11,6 +10,9 @@
 namespace plenta {
 
 enum class JournalState { Missing, Existing };
+
+// Whether a rewrite waits for the disk. Only a benchmark measuring the copy itself turns it off.
+enum class Durability { Fsync, NoFsync };
 
 // What a rewrite does when there is no journal yet.
 enum class MissingJournal { Create, Refuse };

@@ -14,14 +14,8 @@ namespace plenta {
 // caller then keeps the results of its previous scan.
 std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Date picked, Date today);
 
-// Days since 1 January 1601 (the handheld's day numbers).
-std::int64_t DayNumber(Date date);
-
 // "%d/%02d/%02d": the year unpadded, month and day with two digits; the text the selection keeps for the
 // picked date and recognises its lines by.
 std::string SelectionDateText(Date date);
-
-// The cycle day of `date` in the cycle that began on `firstDay`: date - firstDay + 1, or 0 before it.
-std::int32_t CycleDayOf(Date firstDay, Date date);
 
 } // namespace plenta

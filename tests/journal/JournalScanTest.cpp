@@ -1,6 +1,7 @@
 // The scan over whole journal files: cycle counting, statistics, the picked date's selection and the
 // comments.
 #include "JournalScan.h"
+#include "DayNumbers.h"
 #include "JournalBuilder.h"
 #include "JournalLock.h"
 #include "TempFolder.h"

@@ -1,0 +1,25 @@
+// Day numbers counted from the handheld's epoch, 1 January 1601.
+#include "DayNumbers.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+
+namespace plenta {
+
+namespace {
+
+constexpr std::chrono::sys_days DAY_ZERO{std::chrono::year{1601} / std::chrono::January / 1};
+
+} // namespace
+
+std::int64_t DayNumber(Date date) {
+    return (std::chrono::sys_days{date} - DAY_ZERO).count();
+}
+
+std::int32_t CycleDayOf(Date firstDay, Date date) {
+    const std::int64_t difference = DayNumber(date) - DayNumber(firstDay);
+    return difference >= 0 ? static_cast<std::int32_t>(std::min<std::int64_t>(difference + 1, INT32_MAX)) : 0;
+}
+
+} // namespace plenta
