@@ -14,10 +14,12 @@ namespace plenta {
 // What the form hands to a save: every text in UTF-8.
 struct EntryValues {
     Date date;
-    std::int32_t temperature = DEFAULT_TEMPERATURE; // tenths
-    std::string marks;                              // the pending mark string
-    std::string
-        comment; // typed: at most MAX_COMMENT_CHARS; kept from the journal: MAX_SELECTION_COMMENT_CHARS
+    // Tenths of a degree.
+    std::int32_t temperature = DEFAULT_TEMPERATURE;
+    // The pending mark string.
+    std::string marks;
+    // Typed: at most MAX_COMMENT_CHARS; kept from the journal: at most MAX_SELECTION_COMMENT_CHARS.
+    std::string comment;
 };
 
 // The outcome of a rewrite; each stands for the message the program shows.

@@ -50,11 +50,11 @@ std::uint8_t MarksOf(std::string_view attribute);
 std::string FormatRecord(Date date, std::int32_t temperature, std::string_view marksUtf8,
                          std::string_view commentUtf8);
 
-// "%04d/%02d/%02d": the ten bytes that begin every record of the date.
 // How a date is written: a record's "%04d/%02d/%02d" or the form's selection text "%d/%02d/%02d".
 enum class DateStyle { Record, Selection };
 std::string FormatDate(DateStyle style, Date date);
 
+// "%04d/%02d/%02d": the ten bytes that begin every record of the date.
 std::string RecordDatePrefix(Date date);
 
 } // namespace plenta

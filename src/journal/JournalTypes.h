@@ -19,10 +19,12 @@ inline constexpr std::uint8_t MARK_INTERCOURSE = 1;
 inline constexpr int DAYPOINT_CAPACITY = 800;
 inline constexpr int MAX_CYCLE_DAY = 35;
 inline constexpr int CYCLE_COUNTERS = MAX_CYCLE_DAY + 1;
-inline constexpr int TEMPERATURE_TOP = 375;    // list index i shows TEMPERATURE_TOP - i tenths
-inline constexpr int TEMPERATURE_BOTTOM = 355; // the lowest temperature the form offers
+// The form's temperature list: index i shows TEMPERATURE_TOP - i tenths, down to TEMPERATURE_BOTTOM.
+inline constexpr int TEMPERATURE_TOP = 375;
+inline constexpr int TEMPERATURE_BOTTOM = 355;
 inline constexpr int DEFAULT_TEMPERATURE = 365;
-inline constexpr int MAX_COMMENT_CHARS = 39; // what the form's comment box lets through to a save
+// What the form's comment box lets through to a save.
+inline constexpr int MAX_COMMENT_CHARS = 39;
 inline constexpr int MAX_SELECTION_COMMENT_CHARS = 79;
 inline constexpr int MAX_ATTRIBUTE_CHARS = 4;
 
@@ -63,8 +65,8 @@ struct DaySelection {
     std::string marks;   // the attribute letters, at most 5 characters
 };
 
-// The statistics before any scan: all zero, unlike the starting values of a scan (span 1, mucus first day
-// 34).
+// The statistics before any scan: all zero, unlike the starting values of a scan (span 1, mucus first
+// day 34).
 inline CycleStats StatsBeforeFirstScan() {
     CycleStats stats;
     stats.spanDays = 0;
@@ -78,8 +80,8 @@ struct JournalScan {
     DayPointTable table;
     CycleStats stats = StatsBeforeFirstScan();
     DaySelection selection;
-    std::vector<std::string>
-        comments; // distinct (ignoring case) non-empty comments, in order of first appearance
+    // Distinct (ignoring case) non-empty comments, in order of first appearance.
+    std::vector<std::string> comments;
 };
 
 } // namespace plenta

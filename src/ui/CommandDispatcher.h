@@ -23,8 +23,8 @@ public:
         QWidget &mainWindow;
         EntryForm *form;      // null when the form could not be made
         MainToolbar *toolbar; // null when the toolbar could not be made
-        std::function<void(int)>
-            sendCommand; // synchronous delivery to the main window (the About box's exit)
+        // Synchronous delivery to the main window (the About box's exit).
+        std::function<void(int)> sendCommand;
         std::function<void()> destroyMainWindow;
     };
 
