@@ -2,6 +2,8 @@
 // rectangles in dialog units. The widgets are built from these tables, so the layout lives in one place.
 #pragma once
 
+#include "PlentaVersion.h"
+
 #include <array>
 #include <string_view>
 
@@ -53,7 +55,7 @@ inline constexpr std::array<DialogControl, 4> ENTRY_FORM_CONTROLS{{
 inline constexpr DialogTemplate ABOUT_TEMPLATE{IDD_ABOUT, "About Plenta", "Tahoma", 8, {34, 44, 119, 63}};
 inline constexpr std::array<DialogControl, 6> ABOUT_CONTROLS{{
     {IDC_STATIC, ControlKind::Icon, "", {10, 9, 20, 20}},
-    {IDC_STATIC, ControlKind::Static, "Plenta 1.4", {39, 7, 44, 8}},
+    {IDC_STATIC, ControlKind::Static, PLENTA_NAME_AND_VERSION, {39, 7, 44, 8}},
     {IDC_STATIC, ControlKind::Static, "Zyklus und Temperatur", {39, 14, 66, 8}},
     {IDC_STATIC, ControlKind::Static, "im Blick", {37, 22, 29, 8}},
     {IDC_EXIT, ControlKind::DefaultButton, "Ende", {79, 39, 33, 17}},

@@ -4,9 +4,15 @@
 
 #include <AboutBox.h>
 #include <DialogTemplates.h>
+#include <PlentaVersion.h>
 #include <StringTable.h>
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
 
 #include <QLabel>
 #include <QPushButton>
@@ -23,10 +29,26 @@ TEST(AboutBox, ShowsNameVersionAndTheTwoButtons) {
     for (const QLabel *label : box.findChildren<QLabel *>()) {
         texts << label->text();
     }
-    EXPECT_TRUE(texts.contains("Plenta 1.4"));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Plenta %1").arg(PLENTA_VERSION)));
     EXPECT_EQ(box.ExitButton()->text(), "Ende");
     EXPECT_EQ(box.InfoButton()->text(), "Info");
     EXPECT_TRUE(box.ExitButton()->isDefault());
+}
+
+// The build's version is written by hand into the manual pages and the metainfo; a release that bumps
+// project(VERSION) and forgets one of them fails here.
+TEST(AboutBox, ManualPagesAndMetainfoCarryTheBuildsVersion) {
+    const std::string version = PLENTA_VERSION;
+    const std::pair<const char *, std::string> places[] = {
+        {"man/plenta.1", "\"Plenta " + version + "\""},
+        {"man/plenta-journal.1", "\"Plenta " + version + "\""},
+        {"org.plenta.Plenta.metainfo.xml", "<release version=\"" + version + "\""},
+    };
+    for (const auto &[file, expected] : places) {
+        std::ifstream in(std::string(PLENTA_RES_DIR) + "/" + file);
+        const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        EXPECT_NE(text.find(expected), std::string::npos) << file << " lacks " << expected;
+    }
 }
 
 TEST(AboutBox, EndeHasTheFocusAndInfoShowsTheHelpOverTheBox) {

@@ -1,5 +1,6 @@
-// Runs the shell tests inside one QApplication on the offscreen platform, with a private runtime folder so
-// that the single-instance socket never meets a Plenta the user runs, nor another test program.
+// Runs a program's tests inside one QApplication on the offscreen platform, so no display is needed (also
+// when ctest lists the tests), with a private runtime folder so that the single-instance socket never meets a
+// Plenta the user runs, nor another test program.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,0 +1,49 @@
+# plenta_add_test(): one GoogleTest program of the suite and the ctest tests it lists.
+#
+#   plenta_add_test(<target> SOURCES <file>...
+#                   [QT] [LINK <library>...] [INCLUDE <folder>...] [DEFINE <definition>...]
+#                   [DEPENDS <target>...] [PREFIX <test name prefix>] [TIMEOUT <seconds>])
+#
+# Every program links the warnings and sanitizers, sees tests/journal (the shared test support) and knows
+# PLENTA_TEST_DATA. Without QT it gets GoogleTest's own main; with QT it gets tests/support/QtTestMain.cpp,
+# which runs the tests inside one QApplication on the offscreen platform, and its tests run offscreen too.
+# Tests are listed when ctest runs (PRE_TEST), so a program that starts other built programs or needs a
+# QApplication is never run at build time.
+function(plenta_add_test target)
+    cmake_parse_arguments(PARSE_ARGV 1 TEST "QT" "PREFIX;TIMEOUT" "SOURCES;LINK;INCLUDE;DEFINE;DEPENDS")
+    if(TEST_UNPARSED_ARGUMENTS)
+        message(FATAL_ERROR "plenta_add_test(${target}): unknown arguments ${TEST_UNPARSED_ARGUMENTS}")
+    endif()
+
+    add_executable(${target} ${TEST_SOURCES})
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/journal ${TEST_INCLUDE})
+    target_compile_definitions(${target} PRIVATE PLENTA_TEST_DATA="${PLENTA_TEST_DATA}"
+                                                 ${TEST_DEFINE})
+    target_link_libraries(${target} PRIVATE ${TEST_LINK} plenta_warnings plenta_sanitizers)
+    if(TEST_QT)
+        target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/QtTestMain.cpp)
+        target_link_libraries(${target} PRIVATE Qt6::Widgets Qt6::Test GTest::gtest)
+    else()
+        target_link_libraries(${target} PRIVATE GTest::gtest_main)
+    endif()
+    if(TEST_DEPENDS)
+        add_dependencies(${target} ${TEST_DEPENDS})
+    endif()
+
+    set(properties)
+    if(TEST_QT)
+        list(APPEND properties ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+    endif()
+    if(TEST_TIMEOUT)
+        list(APPEND properties TIMEOUT ${TEST_TIMEOUT})
+    endif()
+    set(prefix)
+    if(TEST_PREFIX)
+        set(prefix TEST_PREFIX ${TEST_PREFIX})
+    endif()
+    if(properties)
+        gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST ${prefix} PROPERTIES ${properties})
+    else()
+        gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST ${prefix})
+    endif()
+endfunction()
