@@ -2,13 +2,15 @@
 // desktop is that of a 240 x 320 screen less its 26-pixel task bar.
 #pragma once
 
+#include <ChartLayout.h>
+
 #include <QRect>
 
 #include <optional>
 
 namespace plenta {
 
-inline constexpr QRect VISIBLE_DESKTOP{0, 26, 240, 294};
+inline constexpr QRect VISIBLE_DESKTOP{0, 26, WINDOW_WIDTH, WINDOW_HEIGHT};
 
 // The screen area not covered by the input panel; nothing when the query cannot answer.
 inline std::optional<QRect> SipVisibleDesktop() {

@@ -2,12 +2,13 @@
 // pixels.
 #include "ChartLayout.h"
 
+#include <JournalTypes.h>
+
 namespace plenta {
 
 namespace {
-constexpr int CHART_HEIGHT = 119;  // 20 rows of 0.1 degree less the shared bottom pixel
-constexpr int CHART_RIGHT = 238;   // the frame's right edge, two pixels inside the 240-pixel window
-constexpr int LOWEST_TENTHS = 355; // 35.5 degrees, one pixel below the chart's bottom edge
+constexpr int CHART_HEIGHT = 119; // 20 rows of 0.1 degree less the shared bottom pixel
+constexpr int CHART_RIGHT = 238;  // the frame's right edge, two pixels inside the 240-pixel window
 } // namespace
 
 ChartLayout MakeChartLayout(int layoutOffset) {
@@ -20,8 +21,9 @@ int DayToX(const ChartLayout &layout, std::uint16_t day) {
 }
 
 int TempToY(const ChartLayout &layout, std::uint16_t tenths) {
-    // The difference is signed so that temperatures below 35.5 land below the chart instead of wrapping.
-    const int aboveLowest = static_cast<int>(tenths) - LOWEST_TENTHS;
+    // The form's lowest temperature, 35.5, lies one pixel below the chart's bottom edge. The difference is
+    // signed so that temperatures below it land below the chart instead of wrapping.
+    const int aboveLowest = static_cast<int>(tenths) - TEMPERATURE_BOTTOM;
     return layout.bottom - ChartLayout::pixelsPerTenth * aboveLowest + 1;
 }
 

@@ -7,6 +7,11 @@
 
 namespace plenta {
 
+// The main window's client area: the handheld's visible desktop below its task bar, which the window fills
+// and every layout is drawn in.
+inline constexpr int WINDOW_WIDTH = 240;
+inline constexpr int WINDOW_HEIGHT = 294;
+
 struct ChartLayout {
     static constexpr int columnWidth = 7;    // pixels per cycle day
     static constexpr int pixelsPerTenth = 6; // pixels per 0.1 degree

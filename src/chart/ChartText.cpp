@@ -1,6 +1,7 @@
 // The chart's texts; see ChartText.h.
 #include "ChartText.h"
 
+#include <JournalTypes.h>
 #include <StringTable.h>
 
 #include <QFontMetrics>
@@ -140,10 +141,9 @@ void AddDayNumbers(GlyphBatch &glyphs, const ChartLayout &layout) {
 }
 
 void AddTemperatureLabels(GlyphBatch &glyphs, const ChartLayout &layout) {
-    constexpr int firstLabel = 374;
-    constexpr int lowestTenths = 355;
+    // Every second row from 37.4 down, above the form's lowest temperature.
     int k = 0;
-    for (int tenths = firstLabel; tenths > lowestTenths; tenths -= 2, ++k) {
+    for (int tenths = TEMPERATURE_TOP - 1; tenths > TEMPERATURE_BOTTOM; tenths -= 2, ++k) {
         // Single precision, as the labels were always computed, so 37.4 is 37.400002 and prints as 37.4.
         const float degrees = static_cast<float>(tenths) * 0.1f;
         std::array<char, 32> formatted{};

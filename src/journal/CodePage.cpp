@@ -31,47 +31,53 @@ void AppendUtf8(std::string &out, char32_t code) {
 
 constexpr char32_t INVALID = 0xFFFFFFFF;
 
-// Decodes one UTF-8 character at `pos` and advances it; a malformed sequence gives INVALID and skips one
-// byte.
-char32_t NextCodePoint(std::string_view text, std::size_t &pos) {
+// The one UTF-8 decoder: the length of the well-formed sequence at `pos`, its code point in `code`; 0 for a
+// malformed one (overlong forms, surrogates and values beyond U+10FFFF included).
+std::size_t DecodeUtf8At(std::string_view text, std::size_t pos, char32_t &code) {
     const auto lead = static_cast<unsigned char>(text[pos]);
-    int length = 0;
-    char32_t code = 0;
+    std::size_t length = 0;
     if (lead < 0x80) {
-        ++pos;
-        return lead;
-    } else if ((lead & 0xE0) == 0xC0 && lead >= 0xC2) {
+        code = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
         code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
         code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0 && lead <= 0xF4) {
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4;
         code = lead & 0x07;
     } else {
-        ++pos;
-        return INVALID;
+        return 0;
     }
-    if (pos + static_cast<std::size_t>(length) > text.size()) {
-        ++pos;
-        return INVALID;
+    if (pos + length > text.size()) {
+        return 0;
     }
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + static_cast<std::size_t>(i)]);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + i]);
         if ((next & 0xC0) != 0x80) {
-            ++pos;
-            return INVALID;
+            return 0;
         }
         code = (code << 6) | (next & 0x3F);
     }
     constexpr std::array<char32_t, 5> SMALLEST{0, 0, 0x80, 0x800, 0x10000};
-    if (code < SMALLEST[static_cast<std::size_t>(length)] || code > 0x10FFFF ||
-        (code >= 0xD800 && code <= 0xDFFF)) {
+    if (code < SMALLEST[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return 0;
+    }
+    return length;
+}
+
+// Decodes one UTF-8 character at `pos` and advances it; a malformed sequence gives INVALID and skips one
+// byte.
+char32_t NextCodePoint(std::string_view text, std::size_t &pos) {
+    char32_t code = 0;
+    const std::size_t length = DecodeUtf8At(text, pos, code);
+    if (length == 0) {
         ++pos;
         return INVALID;
     }
-    pos += static_cast<std::size_t>(length);
+    pos += length;
     return code;
 }
 
@@ -114,6 +120,11 @@ std::string Utf8ToCp1252(std::string_view text) {
         out.push_back(code == INVALID ? '?' : EncodeOne(code));
     }
     return out;
+}
+
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos) {
+    char32_t ignored = 0;
+    return DecodeUtf8At(text, pos, ignored);
 }
 
 std::size_t Utf8Length(std::string_view text) {

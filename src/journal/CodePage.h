@@ -14,6 +14,10 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // A character that 1252 cannot hold, and every malformed UTF-8 sequence, is written as '?'.
 std::string Utf8ToCp1252(std::string_view text);
 
+// The length of the UTF-8 sequence at text[pos], or 0 when it is malformed (overlong forms, surrogates and
+// values beyond U+10FFFF included).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t pos);
+
 // The number of characters (code points) of UTF-8 text; malformed bytes count one each.
 std::size_t Utf8Length(std::string_view text);
 

@@ -118,25 +118,19 @@ std::string_view StripLineEnd(std::string_view line) {
     return line;
 }
 
+std::uint8_t MarkOfLetter(char letter) {
+    for (const MarkLetter &known : MARK_LETTERS) {
+        if (known.letter == letter) {
+            return known.mark;
+        }
+    }
+    return 0;
+}
+
 std::uint8_t MarksOf(std::string_view attribute) {
     std::uint8_t marks = 0;
     for (const char c : attribute) {
-        switch (c) {
-        case '1':
-            marks |= MARK_FIRST_DAY;
-            break;
-        case 'S':
-            marks |= MARK_MUCUS;
-            break;
-        case 'E':
-            marks |= MARK_OVULATION;
-            break;
-        case 'X':
-            marks |= MARK_INTERCOURSE;
-            break;
-        default:
-            break;
-        }
+        marks |= MarkOfLetter(c);
     }
     return marks;
 }

@@ -42,6 +42,9 @@ std::string_view StripLineEnd(std::string_view line);
 // separators and blanks.
 std::optional<RecordFields> ReadRecord(std::string_view line);
 
+// The MARK_ bit of one letter; 0 for a byte that is no mark letter.
+std::uint8_t MarkOfLetter(char letter);
+
 // The MARK_ bits of an attribute: each letter counts wherever it stands; other bytes carry no mark.
 std::uint8_t MarksOf(std::string_view attribute);
 

@@ -16,6 +16,23 @@ inline constexpr std::uint8_t MARK_MUCUS = 4;
 inline constexpr std::uint8_t MARK_OVULATION = 2;
 inline constexpr std::uint8_t MARK_INTERCOURSE = 1;
 
+// The letters that stand for the marks in a record's attribute and on the toolbar.
+inline constexpr char LETTER_FIRST_DAY = '1';
+inline constexpr char LETTER_MUCUS = 'S';
+inline constexpr char LETTER_OVULATION = 'E';
+inline constexpr char LETTER_INTERCOURSE = 'X';
+
+struct MarkLetter {
+    char letter;
+    std::uint8_t mark;
+};
+inline constexpr std::array<MarkLetter, 4> MARK_LETTERS{{
+    {LETTER_FIRST_DAY, MARK_FIRST_DAY},
+    {LETTER_MUCUS, MARK_MUCUS},
+    {LETTER_OVULATION, MARK_OVULATION},
+    {LETTER_INTERCOURSE, MARK_INTERCOURSE},
+}};
+
 inline constexpr int DAYPOINT_CAPACITY = 800;
 inline constexpr int MAX_CYCLE_DAY = 35;
 inline constexpr int CYCLE_COUNTERS = MAX_CYCLE_DAY + 1;

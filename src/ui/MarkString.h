@@ -2,6 +2,8 @@
 // caller.
 #pragma once
 
+#include <JournalTypes.h>
+
 #include <cstddef>
 #include <string>
 
@@ -9,11 +11,6 @@ namespace plenta {
 
 // The mark string holds at most five letters; a letter that would make it longer is not appended.
 inline constexpr std::size_t MARK_STRING_CAPACITY = 5;
-
-inline constexpr char LETTER_FIRST_DAY = '1';
-inline constexpr char LETTER_MUCUS = 'S';
-inline constexpr char LETTER_OVULATION = 'E';
-inline constexpr char LETTER_INTERCOURSE = 'X';
 
 // Removes the first occurrence of the letter (case-sensitive), or appends it when absent and there is room.
 void ToggleMark(std::string &marks, char letter);

@@ -1,14 +1,13 @@
 // The zoom in force and the zoom a screen suggests.
 #include "Zoom.h"
 
+#include <ChartLayout.h>
+
 #include <algorithm>
 
 namespace plenta {
 
 namespace {
-
-// The handheld's visible desktop below its task bar, which the main window fills.
-constexpr int WINDOW_HEIGHT = 294;
 
 int &ZoomInForce() {
     static int zoom = MIN_ZOOM;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "JournalTypes.h"
+#include "TempFolder.h"
 
 #include <cstdio>
 #include <string>
@@ -11,7 +12,7 @@ namespace plenta::test {
 class JournalBuilder {
 public:
     JournalBuilder()
-        : text_("Tag,Temperatur,Attribut,Kommentar\r\n") {}
+        : text_(test::HEADER) {}
 
     JournalBuilder &Add(Date date, const std::string &marks = "", const std::string &comment = "",
                         int temperature = 365) {

@@ -20,6 +20,7 @@ namespace plenta {
 namespace {
 
 using namespace std::chrono;
+using test::AsNobody;
 using test::HEADER;
 
 constexpr Date DAY = 2003y / April / 5d;
@@ -185,22 +186,6 @@ TEST_F(JournalRewriteTest, FailuresNameTheFileAndTheSystemsError) {
     EXPECT_EQ(SaveEntry(journal_, Entry(), Durability::NoFsync, &failure_), EditOutcome::AccessError);
     EXPECT_EQ(failure_.file, TemporaryPathOf(journal_));
     EXPECT_NE(failure_.reason.find("Is a directory"), std::string::npos) << failure_.reason;
-}
-
-// Runs `body` in a child process as the user "nobody" (only root can switch users).
-template <typename Body> void AsNobody(Body body) {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        if (dropped) {
-            body();
-        }
-        ::_exit(!dropped ? 2 : testing::Test::HasFailure() ? 1 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
 }
 
 TEST_F(JournalRewriteTest, OwnerAndSetIdBits) {

@@ -1,11 +1,12 @@
-// A fresh folder per test, and whole-file reads and writes in raw bytes, for tests that compare journals
-// exactly.
+// A fresh folder per test, the journal's header line, and whole-file reads and writes in raw bytes, for tests
+// that compare journals exactly.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
+#include <stdexcept>
+#include <stdlib.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,9 +18,11 @@ namespace plenta::test {
 class TempFolder {
 public:
     TempFolder() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() / ("plenta-test-" + std::to_string(random()));
-        std::filesystem::create_directories(path_);
+        std::string pattern = (std::filesystem::temp_directory_path() / "plenta-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("cannot create a folder in " + pattern);
+        }
+        path_ = pattern;
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -31,6 +34,9 @@ public:
 
     const std::filesystem::path &Path() const { return path_; }
     std::filesystem::path operator/(const std::string &name) const { return path_ / name; }
+    // The journal a test works on, and the temporary file its rewrite writes beside it.
+    std::filesystem::path Journal() const { return path_ / "plenta.txt"; }
+    std::filesystem::path Temporary() const { return path_ / ".plenta.txt.tmp"; }
 
 private:
     std::filesystem::path path_;
@@ -57,25 +63,14 @@ inline bool PermissionsAreEnforced(const TempFolder &folder) {
     return enforced;
 }
 
-// Runs `body` as a user that permission bits bind. Root is exempt from them, so as root the body runs in a
-// child process that owns `folder` and has dropped to the unprivileged user "nobody".
-template <typename Body> void AsUnprivilegedUser(const TempFolder &folder, Body body) {
-    if (::geteuid() != 0) {
-        if (!PermissionsAreEnforced(folder)) {
-            GTEST_SKIP() << "permission bits are not enforced for this user";
-        }
-        body();
-        return;
-    }
-    constexpr uid_t NOBODY = 65534;
+inline constexpr uid_t NOBODY = 65534;
+
+// Runs `body` in a child process as the user "nobody" (only root can switch users).
+template <typename Body> void AsNobody(Body body) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        for (const auto &entry : std::filesystem::recursive_directory_iterator(folder.Path())) {
-            [[maybe_unused]] const int ignored = ::lchown(entry.path().c_str(), NOBODY, NOBODY);
-        }
-        const bool dropped = ::chown(folder.Path().c_str(), NOBODY, NOBODY) == 0 && ::setgid(NOBODY) == 0 &&
-                             ::setuid(NOBODY) == 0;
+        const bool dropped = ::setgid(NOBODY) == 0 && ::setuid(NOBODY) == 0;
         if (dropped) {
             body();
         }
@@ -86,6 +81,24 @@ template <typename Body> void AsUnprivilegedUser(const TempFolder &folder, Body 
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
 }
 
-inline constexpr const char *HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
+// Runs `body` as a user that permission bits bind. Root is exempt from them, so as root `folder` and all in
+// it become the unprivileged user "nobody"'s and the body runs as that user in a child process.
+template <typename Body> void AsUnprivilegedUser(const TempFolder &folder, Body body) {
+    if (::geteuid() != 0) {
+        if (!PermissionsAreEnforced(folder)) {
+            GTEST_SKIP() << "permission bits are not enforced for this user";
+        }
+        body();
+        return;
+    }
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(folder.Path())) {
+        [[maybe_unused]] const int ignored = ::lchown(entry.path().c_str(), NOBODY, NOBODY);
+    }
+    ASSERT_EQ(::chown(folder.Path().c_str(), NOBODY, NOBODY), 0);
+    AsNobody(body);
+}
+
+// The journal's first line, written out here so that a test notices when the program writes another one.
+inline const std::string HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
 
 } // namespace plenta::test

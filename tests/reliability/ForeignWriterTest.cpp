@@ -49,7 +49,7 @@ void Pause(std::mt19937 &random, int maxMicroseconds) {
 // cut inside a line, with pauses where a save could catch the journal emptied or half written (up to 2 ms,
 // and one write in eight stalls up to 80 ms between its parts).
 void ForeignWrite(const std::filesystem::path &journal, Writer writer, int number, std::mt19937 &random) {
-    const std::string content = ReadBytes(journal).value_or(std::string(HEADER_LINE)) + ForeignLine(number);
+    const std::string content = ReadBytes(journal).value_or(std::string(HEADER)) + ForeignLine(number);
     if (writer == Writer::DeleteAndCreate) {
         ::unlink(journal.c_str());
         Pause(random, 2000);
@@ -72,8 +72,8 @@ class ForeignWriterTest : public testing::TestWithParam<Writer> {};
 TEST_P(ForeignWriterTest, NothingTheOtherProgramWroteIsLost) {
     TempFolder folder;
     const std::filesystem::path journal = folder.Journal();
-    std::set<std::string> known{std::string(HEADER_LINE)};
-    std::string seed(HEADER_LINE);
+    std::set<std::string> known{std::string(HEADER)};
+    std::string seed(HEADER);
     for (int i = 0; i < ORIGINAL_RECORDS; ++i) {
         const std::string record = FormatRecord(DayAfter(2000y / January / 1d, i), 365, "", "alt");
         seed += record;
@@ -134,7 +134,7 @@ TEST_P(ForeignWriterTest, NothingTheOtherProgramWroteIsLost) {
     EXPECT_EQ(originalLost, 0) << "original records lost";
     EXPECT_EQ(foreignLost, 0) << "the other program's lines lost";
     EXPECT_EQ(strange, 0) << "torn or unknown lines";
-    EXPECT_EQ(lines.empty() ? "" : lines.front(), HEADER_LINE);
+    EXPECT_EQ(lines.empty() ? "" : lines.front(), HEADER);
     EXPECT_GT(saved.size(), SAVES / 2u) << "most saves should find a quiet moment";
     std::printf("%s writer: %d saves (%zu succeeded, %d gave up with the journal untouched), %d foreign "
                 "writes; lost: %d of %d original records, %d of %d foreign lines; %d torn lines; %d saves "
@@ -177,7 +177,7 @@ TEST(LinkedJournal, WritersThroughTheLinkAndTheTargetKeepEveryRecord) {
     for (std::thread &writer : writers) {
         writer.join();
     }
-    std::vector<std::string> expected{std::string(HEADER_LINE)};
+    std::vector<std::string> expected{std::string(HEADER)};
     for (int offset = 0; offset < 2 * PER_WRITER; ++offset) {
         expected.push_back(FormatRecord(DayAfter(2020y / January / 1d, offset), 365, "", ""));
     }

@@ -20,18 +20,18 @@ using namespace std::chrono;
 constexpr Date TODAY{year{2026}, month{12}, day{7}};
 
 std::string OneMegabyteLine() {
-    return std::string(HEADER_LINE) + "2003/04/01,36.5,1,\r\n" + std::string(1 << 20, 'x') + "\r\n" +
+    return std::string(HEADER) + "2003/04/01,36.5,1,\r\n" + std::string(1 << 20, 'x') + "\r\n" +
            "2003/04/02,36.6,,\r\n";
 }
 
 std::string OneMegabyteComment() {
-    return std::string(HEADER_LINE) + "2003/04/01,36.5,1,\r\n2003/04/03,36.7,S," + std::string(1 << 20, 'y') +
+    return std::string(HEADER) + "2003/04/01,36.5,1,\r\n2003/04/03,36.7,S," + std::string(1 << 20, 'y') +
            "\r\n";
 }
 
 // One record a day from 1 January 1700 on.
 std::string HundredThousandRecords() {
-    std::string bytes(HEADER_LINE);
+    std::string bytes(HEADER);
     const sys_days first{year{1700} / January / 1};
     for (int offset = 0; offset < 100000; ++offset) {
         const Date date{first + days{offset}};
@@ -121,7 +121,7 @@ TEST_P(HostileJournal, SaveChangesOnlyItsDate) {
     std::vector<std::string> others = WithoutDate(CarriedLines(original_), prefix);
     const bool replaces = others.size() != CarriedLines(original_).size();
     if (original_.empty()) {
-        others.insert(others.begin(), std::string(HEADER_LINE)); // an empty journal gets its header
+        others.insert(others.begin(), std::string(HEADER)); // an empty journal gets its header
     }
 
     const EditOutcome outcome =

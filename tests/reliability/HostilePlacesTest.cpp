@@ -84,7 +84,7 @@ TEST_P(HostilePlacesTest, OddFilesAreNeverWaitedOnNorFollowed) {
                                               folder.Path() / "registry.ini"};
         const std::filesystem::path place = odds[static_cast<int>(GetParam().place)];
         if (GetParam().place != Place::Journal) {
-            WriteBytes(journal, std::string(HEADER_LINE) + RECORD);
+            WriteBytes(journal, std::string(HEADER) + RECORD);
         }
         if (!odd.plant(place, folder.Path())) {
             continue; // a device needs root
@@ -113,7 +113,7 @@ TEST_P(HostilePlacesTest, OddFilesAreNeverWaitedOnNorFollowed) {
             EXPECT_FALSE(std::filesystem::exists(folder.Temporary())) << where;
         }
         if (GetParam().place == Place::Lock) {
-            EXPECT_EQ(ReadBytes(journal), std::string(HEADER_LINE) + RECORD) << odd.name;
+            EXPECT_EQ(ReadBytes(journal), std::string(HEADER) + RECORD) << odd.name;
         }
         EXPECT_FALSE(std::filesystem::is_regular_file(place)) << odd.name << " replaced by a file";
         ::unsetenv("PLENTA_ROOT");
@@ -132,7 +132,7 @@ TEST(HostilePlaces, AnotherUsersJournalStaysTheirs) {
         GTEST_SKIP() << "only root can save another user's journal";
     }
     TempFolder folder;
-    WriteBytes(folder.Journal(), std::string(HEADER_LINE) + RECORD);
+    WriteBytes(folder.Journal(), std::string(HEADER) + RECORD);
     ASSERT_EQ(::chown(folder.Journal().c_str(), 65534, 65534), 0);
     ASSERT_EQ(::chmod(folder.Journal().c_str(), 02640), 0);
     EXPECT_EQ(RunWatched(ToolArgs(folder.Journal(), SAVE), DEADLINE).exit.code, 0);
@@ -163,7 +163,7 @@ TEST(HostilePlaces, NulInTheRegistryValueIsIgnored) {
 
 TEST(HostilePlaces, FileSizeLimitIsAnErrorWithAMessage) {
     TempFolder folder;
-    std::string journal(HEADER_LINE);
+    std::string journal(HEADER);
     for (int day = 1; day <= 28; ++day) {
         journal += "2003/02/" + std::string(day < 10 ? "0" : "") + std::to_string(day) + ",36.5,,lang\r\n";
     }
@@ -183,7 +183,7 @@ TEST(HostilePlaces, LongLinesInSaveAndDelete) {
     for (const std::size_t length : {std::size_t{5} << 20, std::size_t{50} << 20}) {
         TempFolder folder;
         const auto journal = [length] {
-            return std::string(HEADER_LINE) + RECORD + std::string(length, 'x') + "\r\n";
+            return std::string(HEADER) + RECORD + std::string(length, 'x') + "\r\n";
         };
         // Written and let go before the tool starts, whose peak would otherwise count this process's copy.
         WriteBytes(folder.Journal(), journal());

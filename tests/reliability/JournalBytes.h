@@ -1,6 +1,8 @@
 // Byte-level helpers for the reliability tests: read and write whole files, and split a journal into the
-// lines a rewrite must carry over unchanged.
+// lines a rewrite must carry over unchanged; the suite's scratch folder and header line.
 #pragma once
+
+#include "TempFolder.h"
 
 #include <filesystem>
 #include <optional>
@@ -10,7 +12,8 @@
 
 namespace plenta::reliability {
 
-inline constexpr std::string_view HEADER_LINE = "Tag,Temperatur,Attribut,Kommentar\r\n";
+using test::HEADER;
+using test::TempFolder;
 
 // The whole file, or nothing when it cannot be read as a regular file.
 std::optional<std::string> ReadBytes(const std::filesystem::path &file);

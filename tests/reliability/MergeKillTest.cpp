@@ -26,7 +26,7 @@ constexpr auto TIME_BOUND = 30s; // a slow (sanitized) build stops early rather 
 
 // Records of `days` days from 1 January 2026; with `changeEvery`, every such day has another temperature.
 std::string Records(int days, int changeEvery) {
-    std::string text(HEADER_LINE);
+    std::string text(HEADER);
     const sys_days first{year{2026} / January / 1};
     for (int i = 0; i < days; ++i) {
         const year_month_day date{first + std::chrono::days{i}};

@@ -24,8 +24,8 @@ using namespace std::chrono;
 using namespace std::chrono_literals;
 
 constexpr int TRIALS = 1000;
-// A loaded machine (the suite runs in parallel, next to the kill trials of other tests) may stop the run at the
-// time bound; this many trials still cover both sides of the rename many times over.
+// A loaded machine (the suite runs in parallel, next to the kill trials of other tests) may stop the run at
+// the time bound; this many trials still cover both sides of the rename many times over.
 constexpr int MIN_TRIALS = 250;
 constexpr auto TIME_BOUND = 100s; // a slow (sanitized) build stops early rather than stall CI
 
@@ -92,7 +92,7 @@ TEST(RandomKill, JournalIsOldOrNewAfterEveryKill) {
     TempFolder folder;
     TempFolder scratch;
     const std::filesystem::path journal = folder.Journal();
-    WriteBytes(journal, std::string(HEADER_LINE) + "2003/04/01,36.4,1,\r\n2003/04/15,36.8,E,spät\r\n");
+    WriteBytes(journal, std::string(HEADER) + "2003/04/01,36.4,1,\r\n2003/04/15,36.8,E,spät\r\n");
     const microseconds typical = TypicalRunTime(journal);
 
     std::mt19937 random(20261207);

@@ -77,7 +77,7 @@ TEST(TwoWriters, EveryRecordOfBothWritersSurvives) {
     EXPECT_EQ(failures[0] + failures[1], 0) << "saves that did not report success";
     EXPECT_EQ(fallen, 0) << "a scan saw fewer records than the one before it";
 
-    std::vector<std::string> expected{std::string(HEADER_LINE)};
+    std::vector<std::string> expected{std::string(HEADER)};
     for (int offset = 0; offset < 2 * DATES_PER_WRITER; ++offset) {
         expected.push_back(Formatted(DateAt(offset), "%04d/%02u/%02u") + "," + TemperatureOf(offset) + ",," +
                            (offset % 2 == 0 ? "erster" : "zweiter") + "\r\n");

@@ -11,8 +11,6 @@
 namespace plenta::test {
 namespace {
 
-const std::string HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
-
 std::string SampleJournal() {
     return ReadBytes(std::filesystem::path(PLENTA_TEST_DATA) / "tools" / "cycles.txt");
 }

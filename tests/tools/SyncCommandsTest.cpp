@@ -12,7 +12,6 @@
 namespace plenta::test {
 namespace {
 
-const std::string HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
 const std::string D1 = "2026/12/01,36.5,1,alk\r\n";
 const std::string D2 = "2026/12/02,36.6,,\r\n";
 const std::string D3 = "2026/12/03,36.7,S,\r\n";

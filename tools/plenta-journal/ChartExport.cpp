@@ -17,9 +17,7 @@
 namespace plenta {
 namespace {
 
-// The main window's client area, and the rows of the entry form (30) and the toolbar (34) above the chart.
-constexpr int WINDOW_WIDTH = 240;
-constexpr int WINDOW_HEIGHT = 294;
+// The rows of the entry form (30) and the toolbar (34) above the chart.
 constexpr int LAYOUT_OFFSET = 64;
 
 QImage PaintWindow(const JournalScan &scan, const Picture &picture) {

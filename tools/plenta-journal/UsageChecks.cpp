@@ -1,8 +1,8 @@
 // Command-line value checks: strict formats, so that a typo never becomes a stored record.
 #include "UsageChecks.h"
 
-#include <array>
-#include <cstdio>
+#include <CodePage.h>
+#include <JournalRecord.h>
 
 namespace plenta {
 namespace {
@@ -29,43 +29,6 @@ bool AllDigits(std::string_view text) {
         }
     }
     return !text.empty();
-}
-
-// Length of the UTF-8 sequence starting at text[i], or 0 when it is malformed (overlong forms, surrogates and
-// values beyond U+10FFFF included).
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    char32_t value = 0;
-    if (lead < 0x80) {
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        value = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        value = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        value = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size()) {
-        return 0;
-    }
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) {
-            return 0;
-        }
-        value = (value << 6) | (next & 0x3F);
-    }
-    constexpr std::array<char32_t, 5> SMALLEST{0, 0, 0x80, 0x800, 0x10000};
-    if (value < SMALLEST[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-        return 0;
-    }
-    return length;
 }
 
 } // namespace
@@ -101,16 +64,15 @@ std::int32_t ParseTemperature(std::string_view text) {
 }
 
 std::string CheckMarks(std::string_view text) {
-    constexpr std::string_view LETTERS = "1SEX";
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char letter = text[i];
-        if (LETTERS.find(letter) == std::string_view::npos) {
+        if (MarkOfLetter(letter) == 0) {
             throw UsageError("mark '" + std::string(1, letter) + "' is none of the letters 1 S E X");
         }
         if (text.find(letter) != i) {
             throw UsageError("mark '" + std::string(1, letter) + "' is given twice");
         }
-        if (letter == '1' && i != 0) {
+        if (letter == LETTER_FIRST_DAY && i != 0) {
             throw UsageError("mark '1' must come first: switching the first day on clears the other marks");
         }
     }
@@ -136,13 +98,6 @@ std::string CheckComment(std::string_view text) {
                          std::to_string(MAX_COMMENT_CHARS) + " are allowed");
     }
     return std::string(text);
-}
-
-std::string FormatIsoDate(Date date) {
-    std::array<char, 16> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%04d-%02u-%02u", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    return buffer.data();
 }
 
 } // namespace plenta

@@ -30,7 +30,4 @@ std::string CheckMarks(std::string_view text);
 // characters (a line break would split the record in two).
 std::string CheckComment(std::string_view text);
 
-// "YYYY-MM-DD" of a date, for messages.
-std::string FormatIsoDate(Date date);
-
 } // namespace plenta
