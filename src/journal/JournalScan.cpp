@@ -11,7 +11,9 @@
 #include "JournalTarget.h"
 #include "LineReader.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,23 +25,34 @@ std::string SelectionDateText(Date date) {
     return FormatDate(DateStyle::Selection, date);
 }
 
-std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Date picked, Date today) {
+std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Date picked, Date today,
+                                       LoadFailure *failure) {
+    const std::optional<std::filesystem::path> target = ResolveJournalTarget(journal);
+    const auto fail = [&](std::string reason) {
+        if (failure != nullptr) {
+            *failure = {target.value_or(journal), std::move(reason)};
+        }
+        return std::nullopt;
+    };
     // A symlinked journal is locked beside its target, where a rewrite through any path to it locks too. Only
     // a regular file is read; a FIFO or a device in its place is never waited on, nor a lock made beside it.
-    const std::optional<std::filesystem::path> target = ResolveJournalTarget(journal);
-    if (!target || IsNonRegularFile(*target)) {
-        return std::nullopt;
+    if (!target) {
+        return fail("is a loop of links or no possible file name");
+    }
+    if (IsNonRegularFile(*target)) {
+        return fail("is not a regular file");
     }
     // A folder where no lock file can be made is read-only, so no rewrite can run there and the scan goes on
     // without the lock; a lock held by a writer for over a second counts as a journal that cannot be opened.
     const JournalLock lock(*target, LockMode::Shared);
     if (!lock.Held() && !lock.Unavailable()) {
-        return std::nullopt;
+        return fail("is locked by another program");
     }
     const FileDescriptor file(OpenRegularForReading(*target));
+    const int openError = errno;
     const std::optional<std::size_t> size = file.RegularSize();
     if (!size) {
-        return std::nullopt;
+        return fail(file.Get() < 0 ? std::strerror(openError) : "cannot be read");
     }
 
     JournalScan scan;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -263,10 +265,15 @@ TEST_F(JournalScanTest, RecordsOutOfOrderStayInRange) {
     EXPECT_GE(scan.stats.mucusFirstDay, 0);
 }
 
-TEST_F(JournalScanTest, CannotOpen) {
-    EXPECT_FALSE(LoadJournal(journal_, START, START).has_value()); // missing
+// Each journal that cannot be read says why, so that the tool can tell a missing journal from a folder.
+TEST_F(JournalScanTest, CannotOpenAndSaysWhy) {
+    LoadFailure failure;
+    EXPECT_FALSE(LoadJournal(journal_, START, START, &failure).has_value());
+    EXPECT_EQ(failure.file, journal_);
+    EXPECT_EQ(failure.reason, std::strerror(ENOENT));
     std::filesystem::create_directory(journal_);
-    EXPECT_FALSE(LoadJournal(journal_, START, START).has_value()); // a folder in its place
+    EXPECT_FALSE(LoadJournal(journal_, START, START, &failure).has_value());
+    EXPECT_EQ(failure.reason, "is not a regular file");
 }
 
 TEST_F(JournalScanTest, WaitsForAWriterAtMostASecond) {
@@ -274,7 +281,9 @@ TEST_F(JournalScanTest, WaitsForAWriterAtMostASecond) {
     const int fd = ::open(JournalLock::LockPathOf(journal_).c_str(), O_RDWR | O_CREAT, 0600);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);
-    EXPECT_FALSE(LoadJournal(journal_, START, START).has_value());
+    LoadFailure failure;
+    EXPECT_FALSE(LoadJournal(journal_, START, START, &failure).has_value());
+    EXPECT_EQ(failure.reason, "is locked by another program");
     ::close(fd);
     EXPECT_TRUE(LoadJournal(journal_, START, START).has_value());
 }

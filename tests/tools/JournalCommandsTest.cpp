@@ -125,9 +125,10 @@ TEST(JournalCommands, FileFailuresEndWithOne) {
         std::vector<std::string> args;
         std::string err; // contained in stderr
     } const cases[] = {
-        {{missing, "stats"}, "cannot open the journal"},
+        {{missing, "stats"}, "cannot open the journal '" + missing + "': '" + missing + "' No such file"},
         {{missing, "show"}, "cannot open the journal"},
-        {{missing, "chart", "--out", folder / "chart.png"}, "cannot open the journal"},
+        {{missing, "chart", "--out", folder / "chart.png"}, "' No such file"},
+        {{folder.Path(), "show"}, "' is not a regular file"},
         {{missing, "delete", "--date", "2026-04-05"}, "Fehler mit der Datenbank!\n"},
         {{folder / "absent" / "plenta.txt", "save", "--date", "2026-04-05", "--temperature", "36.5"},
          "Fehler beim Datenbankzugriff!\n"},

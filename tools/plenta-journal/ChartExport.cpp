@@ -32,10 +32,12 @@ QImage PaintWindow(const JournalScan &scan, const Picture &picture) {
 } // namespace
 
 ExitCode RunChart(const ChartRequest &request) {
-    const std::optional<JournalScan> scan = LoadJournal(request.journal, request.picked, request.today);
+    LoadFailure failure;
+    const std::optional<JournalScan> scan =
+        LoadJournal(request.journal, request.picked, request.today, &failure);
     if (!scan) {
-        return Fail(ExitCode::Failure, "cannot open the journal '" + request.journal.string() +
-                                           "' (missing, unreadable, or locked by another program)");
+        return Fail(ExitCode::Failure, "cannot open the journal '" + request.journal.string() + "': '" +
+                                           failure.file.string() + "' " + failure.reason);
     }
     // Fonts and image plugins need an application object; offscreen keeps the tool usable over ssh and in CI.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -13,9 +13,9 @@
 namespace plenta {
 namespace {
 
-ExitCode CannotOpen(const std::filesystem::path &journal) {
-    return Fail(ExitCode::Failure, "cannot open the journal '" + journal.string() +
-                                       "' (missing, unreadable, or locked by another program)");
+ExitCode CannotOpen(const std::filesystem::path &journal, const LoadFailure &failure) {
+    return Fail(ExitCode::Failure, "cannot open the journal '" + journal.string() + "': '" +
+                                       failure.file.string() + "' " + failure.reason);
 }
 
 // Success messages go to stdout, failures to stderr, each exactly the text the program's message box shows.
@@ -36,18 +36,20 @@ ExitCode Report(EditOutcome outcome, const RewriteFailure &failure) {
 } // namespace
 
 ExitCode RunStats(const std::filesystem::path &journal, Date today) {
-    const std::optional<JournalScan> scan = LoadJournal(journal, today, today);
+    LoadFailure failure;
+    const std::optional<JournalScan> scan = LoadJournal(journal, today, today, &failure);
     if (!scan) {
-        return CannotOpen(journal);
+        return CannotOpen(journal, failure);
     }
     std::cout << scan->stats.statisticsText << '\n';
     return ExitCode::Success;
 }
 
 ExitCode RunShow(const std::filesystem::path &journal, Date picked, Date today) {
-    const std::optional<JournalScan> scan = LoadJournal(journal, picked, today);
+    LoadFailure failure;
+    const std::optional<JournalScan> scan = LoadJournal(journal, picked, today, &failure);
     if (!scan) {
-        return CannotOpen(journal);
+        return CannotOpen(journal, failure);
     }
     std::cout << ScanToJsonText(*scan) << '\n';
     return ExitCode::Success;
