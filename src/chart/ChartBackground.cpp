@@ -59,11 +59,11 @@ void PaintGrid(QPainter &painter, const ChartLayout &layout) {
 void PaintFrame(QPainter &painter, const ChartLayout &layout) {
     // One closed polyline: every segment leaves out its end, which the next segment starts with.
     LineBatch<4> sides;
-    sides.add(QLine(layout.right, layout.top, layout.left, layout.top));
-    sides.add(QLine(layout.left, layout.top, layout.left, layout.bottom));
-    sides.add(QLine(layout.left, layout.bottom, layout.right, layout.bottom));
-    sides.add(QLine(layout.right, layout.bottom, layout.right, layout.top));
-    sides.draw(painter, chart_colour::INK);
+    sides.Add(QLine(layout.right, layout.top, layout.left, layout.top));
+    sides.Add(QLine(layout.left, layout.top, layout.left, layout.bottom));
+    sides.Add(QLine(layout.left, layout.bottom, layout.right, layout.bottom));
+    sides.Add(QLine(layout.right, layout.bottom, layout.right, layout.top));
+    sides.Draw(painter, chart_colour::INK);
 }
 
 void PaintBaseLine(QPainter &painter, const ChartLayout &layout) {

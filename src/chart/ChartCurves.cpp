@@ -81,10 +81,10 @@ void PaintHistoryCurve(QPainter &painter, const ChartLayout &layout, const DayPo
     const int count = PointCount(table);
     for (int i = 1; i < count; ++i) {
         if (JoinsPrevious(table, i) && drawn.firstTime(PointAt(table, i - 1), PointAt(table, i))) {
-            joins.add(Join(layout, table, i));
+            joins.Add(Join(layout, table, i));
         }
     }
-    joins.draw(painter, chart_colour::HISTORY);
+    joins.Draw(painter, chart_colour::HISTORY);
 }
 
 void PaintCurrentCycle(QPainter &painter, const ChartLayout &layout, const DayPointTable &table, int start) {
@@ -96,10 +96,10 @@ void PaintCurrentCycle(QPainter &painter, const ChartLayout &layout, const DayPo
     LineBatch<2 * DAYPOINT_CAPACITY> joins;
     for (int i = start; i < count; ++i) {
         if (JoinsPrevious(table, i)) {
-            joins.addWide(Join(layout, table, i));
+            joins.AddWide(Join(layout, table, i));
         }
     }
-    joins.draw(painter, chart_colour::INK);
+    joins.Draw(painter, chart_colour::INK);
 
     // The current cycle's first day (point start - 1) belongs to the curve but gets no marker.
     const QBrush ovulation{QColor(chart_colour::OVULATION)};

@@ -16,8 +16,8 @@ QPen ThinPen(QRgb colour) {
 
 void DrawLine(QPainter &painter, QLine line, QRgb colour) {
     LineBatch<1> batch;
-    batch.add(line);
-    batch.draw(painter, colour);
+    batch.Add(line);
+    batch.Draw(painter, colour);
 }
 
 void FillBox(QPainter &painter, int left, int top, int right, int bottom, QRgb colour) {

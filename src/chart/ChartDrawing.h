@@ -49,7 +49,7 @@ void DrawBatch(QPainter &painter, QRgb colour, const QLine *lines, std::size_t l
 template <std::size_t Capacity> class LineBatch {
 public:
     // A line from p1 to p2 without its last pixel.
-    void add(QLine line) {
+    void Add(QLine line) {
         if (line.dx() == 0 && line.dy() == 0) {
             return;
         }
@@ -63,13 +63,13 @@ public:
     }
 
     // A 2-pixel line: the line itself and a copy one pixel left of it (steep) or above it (shallow).
-    void addWide(QLine line) {
-        add(line);
+    void AddWide(QLine line) {
+        Add(line);
         const bool steep = std::abs(line.dy()) > std::abs(line.dx());
-        add(line.translated(steep ? QPoint(-1, 0) : QPoint(0, -1)));
+        Add(line.translated(steep ? QPoint(-1, 0) : QPoint(0, -1)));
     }
 
-    void draw(QPainter &painter, QRgb colour) const {
+    void Draw(QPainter &painter, QRgb colour) const {
         DrawBatch(painter, colour, lines_.data(), lineCount_, boxes_.data(), boxCount_);
     }
 

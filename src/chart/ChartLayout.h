@@ -24,9 +24,9 @@ struct ChartLayout {
     int zoom = 1;
 
     // The chart rectangle (left, top, right, bottom) with the right and bottom edges exclusive.
-    QRect chartRect() const { return QRect(left, top, right - left, bottom - top); }
+    QRect ChartRect() const { return QRect(left, top, right - left, bottom - top); }
     // The chart rectangle in the window's own pixels.
-    QRect windowChartRect() const {
+    QRect WindowChartRect() const {
         return QRect(left * zoom, top * zoom, (right - left) * zoom, (bottom - top) * zoom);
     }
 };

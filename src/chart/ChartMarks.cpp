@@ -42,11 +42,11 @@ void PaintIntercourseMarks(QPainter &painter, GlyphBatch &glyphs, const ChartLay
             std::min<int>(stats.intercourseCounts[static_cast<std::size_t>(day)], ChartLayout::columnWidth);
         const int columnLeft = layout.left + (day - 1) * ChartLayout::columnWidth;
         for (int j = 0; j < marks; ++j) {
-            glyphs.add(QPoint(columnLeft + j, layout.bottom - MARK_ABOVE_BOTTOM), "x");
+            glyphs.Add(QPoint(columnLeft + j, layout.bottom - MARK_ABOVE_BOTTOM), "x");
         }
     }
     painter.setPen(ThinPen(chart_colour::INK));
-    glyphs.draw(painter);
+    glyphs.Draw(painter);
 }
 
 void PaintDayLines(QPainter &painter, const ChartLayout &layout, const CycleStats &stats) {

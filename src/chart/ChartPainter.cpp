@@ -35,7 +35,7 @@ void PaintChart(QPainter &painter, const ChartLayout &layout, const ChartInputs 
     AddDayNumbers(glyphs, layout);
     AddTemperatureLabels(glyphs, layout);
     painter.setPen(ThinPen(chart_colour::INK));
-    glyphs.draw(painter);
+    glyphs.Draw(painter);
     PaintHistoryCurve(painter, layout, inputs.table);
     PaintOvulationBars(painter, layout, inputs.stats);
     PaintCurrentCycle(painter, layout, inputs.table, CurrentCycleStart(inputs.table));
@@ -47,7 +47,7 @@ void PaintChart(QPainter &painter, const ChartLayout &layout, const ChartInputs 
 
 void PaintChart(QWidget &window, const ChartLayout &layout, Invalidate invalidateFirst) {
     if (invalidateFirst == Invalidate::First) {
-        window.repaint(layout.windowChartRect());
+        window.repaint(layout.WindowChartRect());
         return;
     }
     // Qt posts pending repaints to the top-level window; delivering them now paints what is invalid.
@@ -56,7 +56,7 @@ void PaintChart(QWidget &window, const ChartLayout &layout, Invalidate invalidat
 
 void InvalidateChart(QWidget &window, const ChartLayout &layout, CycleStats &stats,
                      std::int32_t selectedCycleDay) {
-    window.update(layout.windowChartRect());
+    window.update(layout.WindowChartRect());
     stats.selectedCycleDay = selectedCycleDay;
 }
 

@@ -43,8 +43,8 @@ DigitInk MeasureDigitInk() {
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setPen(Qt::black);
         GlyphBatch glyphs(font);
-        glyphs.add(QPoint(0, 0), "0123456789");
-        glyphs.draw(painter);
+        glyphs.Add(QPoint(0, 0), "0123456789");
+        glyphs.Draw(painter);
     }
     DigitInk ink;
     int last = -1;
@@ -97,7 +97,7 @@ GlyphBatch::GlyphBatch(const QFont &font)
     positions_.reserve(RESERVED_GLYPHS);
 }
 
-void GlyphBatch::add(QPoint topLeft, std::string_view text) {
+void GlyphBatch::Add(QPoint topLeft, std::string_view text) {
     QPointF pen(topLeft.x(), topLeft.y() + ascent_);
     for (const char c : text) {
         const std::size_t glyph = ALPHABET.find(c);
@@ -110,7 +110,7 @@ void GlyphBatch::add(QPoint topLeft, std::string_view text) {
     }
 }
 
-void GlyphBatch::draw(QPainter &painter) {
+void GlyphBatch::Draw(QPainter &painter) {
     if (!indexes_.isEmpty()) {
         QGlyphRun run;
         run.setRawFont(font_);
@@ -135,7 +135,7 @@ void AddDayNumbers(GlyphBatch &glyphs, const ChartLayout &layout) {
         const std::size_t columns = std::min<std::size_t>(DAY_COLUMNS, rows[row].size());
         for (std::size_t k = 0; k < columns; ++k) {
             const int x = layout.left + 1 + static_cast<int>(k) * ChartLayout::columnWidth;
-            glyphs.add(QPoint(x, tops[row]), rows[row].substr(k, 1));
+            glyphs.Add(QPoint(x, tops[row]), rows[row].substr(k, 1));
         }
     }
 }
@@ -150,7 +150,7 @@ void AddTemperatureLabels(GlyphBatch &glyphs, const ChartLayout &layout) {
         std::snprintf(formatted.data(), formatted.size(), "%2.1f", static_cast<double>(degrees));
         const std::string_view label(formatted.data());
         const QPoint topLeft(layout.left + 1, layout.top + k * 2 * ChartLayout::pixelsPerTenth);
-        glyphs.add(topLeft, label.substr(0, LABEL_CHARS));
+        glyphs.Add(topLeft, label.substr(0, LABEL_CHARS));
     }
 }
 

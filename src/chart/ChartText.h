@@ -27,10 +27,10 @@ public:
 
     // Adds `text` with the top-left corner of its first character cell at `topLeft`, each further character
     // one advance to the right. Characters outside the chart's alphabet are left out.
-    void add(QPoint topLeft, std::string_view text);
+    void Add(QPoint topLeft, std::string_view text);
 
     // Draws what was added in the pen's colour, with nothing behind the glyphs, and starts empty again.
-    void draw(QPainter &painter);
+    void Draw(QPainter &painter);
 
 private:
     static constexpr std::string_view ALPHABET = "0123456789.x";

@@ -1,4 +1,4 @@
-// The About box of template 100 and the statistics box.
+// The About box of template 100.
 #include "AboutBox.h"
 
 #include "DialogUnits.h"
@@ -95,10 +95,6 @@ void AboutBox::showEvent(QShowEvent *event) {
 
 void AboutBox::ShowHelp() {
     ShowMessageBox(this, LoadText(StringId::HelpText), LoadText(StringId::InfoCaption));
-}
-
-void ShowStatistics(QWidget *owner, const std::string &statisticsText) {
-    ShowMessageBox(owner, statisticsText, LoadText(StringId::InfoCaption));
 }
 
 } // namespace plenta

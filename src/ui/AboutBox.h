@@ -34,7 +34,4 @@ private:
     QPushButton *info_ = nullptr;
 };
 
-// The statistics box: the last scan's statistics text under the caption "Plenta - Information".
-void ShowStatistics(QWidget *owner, const std::string &statisticsText);
-
 } // namespace plenta

@@ -174,7 +174,7 @@ void CommandDispatcher::ShowKeyHelp() {
 }
 
 void CommandDispatcher::ShowStatistics() {
-    plenta::ShowStatistics(&window_.mainWindow, state_.scan.stats.statisticsText);
+    ShowMessageBox(&window_.mainWindow, state_.scan.stats.statisticsText, LoadText(StringId::InfoCaption));
 }
 
 } // namespace plenta

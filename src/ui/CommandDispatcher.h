@@ -39,6 +39,7 @@ public:
     // A new date in the picker rescans only when it differs from the date the selection shows.
     void OnPickedDateChanged();
 
+    // The statistics box: the last scan's statistics text under the caption "Plenta - Information".
     void ShowStatistics();
 
 private:

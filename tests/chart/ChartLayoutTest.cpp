@@ -13,7 +13,7 @@ TEST(ChartLayout, FollowsTheStackedSubWindows) {
     for (const auto &[offset, chart] : {std::pair{64, QRect(QPoint(1, 64), QPoint(237, 182))},
                                         std::pair{30, QRect(QPoint(1, 30), QPoint(237, 148))},
                                         std::pair{0, QRect(QPoint(1, 0), QPoint(237, 118))}}) {
-        EXPECT_EQ(MakeChartLayout(offset).chartRect(), chart) << offset;
+        EXPECT_EQ(MakeChartLayout(offset).ChartRect(), chart) << offset;
         EXPECT_EQ(MakeChartLayout(offset).bottom, offset + 119) << offset;
     }
 }
