@@ -194,10 +194,9 @@ std::string FormatRecord(Date date, std::int32_t temperature, std::string_view m
 
 std::string FormatDate(DateStyle style, Date date) {
     // The record pads the year to four digits; the form's selection text leaves it as it is.
-    const char *format = style == DateStyle::Record ? "%04d/%02d/%02d" : "%d/%02d/%02d";
     char text[24];
-    std::snprintf(text, sizeof text, format, static_cast<int>(date.year()),
-                  static_cast<int>(static_cast<unsigned>(date.month())),
+    std::snprintf(text, sizeof text, style == DateStyle::Record ? "%04d/%02d/%02d" : "%d/%02d/%02d",
+                  static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
                   static_cast<int>(static_cast<unsigned>(date.day())));
     return text;
 }

@@ -4,6 +4,8 @@
 #include "TempFolder.h"
 #include "ToolProcess.h"
 
+#include <JournalExport.h>
+#include <JournalRecord.h>
 #include <JournalScan.h>
 
 #include <gtest/gtest.h>
@@ -21,13 +23,6 @@ constexpr int DATES_PER_WRITER = 500;
 
 Date DateAt(int offset) {
     return sys_days{year{2020} / January / 1} + days{offset};
-}
-
-std::string Formatted(Date date, const char *format) {
-    char text[16];
-    std::snprintf(text, sizeof text, format, static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    return text;
 }
 
 // Writer 0 takes the even day offsets upwards, writer 1 the odd ones downwards, so their records interleave.
@@ -49,7 +44,7 @@ TEST(TwoWriters, EveryRecordOfBothWritersSurvives) {
             for (int step = 0; step < DATES_PER_WRITER; ++step) {
                 const int offset = OffsetOf(writer, step);
                 const ToolExit exit = RunTool(ToolArgs(
-                    journal, {"save", "--date", Formatted(DateAt(offset), "%04d-%02u-%02u"), "--temperature",
+                    journal, {"save", "--date", IsoDate(DateAt(offset)), "--temperature",
                               TemperatureOf(offset), "--comment", writer == 0 ? "erster" : "zweiter"}));
                 failures[writer] += exit.code != 0;
             }
@@ -79,8 +74,8 @@ TEST(TwoWriters, EveryRecordOfBothWritersSurvives) {
 
     std::vector<std::string> expected{std::string(HEADER)};
     for (int offset = 0; offset < 2 * DATES_PER_WRITER; ++offset) {
-        expected.push_back(Formatted(DateAt(offset), "%04d/%02u/%02u") + "," + TemperatureOf(offset) + ",," +
-                           (offset % 2 == 0 ? "erster" : "zweiter") + "\r\n");
+        expected.push_back(FormatDate(DateStyle::Record, DateAt(offset)) + "," + TemperatureOf(offset) +
+                           ",," + (offset % 2 == 0 ? "erster" : "zweiter") + "\r\n");
     }
     const std::vector<std::string> lines = RawLines(ReadBytes(journal).value_or(""));
     EXPECT_EQ(lines, expected);
