@@ -11,10 +11,12 @@
 #include <JournalPaths.h>
 #include <MainToolbar.h>
 #include <Picture.h>
+#include <ResourceImage.h>
 #include <StringTable.h>
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
 namespace plenta {
 
@@ -51,7 +53,7 @@ std::unique_ptr<Application> StartApplication(QApplication &app) {
         return nullptr;
     }
     application->appInstance = &app;
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/plenta/plenta-32.png")));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(LoadPng(QStringLiteral(":/plenta/plenta-32.png")))));
 
     application->mainWindow = std::make_unique<MainWindow>();
     MainWindow &window = *application->mainWindow;

@@ -58,6 +58,8 @@ void DecodePicture(const PictureDecodeParams &params) {
     PictureDevice device(params);
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device, "gif");
+    // Only the GIF reader is asked; guessing the format would load every image plugin there is.
+    reader.setAutoDetectImageFormat(false);
     const QImage decoded = reader.read();
     if (params.progress != nullptr) {
         params.progress(nullptr, DecodeProgress::Complete, params.userValue);

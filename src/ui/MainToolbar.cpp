@@ -1,6 +1,8 @@
 // The toolbar: seven image buttons from the strip IDB_TOOLBAR and two separators.
 #include "MainToolbar.h"
 
+#include <ResourceImage.h>
+
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QToolButton>
@@ -18,7 +20,7 @@ constexpr std::uint8_t QT_OWNED_BITS = BUTTON_CHECKED | BUTTON_ENABLED;
 
 MainToolbar::MainToolbar(QWidget *parent)
     : QWidget(parent) {
-    const QPixmap strip(QStringLiteral(":/plenta/toolbar.png"));
+    const QPixmap strip = QPixmap::fromImage(LoadPng(QStringLiteral(":/plenta/toolbar.png")));
     int x = FIRST_BUTTON_X;
     std::size_t tip = 0;
     for (std::size_t i = 0; i < TOOLBAR_BUTTONS.size(); ++i) {
