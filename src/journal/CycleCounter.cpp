@@ -71,10 +71,13 @@ void CycleCounter::Add(Date date, std::int32_t temperature, std::uint8_t marks) 
         pointMarks |= MARK_OVULATION;
         CountAt(stats_.ovulationCounts, running_);
     }
-    if ((marks & MARK_INTERCOURSE) != 0) {
-        pointMarks |= MARK_INTERCOURSE;
-        CountAt(stats_.intercourseCounts, running_);
-    }
+    // X falls on any day of a cycle, so a branch on it would often be mispredicted; the count is added
+    // without one.
+    const bool intercourse = (marks & MARK_INTERCOURSE) != 0;
+    pointMarks |= marks & MARK_INTERCOURSE;
+    auto &intercourseCount = stats_.intercourseCounts[static_cast<std::size_t>(running_)];
+    intercourseCount += static_cast<std::uint16_t>(
+        intercourse && intercourseCount < std::numeric_limits<std::uint16_t>::max() ? 1 : 0);
     ring_.points[static_cast<std::size_t>(ringNext_)] =
         DayPoint{static_cast<std::uint8_t>(running_), static_cast<std::uint16_t>(temperature), pointMarks};
     ringNext_ = ringNext_ + 1 == DAYPOINT_CAPACITY ? 0 : ringNext_ + 1;
