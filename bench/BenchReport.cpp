@@ -75,16 +75,18 @@ std::string Records(int count) {
     return grouped;
 }
 
-// "4.1x (3.9-4.4)": the median of the per-pair ratios and their spread; nothing when the figure was not
-// measured in pairs.
+// "4.10x (3.90-4.40, 31 pairs)": the median of the per-pair ratios, their spread and their number; nothing
+// when the figure was not measured in pairs.
 std::optional<double> PairedRatio(const Figure &figure, std::string &text, const char *format) {
     const auto ratio = figure.Counter("ratio");
     const auto lowest = figure.Counter("ratio_min");
     const auto highest = figure.Counter("ratio_max");
-    if (!ratio || !lowest || !highest) {
+    const auto pairs = figure.Counter("pairs");
+    if (!ratio || !lowest || !highest || !pairs) {
         return std::nullopt;
     }
-    text = Format(format, *ratio) + Format(" (%.2f", *lowest) + Format("-%.2f)", *highest);
+    text = Format(format, *ratio) + Format(" (%.2f", *lowest) + Format("-%.2f", *highest) +
+           Format(", %.0f pairs)", *pairs);
     return ratio;
 }
 
@@ -264,16 +266,8 @@ std::optional<Figure> BenchResults::Find(std::string_view name) const {
 }
 
 std::string BenchResults::Context() const {
-    std::string pairs;
-    for (const Entry &entry : entries_) {
-        if (const auto count = entry.figure.Counter("pairs")) {
-            pairs = Format("%.0f", *count);
-            break;
-        }
-    }
-    return "Ratios: median of " + (pairs.empty() ? std::string("the") : pairs) +
-           " pairs timed back to back (figure and baseline alternating), spread min-max in brackets; other "
-           "figures: medians of " +
+    return "Ratios: median of the per-pair ratios, figure and baseline timed in alternation (spread and "
+           "number of pairs in brackets); other figures: medians of " +
            std::to_string(repetitions_) + " runs; " + context_ + ".";
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
 
 namespace plenta {
@@ -18,8 +20,9 @@ TEST(FastPathTest, DateKeyAgreesWithAtoiWhateverByteStandsAnywhere) {
         for (const char byte : bytes) {
             std::string line = written;
             line[position] = byte;
-            const std::int64_t general =
+            const std::int64_t key =
                 std::int64_t{AtoiAt(line, 0)} * 10000 + AtoiAt(line, 5) * 100 + AtoiAt(line, 8);
+            const std::int64_t general = std::clamp<std::int64_t>(key, INT32_MIN, INT32_MAX);
             EXPECT_EQ(DateKey(line), general) << "byte " << static_cast<int>(byte) << " at " << position;
         }
     }
