@@ -49,8 +49,8 @@ const JournalFile &Journal(int records) {
     return found->second;
 }
 
-// The scan's journal is read once per pair; each side of a pair runs often enough to take about this much
-// processor time, so that the clock's reading costs nothing beside it.
+// Each side of a pair runs as many times as the bare read needs for about this much processor time, so that
+// reading the clock costs nothing beside what it times.
 constexpr double BATCH_SECONDS = 0.002;
 constexpr int PAIRS = 31;
 
