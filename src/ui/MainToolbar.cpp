@@ -2,6 +2,7 @@
 #include "MainToolbar.h"
 
 #include "Zoom.h"
+#include <ResourceImage.h>
 
 #include <QMouseEvent>
 #include <QPixmap>
@@ -20,7 +21,7 @@ constexpr std::uint8_t QT_OWNED_BITS = BUTTON_CHECKED | BUTTON_ENABLED;
 
 MainToolbar::MainToolbar(QWidget *parent)
     : QWidget(parent) {
-    const QPixmap strip(QStringLiteral(":/plenta/toolbar.png"));
+    const QPixmap strip = QPixmap::fromImage(LoadPng(QStringLiteral(":/plenta/toolbar.png")));
     int x = FIRST_BUTTON_X;
     std::size_t tip = 0;
     for (std::size_t i = 0; i < TOOLBAR_BUTTONS.size(); ++i) {
@@ -96,7 +97,7 @@ QSize MainToolbar::sizeHint() const {
 }
 
 void MainToolbar::SetZoom(int zoom) {
-    const QPixmap strip(QStringLiteral(":/plenta/toolbar.png"));
+    const QPixmap strip = QPixmap::fromImage(LoadPng(QStringLiteral(":/plenta/toolbar.png")));
     const int imageSize = TOOLBAR_IMAGE_SIZE * zoom;
     for (std::size_t i = 0; i < TOOLBAR_BUTTONS.size(); ++i) {
         QToolButton *button = buttons_[i];
