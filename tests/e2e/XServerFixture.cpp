@@ -1,0 +1,238 @@
+// The built program on a private Xvfb, worked with xdotool and judged by its journal, windows and screen.
+#include "XServerFixture.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+namespace plenta::e2e {
+
+namespace {
+
+constexpr int COMMAND_LIMIT_MS = 10000;
+// Where the pointer rests between clicks: over the chart, clear of the toolbar's tooltips.
+constexpr QPoint POINTER_REST{120, 150};
+
+} // namespace
+
+void XServerFixture::SetUp() {
+    for (const char *tool : {"Xvfb", "xdotool", "xwininfo", "xprop"}) {
+        ASSERT_FALSE(QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            << tool << " is missing: run scripts/install-deps.sh";
+    }
+    ASSERT_TRUE(scratch_.isValid());
+    root_ = std::filesystem::path(scratch_.path().toStdString()) / "root";
+    std::filesystem::create_directories(root_);
+    std::filesystem::create_directories(scratch_.path().toStdString() + "/runtime");
+    std::filesystem::permissions(scratch_.path().toStdString() + "/runtime",
+                                 std::filesystem::perms::owner_all);
+
+    // The server picks a free display itself and names it on descriptor 3 once it accepts clients.
+    const QString displayFile = scratch_.filePath(QStringLiteral("display"));
+    server_.setProgram(QStringLiteral("sh"));
+    server_.setArguments({QStringLiteral("-c"),
+                          QStringLiteral("exec Xvfb -displayfd 3 -screen 0 320x400x24 -nolisten tcp 3>'%1'")
+                              .arg(displayFile)});
+    server_.start();
+    ASSERT_TRUE(server_.waitForStarted(COMMAND_LIMIT_MS));
+    ASSERT_TRUE(WaitFor([&] {
+        QFile file(displayFile);
+        return file.open(QIODevice::ReadOnly) && file.readAll().endsWith('\n');
+    })) << "Xvfb did not start";
+    QFile file(displayFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    display_ = QLatin1Char(':') + QString::fromLatin1(file.readAll().trimmed());
+}
+
+void XServerFixture::TearDown() {
+    StopPlenta();
+    if (server_.state() != QProcess::NotRunning) {
+        server_.terminate();
+        if (!server_.waitForFinished(COMMAND_LIMIT_MS)) {
+            server_.kill();
+            server_.waitForFinished(COMMAND_LIMIT_MS);
+        }
+    }
+}
+
+QProcessEnvironment XServerFixture::Environment() const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display_);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("PLENTA_ROOT"), QString::fromStdString(root_.string()));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch_.filePath(QStringLiteral("runtime")));
+    environment.remove(QStringLiteral("XAUTHORITY"));
+    return environment;
+}
+
+QString XServerFixture::Run(const QString &program, const QStringList &arguments) const {
+    QProcess process;
+    process.setProcessEnvironment(Environment());
+    process.start(program, arguments);
+    if (!process.waitForFinished(COMMAND_LIMIT_MS)) {
+        process.kill();
+        process.waitForFinished(COMMAND_LIMIT_MS);
+        ADD_FAILURE() << program.toStdString() << " did not finish";
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+void XServerFixture::StartPlenta(const QStringList &arguments) {
+    watch_ = std::make_unique<JournalWatch>(Journal());
+    ASSERT_TRUE(watch_->Watching());
+    plenta_.setProcessEnvironment(Environment());
+    plenta_.setProcessChannelMode(QProcess::ForwardedChannels);
+    plenta_.start(QStringLiteral(PLENTA_BINARY), arguments);
+    ASSERT_TRUE(plenta_.waitForStarted(COMMAND_LIMIT_MS));
+    std::optional<XWindow> window;
+    ASSERT_TRUE(WaitFor([&] { return (window = MainWindow()).has_value(); })) << "no main window";
+    // The keyboard goes to the main window, as a user's first click would send it.
+    const QPoint rest = window->geometry.topLeft() + POINTER_REST;
+    Run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QString::number(rest.x()), QString::number(rest.y()),
+         QStringLiteral("windowfocus"), QString::number(window->id)});
+}
+
+bool XServerFixture::PlentaRunning() const {
+    return plenta_.state() != QProcess::NotRunning;
+}
+
+bool XServerFixture::StopPlenta() {
+    if (!PlentaRunning()) {
+        return true;
+    }
+    plenta_.terminate();
+    if (!plenta_.waitForFinished(COMMAND_LIMIT_MS)) {
+        plenta_.kill();
+        plenta_.waitForFinished(COMMAND_LIMIT_MS);
+    }
+    return false;
+}
+
+void XServerFixture::KeyDown(const QString &key) {
+    Run(QStringLiteral("xdotool"), {QStringLiteral("keydown"), key});
+}
+
+void XServerFixture::KeyUp(const QString &key) {
+    Run(QStringLiteral("xdotool"), {QStringLiteral("keyup"), key});
+}
+
+void XServerFixture::Tap(const QString &key) {
+    Run(QStringLiteral("xdotool"), {QStringLiteral("key"), key});
+}
+
+void XServerFixture::Hold(const QString &key, int milliseconds) {
+    KeyDown(key);
+    Pause(milliseconds);
+    KeyUp(key);
+}
+
+void XServerFixture::Click(QPoint inMainWindow) {
+    const std::optional<XWindow> window = MainWindow();
+    ASSERT_TRUE(window.has_value());
+    const QPoint at = window->geometry.topLeft() + inMainWindow;
+    const QPoint rest = window->geometry.topLeft() + POINTER_REST;
+    Run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+         QStringLiteral("click"), QStringLiteral("1"), QStringLiteral("mousemove"), QString::number(rest.x()),
+         QString::number(rest.y())});
+}
+
+std::vector<XWindow> XServerFixture::Windows() const {
+    // xwininfo lists the root's children topmost first, with their class when they have one:
+    // `0x200010 "About Plenta": ("plenta" "plenta")  208x102+16+96  +16+96`.
+    static const QRegularExpression CHILD(QString::fromLatin1(
+        R"re(^\s*(0x[0-9a-fA-F]+) (?:"(.*)"|\(has no name\)): \("plenta" .*?\s(\d+)x(\d+)\+(-?\d+)\+(-?\d+)\s)re"));
+    std::vector<XWindow> windows;
+    const QString tree =
+        Run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")});
+    for (const QString &line : tree.split(QLatin1Char('\n'))) {
+        const QRegularExpressionMatch match = CHILD.match(line);
+        if (!match.hasMatch()) {
+            continue;
+        }
+        const QString id = match.captured(1);
+        const QString state = Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
+        if (!state.contains(QLatin1String("IsViewable"))) {
+            continue;
+        }
+        XWindow window;
+        window.id = id.toULong(nullptr, 16);
+        window.title = match.captured(2);
+        window.geometry = QRect(match.captured(5).toInt(), match.captured(6).toInt(),
+                                match.captured(3).toInt(), match.captured(4).toInt());
+        // Drop-down lists, calendars and tooltips bypass the window manager; boxes say they are dialogs.
+        if (state.contains(QLatin1String("Override Redirect State: yes"))) {
+            window.kind = WindowKind::Popup;
+        } else if (Run(QStringLiteral("xprop"),
+                       {QStringLiteral("-id"), id, QStringLiteral("_NET_WM_WINDOW_TYPE")})
+                       .contains(QLatin1String("_NET_WM_WINDOW_TYPE_DIALOG"))) {
+            window.kind = WindowKind::Dialog;
+        }
+        windows.push_back(window);
+    }
+    return windows;
+}
+
+std::optional<XWindow> XServerFixture::MainWindow() const {
+    for (const XWindow &window : Windows()) {
+        if (window.kind == WindowKind::Normal && window.title == QLatin1String("Plenta")) {
+            return window;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<XWindow> XServerFixture::Boxes() const {
+    std::vector<XWindow> boxes;
+    for (const XWindow &window : Windows()) {
+        if (window.kind == WindowKind::Dialog) {
+            boxes.push_back(window);
+        }
+    }
+    return boxes;
+}
+
+QImage XServerFixture::Screenshot() const {
+    static int count = 0;
+    const QString file = scratch_.filePath(QStringLiteral("screen-%1.png").arg(++count));
+    Run(QStringLiteral(PLENTA_GRAB), {file});
+    return QImage(file);
+}
+
+std::string XServerFixture::JournalBytes() const {
+    std::ifstream in(Journal(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void XServerFixture::WriteJournal(const std::string &bytes) const {
+    std::ofstream(Journal(), std::ios::binary) << bytes;
+}
+
+int XServerFixture::JournalRewrites() {
+    return watch_ != nullptr ? watch_->Rewrites() : 0;
+}
+
+bool XServerFixture::WaitFor(const std::function<bool()> &condition, int limitMs) {
+    QDeadlineTimer deadline(limitMs);
+    while (!condition()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        Pause(50);
+    }
+    return true;
+}
+
+void XServerFixture::Pause(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+} // namespace plenta::e2e
