@@ -84,7 +84,7 @@ QString XServerFixture::Run(const QString &program, const QStringList &arguments
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
-void XServerFixture::StartPlenta(const QStringList &arguments) {
+void XServerFixture::StartPlenta(const QStringList &arguments, StartFocus focus) {
     watch_ = std::make_unique<JournalWatch>(Journal());
     ASSERT_TRUE(watch_->Watching());
     plenta_.setProcessEnvironment(Environment());
@@ -93,11 +93,12 @@ void XServerFixture::StartPlenta(const QStringList &arguments) {
     ASSERT_TRUE(plenta_.waitForStarted(COMMAND_LIMIT_MS));
     std::optional<XWindow> window;
     ASSERT_TRUE(WaitFor([&] { return (window = MainWindow()).has_value(); })) << "no main window";
-    // The keyboard goes to the main window, as a user's first click would send it.
     const QPoint rest = window->geometry.topLeft() + POINTER_REST;
-    Run(QStringLiteral("xdotool"),
-        {QStringLiteral("mousemove"), QString::number(rest.x()), QString::number(rest.y()),
-         QStringLiteral("windowfocus"), QString::number(window->id)});
+    QStringList commands{QStringLiteral("mousemove"), QString::number(rest.x()), QString::number(rest.y())};
+    if (focus == StartFocus::MainWindow) {
+        commands << QStringLiteral("windowfocus") << QString::number(window->id);
+    }
+    Run(QStringLiteral("xdotool"), commands);
 }
 
 bool XServerFixture::PlentaRunning() const {

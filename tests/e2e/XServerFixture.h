@@ -28,6 +28,10 @@ inline constexpr int E2E_WAIT_MS = 20000;
 
 enum class WindowKind { Normal, Dialog, Popup };
 
+// Whether the test hands the keyboard to the new main window, or leaves it as a fresh server has it (nowhere)
+// so that the first click activates the window.
+enum class StartFocus { MainWindow, Untouched };
+
 // A mapped top-level window of the program.
 struct XWindow {
     unsigned long id = 0;
@@ -42,7 +46,7 @@ protected:
     void TearDown() override;
 
     // Starts the program with these arguments and waits for its main window, with the pointer over it.
-    void StartPlenta(const QStringList &arguments = {});
+    void StartPlenta(const QStringList &arguments = {}, StartFocus focus = StartFocus::MainWindow);
     // Ends the program if it still runs; returns whether it had ended on its own.
     bool StopPlenta();
     bool PlentaRunning() const;
