@@ -58,8 +58,6 @@ EntryForm::EntryForm(QWidget *parent)
         case ControlKind::DatePicker:
             date_ = new QDateEdit(QDate::currentDate(), this);
             date_->setCalendarPopup(true);
-            date_->setDisplayFormat(
-                QStringLiteral("dd.MM.yy")); // the German short date fits the narrow picker
             connect(date_, &QDateEdit::dateChanged, this, &EntryForm::pickedDateChanged);
             widget = date_;
             break;
@@ -86,7 +84,21 @@ EntryForm::EntryForm(QWidget *parent)
         widget->setGeometry(control.kind == ControlKind::Static ? FormUnitsToPixels(control.rect)
                                                                 : ClosedRect(control));
     }
+    UseLocaleDateFormat();
     resize(FormUnitsToPixels(ENTRY_FORM_TEMPLATE.rect).size());
+}
+
+void EntryForm::UseLocaleDateFormat() {
+    // The locale's short date, as the calendar that drops down from the field follows the locale too: its
+    // year in four digits where the field is wide enough for them, and in numbers only where the locale's own
+    // form does not fit.
+    const QString format = date_->locale().dateFormat(QLocale::ShortFormat);
+    for (const QString &candidate : {WithFourDigitYear(format), format, CompactDateFormat(format)}) {
+        date_->setDisplayFormat(candidate);
+        if (date_->sizeHint().width() <= date_->width()) {
+            return;
+        }
+    }
 }
 
 QWidget *EntryForm::Control(int id) const {

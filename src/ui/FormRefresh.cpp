@@ -7,6 +7,7 @@
 #include "MarkString.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
 #include <array>
 #include <utility>
@@ -59,6 +60,9 @@ void RefreshForm(EntryForm *form, MainToolbar *toolbar, DaySelection &selection)
     if (form != nullptr) {
         SelectByPrefix(*form->CommentBox(), QString::fromStdString(selection.comment));
         form->TemperatureList()->setCurrentIndex(TemperatureIndexOf(selection.temperature));
+        // Setting the text leaves the cursor at its end, which scrolls a comment longer than the field to its
+        // last letters; the field shows the beginning instead.
+        form->CommentBox()->lineEdit()->setCursorPosition(0);
     }
     for (const auto &[command, letter] : MARK_BUTTONS) {
         ChangeButtonBit(toolbar, command, BUTTON_CHECKED,

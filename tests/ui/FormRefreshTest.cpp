@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLineEdit>
 
 namespace plenta {
 namespace {
@@ -93,6 +94,15 @@ TEST_F(FormRefreshTest, MissingWindowsAreSkipped) {
     DaySelection selection{false, "", 0, "x", "S"};
     RefreshForm(nullptr, nullptr, selection);
     EXPECT_EQ(selection.temperature, DEFAULT_TEMPERATURE);
+}
+
+TEST_F(FormRefreshTest, ALongCommentShowsItsBeginning) {
+    const std::string comment = "M\xc3\xbc" "digkeit und Kopfweh";
+    form->SetCommentItems({comment});
+    DaySelection selection{true, "2003/04/05", 368, comment, ""};
+    RefreshForm(form, toolbar, selection);
+    ASSERT_EQ(form->CommentBox()->currentText().toStdString(), comment);
+    EXPECT_EQ(form->CommentBox()->lineEdit()->cursorPosition(), 0);
 }
 
 } // namespace
