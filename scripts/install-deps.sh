@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
     clang clang-format libclang-rt-14-dev strace
     xvfb xauth fonts-dejavu-core
+    xdotool x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do
