@@ -11,7 +11,9 @@ namespace {
 const std::string HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
 
 // Points of the main window at 1x.
+constexpr QPoint DATE_ARROW{79, 15};
 constexpr QPoint TEMPERATURE_LIST{114, 12};
+constexpr QPoint COMMENT_ARROW{230, 15};
 constexpr QRect TEMPERATURE_FIELD{87, 0, 55, 30};
 constexpr QPoint MUCUS_BUTTON{47, 47};
 constexpr QRect MUCUS_BUTTON_RECT{32, 32, 30, 30};
@@ -95,28 +97,48 @@ TEST_F(KeysAndBoxes, EscapeTapOpensTheAboutBox) {
     EXPECT_EQ(JournalRewrites(), 0);
 }
 
-TEST_F(KeysAndBoxes, EscapeOnAnOpenListOnlyClosesTheList) {
-    StartPlenta();
-    Click(TEMPERATURE_LIST);
-    ASSERT_TRUE(WaitFor([&] { return PopupOpen(Windows()); }));
-    Tap(QStringLiteral("Escape"));
-    ASSERT_TRUE(WaitFor([&] { return !PopupOpen(Windows()); }));
-    Pause(SETTLE_MS);
-    EXPECT_TRUE(Boxes().empty());
+// A key that closes a drop-down list or the calendar does that and nothing more.
+struct PopupKey {
+    const char *name;
+    QPoint opener; // where a click opens the popup
+    const char *key;
+    int holdMs; // 0 for a tap
+};
+
+class KeyOnAPopup : public XServerFixture, public ::testing::WithParamInterface<PopupKey> {};
+
+void PrintTo(const PopupKey &popup, std::ostream *out) {
+    *out << popup.name;
 }
 
-TEST_F(KeysAndBoxes, ReturnHeldOnAnOpenListOnlyPicksTheItem) {
-    WriteJournal(HEADER);
+TEST_P(KeyOnAPopup, OnlyClosesThePopup) {
+    // An older day's comment fills the comment list.
+    const std::string journal = HEADER + "2020/01/06,36.5,,alk\r\n";
+    WriteJournal(journal);
     StartPlenta();
-    Click(TEMPERATURE_LIST);
+    Click(GetParam().opener);
     ASSERT_TRUE(WaitFor([&] { return PopupOpen(Windows()); }));
-    Hold(QStringLiteral("Return"), 1500);
+    const QString key = QString::fromLatin1(GetParam().key);
+    if (GetParam().holdMs > 0) {
+        Hold(key, GetParam().holdMs);
+    } else {
+        Tap(key);
+    }
     ASSERT_TRUE(WaitFor([&] { return !PopupOpen(Windows()); }));
     Pause(SETTLE_MS);
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(Boxes().empty()) << "neither the About box nor a save's message";
     EXPECT_EQ(JournalRewrites(), 0);
-    EXPECT_EQ(JournalBytes(), HEADER);
+    EXPECT_EQ(JournalBytes(), journal);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Popups, KeyOnAPopup,
+    ::testing::Values(PopupKey{"EscapeOnTheTemperatureList", TEMPERATURE_LIST, "Escape", 0},
+                      PopupKey{"EscapeOnTheCommentList", COMMENT_ARROW, "Escape", 0},
+                      PopupKey{"EscapeOnTheCalendar", DATE_ARROW, "Escape", 0},
+                      PopupKey{"ReturnHeldOnTheTemperatureList", TEMPERATURE_LIST, "Return", 1500},
+                      PopupKey{"ReturnHeldOnTheCalendar", DATE_ARROW, "Return", 1500}),
+    [](const ::testing::TestParamInfo<PopupKey> &info) { return std::string(info.param.name); });
 
 TEST_F(KeysAndBoxes, AMarkSwitchedOnByAClickShowsOnTheScreen) {
     StartPlenta();
