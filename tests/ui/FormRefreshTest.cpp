@@ -97,7 +97,8 @@ TEST_F(FormRefreshTest, MissingWindowsAreSkipped) {
 }
 
 TEST_F(FormRefreshTest, ALongCommentShowsItsBeginning) {
-    const std::string comment = "M\xc3\xbc" "digkeit und Kopfweh";
+    const std::string comment = "M\xc3\xbc"
+                                "digkeit und Kopfweh";
     form->SetCommentItems({comment});
     DaySelection selection{true, "2003/04/05", 368, comment, ""};
     RefreshForm(form, toolbar, selection);
