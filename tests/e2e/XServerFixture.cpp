@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
@@ -17,6 +18,9 @@ namespace plenta::e2e {
 namespace {
 
 constexpr int COMMAND_LIMIT_MS = 10000;
+// Display numbers the tests draw from: clear of desktops (from 0) and of xvfb-run's (from 99 down).
+constexpr int FIRST_DISPLAY = 200;
+constexpr int DISPLAY_COUNT = 800;
 // Where the pointer rests between clicks: over the chart, clear of the toolbar's tooltips.
 constexpr QPoint POINTER_REST{120, 150};
 
@@ -34,25 +38,40 @@ void XServerFixture::SetUp() {
     std::filesystem::permissions(scratch_.path().toStdString() + "/runtime",
                                  std::filesystem::perms::owner_all);
 
-    // The server picks a free display itself and names it on descriptor 3 once it accepts clients.
-    const QString displayFile = scratch_.filePath(QStringLiteral("display"));
-    server_.setProgram(QStringLiteral("sh"));
-    server_.setArguments({QStringLiteral("-c"),
-                          QStringLiteral("exec Xvfb -displayfd 3 -screen 0 320x400x24 -nolisten tcp 3>'%1'")
-                              .arg(displayFile)});
-    server_.start();
-    ASSERT_TRUE(server_.waitForStarted(COMMAND_LIMIT_MS));
-    ASSERT_TRUE(WaitFor([&] {
-        QFile file(displayFile);
-        return file.open(QIODevice::ReadOnly) && file.readAll().endsWith('\n');
-    })) << "Xvfb did not start";
-    QFile file(displayFile);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    display_ = QLatin1Char(':') + QString::fromLatin1(file.readAll().trimmed());
+    // Several servers may start at once on this machine. Each takes a display number at random and holds it
+    // by the server's lock file; a number another server holds is simply tried again with another.
+    bool started = false;
+    for (int attempt = 0; attempt < 10 && !started; ++attempt) {
+        started = StartServer(FIRST_DISPLAY + QRandomGenerator::global()->bounded(DISPLAY_COUNT));
+    }
+    ASSERT_TRUE(started) << "Xvfb did not start: " << ServerLog().toStdString();
 }
 
-void XServerFixture::TearDown() {
-    StopPlenta();
+bool XServerFixture::StartServer(int number) {
+    StopServer();
+    server_.setProgram(QStringLiteral("Xvfb"));
+    server_.setArguments({QStringLiteral(":%1").arg(number), QStringLiteral("-screen"), QStringLiteral("0"),
+                          QStringLiteral("320x400x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                          QStringLiteral("-noreset")});
+    server_.setStandardOutputFile(QProcess::nullDevice());
+    server_.setStandardErrorFile(scratch_.filePath(QStringLiteral("xvfb.log")));
+    server_.start();
+    if (!server_.waitForStarted(COMMAND_LIMIT_MS)) {
+        return false;
+    }
+    display_ = QStringLiteral(":%1").arg(number);
+    // The display is ours once its lock file names our server, and ready once its socket is there.
+    const auto ready = [&] {
+        QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(number));
+        return lock.open(QIODevice::ReadOnly) &&
+               lock.readAll().trimmed().toLongLong() == server_.processId() &&
+               QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
+    };
+    return WaitFor([&] { return server_.state() == QProcess::NotRunning || ready(); }) &&
+           server_.state() == QProcess::Running;
+}
+
+void XServerFixture::StopServer() {
     if (server_.state() != QProcess::NotRunning) {
         server_.terminate();
         if (!server_.waitForFinished(COMMAND_LIMIT_MS)) {
@@ -60,6 +79,16 @@ void XServerFixture::TearDown() {
             server_.waitForFinished(COMMAND_LIMIT_MS);
         }
     }
+}
+
+QString XServerFixture::ServerLog() const {
+    QFile log(scratch_.filePath(QStringLiteral("xvfb.log")));
+    return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll().right(2000)) : QString();
+}
+
+void XServerFixture::TearDown() {
+    StopPlenta();
+    StopServer();
 }
 
 QProcessEnvironment XServerFixture::Environment() const {
@@ -92,7 +121,11 @@ void XServerFixture::StartPlenta(const QStringList &arguments, StartFocus focus)
     plenta_.start(QStringLiteral(PLENTA_BINARY), arguments);
     ASSERT_TRUE(plenta_.waitForStarted(COMMAND_LIMIT_MS));
     std::optional<XWindow> window;
-    ASSERT_TRUE(WaitFor([&] { return (window = MainWindow()).has_value(); })) << "no main window";
+    ASSERT_TRUE(WaitFor([&] { return (window = MainWindow()).has_value() || !PlentaRunning(); }));
+    ASSERT_TRUE(window.has_value()) << "no main window on " << display_.toStdString() << "; the program "
+                                    << (PlentaRunning() ? "runs" : "ended") << ", the server "
+                                    << (server_.state() == QProcess::Running ? "runs" : "ended") << ": "
+                                    << ServerLog().toStdString();
     const QPoint rest = window->geometry.topLeft() + POINTER_REST;
     QStringList commands{QStringLiteral("mousemove"), QString::number(rest.x()), QString::number(rest.y())};
     if (focus == StartFocus::MainWindow) {

@@ -77,6 +77,9 @@ protected:
     static void Pause(int milliseconds);
 
 private:
+    bool StartServer(int number);
+    void StopServer();
+    QString ServerLog() const;
     QString Run(const QString &program, const QStringList &arguments) const;
     QProcessEnvironment Environment() const;
 
