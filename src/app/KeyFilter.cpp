@@ -33,8 +33,10 @@ HardKey HardKeyOf(int key) {
 // How long a release waits for the press that would make it half of a repeat pair. The server sends both
 // together; the wait only covers Qt reading them in two turns.
 constexpr int RELEASE_GRACE_MS = 100;
-// A key seen down for this long without any event of its own was released where the program could not see it.
-constexpr quint64 STALE_KEY_MS = 5000;
+// A key seen down for this long without any event of its own was released where the program could not see it
+// (a release queued for a box that its press closed goes with the box). Longer than the slowest usual first
+// repeat, which comes after the repeat delay (660 ms by default, at most 2 s in desktop settings).
+constexpr quint64 STALE_KEY_MS = 2500;
 
 bool CarriesEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
