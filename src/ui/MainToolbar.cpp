@@ -1,7 +1,9 @@
 // The toolbar: seven image buttons from the strip IDB_TOOLBAR and two separators.
 #include "MainToolbar.h"
 
+#include "MarkButton.h"
 #include "Zoom.h"
+
 #include <ResourceImage.h>
 
 #include <QMouseEvent>
@@ -30,7 +32,8 @@ MainToolbar::MainToolbar(QWidget *parent)
             x += SEPARATOR_WIDTH;
             continue;
         }
-        auto *button = new QToolButton(this);
+        QToolButton *button =
+            entry.style == ButtonStyle::Check ? new MarkButton(this) : new QToolButton(this);
         button->setGeometry(x, (TOOLBAR_HEIGHT - BUTTON_SIZE) / 2, BUTTON_SIZE, BUTTON_SIZE);
         button->setIcon(
             QIcon(strip.copy(entry.image * TOOLBAR_IMAGE_SIZE, 0, TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE)));
