@@ -50,8 +50,8 @@ bool XServerFixture::StartServer(int number) {
     StopServer();
     server_.setProgram(QStringLiteral("Xvfb"));
     server_.setArguments({QStringLiteral(":%1").arg(number), QStringLiteral("-screen"), QStringLiteral("0"),
-                          QStringLiteral("320x400x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                          QStringLiteral("-noreset")});
+                          QStringLiteral("%1x%2x24").arg(screen_.width()).arg(screen_.height()),
+                          QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
     server_.setStandardOutputFile(QProcess::nullDevice());
     server_.setStandardErrorFile(scratch_.filePath(QStringLiteral("xvfb.log")));
     server_.start();

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -42,6 +43,10 @@ struct XWindow {
 
 class XServerFixture : public ::testing::Test {
 protected:
+    // Small enough that the program's own choice of zoom is 1; a test of larger zooms asks for more.
+    explicit XServerFixture(QSize screen = QSize(320, 400))
+        : screen_(screen) {}
+
     void SetUp() override;
     void TearDown() override;
 
@@ -83,6 +88,7 @@ private:
     QString Run(const QString &program, const QStringList &arguments) const;
     QProcessEnvironment Environment() const;
 
+    QSize screen_;
     QTemporaryDir scratch_;
     std::filesystem::path root_;
     QString display_;
