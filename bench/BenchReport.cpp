@@ -11,16 +11,21 @@ namespace plenta::bench {
 
 namespace {
 
-// The budgets for this 2-core machine; all compare medians.
+// The budgets for this 2-core machine. A figure with a baseline is judged by the median of the ratios of
+// pairs measured back to back (A, B, A, B, ...), so that a load which comes and goes slows both sides of a
+// pair alike instead of deciding the verdict; the others by their median.
 constexpr double SCAN_MIN_MB_PER_SECOND = 300;
-constexpr double SCAN_MAX_TIMES_READ = 8;
 constexpr double SCAN_MAX_GROWTH_PER_RECORD = 1.5; // ns per record at 100,000 records over that at 800
 constexpr double EDIT_MAX_MS = 0.5;
 constexpr double PAINT_MAX_MS = 0.5;
-constexpr double START_MAX_TIMES_MINIMAL = 2;
-constexpr double RSS_MAX_EXTRA_MB = 10;
+constexpr double START_MAX_TIMES_MINIMAL = 1.25;
+constexpr double RSS_MAX_EXTRA_MB = 6;
+constexpr double STATS_MAX_TIMES_WC = 3;
 
 constexpr std::array<int, 3> SCAN_SIZES{800, 10'000, 100'000};
+// The scan's budget against the bare read, by size: a small journal leaves less to spread the fixed costs of
+// opening, locking and the statistics text over.
+constexpr std::array<double, 3> SCAN_MAX_TIMES_READ{4, 5, 5};
 
 // Work that only computes is timed by this process's processor time, which other programs on the shared
 // machine do not inflate; what waits on the disk is timed by the wall clock.
@@ -70,25 +75,44 @@ std::string Records(int count) {
     return grouped;
 }
 
+// "4.10x (3.90-4.40, 31 pairs)": the median of the per-pair ratios, their spread and their number; nothing
+// when the figure was not measured in pairs.
+std::optional<double> PairedRatio(const Figure &figure, std::string &text, const char *format) {
+    const auto ratio = figure.Counter("ratio");
+    const auto lowest = figure.Counter("ratio_min");
+    const auto highest = figure.Counter("ratio_max");
+    const auto pairs = figure.Counter("pairs");
+    if (!ratio || !lowest || !highest || !pairs) {
+        return std::nullopt;
+    }
+    text = Format(format, *ratio) + Format(" (%.2f", *lowest) + Format("-%.2f", *highest) +
+           Format(", %.0f pairs)", *pairs);
+    return ratio;
+}
+
 void AddScanRows(const BenchResults &results, std::vector<ReportRow> &rows) {
-    for (const int size : SCAN_SIZES) {
+    for (std::size_t i = 0; i < SCAN_SIZES.size(); ++i) {
+        const int size = SCAN_SIZES[i];
         const std::string name = "scan, " + Records(size) + " records";
         const auto scan = results.Find("BM_Scan/" + std::to_string(size));
-        const auto read = results.Find("BM_ReadLines/" + std::to_string(size));
-        if (!scan || !read) {
+        std::string ratioText;
+        const std::optional<double> timesRead = scan ? PairedRatio(*scan, ratioText, "%.2fx") : std::nullopt;
+        const auto readNanoseconds = scan ? scan->Counter("baseline_ns") : std::nullopt;
+        if (!timesRead || !readNanoseconds) {
             rows.push_back(Missing(name));
             continue;
         }
         const double mbPerSecond = scan->bytesPerSecond / 1e6;
-        const double timesRead = scan->cpuNanoseconds / read->cpuNanoseconds;
+        const double readMbPerSecond = mbPerSecond * scan->nanoseconds / *readNanoseconds;
         rows.push_back(ReportRow{
             .figure = name,
-            .median = Format("%.0f MB/s", mbPerSecond) + Format(" (%.1f µs)", scan->cpuNanoseconds / 1e3),
-            .baseline = Format("read + count LF %.0f MB/s", read->bytesPerSecond / 1e6),
-            .ratio = Format("%.1fx", timesRead),
+            .median = Format("%.0f MB/s", mbPerSecond) + Format(" (%.1f µs)", scan->nanoseconds / 1e3),
+            .baseline = Format("read + count LF %.0f MB/s", readMbPerSecond) +
+                        Format(" (%.1f µs)", *readNanoseconds / 1e3),
+            .ratio = ratioText,
             .budget =
-                Format(">= %.0f MB/s, ", SCAN_MIN_MB_PER_SECOND) + Format("<= %.0fx", SCAN_MAX_TIMES_READ),
-            .verdict = Judge(mbPerSecond >= SCAN_MIN_MB_PER_SECOND && timesRead <= SCAN_MAX_TIMES_READ)});
+                Format(">= %.0f MB/s, ", SCAN_MIN_MB_PER_SECOND) + Format("<= %.0fx", SCAN_MAX_TIMES_READ[i]),
+            .verdict = Judge(mbPerSecond >= SCAN_MIN_MB_PER_SECOND && *timesRead <= SCAN_MAX_TIMES_READ[i])});
     }
     const auto small = results.Find("BM_Scan/" + std::to_string(SCAN_SIZES.front()));
     const auto large = results.Find("BM_Scan/" + std::to_string(SCAN_SIZES.back()));
@@ -98,8 +122,8 @@ void AddScanRows(const BenchResults &results, std::vector<ReportRow> &rows) {
         rows.push_back(Missing(name));
         return;
     }
-    const double smallPerRecord = small->cpuNanoseconds / SCAN_SIZES.front();
-    const double largePerRecord = large->cpuNanoseconds / SCAN_SIZES.back();
+    const double smallPerRecord = small->nanoseconds / SCAN_SIZES.front();
+    const double largePerRecord = large->nanoseconds / SCAN_SIZES.back();
     const double growth = largePerRecord / smallPerRecord;
     rows.push_back(ReportRow{.figure = name,
                              .median = Format("%.1f ns/record", largePerRecord),
@@ -130,27 +154,53 @@ void AddMillisecondRow(const BenchResults &results, std::vector<ReportRow> &rows
 }
 
 void AddStartRows(const BenchResults &results, std::vector<ReportRow> &rows) {
-    const auto minimal = results.Find("BM_StartMinimalWindow");
     const auto plenta = results.Find("BM_StartPlenta");
-    if (!minimal || !plenta) {
+    std::string ratioText;
+    const std::optional<double> times = plenta ? PairedRatio(*plenta, ratioText, "%.2fx") : std::nullopt;
+    const auto minimalNanoseconds = plenta ? plenta->Counter("baseline_ns") : std::nullopt;
+    if (times && minimalNanoseconds) {
+        rows.push_back(ReportRow{.figure = "start to first painted window",
+                                 .median = Format("%.1f ms", plenta->nanoseconds / 1e6),
+                                 .baseline = Format("minimal Qt window %.1f ms", *minimalNanoseconds / 1e6),
+                                 .ratio = ratioText,
+                                 .budget = Format("<= %.2fx", START_MAX_TIMES_MINIMAL),
+                                 .verdict = Judge(*times <= START_MAX_TIMES_MINIMAL)});
+    } else {
         rows.push_back(Missing("start to first painted window"));
+    }
+    const auto minimalMb = plenta ? plenta->Counter("baseline_peak_rss_MB") : std::nullopt;
+    const auto extraMb = plenta ? plenta->Counter("extra_MB") : std::nullopt;
+    const auto extraMin = plenta ? plenta->Counter("extra_MB_min") : std::nullopt;
+    const auto extraMax = plenta ? plenta->Counter("extra_MB_max") : std::nullopt;
+    if (!minimalMb || !extraMb || !extraMin || !extraMax) {
         rows.push_back(Missing("peak resident memory"));
         return;
     }
-    const double times = plenta->nanoseconds / minimal->nanoseconds;
-    rows.push_back(ReportRow{.figure = "start to first painted window",
-                             .median = Format("%.1f ms", plenta->nanoseconds / 1e6),
-                             .baseline = Format("minimal Qt window %.1f ms", minimal->nanoseconds / 1e6),
-                             .ratio = Format("%.2fx", times),
-                             .budget = Format("<= %.0fx", START_MAX_TIMES_MINIMAL),
-                             .verdict = Judge(times <= START_MAX_TIMES_MINIMAL)});
-    const double extraMb = plenta->peakRssMb - minimal->peakRssMb;
     rows.push_back(ReportRow{.figure = "peak resident memory",
                              .median = Format("%.1f MB", plenta->peakRssMb),
-                             .baseline = Format("minimal Qt window %.1f MB", minimal->peakRssMb),
-                             .ratio = Format("%+.1f MB", extraMb),
+                             .baseline = Format("minimal Qt window %.1f MB", *minimalMb),
+                             .ratio = Format("%+.1f MB", *extraMb) + Format(" (%+.1f", *extraMin) +
+                                      Format(" to %+.1f)", *extraMax),
                              .budget = Format("<= +%.0f MB", RSS_MAX_EXTRA_MB),
-                             .verdict = Judge(extraMb <= RSS_MAX_EXTRA_MB)});
+                             .verdict = Judge(*extraMb <= RSS_MAX_EXTRA_MB)});
+}
+
+void AddToolRow(const BenchResults &results, std::vector<ReportRow> &rows) {
+    const std::string name = "plenta-journal stats, 800 records, whole process";
+    const auto stats = results.Find("BM_ToolStats");
+    std::string ratioText;
+    const std::optional<double> times = stats ? PairedRatio(*stats, ratioText, "%.2fx") : std::nullopt;
+    const auto wcNanoseconds = stats ? stats->Counter("baseline_ns") : std::nullopt;
+    if (!times || !wcNanoseconds) {
+        rows.push_back(Missing(name));
+        return;
+    }
+    rows.push_back(ReportRow{.figure = name,
+                             .median = Format("%.2f ms", stats->nanoseconds / 1e6),
+                             .baseline = Format("wc -l %.2f ms", *wcNanoseconds / 1e6),
+                             .ratio = ratioText,
+                             .budget = Format("<= %.0fx", STATS_MAX_TIMES_WC),
+                             .verdict = Judge(*times <= STATS_MAX_TIMES_WC)});
 }
 
 } // namespace
@@ -178,8 +228,14 @@ bool BenchResults::Add(std::string_view json) {
                     .figure = Figure{.nanoseconds = Nanoseconds(run.value("real_time", 0.0), unit),
                                      .cpuNanoseconds = Nanoseconds(run.value("cpu_time", 0.0), unit),
                                      .bytesPerSecond = run.value("bytes_per_second", 0.0),
-                                     .peakRssMb = run.value("peak_rss_MB", 0.0)},
+                                     .peakRssMb = run.value("peak_rss_MB", 0.0),
+                                     .counters = {}},
                     .median = median};
+        for (const auto &[key, value] : run.items()) {
+            if (value.is_number()) {
+                entry.figure.counters[key] = value.get<double>();
+            }
+        }
         const auto known = std::find_if(entries_.begin(), entries_.end(),
                                         [&](const Entry &other) { return other.name == entry.name; });
         if (known == entries_.end()) {
@@ -194,6 +250,11 @@ bool BenchResults::Add(std::string_view json) {
     return true;
 }
 
+std::optional<double> Figure::Counter(std::string_view name) const {
+    const auto found = counters.find(name);
+    return found == counters.end() ? std::nullopt : std::optional<double>(found->second);
+}
+
 std::optional<Figure> BenchResults::Find(std::string_view name) const {
     for (const Entry &entry : entries_) {
         const std::string_view runName = entry.name;
@@ -205,7 +266,9 @@ std::optional<Figure> BenchResults::Find(std::string_view name) const {
 }
 
 std::string BenchResults::Context() const {
-    return "Medians of " + std::to_string(repetitions_) + " runs each; " + context_ + ".";
+    return "Ratios: median of the per-pair ratios, figure and baseline timed in alternation (spread and "
+           "number of pairs in brackets); other figures: medians of " +
+           std::to_string(repetitions_) + " runs; " + context_ + ".";
 }
 
 std::vector<ReportRow> BudgetRows(const BenchResults &results) {
@@ -222,6 +285,7 @@ std::vector<ReportRow> BudgetRows(const BenchResults &results) {
     AddMillisecondRow(results, rows, "PaintChart, 800 points", "BM_PaintChart", Clock::Processor,
                       PAINT_MAX_MS);
     AddStartRows(results, rows);
+    AddToolRow(results, rows);
     return rows;
 }
 

@@ -1,7 +1,10 @@
-// The budget table of bench/run: reads Google Benchmark's JSON output, takes each figure's median and judges
-// it against its budget. It measures nothing itself.
+// The budget table of bench/run: reads Google Benchmark's JSON output and judges each figure against its
+// budget: a figure measured beside its baseline by the median of its per-pair ratios, with their spread; the
+// others by their median. It measures nothing itself.
 #pragma once
 
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +18,11 @@ struct Figure {
     double cpuNanoseconds = 0; // this process's processor time, for work that only computes
     double bytesPerSecond = 0;
     double peakRssMb = 0; // the start-up probe's counter
+    // Every number of the run by its name, the benchmark's own counters among them: a paired figure has
+    // "ratio", "ratio_min" and "ratio_max" (of the per-pair ratios to its baseline) and "baseline_ns".
+    std::map<std::string, double, std::less<>> counters;
+
+    std::optional<double> Counter(std::string_view name) const;
 };
 
 class BenchResults {

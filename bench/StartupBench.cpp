@@ -1,11 +1,14 @@
 // Start-up: from process start to the exit that follows the first paint of the main window, and the peak
-// resident memory, of plenta and of a minimal Qt Widgets program on the same machine.
+// resident memory, of plenta and of a minimal Qt Widgets program launched in alternation; and the whole
+// process of plenta-journal stats against wc -l on the same journal.
 #include "BenchMain.h"
 #include "JournalGenerator.h"
+#include "PairedTiming.h"
 #include "ScratchDir.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -27,6 +30,8 @@ namespace {
 
 constexpr int JOURNAL_RECORDS = 800;
 constexpr int EXIT_TIMEOUT_MS = 20'000;
+constexpr int START_PAIRS = 21;
+constexpr int TOOL_PAIRS = 41;
 // Read by plenta once after its first paint; the minimal window ends after its first paint anyway.
 constexpr std::string_view EXIT_HOOK = "PLENTA_EXIT_AFTER_FIRST_PAINT";
 constexpr std::string_view EXIT_HOOK_ON = "PLENTA_EXIT_AFTER_FIRST_PAINT=1";
@@ -97,16 +102,20 @@ const Stage &TheStage() {
     return stage;
 }
 
-// Starts the program with its output discarded and waits for its end, at most EXIT_TIMEOUT_MS; wait4 gives
-// this one child's peak resident set.
-Launch LaunchUntilExit(const std::filesystem::path &program, const std::vector<std::string> &environment) {
+// Starts the program (found on PATH when `arguments[0]` names no folder) with its output discarded and waits
+// for its end, at most EXIT_TIMEOUT_MS; wait4 gives this one child's peak resident set.
+Launch LaunchUntilExit(std::vector<std::string> arguments, const std::vector<std::string> &environment) {
     std::vector<char *> envp;
     for (const std::string &entry : environment) {
         envp.push_back(const_cast<char *>(entry.c_str()));
     }
     envp.push_back(nullptr);
-    std::string path = program.string();
-    std::array<char *, 2> argv{path.data(), nullptr};
+    const std::string path = arguments.front();
+    std::vector<char *> argv;
+    for (std::string &argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -115,7 +124,7 @@ Launch LaunchUntilExit(const std::filesystem::path &program, const std::vector<s
     Launch launch;
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data());
+    const int spawned = posix_spawnp(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
         launch.error = "cannot start " + path + ": " + std::strerror(spawned);
@@ -143,37 +152,66 @@ Launch LaunchUntilExit(const std::filesystem::path &program, const std::vector<s
     return launch;
 }
 
-// One launch per iteration; --benchmark_repetitions gives the runs whose medians the report takes.
-void MeasureStart(benchmark::State &state, const char *program) {
+// Launches the figure's command and the baseline's in alternation, which one goes first alternating too, and
+// reports the median of the per-pair ratios of their wall-clock times (see PairedTiming.h); the peak
+// resident sets as the medians of each side and of the per-pair differences.
+void MeasurePairs(benchmark::State &state, const std::vector<std::string> &figure,
+                  const std::vector<std::string> &baseline, int pairs) {
     const Stage &stage = TheStage();
     if (!stage.error.empty()) {
         state.SkipWithError(stage.error.c_str());
         return;
     }
     const std::vector<std::string> environment = stage.Environment();
-    long peakKilobytes = 0;
+    std::vector<double> figureSeconds;
+    std::vector<double> baselineSeconds;
+    std::vector<double> figureMb;
+    std::vector<double> baselineMb;
+    std::vector<double> extraMb;
     for (auto _ : state) {
-        const Launch launch = LaunchUntilExit(stage.bin / program, environment);
-        if (!launch.error.empty()) {
-            state.SkipWithError(launch.error.c_str());
-            break;
+        for (int pair = 0; pair < PairCount(pairs); ++pair) {
+            Launch first = LaunchUntilExit(pair % 2 == 0 ? baseline : figure, environment);
+            Launch second = LaunchUntilExit(pair % 2 == 0 ? figure : baseline, environment);
+            if (pair % 2 != 0) {
+                std::swap(first, second);
+            }
+            for (const Launch *launch : {&first, &second}) {
+                if (!launch->error.empty()) {
+                    state.SkipWithError(launch->error.c_str());
+                    return;
+                }
+            }
+            baselineSeconds.push_back(first.seconds);
+            figureSeconds.push_back(second.seconds);
+            baselineMb.push_back(static_cast<double>(first.peakKilobytes) / 1024.0);
+            figureMb.push_back(static_cast<double>(second.peakKilobytes) / 1024.0);
+            extraMb.push_back(figureMb.back() - baselineMb.back());
         }
-        state.SetIterationTime(launch.seconds);
-        peakKilobytes = std::max(peakKilobytes, launch.peakKilobytes);
     }
-    state.counters["peak_rss_MB"] = static_cast<double>(peakKilobytes) / 1024.0;
+    ReportPairs(state, figureSeconds, baselineSeconds);
+    state.counters["peak_rss_MB"] = Median(figureMb);
+    state.counters["baseline_peak_rss_MB"] = Median(baselineMb);
+    state.counters["extra_MB"] = Median(extraMb);
+    state.counters["extra_MB_min"] = *std::min_element(extraMb.begin(), extraMb.end());
+    state.counters["extra_MB_max"] = *std::max_element(extraMb.begin(), extraMb.end());
 }
 
-BENCHMARK_CAPTURE(MeasureStart, minimal_window, "minimal-window")
-    ->Name("BM_StartMinimalWindow")
-    ->UseManualTime()
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(MeasureStart, plenta, "plenta")
-    ->Name("BM_StartPlenta")
-    ->UseManualTime()
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond);
+void BM_StartPlenta(benchmark::State &state) {
+    const Stage &stage = TheStage();
+    MeasurePairs(state, {(stage.bin / "plenta").string()}, {(stage.bin / "minimal-window").string()},
+                 START_PAIRS);
+}
+
+// The whole command as a script runs it, against the least any program that reads the journal costs.
+void BM_ToolStats(benchmark::State &state) {
+    const Stage &stage = TheStage();
+    const std::string journal = (stage.root / "plenta.txt").string();
+    MeasurePairs(state, {PLENTA_BENCH_TOOL, "--journal", journal, "stats"}, {"wc", "-l", journal},
+                 TOOL_PAIRS);
+}
+
+BENCHMARK(BM_StartPlenta)->UseManualTime()->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ToolStats)->UseManualTime()->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace plenta::bench

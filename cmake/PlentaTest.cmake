@@ -2,7 +2,8 @@
 #
 #   plenta_add_test(<target> SOURCES <file>...
 #                   [QT] [LINK <library>...] [INCLUDE <folder>...] [DEFINE <definition>...]
-#                   [DEPENDS <target>...] [PREFIX <test name prefix>] [TIMEOUT <seconds>])
+#                   [DEPENDS <target>...] [PREFIX <test name prefix>] [TIMEOUT <seconds>]
+#                   [LABELS <label>...])
 #
 # Every program links the warnings and sanitizers, sees tests/journal (the shared test support) and knows
 # PLENTA_TEST_DATA. Without QT it gets GoogleTest's own main; with QT it gets tests/support/QtTestMain.cpp,
@@ -10,7 +11,7 @@
 # Tests are listed when ctest runs (PRE_TEST), so a program that starts other built programs or needs a
 # QApplication is never run at build time.
 function(plenta_add_test target)
-    cmake_parse_arguments(PARSE_ARGV 1 TEST "QT" "PREFIX;TIMEOUT" "SOURCES;LINK;INCLUDE;DEFINE;DEPENDS")
+    cmake_parse_arguments(PARSE_ARGV 1 TEST "QT" "PREFIX;TIMEOUT" "SOURCES;LINK;INCLUDE;DEFINE;DEPENDS;LABELS")
     if(TEST_UNPARSED_ARGUMENTS)
         message(FATAL_ERROR "plenta_add_test(${target}): unknown arguments ${TEST_UNPARSED_ARGUMENTS}")
     endif()
@@ -36,6 +37,9 @@ function(plenta_add_test target)
     endif()
     if(TEST_TIMEOUT)
         list(APPEND properties TIMEOUT ${TEST_TIMEOUT})
+    endif()
+    if(TEST_LABELS)
+        list(APPEND properties LABELS ${TEST_LABELS})
     endif()
     set(prefix)
     if(TEST_PREFIX)

@@ -122,8 +122,11 @@ void CheckLineReader(std::string_view bytes) {
     close(fd);
 }
 
+// The scan reads past a line longer than this (its LF included) as malformed.
+constexpr std::size_t SCAN_LINE_BOUND = 64 * 1024;
+
 // Every line as the reader takes it apart; returns the dates of the records the scan counts: not the first
-// line, nor bytes after the last LF.
+// line, nor bytes after the last LF, nor a line beyond the scan's bound.
 std::vector<Date> CheckRecords(std::string_view bytes) {
     std::vector<Date> dates;
     const std::vector<std::string> lines = CarriedLines(bytes);
@@ -136,7 +139,7 @@ std::vector<Date> CheckRecords(std::string_view bytes) {
         Require(record->temperature >= 0 && record->temperature <= 999, "temperature of three digits");
         Require(record->attribute.size() <= MAX_ATTRIBUTE_CHARS, "attribute of at most four letters");
         const bool complete = i + 1 < lines.size() || bytes.back() == '\n';
-        if (i > 0 && complete) {
+        if (i > 0 && complete && lines[i].size() <= SCAN_LINE_BOUND) {
             dates.push_back(record->date);
         }
     }

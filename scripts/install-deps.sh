@@ -9,6 +9,7 @@ packages=(
     xvfb xauth fonts-dejavu-core
     syncthing curl jq
     appstream desktop-file-utils dpkg-dev file man-db
+    xdotool x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do

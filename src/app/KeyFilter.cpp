@@ -30,6 +30,14 @@ HardKey HardKeyOf(int key) {
     }
 }
 
+// How long a release waits for the press that would make it half of a repeat pair. The server sends both
+// together; the wait only covers Qt reading them in two turns.
+constexpr int RELEASE_GRACE_MS = 100;
+// A key seen down for this long without any event of its own was released where the program could not see it
+// (a release queued for a box that its press closed goes with the box). Longer than the slowest usual first
+// repeat, which comes after the repeat delay (660 ms by default, at most 2 s in desktop settings).
+constexpr quint64 STALE_KEY_MS = 2500;
+
 bool CarriesEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
@@ -52,6 +60,11 @@ KeyFilter::KeyFilter(QWidget &mainWindow, EntryForm *form, QObject *parent)
         hold->timer.setInterval(HOLD_PERIOD_MS);
         connect(&hold->timer, &QTimer::timeout, this, [this, hold] { HoldElapsed(*hold); });
     }
+    heldKeys_ = {HeldKey{Qt::Key_F23}, HeldKey{Qt::Key_Return}, HeldKey{Qt::Key_Enter}, HeldKey{Qt::Key_F24},
+                 HeldKey{Qt::Key_Escape}};
+    releaseGrace_.setSingleShot(true);
+    releaseGrace_.setInterval(RELEASE_GRACE_MS);
+    connect(&releaseGrace_, &QTimer::timeout, this, &KeyFilter::ConfirmReleases);
 }
 
 const KeyFilter::Hold *KeyFilter::HoldOf(int timerId) const {
@@ -88,60 +101,162 @@ bool KeyFilter::IsPropagation(QObject *watched, const QKeyEvent &event) {
 }
 
 bool KeyFilter::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) {
         return false;
     }
     // The window system hands each key first to the window and then to its focus widget; act on the latter.
     const auto &key = static_cast<const QKeyEvent &>(*event);
-    if (!watched->isWidgetType() || IsPropagation(watched, key)) {
+    if (!watched->isWidgetType()) {
         return false;
+    }
+    if (type == QEvent::ShortcutOverride) {
+        NoteShortcutOverride(key);
+        return false;
+    }
+    if (IsPropagation(watched, key)) {
+        return false;
+    }
+    // The rocker moves the focus in boxes; a focus that the keyboard moved shows its frame.
+    if (type == QEvent::KeyPress && (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down)) {
+        static_cast<QWidget *>(watched)->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     }
     return event->type() == QEvent::KeyPress ? KeyPress(key) : KeyRelease(key);
 }
 
-bool KeyFilter::KeyPress(const QKeyEvent &key) {
-    const HardKey hard = HardKeyOf(key.key());
-    if (hard == HardKey::None) {
-        return false;
+KeyFilter::HeldKey *KeyFilter::HeldKeyOf(int key) {
+    for (HeldKey &held : heldKeys_) {
+        if (held.key == key) {
+            return &held;
+        }
     }
-    // The repeats of a held key belong to its hold: they never start or restart it, never spin the focus
-    // round, and never reach a box that the hold itself opened (a repeated Return would confirm "Eintrag
-    // gespeichert!" before it could be read).
-    if (key.isAutoRepeat()) {
+    return nullptr;
+}
+
+KeyFilter::Hold &KeyFilter::HoldFor(int key) {
+    return HardKeyOf(key) == HardKey::Action ? saveHold_ : deleteHold_;
+}
+
+bool KeyFilter::IsRepeat(const HeldKey &held, const QKeyEvent &press) {
+    if (press.isAutoRepeat()) {
         return true;
     }
+    const quint64 time = press.timestamp();
+    if (held.releasePending) {
+        return time != 0 && time == held.timestamp;
+    }
+    if (!held.down) {
+        return false;
+    }
+    // A key whose release went to another program stays down here; a press long after its last event is new.
+    return time == 0 || held.timestamp == 0 || time - held.timestamp < STALE_KEY_MS;
+}
+
+void KeyFilter::NoteShortcutOverride(const QKeyEvent &key) {
+    if (HardKeyOf(key.key()) == HardKey::None) {
+        return;
+    }
+    // The question goes to the focus widget and then to its parents; a drop-down may close on the first.
+    const bool sameEvent = &key == lastOverride_.event && key.key() == lastOverride_.key &&
+                           key.timestamp() == lastOverride_.timestamp;
+    if (!sameEvent) {
+        lastOverride_ = Override{&key, key.key(), key.timestamp(), false};
+    }
+    lastOverride_.boxOpen = lastOverride_.boxOpen || BoxOpen();
+}
+
+bool KeyFilter::TakeBoxAtOverride(const QKeyEvent &key) {
+    const bool open = lastOverride_.event != nullptr && lastOverride_.key == key.key() &&
+                      lastOverride_.timestamp == key.timestamp() && lastOverride_.boxOpen;
+    lastOverride_ = Override{};
+    return open;
+}
+
+bool KeyFilter::KeyPress(const QKeyEvent &key) {
+    HeldKey *held = HeldKeyOf(key.key());
+    if (held == nullptr) {
+        return false;
+    }
+    const bool boxAtOverride = TakeBoxAtOverride(key);
+    // The repeats of a held key belong to its hold: they never start, restart or stop it, never spin the
+    // focus round, and never reach a box, not even one the hold itself opened (a repeated Return would
+    // confirm "Eintrag gespeichert!" before it could be read).
+    if (IsRepeat(*held, key)) {
+        if (held->releasePending && held->holdLeftMs >= 0) {
+            HoldFor(held->key).timer.start(held->holdLeftMs); // the release was half of a repeat pair
+        }
+        // A pair puts the key back down; a flagged repeat alone says nothing about a press this filter saw.
+        held->down = held->down || held->releasePending;
+        held->releasePending = false;
+        held->timestamp = key.timestamp();
+        return true;
+    }
+    if (held->releasePending) {
+        FinishRelease(*held);
+    }
+    held->down = true;
+    held->timestamp = key.timestamp();
+    held->taker = PressTaker::Box;
     if (BoxOpen()) {
         return false;
     }
-    const bool carriesCharacter = CarriesEnter(key.key()) || key.key() == Qt::Key_Escape;
-    Hold &hold = hard == HardKey::Action ? saveHold_ : deleteHold_;
-    hold.timer.start();
+    // A drop-down that closed on this very press has used it up; the window must not act on it too.
+    if (boxAtOverride) {
+        return true;
+    }
+    held->taker = PressTaker::Window;
+    HoldFor(key.key()).timer.start();
     if (CarriesEnter(key.key())) {
         CycleFocus();
+        return true;
     }
-    return carriesCharacter;
+    return key.key() == Qt::Key_Escape;
 }
 
 bool KeyFilter::KeyRelease(const QKeyEvent &key) {
-    const HardKey hard = HardKeyOf(key.key());
-    if (hard == HardKey::None) {
+    HeldKey *held = HeldKeyOf(key.key());
+    if (held == nullptr) {
         return false;
     }
     if (key.isAutoRepeat()) {
         return true; // the other half of a repeat, swallowed with it
     }
-    // A release always stops its hold, a box open or not, so that a released key never fires afterwards.
-    Hold &hold = hard == HardKey::Action ? saveHold_ : deleteHold_;
-    const bool heldBriefly = hold.timer.isActive();
-    hold.timer.stop();
-    if (key.key() != Qt::Key_Escape || BoxOpen()) {
-        return false;
+    if (held->releasePending) {
+        FinishRelease(*held);
     }
+    // A release always stops its hold, a box open or not, so that a released key never fires afterwards.
+    Hold &hold = HoldFor(key.key());
+    const bool windowKey = held->down && held->taker == PressTaker::Window;
+    held->holdLeftMs = windowKey && hold.timer.isActive() ? hold.timer.remainingTime() : -1;
+    hold.timer.stop();
     // A short press of Escape is the escape character, which opens the About box; a long one was a delete.
-    if (heldBriefly && mainWindow_ != nullptr) {
+    held->opensAbout = key.key() == Qt::Key_Escape && held->holdLeftMs >= 0 && !BoxOpen();
+    held->down = false;
+    held->timestamp = key.timestamp();
+    held->releasePending = true;
+    // A synthetic release carries no time, so no press can pair with it.
+    if (key.timestamp() == 0) {
+        FinishRelease(*held);
+    } else {
+        releaseGrace_.start();
+    }
+    return key.key() == Qt::Key_Escape && !BoxOpen();
+}
+
+void KeyFilter::FinishRelease(HeldKey &held) {
+    held.releasePending = false;
+    if (held.opensAbout && QApplication::activeModalWidget() == nullptr && mainWindow_ != nullptr) {
         PostCommand(*mainWindow_, IDM_ABOUT);
     }
-    return true;
+    held.opensAbout = false;
+}
+
+void KeyFilter::ConfirmReleases() {
+    for (HeldKey &held : heldKeys_) {
+        if (held.releasePending) {
+            FinishRelease(held);
+        }
+    }
 }
 
 void KeyFilter::HoldElapsed(Hold &hold) {
@@ -173,6 +288,8 @@ void KeyFilter::CycleFocus() {
         break;
     }
     if (QWidget *control = form_->Control(next)) {
+        // Qt shows the focus frame only after a focus change by Tab; this step is the keyboard's too.
+        control->window()->setAttribute(Qt::WA_KeyboardFocusChange);
         control->setFocus(Qt::TabFocusReason);
     }
 }

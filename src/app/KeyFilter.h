@@ -2,12 +2,17 @@
 // Action key (F23, or Return) posts IDM_SAVE, a held Escape key (F24, or Escape) posts IDM_DELETE_DAY, a
 // short Escape posts IDM_ABOUT, and Return moves the focus through the entry form. The commands are posted to
 // the main window, never run here.
+//
+// X servers repeat a held key as a release and a press with one timestamp (Qt flags only some of these pairs
+// as auto-repeat) or, with detectable auto-repeat, as presses alone. So a press of a key that is already down
+// is a repeat, and a release is only taken as final once no press of the same key with its timestamp follows.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
+#include <array>
 #include <cstdint>
 
 class QKeyEvent;
@@ -47,16 +52,43 @@ private:
         QTimer timer;
     };
 
+    // Who took a key's press: the main window, where it drives a hold, or a box or drop-down that used it up.
+    enum class PressTaker { Window, Box };
+
+    // What the filter knows of one hold key (F23, F24, Return, Enter, Escape).
+    struct HeldKey {
+        int key = 0;
+        bool down = false;
+        PressTaker taker = PressTaker::Window;
+        // The window system's time of the key's last event; 0 for synthetic events, which carry none.
+        quint64 timestamp = 0;
+        // A release that a press with the same timestamp may still turn into half of a repeat pair; what it
+        // interrupted (the hold's time left, -1 for none) and whether it opens the About box once final.
+        bool releasePending = false;
+        int holdLeftMs = -1;
+        bool opensAbout = false;
+    };
+
     bool KeyPress(const QKeyEvent &key);
     bool KeyRelease(const QKeyEvent &key);
+    void NoteShortcutOverride(const QKeyEvent &key);
+    bool TakeBoxAtOverride(const QKeyEvent &key);
+    void ConfirmReleases();
     void HoldElapsed(Hold &hold);
     bool IsPropagation(QObject *watched, const QKeyEvent &event);
     const Hold *HoldOf(int timerId) const;
+    Hold &HoldFor(int key);
+    HeldKey *HeldKeyOf(int key);
+    static bool IsRepeat(const HeldKey &held, const QKeyEvent &press);
+    void FinishRelease(HeldKey &held);
 
     QPointer<QWidget> mainWindow_;
     QPointer<EntryForm> form_;
     Hold saveHold_;
     Hold deleteHold_;
+    std::array<HeldKey, 5> heldKeys_;
+    // Waits for the press that would make a release half of a repeat pair.
+    QTimer releaseGrace_;
     // The last key event offered, to tell Qt's offers of one event to the parents apart from new events.
     struct Offer {
         const QEvent *event = nullptr;
@@ -66,6 +98,15 @@ private:
         QPointer<QObject> receiver;
     };
     Offer lastOffer_;
+    // Qt asks the focus widget about shortcuts before it delivers a press, and an open drop-down closes on
+    // that question; whether a box or drop-down was open then is remembered for the press that follows.
+    struct Override {
+        const QEvent *event = nullptr;
+        int key = 0;
+        quint64 timestamp = 0;
+        bool boxOpen = false;
+    };
+    Override lastOverride_;
 };
 
 } // namespace plenta

@@ -99,6 +99,22 @@ int MainWindow::FitToVisibleDesktop() {
 void MainWindow::ActivateMainWindow() {
     FitToVisibleDesktop();
     raise();
+    RaiseBoxes();
+}
+
+void MainWindow::RaiseBoxes() {
+    // Without a window manager nothing keeps a box above its owner, and a box beneath the window it blocks
+    // looks like a program that hangs. The boxes follow the window up, each box's own boxes after it.
+    for (QDialog *box : findChildren<QDialog *>()) {
+        if (box->isVisible()) {
+            box->raise();
+        }
+    }
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != this) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void MainWindow::BringForward() {
@@ -108,10 +124,7 @@ void MainWindow::BringForward() {
     showNormal();
     raise();
     activateWindow();
-    if (QWidget *box = QApplication::activeModalWidget()) {
-        box->raise();
-        box->activateWindow();
-    }
+    RaiseBoxes();
 }
 
 bool MainWindow::event(QEvent *event) {

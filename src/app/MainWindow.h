@@ -52,6 +52,8 @@ public:
 
     // Brings the window, and a modal box open over it, to the front.
     void BringForward();
+    // Puts the window's open boxes above it again, the modal one on top and active.
+    void RaiseBoxes();
 
 signals:
     void windowDestroyed();

@@ -7,10 +7,12 @@
 
 #include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace plenta {
 
+// A plain Unix-domain socket watched by the event loop: Qt's local-socket classes would bring Qt Network and
+// the Kerberos and proxy libraries behind it into every start.
 class SingleInstance : public QObject {
     Q_OBJECT
 
@@ -32,8 +34,11 @@ signals:
     void activationRequested();
 
 private:
+    void AcceptPending();
+
     QString serverName_;
-    std::unique_ptr<QLocalServer> server_;
+    int listener_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 } // namespace plenta

@@ -14,11 +14,13 @@
 #include <JournalPaths.h>
 #include <MainToolbar.h>
 #include <Picture.h>
+#include <ResourceImage.h>
 #include <StringTable.h>
 #include <Zoom.h>
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QTimer>
 
 namespace plenta {
@@ -56,7 +58,7 @@ std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<i
         return nullptr;
     }
     application->appInstance = &app;
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/plenta/plenta-32.png")));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(LoadPng(QStringLiteral(":/plenta/plenta-32.png")))));
 
     application->mainWindow = std::make_unique<MainWindow>();
     MainWindow &window = *application->mainWindow;

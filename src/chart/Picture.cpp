@@ -2,6 +2,7 @@
 #include "Picture.h"
 
 #include "PictureDecoder.h"
+#include "ResourceImage.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -44,7 +45,7 @@ QImage StripSurface(const QImage &bitmap) {
 } // namespace
 
 QImage LoadPictureTile() {
-    return QImage(QStringLiteral(":/tile/picture-tile.png")).convertToFormat(QImage::Format_RGB32);
+    return LoadPng(QStringLiteral(":/tile/picture-tile.png")).convertToFormat(QImage::Format_RGB32);
 }
 
 Picture LoadPicture(const std::filesystem::path &picturePath) {

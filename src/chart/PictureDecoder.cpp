@@ -58,6 +58,8 @@ void DecodePicture(const PictureDecodeParams &params) {
     PictureDevice device(params);
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device, "gif");
+    // Only the GIF reader is asked; guessing the format would load every image plugin there is.
+    reader.setAutoDetectImageFormat(false);
     // Qt's default limit refuses a large but valid picture (6000 x 6000 needs 137 MiB as Qt's 32-bit
     // frame). The limit is raised to a cap for the decode alone: a picture of up to 64 megapixels shows.
     const int defaultLimit = QImageReader::allocationLimit();

@@ -1,23 +1,69 @@
-// Case-folded 1252 bytes as the set's key make the lookup one hash of the comment, with no conversion.
+// Case-folded 1252 bytes as the key, folded and hashed in one pass, make the look-up one short loop and a
+// probe or two, with no conversion and no division.
 #include "CommentList.h"
 
 #include "CodePage.h"
 
+#include <algorithm>
+#include <array>
+
 namespace plenta {
 
-void CommentList::Add(std::string_view comment1252) {
-    if (comment1252.empty()) {
-        return;
+namespace {
+
+constexpr std::size_t FIRST_SLOTS = 16;
+
+constexpr std::array<unsigned char, 256> FOLD_TABLE = [] {
+    std::array<unsigned char, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte) {
+        table[byte] = FoldCase1252(static_cast<unsigned char>(byte));
     }
+    return table;
+}();
+
+// FNV-1a over the folded bytes.
+constexpr std::uint32_t FNV_OFFSET = 2166136261U;
+constexpr std::uint32_t FNV_PRIME = 16777619U;
+
+} // namespace
+
+void CommentList::AddComment(std::string_view comment1252) {
     scratch_.resize(comment1252.size());
+    std::uint32_t hash = FNV_OFFSET;
     for (std::size_t i = 0; i < comment1252.size(); ++i) {
-        scratch_[i] = static_cast<char>(FoldCase1252(static_cast<unsigned char>(comment1252[i])));
+        const unsigned char folded = FOLD_TABLE[static_cast<unsigned char>(comment1252[i])];
+        scratch_[i] = static_cast<char>(folded);
+        hash = (hash ^ folded) * FNV_PRIME;
     }
-    if (folded_.find(std::string_view(scratch_)) != folded_.end()) {
-        return;
+    if (!slots_.empty()) {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t slot = hash & mask; slots_[slot] != 0; slot = (slot + 1) & mask) {
+            const Entry &entry = entries_[slots_[slot] - 1];
+            if (entry.hash == hash && entry.folded == scratch_) {
+                return;
+            }
+        }
     }
-    folded_.insert(scratch_);
+    entries_.push_back(Entry{hash, scratch_});
     comments_.emplace_back(comment1252);
+    if (entries_.size() * 2 > slots_.size()) {
+        // Rebuild at twice the size; a journal holds few distinct comments, so this happens a few times.
+        slots_.assign(std::max(FIRST_SLOTS, slots_.size() * 2), 0);
+        for (std::uint32_t i = 0; i < entries_.size(); ++i) {
+            Insert(i);
+        }
+    } else {
+        Insert(static_cast<std::uint32_t>(entries_.size() - 1));
+    }
+}
+
+void CommentList::Insert(std::uint32_t entry) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = entries_[entry].hash & mask;
+    while (slots_[slot] != 0) {
+        slot = (slot + 1) & mask;
+    }
+    slots_[slot] = entry + 1;
 }
 
 std::vector<std::string> CommentList::Take() {

@@ -2,9 +2,9 @@
 // case, in the order of its first appearance.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace plenta {
@@ -12,20 +12,31 @@ namespace plenta {
 class CommentList {
 public:
     // A comment in 1252 bytes; an empty one or one already listed in any letter case is passed over. Only a
-    // new comment allocates, so a scan of a long journal with a few comments allocates a few times.
-    void Add(std::string_view comment1252);
+    // new comment allocates, so a scan of a long journal with a few comments allocates a few times. Most
+    // records have no comment, so that test stays in the scan's loop.
+    void Add(std::string_view comment1252) {
+        if (!comment1252.empty()) {
+            AddComment(comment1252);
+        }
+    }
 
     // The list in UTF-8.
     std::vector<std::string> Take();
 
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    struct Entry {
+        std::uint32_t hash = 0;
+        std::string folded;
     };
 
-    std::unordered_set<std::string, Hash, std::equal_to<>> folded_;
-    std::vector<std::string> comments_; // 1252 bytes as first seen
+    void AddComment(std::string_view comment1252);
+    void Insert(std::uint32_t entry);
+
+    // Open addressing over a power-of-two table: each slot holds an index into entries_ plus 1, or 0 when
+    // free; at most half the slots are used, so a look-up ends after a probe or two.
+    std::vector<std::uint32_t> slots_;
+    std::vector<Entry> entries_;        // the folded comments, in order
+    std::vector<std::string> comments_; // 1252 bytes as first seen, in the same order
     std::string scratch_;
 };
 

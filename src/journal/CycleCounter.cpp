@@ -31,7 +31,11 @@ CycleCounter::CycleCounter() {
 }
 
 void CycleCounter::Add(Date date, std::int32_t temperature, std::uint8_t marks) {
-    const std::int64_t day = DayNumber(date);
+    if (date.year() != cachedMonth_.year() || date.month() != cachedMonth_.month()) {
+        cachedMonth_ = std::chrono::year_month{date.year(), date.month()};
+        cachedMonthStart_ = DayNumber(Date{date.year(), date.month(), std::chrono::day{1}});
+    }
+    const std::int64_t day = cachedMonthStart_ + static_cast<unsigned>(date.day()) - 1;
     const std::int32_t difference = hasRecord_ ? ToInt32(day - previousDay_) : 0;
     stats_.spanDays = ToInt32(std::int64_t{stats_.spanDays} + difference);
     if (running_ > 0) {
@@ -68,12 +72,16 @@ void CycleCounter::Add(Date date, std::int32_t temperature, std::uint8_t marks) 
         pointMarks |= MARK_OVULATION;
         CountAt(stats_.ovulationCounts, running_);
     }
-    if ((marks & MARK_INTERCOURSE) != 0) {
-        pointMarks |= MARK_INTERCOURSE;
-        CountAt(stats_.intercourseCounts, running_);
-    }
-    ring_.points[static_cast<std::size_t>(stats_.recordCount % DAYPOINT_CAPACITY)] =
+    // X falls on any day of a cycle, so a branch on it would often be mispredicted; the count is added
+    // without one.
+    const bool intercourse = (marks & MARK_INTERCOURSE) != 0;
+    pointMarks |= marks & MARK_INTERCOURSE;
+    auto &intercourseCount = stats_.intercourseCounts[static_cast<std::size_t>(running_)];
+    intercourseCount += static_cast<std::uint16_t>(
+        intercourse && intercourseCount < std::numeric_limits<std::uint16_t>::max() ? 1 : 0);
+    ring_.points[static_cast<std::size_t>(ringNext_)] =
         DayPoint{static_cast<std::uint8_t>(running_), static_cast<std::uint16_t>(temperature), pointMarks};
+    ringNext_ = ringNext_ + 1 == DAYPOINT_CAPACITY ? 0 : ringNext_ + 1;
     if (stats_.recordCount < std::numeric_limits<std::int32_t>::max()) {
         ++stats_.recordCount;
     }

@@ -30,6 +30,12 @@ private:
     bool hasRecord_ = false;
     bool hasFirstDay_ = false;
     Date lastFirstDay_{};
+    std::int32_t ringNext_ =
+        0; // where the next point goes: recordCount % DAYPOINT_CAPACITY, kept without a division
+    // Records come in date order, so nearly every one falls in the month of the one before; the day number of
+    // that month's first day spares the full calendar conversion.
+    std::chrono::year_month cachedMonth_{std::chrono::year{0}, std::chrono::month{0}};
+    std::int64_t cachedMonthStart_ = 0;
 };
 
 } // namespace plenta

@@ -12,6 +12,7 @@
 #include "LineReader.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -20,6 +21,41 @@
 #include <utility>
 
 namespace plenta {
+
+namespace {
+
+// Far beyond any record (a few dozen bytes); a longer line is read past and counts as malformed, so that the
+// scan's memory stays bounded whatever the file holds.
+constexpr std::size_t MAX_LINE_BYTES = 64 * 1024;
+
+// The picked date's text, with its first eight bytes as one number: nearly every line differs from it there,
+// and one comparison tells so without a call to memcmp.
+class SelectionPrefix {
+public:
+    explicit SelectionPrefix(std::string_view text)
+        : text_(text) {
+        if (text_.size() >= sizeof head_) {
+            std::memcpy(&head_, text_.data(), sizeof head_);
+        }
+    }
+
+    bool Begins(std::string_view line) const {
+        if (text_.size() >= sizeof head_ && line.size() >= sizeof head_) {
+            std::uint64_t head = 0;
+            std::memcpy(&head, line.data(), sizeof head);
+            if (head != head_) {
+                return false;
+            }
+        }
+        return line.starts_with(text_);
+    }
+
+private:
+    std::string_view text_;
+    std::uint64_t head_ = 0;
+};
+
+} // namespace
 
 std::string SelectionDateText(Date date) {
     return FormatDate(DateStyle::Selection, date);
@@ -57,10 +93,10 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
 
     JournalScan scan;
     scan.selection.date = SelectionDateText(picked);
-    const std::string_view prefix = scan.selection.date;
+    const SelectionPrefix prefix(scan.selection.date);
     CycleCounter counter;
     CommentList comments;
-    LineReader reader(file.Get(), *size);
+    LineReader reader(file.Get(), *size, MAX_LINE_BYTES);
     std::string_view line;
     bool header = true;
     while (reader.Next(line)) {
@@ -73,7 +109,7 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
         if (!record) {
             continue;
         }
-        if (text.starts_with(prefix)) {
+        if (prefix.Begins(text)) {
             scan.selection.hasEntry = true;
             scan.selection.marks = Cp1252ToUtf8(record->attribute);
             scan.selection.comment = Cp1252ToUtf8(record->comment.substr(0, MAX_SELECTION_COMMENT_CHARS));

@@ -1,4 +1,5 @@
-// Block reading with a carried-over partial line; a line longer than the buffer makes the buffer grow.
+// Block reading with a carried-over partial line; a line longer than the buffer makes the buffer grow, up to
+// the line bound.
 #include "LineReader.h"
 
 #include <algorithm>
@@ -11,11 +12,13 @@ namespace plenta {
 namespace {
 constexpr std::size_t BLOCK_BYTES = 256 * 1024;
 constexpr std::size_t MIN_BLOCK_BYTES = 4096;
+constexpr std::string_view BARE_LF = "\n";
 } // namespace
 
-LineReader::LineReader(int fd, std::size_t sizeHint)
+LineReader::LineReader(int fd, std::size_t sizeHint, std::size_t maxLineBytes)
     : fd_(fd)
-    , capacity_(std::clamp<std::size_t>(sizeHint + 1, MIN_BLOCK_BYTES, BLOCK_BYTES)) {
+    , capacity_(std::clamp<std::size_t>(sizeHint + 1, MIN_BLOCK_BYTES, BLOCK_BYTES))
+    , maxLineBytes_(std::max<std::size_t>(maxLineBytes, 1)) {
     buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
 }
 
@@ -26,7 +29,8 @@ bool LineReader::Fill() {
         begin_ = 0;
     }
     if (end_ == capacity_) {
-        // A line longer than the buffer: double it, so even a huge line costs linear time.
+        // A line longer than the buffer (but within the bound): double it, so even a long line costs linear
+        // time.
         auto larger = std::make_unique_for_overwrite<char[]>(capacity_ * 2);
         std::memcpy(larger.get(), buffer_.get(), end_);
         buffer_ = std::move(larger);
@@ -53,14 +57,20 @@ bool LineReader::Next(std::string_view &line) {
         const std::size_t available = end_ - begin_;
         if (const void *lf = std::memchr(start + searched_, '\n', available - searched_)) {
             const auto length = static_cast<std::size_t>(static_cast<const char *>(lf) - start) + 1;
-            line = std::string_view(start, length);
+            line = skipping_ || length > maxLineBytes_ ? BARE_LF : std::string_view(start, length);
             begin_ += length;
             searched_ = 0;
+            skipping_ = false;
             return true;
         }
         searched_ = available;
+        if (available > maxLineBytes_) {
+            // Too long to be any record: forget what is held and look only for the line's end.
+            skipping_ = true;
+            begin_ = end_ = searched_ = 0;
+        }
         if (eof_ || !Fill()) {
-            if (end_ == begin_) {
+            if (end_ == begin_ || skipping_) {
                 return false;
             }
             line = std::string_view(buffer_.get() + begin_, end_ - begin_);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <limits>
 #include <memory>
 #include <string_view>
 
@@ -11,11 +12,15 @@ namespace plenta {
 class LineReader {
 public:
     // `sizeHint` (the file's size) keeps the buffer small for a small journal, so it costs no more to set up
-    // than the journal takes to read.
-    LineReader(int fd, std::size_t sizeHint);
+    // than the journal takes to read. A line longer than `maxLineBytes` (its LF included) is read past
+    // without being kept, so the buffer stays bounded whatever the file holds.
+    LineReader(int fd, std::size_t sizeHint,
+               std::size_t maxLineBytes = std::numeric_limits<std::size_t>::max());
 
-    // The next line with its LF, or at the end the bytes after the last LF (without one). False when nothing
-    // is left or a read failed; a view stays valid only until the next call.
+    // The next line with its LF, or at the end the bytes after the last LF (without one). A line beyond the
+    // bound comes out as its bare LF, so the caller still sees a line there (one that holds nothing); bytes
+    // beyond the bound after the last LF are dropped. False when nothing is left or a read failed; a view
+    // stays valid only until the next call.
     bool Next(std::string_view &line);
 
     // True when the loop ended on a read error rather than at the end of the file.
@@ -27,9 +32,11 @@ private:
     int fd_;
     std::unique_ptr<char[]> buffer_; // not zeroed: every byte handed out was read first
     std::size_t capacity_;
+    std::size_t maxLineBytes_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     std::size_t searched_ = 0; // bytes from begin_ already known to hold no LF
+    bool skipping_ = false;    // inside a line beyond the bound whose bytes were dropped
     bool eof_ = false;
     bool failed_ = false;
 };

@@ -1,4 +1,4 @@
-// Conversions between the date picker's QDate and the journal's calendar date.
+// Conversions between the date picker's QDate and the journal's calendar date, and the picker's date format.
 #include "DateText.h"
 
 namespace plenta {
@@ -15,6 +15,52 @@ QDate ToQDate(Date date) {
 
 Date Today() {
     return ToDate(QDate::currentDate());
+}
+
+namespace {
+
+// Rewrites each run of one letter outside quotes, such as "yy" or "MMM", by `map`.
+template <typename Map> QString MapLetterRuns(const QString &format, Map map) {
+    QString mapped;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar letter = format[i];
+        if (letter == QLatin1Char('\'')) {
+            quoted = !quoted;
+        }
+        if (quoted || !letter.isLetter()) {
+            mapped += letter;
+            ++i;
+            continue;
+        }
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run] == letter) {
+            ++run;
+        }
+        mapped += map(letter.toLatin1(), run);
+        i += run;
+    }
+    return mapped;
+}
+
+} // namespace
+
+QString WithFourDigitYear(const QString &format) {
+    return MapLetterRuns(format, [](char letter, qsizetype run) {
+        return letter == 'y' && run == 2 ? QStringLiteral("yyyy") : QString(run, QLatin1Char(letter));
+    });
+}
+
+QString CompactDateFormat(const QString &format) {
+    return MapLetterRuns(format, [](char letter, qsizetype run) {
+        if (letter == 'y' && run == 4) {
+            return QStringLiteral("yy");
+        }
+        if (letter == 'M' && run >= 3) {
+            return QStringLiteral("MM");
+        }
+        return QString(run, QLatin1Char(letter));
+    });
 }
 
 } // namespace plenta

@@ -1,9 +1,10 @@
-// Conversions between the date picker's QDate and the journal's calendar date.
+// Conversions between the date picker's QDate and the journal's calendar date, and the picker's date format.
 #pragma once
 
 #include <JournalTypes.h>
 
 #include <QDate>
+#include <QString>
 
 namespace plenta {
 
@@ -12,5 +13,10 @@ QDate ToQDate(Date date);
 
 // The local calendar date, the same clock as the date picker's default.
 Date Today();
+
+// The date format with a two-digit year ("yy") widened to four digits; quoted text and other fields stay.
+QString WithFourDigitYear(const QString &format);
+// The date format in its narrowest numeric form: month names become numbers, the year two digits.
+QString CompactDateFormat(const QString &format);
 
 } // namespace plenta

@@ -60,8 +60,6 @@ EntryForm::EntryForm(QWidget *parent)
         case ControlKind::DatePicker:
             date_ = new QDateEdit(QDate::currentDate(), this);
             date_->setCalendarPopup(true);
-            date_->setDisplayFormat(
-                QStringLiteral("dd.MM.yy")); // the German short date fits the narrow picker
             connect(date_, &QDateEdit::dateChanged, this, &EntryForm::pickedDateChanged);
             widget = date_;
             break;
@@ -89,6 +87,7 @@ EntryForm::EntryForm(QWidget *parent)
                                                                 : ClosedRect(control));
         unzoomed_.emplace_back(widget, widget->geometry());
     }
+    UseLocaleDateFormat();
     resize(FormUnitsToPixels(ENTRY_FORM_TEMPLATE.rect).size());
 }
 
@@ -103,6 +102,19 @@ void EntryForm::SetZoom(int zoom) {
     }
     resize(FormUnitsToPixels(ENTRY_FORM_TEMPLATE.rect).size() * zoom);
     PlaceInParent();
+}
+
+void EntryForm::UseLocaleDateFormat() {
+    // The locale's short date, as the calendar that drops down from the field follows the locale too: its
+    // year in four digits where the field is wide enough for them, and in numbers only where the locale's own
+    // form does not fit.
+    const QString format = date_->locale().dateFormat(QLocale::ShortFormat);
+    for (const QString &candidate : {WithFourDigitYear(format), format, CompactDateFormat(format)}) {
+        date_->setDisplayFormat(candidate);
+        if (date_->sizeHint().width() <= date_->width()) {
+            return;
+        }
+    }
 }
 
 QWidget *EntryForm::Control(int id) const {

@@ -53,6 +53,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void UseLocaleDateFormat();
+
     QDateEdit *date_ = nullptr;
     QComboBox *temperature_ = nullptr;
     QComboBox *comment_ = nullptr;

@@ -68,6 +68,9 @@ void RefreshForm(EntryForm *form, MainToolbar *toolbar, DaySelection &selection)
     if (form != nullptr) {
         ShowComment(*box, selection.comment, shown.commentItem);
         form->TemperatureList()->setCurrentIndex(TemperatureIndexOf(selection.temperature));
+        // Setting the text leaves the cursor at its end, which scrolls a comment longer than the field to its
+        // last letters; the field shows the beginning instead.
+        form->CommentBox()->lineEdit()->setCursorPosition(0);
     }
     for (const auto &[command, letter] : MARK_BUTTONS) {
         ChangeButtonBit(toolbar, command, BUTTON_CHECKED,

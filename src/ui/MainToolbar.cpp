@@ -1,7 +1,10 @@
 // The toolbar: seven image buttons from the strip IDB_TOOLBAR and two separators.
 #include "MainToolbar.h"
 
+#include "MarkButton.h"
 #include "Zoom.h"
+
+#include <ResourceImage.h>
 
 #include <QMouseEvent>
 #include <QPixmap>
@@ -20,7 +23,7 @@ constexpr std::uint8_t QT_OWNED_BITS = BUTTON_CHECKED | BUTTON_ENABLED;
 
 MainToolbar::MainToolbar(QWidget *parent)
     : QWidget(parent) {
-    const QPixmap strip(QStringLiteral(":/plenta/toolbar.png"));
+    const QPixmap strip = QPixmap::fromImage(LoadPng(QStringLiteral(":/plenta/toolbar.png")));
     int x = FIRST_BUTTON_X;
     std::size_t tip = 0;
     for (std::size_t i = 0; i < TOOLBAR_BUTTONS.size(); ++i) {
@@ -29,7 +32,8 @@ MainToolbar::MainToolbar(QWidget *parent)
             x += SEPARATOR_WIDTH;
             continue;
         }
-        auto *button = new QToolButton(this);
+        QToolButton *button =
+            entry.style == ButtonStyle::Check ? new MarkButton(this) : new QToolButton(this);
         button->setGeometry(x, (TOOLBAR_HEIGHT - BUTTON_SIZE) / 2, BUTTON_SIZE, BUTTON_SIZE);
         button->setIcon(
             QIcon(strip.copy(entry.image * TOOLBAR_IMAGE_SIZE, 0, TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE)));
@@ -96,7 +100,7 @@ QSize MainToolbar::sizeHint() const {
 }
 
 void MainToolbar::SetZoom(int zoom) {
-    const QPixmap strip(QStringLiteral(":/plenta/toolbar.png"));
+    const QPixmap strip = QPixmap::fromImage(LoadPng(QStringLiteral(":/plenta/toolbar.png")));
     const int imageSize = TOOLBAR_IMAGE_SIZE * zoom;
     for (std::size_t i = 0; i < TOOLBAR_BUTTONS.size(); ++i) {
         QToolButton *button = buttons_[i];

@@ -8,8 +8,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace plenta {
 namespace {
@@ -21,11 +22,18 @@ TEST(SingleInstance, AStaleSocketIsReplaced) {
         QFile leftover(name);
         ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
     }
-    SingleInstance first(name);
-    ASSERT_EQ(first.Claim(), SingleInstance::Role::First);
-    QLocalSocket probe;
-    probe.connectToServer(name);
-    EXPECT_TRUE(probe.waitForConnected(WAIT_LIMIT_MS));
+    auto first = std::make_unique<SingleInstance>(name);
+    ASSERT_EQ(first->Claim(), SingleInstance::Role::First);
+    int requests = 0;
+    QObject::connect(first.get(), &SingleInstance::activationRequested, [&] { ++requests; });
+    SingleInstance second(name);
+    EXPECT_EQ(second.Claim(), SingleInstance::Role::Second);
+    EXPECT_TRUE(WaitFor([&] { return requests == 1; }));
+    // The socket goes with the first instance, so the next start listens again.
+    first.reset();
+    EXPECT_FALSE(QFile::exists(name));
+    SingleInstance next(name);
+    EXPECT_EQ(next.Claim(), SingleInstance::Role::First);
 }
 
 } // namespace

@@ -36,5 +36,39 @@ TEST(LineReaderTest, ReturnsEveryLineWhateverItsLength) {
     }
 }
 
+TEST(LineReaderTest, PassesOverLinesBeyondTheBound) {
+    constexpr std::size_t BOUND = 1000;
+    // Beyond the bound in one block, and beyond a whole block (256 KiB), where the reader drops what it
+    // holds.
+    const std::string head =
+        "kopf\r\n" + std::string(2000, 'a') + "\r\nkurz\r\n" + std::string(300000, 'b') + "\nx\n";
+    const std::vector<std::string> headLines{"kopf\r\n", "\n", "kurz\r\n", "\n", "x\n"};
+    const struct {
+        std::string tail;
+        bool kept;
+    } cases[] = {{"ende", true}, {std::string(5000, 'c'), false}};
+    test::TempFolder folder;
+    for (const auto &c : cases) {
+        test::WriteBytes(folder / "j", head + c.tail);
+        std::vector<std::string> expected = headLines;
+        if (c.kept) {
+            expected.push_back(c.tail);
+        }
+        for (const std::size_t hint : {std::size_t{0}, head.size() + c.tail.size()}) {
+            const int fd = ::open((folder / "j").c_str(), O_RDONLY);
+            ASSERT_GE(fd, 0);
+            LineReader reader(fd, hint, BOUND);
+            std::vector<std::string> read;
+            std::string_view line;
+            while (reader.Next(line)) {
+                read.emplace_back(line);
+            }
+            EXPECT_FALSE(reader.Failed());
+            ::close(fd);
+            EXPECT_EQ(read, expected) << hint << ", tail of " << c.tail.size();
+        }
+    }
+}
+
 } // namespace
 } // namespace plenta

@@ -76,7 +76,9 @@ const HostileCase HOSTILE_CASES[] = {
     {"empty.txt", nullptr, 0, D(2003, 4, 5), D(2003, 4, 5), 0},
     {"long-attribute.txt", nullptr, 2, D(2003, 4, 6), D(2003, 4, 5), 1},
     {"one-megabyte-line", OneMegabyteLine, 2, D(2003, 4, 1), D(2003, 4, 2), 1},
-    {"one-megabyte-comment", OneMegabyteComment, 2, D(2003, 4, 2), D(2003, 4, 3), 1},
+    // A line beyond the scan's bound (64 KiB) is read past as malformed, even one that begins like a record;
+    // the rewrite still treats it as the record of its date.
+    {"one-megabyte-comment", OneMegabyteComment, 1, D(2003, 4, 2), D(2003, 4, 3), 1},
     {"hundred-thousand-records", HundredThousandRecords, 100000, D(1800, 6, 15), D(1900, 2, 28), 1},
 };
 

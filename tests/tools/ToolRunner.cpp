@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -74,9 +75,11 @@ ToolResult RunTool(const std::vector<std::string> &args, const std::vector<EnvSe
         throw std::runtime_error("cannot start " + argv[0] + ": " + std::strerror(spawned));
     }
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    rusage usage{};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
     ToolResult result;
+    result.peakKilobytes = usage.ru_maxrss;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     result.out = ReadBytes(outPath);
     result.err = ReadBytes(errPath);

@@ -14,6 +14,7 @@ struct ToolResult {
     int exitCode = -1;
     std::string out;
     std::string err;
+    long peakKilobytes = 0; // the tool's peak resident set, from wait4
 };
 
 // An environment variable set for one run, replacing the test's own value.

@@ -1,14 +1,19 @@
 // The entry form and the toolbar as start-up builds them: placement, list contents and button state bytes.
 #include <CommandIds.h>
+#include <DateText.h>
 #include <EntryForm.h>
 #include <MainToolbar.h>
+#include <MarkButton.h>
 
 #include <gtest/gtest.h>
 
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QToolButton>
+
+#include <array>
 
 namespace plenta {
 namespace {
@@ -98,6 +103,57 @@ TEST_F(EntryFormTest, ATapReportsTheCommandAfterTheButtonFlippedItself) {
     ASSERT_EQ(taps.size(), 2u);
     EXPECT_EQ(taps[0], std::make_pair(IDM_OVULATION, true));
     EXPECT_EQ(taps[1], std::make_pair(IDM_SAVE, false));
+}
+
+TEST_F(EntryFormTest, ASwitchedOnMarkIsDrawnPressedIntoANavyGround) {
+    for (const int command : {IDM_FIRST_DAY, IDM_MUCUS, IDM_OVULATION, IDM_INTERCOURSE}) {
+        QToolButton &button = *toolbar->Button(command);
+        const QImage off = button.grab().toImage();
+        toolbar->SetState(command, BUTTON_ENABLED | BUTTON_CHECKED);
+        const QImage on = button.grab().toImage();
+        // A black frame, then navy between it and the image, on the left and on the top.
+        EXPECT_EQ(on.pixelColor(0, 15), MARK_ON_FRAME) << command;
+        EXPECT_EQ(on.pixelColor(2, 15), MARK_ON_GROUND) << command;
+        EXPECT_EQ(on.pixelColor(15, 2), MARK_ON_GROUND) << command;
+        EXPECT_NE(off.pixelColor(2, 15), MARK_ON_GROUND) << command;
+    }
+}
+
+// The locale's short date, its year widened where the field has room and its month a number where not.
+TEST(PickerDateFormat, FormatsWidenAndNarrow) {
+    const std::array<std::array<const char *, 3>, 6> cases{{
+        {"dd.MM.yy", "dd.MM.yyyy", "dd.MM.yy"},
+        {"M/d/yy", "M/d/yyyy", "M/d/yy"},
+        {"yyyy-MM-dd", "yyyy-MM-dd", "yy-MM-dd"},
+        {"d MMM yyyy", "d MMM yyyy", "d MM yy"},
+        {"d 'yy MMM' yy", "d 'yy MMM' yyyy", "d 'yy MMM' yy"},
+        {"dd/MMMM/y", "dd/MMMM/y", "dd/MM/y"},
+    }};
+    for (const auto &[format, widened, compact] : cases) {
+        EXPECT_EQ(WithFourDigitYear(QString::fromLatin1(format)), QString::fromLatin1(widened)) << format;
+        EXPECT_EQ(CompactDateFormat(QString::fromLatin1(format)), QString::fromLatin1(compact)) << format;
+    }
+}
+
+TEST(PickerDateFormat, TheFieldFollowsTheLocaleLikeItsCalendar) {
+    // At the form's 12-pixel font four year digits need a little more than the 87 pixels, and the C
+    // locale's month name does not fit at all.
+    const std::array<std::pair<QLocale, const char *>, 3> cases{{
+        {QLocale(QLocale::German, QLocale::Germany), "dd.MM.yy"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "M/d/yy"},
+        {QLocale::c(), "d MM yy"},
+    }};
+    for (const auto &[locale, format] : cases) {
+        QLocale::setDefault(locale);
+        QWidget window;
+        int layoutOffset = 0;
+        const QDateEdit &picker = *CreateEntryForm(window, layoutOffset)->DatePicker();
+        EXPECT_EQ(picker.displayFormat(), QString::fromLatin1(format));
+        EXPECT_LE(picker.sizeHint().width(), picker.width()) << format;
+        EXPECT_EQ(picker.text(), locale.toString(picker.date(), QString::fromLatin1(format)));
+        EXPECT_EQ(picker.calendarWidget()->locale(), locale);
+    }
+    QLocale::setDefault(QLocale::system());
 }
 
 } // namespace

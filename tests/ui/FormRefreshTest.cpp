@@ -106,5 +106,15 @@ TEST_F(FormRefreshTest, MissingWindowsAreSkipped) {
     EXPECT_EQ(selection.temperature, DEFAULT_TEMPERATURE);
 }
 
+TEST_F(FormRefreshTest, ALongCommentShowsItsBeginning) {
+    const std::string comment = "M\xc3\xbc"
+                                "digkeit und Kopfweh";
+    form->SetCommentItems({comment});
+    DaySelection selection{true, "2003/04/05", 368, comment, ""};
+    RefreshForm(form, toolbar, selection);
+    ASSERT_EQ(form->CommentBox()->currentText().toStdString(), comment);
+    EXPECT_EQ(form->CommentBox()->lineEdit()->cursorPosition(), 0);
+}
+
 } // namespace
 } // namespace plenta

@@ -1,0 +1,273 @@
+// The built program on a private Xvfb, worked with xdotool and judged by its journal, windows and screen.
+#include "XServerFixture.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <fstream>
+#include <iterator>
+
+namespace plenta::e2e {
+
+namespace {
+
+constexpr int COMMAND_LIMIT_MS = 10000;
+// Display numbers the tests draw from: clear of desktops (from 0) and of xvfb-run's (from 99 down).
+constexpr int FIRST_DISPLAY = 200;
+constexpr int DISPLAY_COUNT = 800;
+constexpr int TAP_MS = 60;
+// Where the pointer rests between clicks: over the chart, clear of the toolbar's tooltips.
+constexpr QPoint POINTER_REST{120, 150};
+
+} // namespace
+
+void XServerFixture::SetUp() {
+    for (const char *tool : {"Xvfb", "xdotool", "xwininfo", "xprop"}) {
+        ASSERT_FALSE(QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            << tool << " is missing: run scripts/install-deps.sh";
+    }
+    ASSERT_TRUE(scratch_.isValid());
+    root_ = std::filesystem::path(scratch_.path().toStdString()) / "root";
+    std::filesystem::create_directories(root_);
+    std::filesystem::create_directories(scratch_.path().toStdString() + "/runtime");
+    std::filesystem::permissions(scratch_.path().toStdString() + "/runtime",
+                                 std::filesystem::perms::owner_all);
+
+    // Several servers may start at once on this machine. Each takes a display number at random and holds it
+    // by the server's lock file; a number another server holds is simply tried again with another.
+    bool started = false;
+    for (int attempt = 0; attempt < 10 && !started; ++attempt) {
+        started = StartServer(FIRST_DISPLAY + QRandomGenerator::global()->bounded(DISPLAY_COUNT));
+    }
+    ASSERT_TRUE(started) << "Xvfb did not start: " << ServerLog().toStdString();
+}
+
+bool XServerFixture::StartServer(int number) {
+    StopServer();
+    server_.setProgram(QStringLiteral("Xvfb"));
+    server_.setArguments({QStringLiteral(":%1").arg(number), QStringLiteral("-screen"), QStringLiteral("0"),
+                          QStringLiteral("%1x%2x24").arg(screen_.width()).arg(screen_.height()),
+                          QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset")});
+    server_.setStandardOutputFile(QProcess::nullDevice());
+    server_.setStandardErrorFile(scratch_.filePath(QStringLiteral("xvfb.log")));
+    server_.start();
+    if (!server_.waitForStarted(COMMAND_LIMIT_MS)) {
+        return false;
+    }
+    display_ = QStringLiteral(":%1").arg(number);
+    // The display is ours once its lock file names our server, and ready once its socket is there.
+    const auto ready = [&] {
+        QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(number));
+        return lock.open(QIODevice::ReadOnly) &&
+               lock.readAll().trimmed().toLongLong() == server_.processId() &&
+               QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number));
+    };
+    return WaitFor([&] { return server_.state() == QProcess::NotRunning || ready(); }) &&
+           server_.state() == QProcess::Running;
+}
+
+void XServerFixture::StopServer() {
+    if (server_.state() != QProcess::NotRunning) {
+        server_.terminate();
+        if (!server_.waitForFinished(COMMAND_LIMIT_MS)) {
+            server_.kill();
+            server_.waitForFinished(COMMAND_LIMIT_MS);
+        }
+    }
+}
+
+QString XServerFixture::ServerLog() const {
+    QFile log(scratch_.filePath(QStringLiteral("xvfb.log")));
+    return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll().right(2000)) : QString();
+}
+
+void XServerFixture::TearDown() {
+    StopPlenta();
+    StopServer();
+}
+
+QProcessEnvironment XServerFixture::Environment() const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display_);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("PLENTA_ROOT"), QString::fromStdString(root_.string()));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch_.filePath(QStringLiteral("runtime")));
+    environment.remove(QStringLiteral("XAUTHORITY"));
+    return environment;
+}
+
+QString XServerFixture::Run(const QString &program, const QStringList &arguments) const {
+    QProcess process;
+    process.setProcessEnvironment(Environment());
+    process.start(program, arguments);
+    if (!process.waitForFinished(COMMAND_LIMIT_MS)) {
+        process.kill();
+        process.waitForFinished(COMMAND_LIMIT_MS);
+        ADD_FAILURE() << program.toStdString() << " did not finish";
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+void XServerFixture::StartPlenta(const QStringList &arguments, StartFocus focus) {
+    watch_ = std::make_unique<JournalWatch>(Journal());
+    ASSERT_TRUE(watch_->Watching());
+    plenta_.setProcessEnvironment(Environment());
+    plenta_.setProcessChannelMode(QProcess::ForwardedChannels);
+    plenta_.start(QStringLiteral(PLENTA_BINARY), arguments);
+    ASSERT_TRUE(plenta_.waitForStarted(COMMAND_LIMIT_MS));
+    std::optional<XWindow> window;
+    ASSERT_TRUE(WaitFor([&] { return (window = MainWindow()).has_value() || !PlentaRunning(); }));
+    ASSERT_TRUE(window.has_value()) << "no main window on " << display_.toStdString() << "; the program "
+                                    << (PlentaRunning() ? "runs" : "ended") << ", the server "
+                                    << (server_.state() == QProcess::Running ? "runs" : "ended") << ": "
+                                    << ServerLog().toStdString();
+    const QPoint rest = window->geometry.topLeft() + POINTER_REST;
+    QStringList commands{QStringLiteral("mousemove"), QString::number(rest.x()), QString::number(rest.y())};
+    if (focus == StartFocus::MainWindow) {
+        commands << QStringLiteral("windowfocus") << QString::number(window->id);
+    }
+    Run(QStringLiteral("xdotool"), commands);
+}
+
+bool XServerFixture::PlentaRunning() const {
+    return plenta_.state() != QProcess::NotRunning;
+}
+
+bool XServerFixture::StopPlenta() {
+    if (!PlentaRunning()) {
+        return true;
+    }
+    plenta_.terminate();
+    if (!plenta_.waitForFinished(COMMAND_LIMIT_MS)) {
+        plenta_.kill();
+        plenta_.waitForFinished(COMMAND_LIMIT_MS);
+    }
+    return false;
+}
+
+void XServerFixture::KeyDown(const QString &key) {
+    Run(QStringLiteral("xdotool"), {QStringLiteral("keydown"), key});
+}
+
+void XServerFixture::KeyUp(const QString &key) {
+    Run(QStringLiteral("xdotool"), {QStringLiteral("keyup"), key});
+}
+
+void XServerFixture::Tap(const QString &key) {
+    // As long as a quick finger holds a key: xdotool's own tap lets go within a millisecond, so quickly that
+    // the release may be queued for a box that its press closes and be lost with the box.
+    Hold(key, TAP_MS);
+}
+
+void XServerFixture::Hold(const QString &key, int milliseconds) {
+    KeyDown(key);
+    Pause(milliseconds);
+    KeyUp(key);
+}
+
+void XServerFixture::Click(QPoint inMainWindow) {
+    const std::optional<XWindow> window = MainWindow();
+    ASSERT_TRUE(window.has_value());
+    const QPoint at = window->geometry.topLeft() + inMainWindow;
+    const QPoint rest = window->geometry.topLeft() + POINTER_REST;
+    Run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+         QStringLiteral("click"), QStringLiteral("1"), QStringLiteral("mousemove"), QString::number(rest.x()),
+         QString::number(rest.y())});
+}
+
+std::vector<XWindow> XServerFixture::Windows() const {
+    // xwininfo lists the root's children topmost first, with their class when they have one:
+    // `0x200010 "About Plenta": ("plenta" "plenta")  208x102+16+96  +16+96`.
+    static const QRegularExpression CHILD(QString::fromLatin1(
+        R"re(^\s*(0x[0-9a-fA-F]+) (?:"(.*)"|\(has no name\)): \("plenta" .*?\s(\d+)x(\d+)\+(-?\d+)\+(-?\d+)\s)re"));
+    std::vector<XWindow> windows;
+    const QString tree =
+        Run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")});
+    for (const QString &line : tree.split(QLatin1Char('\n'))) {
+        const QRegularExpressionMatch match = CHILD.match(line);
+        if (!match.hasMatch()) {
+            continue;
+        }
+        const QString id = match.captured(1);
+        const QString state = Run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
+        if (!state.contains(QLatin1String("IsViewable"))) {
+            continue;
+        }
+        XWindow window;
+        window.id = id.toULong(nullptr, 16);
+        window.title = match.captured(2);
+        window.geometry = QRect(match.captured(5).toInt(), match.captured(6).toInt(),
+                                match.captured(3).toInt(), match.captured(4).toInt());
+        // Drop-down lists, calendars and tooltips bypass the window manager; boxes say they are dialogs.
+        if (state.contains(QLatin1String("Override Redirect State: yes"))) {
+            window.kind = WindowKind::Popup;
+        } else if (Run(QStringLiteral("xprop"),
+                       {QStringLiteral("-id"), id, QStringLiteral("_NET_WM_WINDOW_TYPE")})
+                       .contains(QLatin1String("_NET_WM_WINDOW_TYPE_DIALOG"))) {
+            window.kind = WindowKind::Dialog;
+        }
+        windows.push_back(window);
+    }
+    return windows;
+}
+
+std::optional<XWindow> XServerFixture::MainWindow() const {
+    for (const XWindow &window : Windows()) {
+        if (window.kind == WindowKind::Normal && window.title == QLatin1String("Plenta")) {
+            return window;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<XWindow> XServerFixture::Boxes() const {
+    std::vector<XWindow> boxes;
+    for (const XWindow &window : Windows()) {
+        if (window.kind == WindowKind::Dialog) {
+            boxes.push_back(window);
+        }
+    }
+    return boxes;
+}
+
+QImage XServerFixture::Screenshot() const {
+    static int count = 0;
+    const QString file = scratch_.filePath(QStringLiteral("screen-%1.png").arg(++count));
+    Run(QStringLiteral(PLENTA_GRAB), {file});
+    return QImage(file);
+}
+
+std::string XServerFixture::JournalBytes() const {
+    std::ifstream in(Journal(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void XServerFixture::WriteJournal(const std::string &bytes) const {
+    std::ofstream(Journal(), std::ios::binary) << bytes;
+}
+
+int XServerFixture::JournalRewrites() {
+    return watch_ != nullptr ? watch_->Rewrites() : 0;
+}
+
+bool XServerFixture::WaitFor(const std::function<bool()> &condition, int limitMs) {
+    QDeadlineTimer deadline(limitMs);
+    while (!condition()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        Pause(50);
+    }
+    return true;
+}
+
+void XServerFixture::Pause(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+} // namespace plenta::e2e

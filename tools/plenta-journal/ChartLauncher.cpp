@@ -1,0 +1,53 @@
+// The tool's side of the chart command: hands the checked request to the chart painter, a separate program,
+// so that the other commands start without loading Qt and its libraries.
+#include "ChartExport.h"
+
+#include "UsageChecks.h"
+
+#include <DeviceRoot.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace plenta {
+namespace {
+
+constexpr const char *PAINTER_NAME = "plenta-journal-chart";
+
+// Beside the tool in the build tree; in an installation in the library folder the build names relative to
+// the tool's own folder, off the search path.
+std::filesystem::path PainterPath() {
+    const std::filesystem::path folder = ModulePath().parent_path();
+    const std::filesystem::path beside = folder / PAINTER_NAME;
+    if (::access(beside.c_str(), X_OK) == 0) {
+        return beside;
+    }
+    return (folder / PLENTA_CHART_PAINTER_FOLDER / PAINTER_NAME).lexically_normal();
+}
+
+} // namespace
+
+ExitCode RunChart(const ChartRequest &request) {
+    const std::filesystem::path painter = PainterPath();
+    std::vector<std::string> arguments{painter.string(),
+                                       request.journal.string(),
+                                       FormatIsoDate(request.picked),
+                                       FormatIsoDate(request.today),
+                                       request.picture.string(),
+                                       request.output.string(),
+                                       std::to_string(request.scale)};
+    std::vector<char *> argv;
+    for (std::string &argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    // The painter takes over this process: its output and its exit code are the command's.
+    ::execv(argv[0], argv.data());
+    return Fail(ExitCode::Failure,
+                "cannot start the chart painter '" + painter.string() + "': " + std::strerror(errno));
+}
+
+} // namespace plenta
