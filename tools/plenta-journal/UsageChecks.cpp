@@ -2,6 +2,7 @@
 #include "UsageChecks.h"
 
 #include <CodePage.h>
+#include <JournalExport.h>
 #include <JournalRecord.h>
 
 namespace plenta {
@@ -98,6 +99,10 @@ std::string CheckComment(std::string_view text) {
                          std::to_string(MAX_COMMENT_CHARS) + " are allowed");
     }
     return std::string(text);
+}
+
+std::string FormatIsoDate(Date date) {
+    return IsoDate(date);
 }
 
 } // namespace plenta

@@ -30,4 +30,7 @@ std::string CheckMarks(std::string_view text);
 // characters (a line break would split the record in two).
 std::string CheckComment(std::string_view text);
 
+// "YYYY-MM-DD" of a date, the form ParseDate reads: the export's date text.
+std::string FormatIsoDate(Date date);
+
 } // namespace plenta
