@@ -24,8 +24,8 @@ using namespace std::chrono;
 using namespace std::chrono_literals;
 
 constexpr int TRIALS = 1000;
-// A loaded machine (the suite runs in parallel, next to the kill trials of other tests) may stop the run at the
-// time bound; this many trials still cover both sides of the rename many times over.
+// A loaded machine (the suite runs in parallel, next to the kill trials of other tests) may stop the run at
+// the time bound; this many trials still cover both sides of the rename many times over.
 constexpr int MIN_TRIALS = 250;
 constexpr auto TIME_BOUND = 100s; // a slow (sanitized) build stops early rather than stall CI
 
