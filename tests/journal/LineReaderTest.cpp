@@ -4,11 +4,30 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <limits>
+
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace plenta {
 namespace {
+
+// Every line the reader hands out for the file, read with this size hint and line bound.
+std::vector<std::string> ReadAllLines(const std::filesystem::path &file, std::size_t hint,
+                                      std::size_t bound = std::numeric_limits<std::size_t>::max()) {
+    const int fd = ::open(file.c_str(), O_RDONLY);
+    EXPECT_GE(fd, 0);
+    LineReader reader(fd, hint, bound);
+    std::vector<std::string> read;
+    std::string_view line;
+    while (reader.Next(line)) {
+        read.emplace_back(line);
+    }
+    EXPECT_FALSE(reader.Failed());
+    ::close(fd);
+    return read;
+}
 
 TEST(LineReaderTest, ReturnsEveryLineWhateverItsLength) {
     const std::vector<std::string> lines{
@@ -22,17 +41,7 @@ TEST(LineReaderTest, ReturnsEveryLineWhateverItsLength) {
     test::TempFolder folder;
     test::WriteBytes(folder / "j", text);
     for (const std::size_t hint : {std::size_t{0}, std::size_t{100}, text.size()}) {
-        const int fd = ::open((folder / "j").c_str(), O_RDONLY);
-        ASSERT_GE(fd, 0);
-        LineReader reader(fd, hint);
-        std::vector<std::string> read;
-        std::string_view line;
-        while (reader.Next(line)) {
-            read.emplace_back(line);
-        }
-        EXPECT_FALSE(reader.Failed());
-        ::close(fd);
-        EXPECT_EQ(read, lines) << hint;
+        EXPECT_EQ(ReadAllLines(folder / "j", hint), lines) << hint;
     }
 }
 
@@ -55,17 +64,8 @@ TEST(LineReaderTest, PassesOverLinesBeyondTheBound) {
             expected.push_back(c.tail);
         }
         for (const std::size_t hint : {std::size_t{0}, head.size() + c.tail.size()}) {
-            const int fd = ::open((folder / "j").c_str(), O_RDONLY);
-            ASSERT_GE(fd, 0);
-            LineReader reader(fd, hint, BOUND);
-            std::vector<std::string> read;
-            std::string_view line;
-            while (reader.Next(line)) {
-                read.emplace_back(line);
-            }
-            EXPECT_FALSE(reader.Failed());
-            ::close(fd);
-            EXPECT_EQ(read, expected) << hint << ", tail of " << c.tail.size();
+            EXPECT_EQ(ReadAllLines(folder / "j", hint, BOUND), expected)
+                << hint << ", tail of " << c.tail.size();
         }
     }
 }
