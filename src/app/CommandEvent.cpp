@@ -5,17 +5,17 @@
 
 namespace plenta {
 
-CommandEvent::CommandEvent(std::uint32_t commandParameter)
+CommandEvent::CommandEvent(Command command)
     : QEvent(EventType())
-    , commandParameter_(commandParameter) {}
+    , command_(command) {}
 
 QEvent::Type CommandEvent::EventType() {
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
     return type;
 }
 
-void PostCommand(QObject &target, std::uint32_t commandParameter) {
-    QCoreApplication::postEvent(&target, new CommandEvent(commandParameter));
+void PostCommand(QObject &target, Command command) {
+    QCoreApplication::postEvent(&target, new CommandEvent(command));
 }
 
 } // namespace plenta

@@ -2,9 +2,9 @@
 // through the same handling as a toolbar tap.
 #pragma once
 
-#include <QEvent>
+#include <Command.h>
 
-#include <cstdint>
+#include <QEvent>
 
 class QObject;
 
@@ -12,16 +12,16 @@ namespace plenta {
 
 class CommandEvent : public QEvent {
 public:
-    explicit CommandEvent(std::uint32_t commandParameter);
+    explicit CommandEvent(Command command);
 
     static QEvent::Type EventType();
-    std::uint32_t CommandParameter() const { return commandParameter_; }
+    Command PostedCommand() const { return command_; }
 
 private:
-    std::uint32_t commandParameter_;
+    Command command_;
 };
 
 // Queues the command for `target`; the event loop delivers it later.
-void PostCommand(QObject &target, std::uint32_t commandParameter);
+void PostCommand(QObject &target, Command command);
 
 } // namespace plenta

@@ -25,16 +25,16 @@ void Trigger(MainWindow &window, const DesktopShortcut &shortcut) {
     case ShortcutKind::ToolbarButton:
         // A click of the button itself: a disabled button does nothing, a check button flips as on a tap.
         if (MainToolbar *toolbar = window.Toolbar()) {
-            if (QToolButton *button = toolbar->Button(shortcut.argument)) {
+            if (QToolButton *button = toolbar->Button(std::get<Command>(shortcut.argument))) {
                 button->click();
             }
         }
         break;
     case ShortcutKind::Command:
-        PostCommand(window, static_cast<std::uint32_t>(shortcut.argument));
+        PostCommand(window, std::get<Command>(shortcut.argument));
         break;
     case ShortcutKind::Zoom:
-        StepZoom(window, shortcut.argument);
+        StepZoom(window, std::get<int>(shortcut.argument));
         break;
     }
 }

@@ -1,20 +1,13 @@
 // The stand-in for the handheld's input-panel query: a desktop has no soft input panel, so the visible
-// desktop is that of a 240 x 320 screen less its 26-pixel task bar.
+// desktop is always that of a 240 x 320 screen less its 26-pixel task bar.
 #pragma once
 
 #include <ChartLayout.h>
 
 #include <QRect>
 
-#include <optional>
-
 namespace plenta {
 
 inline constexpr QRect VISIBLE_DESKTOP{0, 26, WINDOW_WIDTH, WINDOW_HEIGHT};
-
-// The screen area not covered by the input panel; nothing when the query cannot answer.
-inline std::optional<QRect> SipVisibleDesktop() {
-    return VISIBLE_DESKTOP;
-}
 
 } // namespace plenta

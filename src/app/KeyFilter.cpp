@@ -3,32 +3,16 @@
 
 #include "CommandEvent.h"
 
-#include <CommandIds.h>
+#include <DialogTemplates.h>
 #include <EntryForm.h>
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 
 namespace plenta {
 
 namespace {
-
-enum class HardKey { None, Action, EscapeButton };
-
-// Which hold key a key stands for: the handheld's own F23/F24, or the desktop's Return/Enter and Escape.
-HardKey HardKeyOf(int key) {
-    switch (key) {
-    case Qt::Key_F23:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return HardKey::Action;
-    case Qt::Key_F24:
-    case Qt::Key_Escape:
-        return HardKey::EscapeButton;
-    default:
-        return HardKey::None;
-    }
-}
 
 // How long a release waits for the press that would make it half of a repeat pair. The server sends both
 // together; the wait only covers Qt reading them in two turns.
@@ -38,8 +22,11 @@ constexpr int RELEASE_GRACE_MS = 100;
 // repeat, which comes after the repeat delay (660 ms by default, at most 2 s in desktop settings).
 constexpr quint64 STALE_KEY_MS = 2500;
 
-bool CarriesEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
+// Qt's code of a key by its portable name; 0 for a name Qt does not know.
+int QtKeyNamed(std::string_view name) {
+    const QKeySequence sequence = QKeySequence::fromString(
+        QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), QKeySequence::PortableText);
+    return sequence.isEmpty() ? 0 : sequence[0].key();
 }
 
 // While a modal box or a drop-down is open the keys belong to it, as the boxes run their own loops.
@@ -53,39 +40,37 @@ KeyFilter::KeyFilter(QWidget &mainWindow, EntryForm *form, QObject *parent)
     : QObject(parent)
     , mainWindow_(&mainWindow)
     , form_(form) {
-    saveHold_.command = IDM_SAVE;
-    deleteHold_.command = IDM_DELETE_DAY;
+    saveHold_.command = Command::Save;
+    deleteHold_.command = Command::DeleteDay;
     for (Hold *hold : {&saveHold_, &deleteHold_}) {
         hold->timer.setSingleShot(true);
         hold->timer.setInterval(HOLD_PERIOD_MS);
         connect(&hold->timer, &QTimer::timeout, this, [this, hold] { HoldElapsed(*hold); });
     }
-    heldKeys_ = {HeldKey{Qt::Key_F23}, HeldKey{Qt::Key_Return}, HeldKey{Qt::Key_Enter}, HeldKey{Qt::Key_F24},
-                 HeldKey{Qt::Key_Escape}};
+    for (std::size_t i = 0; i < BUTTON_KEYS.size(); ++i) {
+        heldKeys_[i].key = QtKeyNamed(BUTTON_KEYS[i].name);
+        heldKeys_[i].button = BUTTON_KEYS[i].button;
+        heldKeys_[i].character = BUTTON_KEYS[i].character;
+    }
     releaseGrace_.setSingleShot(true);
     releaseGrace_.setInterval(RELEASE_GRACE_MS);
     connect(&releaseGrace_, &QTimer::timeout, this, &KeyFilter::ConfirmReleases);
 }
 
-const KeyFilter::Hold *KeyFilter::HoldOf(int timerId) const {
-    switch (timerId) {
-    case TIMER_SAVE_HOLD:
-        return &saveHold_;
-    case TIMER_DELETE_HOLD:
-        return &deleteHold_;
-    default:
-        return nullptr;
-    }
+const KeyFilter::Hold &KeyFilter::HoldOf(HandheldButton button) const {
+    return button == HandheldButton::Action ? saveHold_ : deleteHold_;
 }
 
-bool KeyFilter::HoldRunning(int timerId) const {
-    const Hold *hold = HoldOf(timerId);
-    return hold != nullptr && hold->timer.isActive();
+KeyFilter::Hold &KeyFilter::HoldOf(HandheldButton button) {
+    return button == HandheldButton::Action ? saveHold_ : deleteHold_;
 }
 
-int KeyFilter::HoldRemainingMs(int timerId) const {
-    const Hold *hold = HoldOf(timerId);
-    return hold != nullptr ? hold->timer.remainingTime() : -1;
+bool KeyFilter::HoldRunning(HandheldButton button) const {
+    return HoldOf(button).timer.isActive();
+}
+
+int KeyFilter::HoldRemainingMs(HandheldButton button) const {
+    return HoldOf(button).timer.remainingTime();
 }
 
 bool KeyFilter::IsPropagation(QObject *watched, const QKeyEvent &event) {
@@ -126,15 +111,11 @@ bool KeyFilter::eventFilter(QObject *watched, QEvent *event) {
 
 KeyFilter::HeldKey *KeyFilter::HeldKeyOf(int key) {
     for (HeldKey &held : heldKeys_) {
-        if (held.key == key) {
+        if (held.key == key && key != 0) {
             return &held;
         }
     }
     return nullptr;
-}
-
-KeyFilter::Hold &KeyFilter::HoldFor(int key) {
-    return HardKeyOf(key) == HardKey::Action ? saveHold_ : deleteHold_;
 }
 
 bool KeyFilter::IsRepeat(const HeldKey &held, const QKeyEvent &press) {
@@ -153,7 +134,7 @@ bool KeyFilter::IsRepeat(const HeldKey &held, const QKeyEvent &press) {
 }
 
 void KeyFilter::NoteShortcutOverride(const QKeyEvent &key) {
-    if (HardKeyOf(key.key()) == HardKey::None) {
+    if (HeldKeyOf(key.key()) == nullptr) {
         return;
     }
     // The question goes to the focus widget and then to its parents; a drop-down may close on the first.
@@ -182,8 +163,9 @@ bool KeyFilter::KeyPress(const QKeyEvent &key) {
     // focus round, and never reach a box, not even one the hold itself opened (a repeated Return would
     // confirm "Eintrag gespeichert!" before it could be read).
     if (IsRepeat(*held, key)) {
+        // The release was half of a repeat pair; the hold goes on where it was.
         if (held->releasePending && held->holdLeftMs >= 0) {
-            HoldFor(held->key).timer.start(held->holdLeftMs); // the release was half of a repeat pair
+            HoldOf(held->button).timer.start(held->holdLeftMs);
         }
         // A pair puts the key back down; a flagged repeat alone says nothing about a press this filter saw.
         held->down = held->down || held->releasePending;
@@ -205,12 +187,12 @@ bool KeyFilter::KeyPress(const QKeyEvent &key) {
         return true;
     }
     held->taker = PressTaker::Window;
-    HoldFor(key.key()).timer.start();
-    if (CarriesEnter(key.key())) {
+    HoldOf(held->button).timer.start();
+    if (held->character == KeyCharacter::Enter) {
         CycleFocus();
         return true;
     }
-    return key.key() == Qt::Key_Escape;
+    return held->character == KeyCharacter::Escape;
 }
 
 bool KeyFilter::KeyRelease(const QKeyEvent &key) {
@@ -218,19 +200,21 @@ bool KeyFilter::KeyRelease(const QKeyEvent &key) {
     if (held == nullptr) {
         return false;
     }
+    // The other half of a repeat, swallowed with it.
     if (key.isAutoRepeat()) {
-        return true; // the other half of a repeat, swallowed with it
+        return true;
     }
     if (held->releasePending) {
         FinishRelease(*held);
     }
     // A release always stops its hold, a box open or not, so that a released key never fires afterwards.
-    Hold &hold = HoldFor(key.key());
+    Hold &hold = HoldOf(held->button);
     const bool windowKey = held->down && held->taker == PressTaker::Window;
     held->holdLeftMs = windowKey && hold.timer.isActive() ? hold.timer.remainingTime() : -1;
     hold.timer.stop();
     // A short press of Escape is the escape character, which opens the About box; a long one was a delete.
-    held->opensAbout = key.key() == Qt::Key_Escape && held->holdLeftMs >= 0 && !BoxOpen();
+    const bool escape = held->character == KeyCharacter::Escape;
+    held->opensAbout = escape && held->holdLeftMs >= 0 && !BoxOpen();
     held->down = false;
     held->timestamp = key.timestamp();
     held->releasePending = true;
@@ -240,13 +224,13 @@ bool KeyFilter::KeyRelease(const QKeyEvent &key) {
     } else {
         releaseGrace_.start();
     }
-    return key.key() == Qt::Key_Escape && !BoxOpen();
+    return escape && !BoxOpen();
 }
 
 void KeyFilter::FinishRelease(HeldKey &held) {
     held.releasePending = false;
     if (held.opensAbout && QApplication::activeModalWidget() == nullptr && mainWindow_ != nullptr) {
-        PostCommand(*mainWindow_, IDM_ABOUT);
+        PostCommand(*mainWindow_, Command::About);
     }
     held.opensAbout = false;
 }
@@ -265,7 +249,7 @@ void KeyFilter::HoldElapsed(Hold &hold) {
     if (QApplication::activeModalWidget() != nullptr || mainWindow_ == nullptr) {
         return;
     }
-    PostCommand(*mainWindow_, static_cast<std::uint32_t>(hold.command));
+    PostCommand(*mainWindow_, hold.command);
 }
 
 void KeyFilter::CycleFocus() {

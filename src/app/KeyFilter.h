@@ -1,19 +1,21 @@
 // Sees every key event of the program before delivery and turns the hardware keys into commands: a held
-// Action key (F23, or Return) posts IDM_SAVE, a held Escape key (F24, or Escape) posts IDM_DELETE_DAY, a
-// short Escape posts IDM_ABOUT, and Return moves the focus through the entry form. The commands are posted to
-// the main window, never run here.
+// Action key (F23, or Return) saves, a held Escape key (F24, or Escape) deletes the day, a short Escape opens
+// the About box, and Return moves the focus through the entry form. The commands are posted to the main
+// window, never run here.
 //
 // X servers repeat a held key as a release and a press with one timestamp (Qt flags only some of these pairs
 // as auto-repeat) or, with detectable auto-repeat, as presses alone. So a press of a key that is already down
 // is a repeat, and a release is only taken as final once no press of the same key with its timestamp follows.
 #pragma once
 
+#include <Command.h>
+#include <HandheldKeys.h>
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 
 #include <array>
-#include <cstdint>
 
 class QKeyEvent;
 class QWidget;
@@ -21,14 +23,6 @@ class QWidget;
 namespace plenta {
 
 class EntryForm;
-
-inline constexpr int HOLD_PERIOD_MS = 500;
-inline constexpr int TIMER_SAVE_HOLD = 4001;
-inline constexpr int TIMER_DELETE_HOLD = 4000;
-inline constexpr int VK_ACTION = 134;        // F23 on the handheld
-inline constexpr int VK_ESCAPE_BUTTON = 135; // F24 on the handheld
-inline constexpr char16_t CHAR_ENTER = 13;
-inline constexpr char16_t CHAR_ESCAPE = 27;
 
 class KeyFilter : public QObject {
     Q_OBJECT
@@ -38,26 +32,29 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    // Whether the hold timer with this identifier (TIMER_SAVE_HOLD, TIMER_DELETE_HOLD) is running.
-    bool HoldRunning(int timerId) const;
+    // Whether the hold of this button (Action: save, Escape: delete) is running.
+    bool HoldRunning(HandheldButton button) const;
     // Milliseconds until that hold fires; -1 when it does not run.
-    int HoldRemainingMs(int timerId) const;
+    int HoldRemainingMs(HandheldButton button) const;
 
     // Moves the focus temperature -> comment -> date -> temperature; from anywhere else to the temperature.
     void CycleFocus();
 
 private:
     struct Hold {
-        int command = 0;
+        Command command = Command::Save;
         QTimer timer;
     };
 
     // Who took a key's press: the main window, where it drives a hold, or a box or drop-down that used it up.
     enum class PressTaker { Window, Box };
 
-    // What the filter knows of one hold key (F23, F24, Return, Enter, Escape).
+    // What the filter knows of one key of BUTTON_KEYS.
     struct HeldKey {
+        // Qt's code of the key.
         int key = 0;
+        HandheldButton button = HandheldButton::Action;
+        KeyCharacter character = KeyCharacter::None;
         bool down = false;
         PressTaker taker = PressTaker::Window;
         // The window system's time of the key's last event; 0 for synthetic events, which carry none.
@@ -76,8 +73,8 @@ private:
     void ConfirmReleases();
     void HoldElapsed(Hold &hold);
     bool IsPropagation(QObject *watched, const QKeyEvent &event);
-    const Hold *HoldOf(int timerId) const;
-    Hold &HoldFor(int key);
+    const Hold &HoldOf(HandheldButton button) const;
+    Hold &HoldOf(HandheldButton button);
     HeldKey *HeldKeyOf(int key);
     static bool IsRepeat(const HeldKey &held, const QKeyEvent &press);
     void FinishRelease(HeldKey &held);
@@ -86,7 +83,7 @@ private:
     QPointer<EntryForm> form_;
     Hold saveHold_;
     Hold deleteHold_;
-    std::array<HeldKey, 5> heldKeys_;
+    std::array<HeldKey, BUTTON_KEYS.size()> heldKeys_;
     // Waits for the press that would make a release half of a repeat pair.
     QTimer releaseGrace_;
     // The last key event offered, to tell Qt's offers of one event to the parents apart from new events.

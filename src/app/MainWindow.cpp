@@ -5,7 +5,7 @@
 #include "InputPanel.h"
 
 #include <ChartPainter.h>
-#include <CommandIds.h>
+#include <ChartRepaint.h>
 #include <EntryForm.h>
 #include <MainToolbar.h>
 #include <Zoom.h>
@@ -16,7 +16,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
-#include <QScreen>
 
 namespace plenta {
 
@@ -34,15 +33,14 @@ void MainWindow::AttachChildren(EntryForm *form, MainToolbar *toolbar) {
     form_ = form;
     toolbar_ = toolbar;
     dispatcher_ = std::make_unique<CommandDispatcher>(
-        CommandDispatcher::Window{*this, form, toolbar,
-                                  [this](int command) { SendCommand(static_cast<std::uint32_t>(command)); },
+        CommandDispatcher::Window{*this, form, toolbar, [this](Command command) { SendCommand(command); },
                                   [this] {
                                       DestroyWindow();
                                   }},
         state_);
     if (toolbar != nullptr) {
         connect(toolbar, &MainToolbar::commandTriggered, this,
-                [this](int command) { SendCommand(static_cast<std::uint32_t>(command)); });
+                [this](Command command) { SendCommand(command); });
     }
     if (form != nullptr) {
         connect(form, &EntryForm::pickedDateChanged, this, [this] {
@@ -53,11 +51,11 @@ void MainWindow::AttachChildren(EntryForm *form, MainToolbar *toolbar) {
     }
 }
 
-void MainWindow::SendCommand(std::uint32_t commandParameter) {
+void MainWindow::SendCommand(Command command) {
     if (destroyed_ || dispatcher_ == nullptr) {
         return;
     }
-    dispatcher_->OnCommand(commandParameter);
+    dispatcher_->OnCommand(command);
     // The exit command may have destroyed the window just now; then there is nothing left to paint.
     if (!destroyed_) {
         PaintChart(*this, state_.layout, Invalidate::First);
@@ -77,23 +75,14 @@ void MainWindow::DestroyWindow() {
     }
     hide();
     ReleasePicture(state_.picture);
-    emit windowDestroyed();
     QCoreApplication::exit(0);
 }
 
-int MainWindow::FitToVisibleDesktop() {
+void MainWindow::FitToVisibleDesktop() {
     const QWidget *foreground = QApplication::activeWindow();
-    if (foreground != nullptr && foreground != this) {
-        return 0;
+    if (foreground == nullptr || foreground == this) {
+        resize(VISIBLE_DESKTOP.size() * CurrentZoom());
     }
-    QSize size;
-    if (const std::optional<QRect> visible = SipVisibleDesktop()) {
-        size = visible->size() * CurrentZoom();
-    } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        size = screen->size();
-    }
-    resize(size);
-    return 1;
 }
 
 void MainWindow::ActivateMainWindow() {
@@ -129,7 +118,7 @@ void MainWindow::BringForward() {
 
 bool MainWindow::event(QEvent *event) {
     if (event->type() == CommandEvent::EventType()) {
-        SendCommand(static_cast<CommandEvent *>(event)->CommandParameter());
+        SendCommand(static_cast<CommandEvent *>(event)->PostedCommand());
         return true;
     }
     if (event->type() == QEvent::WindowActivate && !destroyed_) {
@@ -162,7 +151,7 @@ void MainWindow::paintEvent(QPaintEvent * /*event*/) {
         painted_ = true;
         if (afterFirstPaint_ == AfterFirstPaint::Exit) {
             // Posted, so the paint completes first; the exit then takes the road of every other exit.
-            PostCommand(*this, IDC_EXIT);
+            PostCommand(*this, Command::Exit);
         }
     }
 }

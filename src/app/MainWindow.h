@@ -3,12 +3,12 @@
 // work.
 #pragma once
 
+#include <Command.h>
 #include <CommandDispatcher.h>
 #include <ShellState.h>
 
 #include <QWidget>
 
-#include <cstdint>
 #include <memory>
 
 namespace plenta {
@@ -35,7 +35,7 @@ public:
     void AttachChildren(EntryForm *form, MainToolbar *toolbar);
 
     // The synchronous command: OnCommand, then the chart repaint that follows every command.
-    void SendCommand(std::uint32_t commandParameter);
+    void SendCommand(Command command);
 
     // Ends the window for good: closes its boxes, hides it, releases the picture and ends the event loops
     // with exit code 0. The object itself lives on until the program returns, so that code still running
@@ -43,9 +43,8 @@ public:
     void DestroyWindow();
     bool IsDestroyed() const { return destroyed_; }
 
-    // Sizes the window to the visible desktop when it is the foreground window (or none is yet); returns 1
-    // when it resized the window.
-    int FitToVisibleDesktop();
+    // Sizes the window to the visible desktop when it is the foreground window (or none is yet).
+    void FitToVisibleDesktop();
     void ActivateMainWindow();
 
     void SetAfterFirstPaint(AfterFirstPaint action) { afterFirstPaint_ = action; }
@@ -54,9 +53,6 @@ public:
     void BringForward();
     // Puts the window's open boxes above it again, the modal one on top and active.
     void RaiseBoxes();
-
-signals:
-    void windowDestroyed();
 
 protected:
     bool event(QEvent *event) override;

@@ -1,18 +1,19 @@
 // The desktop keyboard shortcuts, one table for the shortcuts themselves and for the --help text.
 #pragma once
 
-#include <CommandIds.h>
+#include <Command.h>
 
 #include <array>
 #include <string_view>
+#include <variant>
 
 namespace plenta {
 
 enum class ShortcutKind {
-    // Clicks the toolbar button of `argument`, so that the shortcut does exactly what a tap does: a check
+    // Clicks the toolbar button of the command, so that the shortcut does exactly what a tap does: a check
     // button flips, and a disabled button (delete, on a day without entry) does nothing.
     ToolbarButton,
-    // Posts the command `argument` to the main window, as the hold keys do.
+    // Posts the command to the main window, as the hold keys do.
     Command,
     // Changes the zoom: +1 larger, -1 smaller, 0 back to the handheld's own size.
     Zoom,
@@ -24,20 +25,22 @@ struct DesktopShortcut {
     // How --help and the documentation name the keys.
     std::string_view label;
     ShortcutKind kind;
-    int argument;
+    // The command, or for ShortcutKind::Zoom the zoom step.
+    std::variant<Command, int> argument;
     std::string_view description;
 };
 
 inline constexpr std::array<DesktopShortcut, 12> DESKTOP_SHORTCUTS{{
-    {"Alt+1", "Alt+1", ShortcutKind::ToolbarButton, IDM_FIRST_DAY, "switch the first-day mark 1"},
-    {"Alt+S", "Alt+S", ShortcutKind::ToolbarButton, IDM_MUCUS, "switch the mucus mark S"},
-    {"Alt+E", "Alt+E", ShortcutKind::ToolbarButton, IDM_OVULATION, "switch the ovulation mark E"},
-    {"Alt+X", "Alt+X", ShortcutKind::ToolbarButton, IDM_INTERCOURSE, "switch the intercourse mark X"},
-    {"Ctrl+S", "Ctrl+S", ShortcutKind::ToolbarButton, IDM_SAVE, "save the picked day's entry"},
-    {"Ctrl+D", "Ctrl+D", ShortcutKind::ToolbarButton, IDM_DELETE_DAY, "delete every entry of the picked day"},
-    {"F1", "F1", ShortcutKind::Command, IDM_KEY_HELP, "show the key help"},
-    {"Ctrl+I", "Ctrl+I", ShortcutKind::Command, IDM_STATISTICS, "show the statistics"},
-    {"Ctrl+Q", "Ctrl+Q", ShortcutKind::Command, IDC_EXIT, "end the program"},
+    {"Alt+1", "Alt+1", ShortcutKind::ToolbarButton, Command::FirstDay, "switch the first-day mark 1"},
+    {"Alt+S", "Alt+S", ShortcutKind::ToolbarButton, Command::Mucus, "switch the mucus mark S"},
+    {"Alt+E", "Alt+E", ShortcutKind::ToolbarButton, Command::Ovulation, "switch the ovulation mark E"},
+    {"Alt+X", "Alt+X", ShortcutKind::ToolbarButton, Command::Intercourse, "switch the intercourse mark X"},
+    {"Ctrl+S", "Ctrl+S", ShortcutKind::ToolbarButton, Command::Save, "save the picked day's entry"},
+    {"Ctrl+D", "Ctrl+D", ShortcutKind::ToolbarButton, Command::DeleteDay,
+     "delete every entry of the picked day"},
+    {"F1", "F1", ShortcutKind::Command, Command::KeyHelp, "show the key help"},
+    {"Ctrl+I", "Ctrl+I", ShortcutKind::Command, Command::Statistics, "show the statistics"},
+    {"Ctrl+Q", "Ctrl+Q", ShortcutKind::Command, Command::Exit, "end the program"},
     {"Ctrl++; Ctrl+Shift++; Ctrl+=", "Ctrl+Plus", ShortcutKind::Zoom, +1, "zoom in"},
     {"Ctrl+-", "Ctrl+Minus", ShortcutKind::Zoom, -1, "zoom out"},
     {"Ctrl+0", "Ctrl+0", ShortcutKind::Zoom, 0, "back to the handheld's size (zoom 1)"},

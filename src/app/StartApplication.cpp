@@ -14,13 +14,12 @@
 #include <JournalPaths.h>
 #include <MainToolbar.h>
 #include <Picture.h>
-#include <ResourceImage.h>
+#include <ProgramImages.h>
 #include <StringTable.h>
 #include <Zoom.h>
 
 #include <QApplication>
 #include <QIcon>
-#include <QPixmap>
 #include <QTimer>
 
 namespace plenta {
@@ -50,15 +49,15 @@ void InitialiseState(MainWindow &mainWindow, int layoutOffset) {
 
 std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<int> zoom) {
     auto application = std::make_unique<Application>();
-    application->appTitle = std::string(LoadText(StringId::AppTitle));
-    const QString product = QString::fromStdString(application->appTitle);
+    application->windowTitle = std::string(LoadText(StringId::AppTitle));
+    const QString product = QString::fromStdString(application->windowTitle);
 
     application->instance = std::make_unique<SingleInstance>(SingleInstance::ServerNameFor(product));
     if (application->instance->Claim() == SingleInstance::Role::Second) {
         return nullptr;
     }
     application->appInstance = &app;
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(LoadPng(QStringLiteral(":/plenta/plenta-32.png")))));
+    QApplication::setWindowIcon(QIcon(ProgramIcon()));
 
     application->mainWindow = std::make_unique<MainWindow>();
     MainWindow &window = *application->mainWindow;
@@ -94,7 +93,7 @@ std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<i
     window.update();
     // Once the window is up, so that the offer's box stands over it.
     QTimer::singleShot(0, &window, [&window] {
-        OfferConflictMerge(&window, window.State().paths.journalPath, window.State().paths.appTitle,
+        OfferConflictMerge(&window, window.State().paths.journalPath, window.State().paths.messageCaption,
                            [&window] {
                                if (CommandDispatcher *dispatcher = window.Dispatcher()) {
                                    dispatcher->Rescan();

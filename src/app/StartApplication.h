@@ -18,8 +18,9 @@ class SingleInstance;
 
 // Everything that lives from start-up to exit.
 struct Application {
-    QApplication *appInstance = nullptr; // AppInstance
-    std::string appTitle;                // AppTitle: string 128, the window's title
+    QApplication *appInstance = nullptr;
+    // String 128: the window's title, and the product name the single-instance socket is named after.
+    std::string windowTitle;
     std::unique_ptr<SingleInstance> instance;
     std::unique_ptr<MainWindow> mainWindow;
     std::unique_ptr<KeyFilter> keyFilter;

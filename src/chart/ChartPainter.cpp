@@ -1,4 +1,4 @@
-// The chart's paint, step by step in drawing order, and its ties to the main window.
+// The chart's paint, step by step in drawing order.
 #include "ChartPainter.h"
 
 #include "ChartBackground.h"
@@ -9,10 +9,7 @@
 #include "ChartStrip.h"
 #include "ChartText.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QPainter>
-#include <QWidget>
 
 namespace plenta {
 
@@ -43,21 +40,6 @@ void PaintChart(QPainter &painter, const ChartLayout &layout, const ChartInputs 
     PaintDayLines(painter, layout, inputs.stats);
 
     painter.restore();
-}
-
-void PaintChart(QWidget &window, const ChartLayout &layout, Invalidate invalidateFirst) {
-    if (invalidateFirst == Invalidate::First) {
-        window.repaint(layout.WindowChartRect());
-        return;
-    }
-    // Qt posts pending repaints to the top-level window; delivering them now paints what is invalid.
-    QCoreApplication::sendPostedEvents(window.window(), QEvent::UpdateRequest);
-}
-
-void InvalidateChart(QWidget &window, const ChartLayout &layout, CycleStats &stats,
-                     std::int32_t selectedCycleDay) {
-    window.update(layout.WindowChartRect());
-    stats.selectedCycleDay = selectedCycleDay;
 }
 
 } // namespace plenta

@@ -55,7 +55,7 @@ ResolvedPaths ResolvePaths(const std::optional<std::string> &fileSyncPath,
     }
     ResolvedPaths paths;
     paths.journalPath = folder / (base + ".txt");
-    paths.appTitle = std::string(Utf8Prefix(base, MAX_TITLE_CHARS));
+    paths.messageCaption = std::string(Utf8Prefix(base, MAX_TITLE_CHARS));
     paths.picturePath = modulePath.parent_path() / (base + ".gif");
     return paths;
 }

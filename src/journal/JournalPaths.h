@@ -9,9 +9,12 @@
 namespace plenta {
 
 struct ResolvedPaths {
-    std::filesystem::path journalPath; // the sync folder (or the device root) / base name + ".txt"
-    std::string appTitle;              // the executable's base name, at most 99 characters
-    std::filesystem::path picturePath; // the executable's path with ".gif" for its extension
+    // The sync folder (or the device root) / base name + ".txt".
+    std::filesystem::path journalPath;
+    // The caption of the journal's message boxes: the executable's base name, at most 99 characters.
+    std::string messageCaption;
+    // The executable's path with ".gif" for its extension.
+    std::filesystem::path picturePath;
 };
 
 // A device path "\A\B" as the host path <root>/A/B.

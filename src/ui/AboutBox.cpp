@@ -2,7 +2,9 @@
 #include "AboutBox.h"
 
 #include "DialogUnits.h"
+#include "FromUtf8.h"
 #include "ModalBox.h"
+#include "ProgramImages.h"
 #include "Zoom.h"
 
 #include <DialogTemplates.h>
@@ -20,13 +22,9 @@ namespace {
 
 constexpr int DIALOG_FONT_PIXELS = 11;
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
-AboutBox::AboutBox(QWidget *owner, std::function<void(int)> sendCommand)
+AboutBox::AboutBox(QWidget *owner, std::function<void(Command)> sendCommand)
     : QDialog(owner)
     , sendCommand_(std::move(sendCommand)) {
     setWindowTitle(FromUtf8(ABOUT_TEMPLATE.caption));
@@ -41,7 +39,7 @@ AboutBox::AboutBox(QWidget *owner, std::function<void(int)> sendCommand)
         switch (control.kind) {
         case ControlKind::Icon: {
             auto *icon = new QLabel(this);
-            const QPixmap image(QStringLiteral(":/plenta/plenta-32.png"));
+            const QPixmap image = ProgramIcon();
             icon->setPixmap(
                 zoom == 1 ? image
                           : image.scaled(image.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation));
@@ -53,7 +51,7 @@ AboutBox::AboutBox(QWidget *owner, std::function<void(int)> sendCommand)
             exit_->setDefault(true);
             connect(exit_, &QPushButton::clicked, this, [this] {
                 if (sendCommand_) {
-                    sendCommand_(IDC_EXIT);
+                    sendCommand_(Command::Exit);
                 }
             });
             widget = exit_;
@@ -69,8 +67,9 @@ AboutBox::AboutBox(QWidget *owner, std::function<void(int)> sendCommand)
             break;
         }
         QRect rect = DialogUnitsToPixels(control.rect, base);
+        // A credit line is never cut.
         if (control.kind == ControlKind::Static) {
-            rect.setWidth(std::max(rect.width(), widget->sizeHint().width())); // never cut a credit line
+            rect.setWidth(std::max(rect.width(), widget->sizeHint().width()));
         }
         widget->setGeometry(rect);
     }

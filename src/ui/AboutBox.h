@@ -2,6 +2,8 @@
 // "Ende", which sends the exit command to the main window. It keeps no state of its own.
 #pragma once
 
+#include "Command.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -15,7 +17,7 @@ class AboutBox : public QDialog {
 
 public:
     // `sendCommand` delivers a command to the main window synchronously, as "Ende" needs.
-    AboutBox(QWidget *owner, std::function<void(int)> sendCommand);
+    AboutBox(QWidget *owner, std::function<void(Command)> sendCommand);
 
     QPushButton *ExitButton() const { return exit_; }
     QPushButton *InfoButton() const { return info_; }
@@ -29,7 +31,7 @@ protected:
 private:
     void ShowHelp();
 
-    std::function<void(int)> sendCommand_;
+    std::function<void(Command)> sendCommand_;
     QPushButton *exit_ = nullptr;
     QPushButton *info_ = nullptr;
 };

@@ -2,17 +2,17 @@
 #include "CommandDispatcher.h"
 
 #include "AboutBox.h"
-#include "CommandIds.h"
-#include "DateText.h"
+#include "ChartRepaint.h"
 #include "EntryForm.h"
 #include "FormRefresh.h"
 #include "MainToolbar.h"
 #include "MarkString.h"
 #include "ModalBox.h"
+#include "PickerDate.h"
 
-#include <ChartPainter.h>
 #include <JournalEdit.h>
 #include <JournalScan.h>
+#include <LocalToday.h>
 #include <StringTable.h>
 
 #include <QApplication>
@@ -45,74 +45,71 @@ CommandDispatcher::CommandDispatcher(Window window, ShellState &state)
     : window_(std::move(window))
     , state_(state) {}
 
-bool CommandDispatcher::OnCommand(std::uint32_t commandParameter) {
+void CommandDispatcher::OnCommand(Command command) {
     // Memory running out inside a command ends in the program's error message, never in an abort from the
     // event loop; the journal's rewrite has left the journal as it was by then.
     try {
-        return RunCommand(commandParameter);
+        RunCommand(command);
     } catch (const std::bad_alloc &) {
         ShowMessageBox(&window_.mainWindow, LoadText(MessageOf(EditOutcome::AccessError)),
-                       state_.paths.appTitle);
-        return true;
+                       state_.paths.messageCaption);
     }
 }
 
-bool CommandDispatcher::RunCommand(std::uint32_t commandParameter) {
-    switch (CommandIdOf(commandParameter)) {
-    case IDC_EXIT:
+void CommandDispatcher::RunCommand(Command command) {
+    switch (command) {
+    case Command::Exit:
         if (window_.destroyMainWindow) {
             window_.destroyMainWindow();
         }
-        return true;
-    case IDM_MUCUS:
+        break;
+    case Command::Mucus:
         ToggleMark(state_.scan.selection.marks, LETTER_MUCUS);
-        return true;
-    case IDM_OVULATION:
+        break;
+    case Command::Ovulation:
         ToggleMark(state_.scan.selection.marks, LETTER_OVULATION);
-        return true;
-    case IDM_FIRST_DAY:
+        break;
+    case Command::FirstDay:
         FirstDay();
-        return true;
-    case IDM_INTERCOURSE:
+        break;
+    case Command::Intercourse:
         ToggleMark(state_.scan.selection.marks, LETTER_INTERCOURSE);
-        return true;
-    case IDM_SAVE:
+        break;
+    case Command::Save:
         Save();
-        return true;
-    case IDM_DELETE_DAY:
+        break;
+    case Command::DeleteDay:
         DeleteDay();
-        return true;
-    case IDM_ABOUT:
+        break;
+    case Command::About:
         ShowAbout();
-        return true;
-    case IDM_KEY_HELP:
+        break;
+    case Command::KeyHelp:
         ShowKeyHelp();
-        return true;
-    case IDM_STATISTICS:
+        break;
+    case Command::Statistics:
         ShowStatistics();
-        return true;
-    default:
-        return false;
+        break;
     }
 }
 
 void CommandDispatcher::FirstDay() {
     if (ApplyFirstDayRule(state_.scan.selection.marks) == FirstDayChange::Started) {
-        for (const int command : {IDM_MUCUS, IDM_OVULATION, IDM_INTERCOURSE}) {
-            ChangeButtonBit(window_.toolbar, command, BUTTON_CHECKED, BitChange::Clear);
+        for (const Command command : {Command::Mucus, Command::Ovulation, Command::Intercourse}) {
+            SetButtonChecked(window_.toolbar, command, false);
         }
     }
 }
 
 Date CommandDispatcher::PickedDate() const {
-    return window_.form != nullptr ? window_.form->PickedDate() : Today();
+    return window_.form != nullptr ? window_.form->PickedDate() : LocalToday();
 }
 
 void CommandDispatcher::Rescan() {
     // A scan that runs out of memory keeps the previous results, as a journal that cannot be opened does.
     std::optional<JournalScan> scan;
     try {
-        scan = LoadJournal(state_.paths.journalPath, PickedDate(), Today());
+        scan = LoadJournal(state_.paths.journalPath, PickedDate(), LocalToday());
     } catch (const std::bad_alloc &) {
         return;
     }
@@ -124,7 +121,7 @@ void CommandDispatcher::Rescan() {
         window_.form->SetCommentItems(state_.scan.comments);
     }
     RefreshForm(window_.form, window_.toolbar, state_.scan.selection);
-    InvalidateChart(window_.mainWindow, state_.layout, state_.scan.stats, state_.scan.stats.selectedCycleDay);
+    InvalidateChart(window_.mainWindow, state_.layout);
 }
 
 void CommandDispatcher::OnPickedDateChanged() {
@@ -141,23 +138,24 @@ void CommandDispatcher::Save() {
     entry.temperature = TemperatureForSave(listIndex, state_.scan.selection.temperature);
     entry.marks = state_.scan.selection.marks;
     entry.comment = window_.form != nullptr ? window_.form->CommentText() : state_.scan.selection.comment;
-    ReportEdit(SaveEntry(state_.paths.journalPath, entry), BitChange::Set);
+    ReportEdit(SaveEntry(state_.paths.journalPath, entry), DeleteButton::Enable);
     RestoreFocus(focus);
 }
 
 void CommandDispatcher::DeleteDay() {
     const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
-    ReportEdit(DeleteDayEntries(state_.paths.journalPath, PickedDate()), BitChange::Clear);
+    ReportEdit(DeleteDayEntries(state_.paths.journalPath, PickedDate()), DeleteButton::Disable);
     RestoreFocus(focus);
 }
 
-// A successful edit sets or clears the delete button and rescans; either way the outcome's message shows.
-void CommandDispatcher::ReportEdit(EditOutcome outcome, BitChange deleteButton) {
+// A successful edit enables or disables the delete button and rescans; either way the outcome's message
+// shows.
+void CommandDispatcher::ReportEdit(EditOutcome outcome, DeleteButton deleteButton) {
     if (Succeeded(outcome)) {
-        ChangeButtonBit(window_.toolbar, IDM_DELETE_DAY, BUTTON_ENABLED, deleteButton);
+        SetButtonEnabled(window_.toolbar, Command::DeleteDay, deleteButton == DeleteButton::Enable);
         Rescan();
     }
-    ShowMessageBox(&window_.mainWindow, LoadText(MessageOf(outcome)), state_.paths.appTitle);
+    ShowMessageBox(&window_.mainWindow, LoadText(MessageOf(outcome)), state_.paths.messageCaption);
 }
 
 void CommandDispatcher::ShowAbout() {

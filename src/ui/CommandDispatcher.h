@@ -3,12 +3,12 @@
 // the journal library does the reading and writing of the file.
 #pragma once
 
+#include "Command.h"
 #include "MainToolbar.h"
 #include "ShellState.h"
 
 #include <JournalEdit.h>
 
-#include <cstdint>
 #include <functional>
 
 class QWidget;
@@ -21,17 +21,18 @@ class CommandDispatcher {
 public:
     struct Window {
         QWidget &mainWindow;
-        EntryForm *form;      // null when the form could not be made
-        MainToolbar *toolbar; // null when the toolbar could not be made
+        // Null when the form could not be made.
+        EntryForm *form;
+        // Null when the toolbar could not be made.
+        MainToolbar *toolbar;
         // Synchronous delivery to the main window (the About box's exit).
-        std::function<void(int)> sendCommand;
+        std::function<void(Command)> sendCommand;
         std::function<void()> destroyMainWindow;
     };
 
     CommandDispatcher(Window window, ShellState &state);
 
-    // Handles a command by the low 16 bits of its parameter; false for an identifier it does not know.
-    bool OnCommand(std::uint32_t commandParameter);
+    void OnCommand(Command command);
 
     // Rescans the journal for the picked date; a journal that cannot be opened leaves everything as it was.
     void Rescan();
@@ -43,11 +44,12 @@ public:
     void ShowStatistics();
 
 private:
-    bool RunCommand(std::uint32_t commandParameter);
+    void RunCommand(Command command);
     Date PickedDate() const;
     void Save();
     void DeleteDay();
-    void ReportEdit(EditOutcome outcome, BitChange deleteButton);
+    enum class DeleteButton { Disable, Enable };
+    void ReportEdit(EditOutcome outcome, DeleteButton deleteButton);
     void ShowAbout();
     // The About box's "Info" text, without the About box.
     void ShowKeyHelp();

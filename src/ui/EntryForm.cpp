@@ -1,8 +1,9 @@
 // The one-row entry form built from template 128.
 #include "EntryForm.h"
 
-#include "DateText.h"
 #include "DialogUnits.h"
+#include "FromUtf8.h"
+#include "PickerDate.h"
 #include "Zoom.h"
 
 #include <DialogTemplates.h>
@@ -25,10 +26,6 @@ constexpr int LIST_ITEM_HEIGHT = 22;
 constexpr int FORM_FONT_PIXELS = 12;
 constexpr int DEFAULT_TEMPERATURE_INDEX = TEMPERATURE_TOP - DEFAULT_TEMPERATURE;
 constexpr int FORM_BAND = 30;
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Gives every item of a drop-down list the handheld's 22-pixel row.
 class FixedRowDelegate : public QStyledItemDelegate {
@@ -72,8 +69,9 @@ EntryForm::EntryForm(QWidget *parent)
         case ControlKind::DropDownCombo:
             comment_ = new QComboBox(this);
             comment_->setEditable(true);
-            comment_->setInsertPolicy(QComboBox::NoInsert); // the list holds the journal's comments only
-            comment_->setCompleter(nullptr);                // typing must not complete to a list item
+            // The list holds the journal's comments only, and typing must not complete to one of them.
+            comment_->setInsertPolicy(QComboBox::NoInsert);
+            comment_->setCompleter(nullptr);
             comment_->lineEdit()->setMaxLength(MAX_COMMENT_CHARS);
             comment_->setItemDelegate(new FixedRowDelegate(comment_));
             widget = comment_;

@@ -2,6 +2,7 @@
 // It holds the pending input; reading it for a save and refreshing it after a scan is left to others.
 #pragma once
 
+#include <DialogTemplates.h>
 #include <JournalTypes.h>
 
 #include <QWidget>
@@ -31,7 +32,8 @@ public:
     QComboBox *CommentBox() const { return comment_; }
 
     Date PickedDate() const;
-    std::string CommentText() const; // at most the field's length limit, UTF-8
+    // The comment field's text in UTF-8, at most the field's length limit.
+    std::string CommentText() const;
 
     // Empties the comment list and adds the journal's comments in order.
     void SetCommentItems(const std::vector<std::string> &comments);

@@ -1,7 +1,7 @@
 // Brings the toolbar's check states and the form's fields into line with the picked date after a scan.
 #include "FormRefresh.h"
 
-#include "CommandIds.h"
+#include "Command.h"
 #include "EntryForm.h"
 #include "MainToolbar.h"
 #include "MarkString.h"
@@ -20,15 +20,11 @@ namespace plenta {
 
 namespace {
 
-BitChange SetWhen(bool condition) {
-    return condition ? BitChange::Set : BitChange::Clear;
-}
-
-constexpr std::array<std::pair<int, char>, 4> MARK_BUTTONS{{
-    {IDM_FIRST_DAY, LETTER_FIRST_DAY},
-    {IDM_MUCUS, LETTER_MUCUS},
-    {IDM_OVULATION, LETTER_OVULATION},
-    {IDM_INTERCOURSE, LETTER_INTERCOURSE},
+constexpr std::array<std::pair<Command, char>, 4> MARK_BUTTONS{{
+    {Command::FirstDay, LETTER_FIRST_DAY},
+    {Command::Mucus, LETTER_MUCUS},
+    {Command::Ovulation, LETTER_OVULATION},
+    {Command::Intercourse, LETTER_INTERCOURSE},
 }};
 
 } // namespace
@@ -60,7 +56,7 @@ int TemperatureIndexOf(std::int32_t tenths) {
 }
 
 void RefreshForm(EntryForm *form, MainToolbar *toolbar, DaySelection &selection) {
-    ChangeButtonBit(toolbar, IDM_DELETE_DAY, BUTTON_ENABLED, SetWhen(selection.hasEntry));
+    SetButtonEnabled(toolbar, Command::DeleteDay, selection.hasEntry);
     QComboBox *box = form != nullptr ? form->CommentBox() : nullptr;
     const FormSelection shown =
         FormSelectionOf(selection, box != nullptr ? CommentItems(*box) : std::vector<std::string>{});
@@ -73,8 +69,7 @@ void RefreshForm(EntryForm *form, MainToolbar *toolbar, DaySelection &selection)
         form->CommentBox()->lineEdit()->setCursorPosition(0);
     }
     for (const auto &[command, letter] : MARK_BUTTONS) {
-        ChangeButtonBit(toolbar, command, BUTTON_CHECKED,
-                        SetWhen(selection.marks.find(letter) != std::string::npos));
+        SetButtonChecked(toolbar, command, selection.marks.find(letter) != std::string::npos);
     }
 }
 

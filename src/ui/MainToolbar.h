@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 
 class QToolButton;
 
@@ -19,12 +18,8 @@ class MainToolbar : public QWidget {
 public:
     explicit MainToolbar(QWidget *parent = nullptr);
 
-    // The state byte of the button with this command (checked 1, enabled 4); 0 for a command it does not
-    // hold.
-    std::uint8_t State(int command) const;
-    void SetState(int command, std::uint8_t state);
-
-    QToolButton *Button(int command) const;
+    // The button of this command; its isChecked() and isEnabled() are the toolbar's state.
+    QToolButton *Button(Command command) const;
     QSize sizeHint() const override;
 
     // Shows the toolbar `zoom` times larger, every image pixel a zoom x zoom block; zoom 1 is the handheld's.
@@ -32,7 +27,7 @@ public:
 
 signals:
     // A tap on an enabled button; a check button has already flipped its own checked bit.
-    void commandTriggered(int command);
+    void commandTriggered(plenta::Command command);
 
 protected:
     // Taps between the buttons belong to the toolbar, not to the main window below it.
@@ -40,17 +35,16 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    int IndexOf(int command) const;
-
+    // One per entry of TOOLBAR_BUTTONS; null for the separators.
     std::array<QToolButton *, TOOLBAR_BUTTONS.size()> buttons_{};
-    std::array<std::uint8_t, TOOLBAR_BUTTONS.size()> otherBits_{}; // state bits Qt has no property for
     int zoom_ = 1;
 };
 
-enum class BitChange { Clear, Set };
-
-// Reads a button's state, changes only the one bit and writes it back; a missing toolbar is left alone.
-void ChangeButtonBit(MainToolbar *toolbar, int command, std::uint8_t bit, BitChange change);
+// Checks or unchecks the button of `command`; a missing toolbar is left alone, and a push button stays
+// unchecked.
+void SetButtonChecked(MainToolbar *toolbar, Command command, bool checked);
+// Enables or disables the button of `command`; a missing toolbar is left alone.
+void SetButtonEnabled(MainToolbar *toolbar, Command command, bool enabled);
 
 // Creates the toolbar at y = layoutOffset, 240 x 34, with its tooltips, and advances layoutOffset by 34.
 MainToolbar *CreateMainToolbar(QWidget &mainWindow, int &layoutOffset);

@@ -1,6 +1,8 @@
 // Runs the program's modal boxes, or hands them to a test's interceptor.
 #include "ModalBox.h"
 
+#include "FromUtf8.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QString>
@@ -19,10 +21,6 @@ ModalInterceptor &Interceptor() {
     return interceptor;
 }
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 int RunModal(QDialog &box) {
@@ -38,8 +36,9 @@ ModalInterceptor SetModalInterceptor(ModalInterceptor interceptor) {
 
 QString MessageLayout(const QString &text) {
     QStringList lines = text.split(QLatin1Char('\n'));
+    // The final line break ends the last line; it opens no new one.
     if (!lines.isEmpty() && lines.last().isEmpty()) {
-        lines.removeLast(); // the final line break ends the last line, it opens no new one
+        lines.removeLast();
     }
     qsizetype columns = 1;
     for (const QString &line : lines) {

@@ -2,14 +2,15 @@
 // journal, in one walk from an empty journal to the end of the program.
 #include "ShellFixture.h"
 
-#include <CommandIds.h>
-#include <DateText.h>
+#include <Command.h>
 #include <EntryForm.h>
 #include <JournalRecord.h>
+#include <LocalToday.h>
 #include <MainToolbar.h>
 #include <StringTable.h>
 
 #include <QComboBox>
+#include <QToolButton>
 
 namespace plenta {
 namespace {
@@ -30,9 +31,10 @@ struct Step {
 
 std::string CheckedButtons(const MainToolbar &toolbar) {
     std::string checked;
-    for (const auto &[command, letter] : {std::pair{IDM_FIRST_DAY, '1'}, std::pair{IDM_MUCUS, 'S'},
-                                          std::pair{IDM_OVULATION, 'E'}, std::pair{IDM_INTERCOURSE, 'X'}}) {
-        if ((toolbar.State(command) & BUTTON_CHECKED) != 0) {
+    for (const auto &[command, letter] :
+         {std::pair{Command::FirstDay, '1'}, std::pair{Command::Mucus, 'S'},
+          std::pair{Command::Ovulation, 'E'}, std::pair{Command::Intercourse, 'X'}}) {
+        if (toolbar.Button(command)->isChecked()) {
             checked += letter;
         }
     }
@@ -73,8 +75,9 @@ TEST_F(ShellFixture, DesktopShortcutsWorkFromTheCommentField) {
         }
         EXPECT_EQ(window->State().scan.selection.marks, step.marks) << name;
         EXPECT_EQ(CheckedButtons(*window->Toolbar()), step.checked) << name;
-        EXPECT_EQ(ReadJournal(), step.record == nullptr ? std::string(HEADER)
-                                                        : HEADER + RecordDatePrefix(Today()) + step.record)
+        EXPECT_EQ(ReadJournal(), step.record == nullptr
+                                     ? std::string(HEADER)
+                                     : HEADER + RecordDatePrefix(LocalToday()) + step.record)
             << name;
         EXPECT_EQ(window->Form()->ControlIdOf(QApplication::focusWidget()), IDC_COMMENT) << name;
     }

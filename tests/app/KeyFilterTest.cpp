@@ -2,11 +2,11 @@
 // boxes.
 #include "ShellFixture.h"
 
+#include <Command.h>
 #include <CommandEvent.h>
-#include <CommandIds.h>
-#include <DateText.h>
 #include <EntryForm.h>
 #include <JournalRecord.h>
+#include <LocalToday.h>
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -21,7 +21,7 @@ using test::HEADER;
 
 // The record of today as the journal holds it.
 std::string TodayRecord(const char *rest) {
-    return RecordDatePrefix(Today()) + rest;
+    return RecordDatePrefix(LocalToday()) + rest;
 }
 
 class KeyFilterTest : public ShellFixture, public ::testing::WithParamInterface<Qt::Key> {};
@@ -41,30 +41,31 @@ TEST_P(KeyFilterTest, AShortPressNeverSaves) {
     QWidget *target = KeyTarget();
     // No event is processed between the two, so the hold cannot have elapsed, however slow the machine.
     QTest::keyPress(target, GetParam());
-    EXPECT_TRUE(Keys().HoldRunning(TIMER_SAVE_HOLD));
+    EXPECT_TRUE(Keys().HoldRunning(HandheldButton::Action));
     QTest::keyRelease(target, GetParam());
-    EXPECT_FALSE(Keys().HoldRunning(TIMER_SAVE_HOLD));
+    EXPECT_FALSE(Keys().HoldRunning(HandheldButton::Action));
     QTest::qWait(SETTLE_MS);
     EXPECT_TRUE(recorder.boxes.empty());
     EXPECT_FALSE(std::filesystem::exists(Journal()));
 }
 
-INSTANTIATE_TEST_SUITE_P(ActionKeys, KeyFilterTest, ::testing::Values(Qt::Key_F23, Qt::Key_Return),
+INSTANTIATE_TEST_SUITE_P(ActionKeys, KeyFilterTest,
+                         ::testing::Values(Qt::Key_F23, Qt::Key_Return, Qt::Key_Enter),
                          [](const ::testing::TestParamInfo<Qt::Key> &info) {
-                             return std::string(info.param == Qt::Key_F23 ? "F23" : "Return");
+                             return QKeySequence(info.param).toString().toStdString();
                          });
 
 TEST_F(ShellFixture, NeitherAutoRepeatNorASecondPressRestartsTheHold) {
     QWidget *target = KeyTarget();
     QTest::keyPress(target, Qt::Key_F23);
     QTest::qSleep(HOLD_PERIOD_MS / 2 + 100); // time passes, but no event runs
-    const int beforeRepeat = Keys().HoldRemainingMs(TIMER_SAVE_HOLD);
+    const int beforeRepeat = Keys().HoldRemainingMs(HandheldButton::Action);
     QKeyEvent autoRepeat(QEvent::KeyPress, Qt::Key_F23, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(target, &autoRepeat);
-    EXPECT_LE(Keys().HoldRemainingMs(TIMER_SAVE_HOLD), beforeRepeat);
+    EXPECT_LE(Keys().HoldRemainingMs(HandheldButton::Action), beforeRepeat);
     // Servers with detectable auto-repeat send presses alone: a press of a key that is down is a repeat.
     QTest::keyPress(target, Qt::Key_F23);
-    EXPECT_LE(Keys().HoldRemainingMs(TIMER_SAVE_HOLD), beforeRepeat);
+    EXPECT_LE(Keys().HoldRemainingMs(HandheldButton::Action), beforeRepeat);
     ASSERT_TRUE(WaitFor([&] { return !recorder.boxes.empty(); }));
     QTest::keyRelease(target, Qt::Key_F23);
     QTest::qWait(SETTLE_MS);
@@ -253,7 +254,7 @@ TEST_F(ShellFixture, RepeatsOfAHeldKeyNeverReachABox) {
         QTest::keyClick(&box, Qt::Key_Return);
         closedByAPress = !box.isVisible();
     };
-    window->SendCommand(IDM_SAVE);
+    window->SendCommand(Command::Save);
     ASSERT_EQ(recorder.Texts(), std::vector<std::string>{"Eintrag gespeichert!"});
     EXPECT_TRUE(keptOpen);
     EXPECT_TRUE(closedByAPress);
@@ -291,7 +292,7 @@ TEST_P(HeldThroughABox, AReleasedHoldKeyNeverFiresAfterwards) {
         box.hide();
     };
     QTest::keyPress(target, Qt::Key_F23);
-    PostCommand(*window, IDM_ABOUT);
+    PostCommand(*window, Command::About);
     ASSERT_TRUE(WaitFor([&] { return !recorder.boxes.empty(); }));
     if (GetParam() == WhileBoxOpen::TickAndReleaseAfterBox) {
         QTest::keyRelease(target, Qt::Key_F23);

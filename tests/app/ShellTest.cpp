@@ -1,12 +1,12 @@
 // Start-up order and results, the refresh over a real journal, the double tap, and the ways out.
 #include "ShellFixture.h"
 
+#include <Command.h>
 #include <CommandEvent.h>
-#include <CommandIds.h>
-#include <DateText.h>
 #include <EntryForm.h>
 #include <JournalScan.h>
 #include <MainToolbar.h>
+#include <PickerDate.h>
 #include <SingleInstance.h>
 
 #include <QComboBox>
@@ -14,17 +14,18 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace plenta {
 namespace {
 
 using test::HEADER;
 
-bool Checked(const MainToolbar &toolbar, int command) {
-    return (toolbar.State(command) & BUTTON_CHECKED) != 0;
+bool Checked(const MainToolbar &toolbar, Command command) {
+    return toolbar.Button(command)->isChecked();
 }
-bool Enabled(const MainToolbar &toolbar, int command) {
-    return (toolbar.State(command) & BUTTON_ENABLED) != 0;
+bool Enabled(const MainToolbar &toolbar, Command command) {
+    return toolbar.Button(command)->isEnabled();
 }
 
 // Runs the event loop as main() does; a loop that does not end by itself is ended with 1 after a long while.
@@ -41,7 +42,7 @@ TEST_F(ShellFixture, StartUpPlacesEverythingBelowEachOther) {
     // No journal yet: the form keeps its start-up state.
     EXPECT_EQ(window->Form()->TemperatureList()->currentText(), "36.5");
     EXPECT_EQ(window->Form()->CommentBox()->count(), 2);
-    EXPECT_TRUE(Enabled(*window->Toolbar(), IDM_DELETE_DAY)) << "no scan has disabled it yet";
+    EXPECT_TRUE(Enabled(*window->Toolbar(), Command::DeleteDay)) << "no scan has disabled it yet";
     EXPECT_EQ(Journal().parent_path(), std::filesystem::path(root.path().toStdString()));
 }
 
@@ -52,19 +53,19 @@ TEST_F(ShellFixture, TheFormShowsThePickedDaysEntry) {
     WriteJournal(HEADER + before + ",35.9,,sp\xe4t\r\n" + key + ",36.8,1S,Alkohol\r\n");
     EntryForm &form = *window->Form();
     MainToolbar &toolbar = *window->Toolbar();
-    EXPECT_FALSE(Enabled(toolbar, IDM_DELETE_DAY)) << "today has no entry";
+    EXPECT_FALSE(Enabled(toolbar, Command::DeleteDay)) << "today has no entry";
 
     form.DatePicker()->setDate(yesterday);
-    EXPECT_TRUE(Enabled(toolbar, IDM_DELETE_DAY));
+    EXPECT_TRUE(Enabled(toolbar, Command::DeleteDay));
     EXPECT_EQ(form.TemperatureList()->currentText(), "36.8");
     EXPECT_EQ(form.CommentBox()->currentText(), "Alkohol");
     ASSERT_EQ(form.CommentBox()->count(), 2); // the journal's comments replace "alk" and "spät"
     EXPECT_EQ(form.CommentBox()->itemText(0), QString::fromUtf8("spät"));
-    EXPECT_TRUE(Checked(toolbar, IDM_FIRST_DAY));
+    EXPECT_TRUE(Checked(toolbar, Command::FirstDay));
 
     form.DatePicker()->setDate(QDate::currentDate());
-    EXPECT_FALSE(Enabled(toolbar, IDM_DELETE_DAY));
-    EXPECT_FALSE(Checked(toolbar, IDM_FIRST_DAY));
+    EXPECT_FALSE(Enabled(toolbar, Command::DeleteDay));
+    EXPECT_FALSE(Checked(toolbar, Command::FirstDay));
 }
 
 TEST_F(ShellFixture, ADoubleTapOnTheChartShowsTheStatistics) {
@@ -86,7 +87,7 @@ TEST_F(ShellFixture, OnlyTheForegroundWindowIsFittedToTheVisibleDesktop) {
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_EQ(window->FitToVisibleDesktop(), 0);
+    window->FitToVisibleDesktop();
     EXPECT_EQ(window->size(), QSize(300, 300));
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -112,17 +113,17 @@ TEST_F(ShellFixture, ASecondStartBringsTheWindowAndItsBoxForward) {
         EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &box; }));
         box.hide();
     };
-    window->SendCommand(IDM_ABOUT);
+    window->SendCommand(Command::About);
     EXPECT_EQ(recorder.boxes.size(), 1u);
 }
 
 TEST_F(ShellFixture, ExitCommandEndsTheProgramWithCodeZero) {
-    PostCommand(*window, 0x00050000u | IDC_EXIT);
+    PostCommand(*window, Command::Exit);
     EXPECT_EQ(RunEventLoop(), 0);
     EXPECT_TRUE(window->IsDestroyed());
     EXPECT_FALSE(window->isVisible());
     // Later commands and paints find a destroyed window and touch nothing.
-    window->SendCommand(IDM_SAVE);
+    window->SendCommand(Command::Save);
     window->repaint();
     EXPECT_TRUE(recorder.boxes.empty());
 }
@@ -135,7 +136,7 @@ TEST_F(ShellFixture, EndeInTheAboutBoxEndsTheProgram) {
             EXPECT_FALSE(box.isVisible()) << "the box goes with its main window";
         }
     };
-    PostCommand(*window, IDM_ABOUT);
+    PostCommand(*window, Command::About);
     EXPECT_EQ(RunEventLoop(), 0);
     EXPECT_TRUE(window->IsDestroyed());
 }

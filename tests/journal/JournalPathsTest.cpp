@@ -29,7 +29,7 @@ TEST(JournalPathsTest, ResolvesFromTheSyncValue) {
     for (const Case &c : cases) {
         const ResolvedPaths paths = ResolvePaths(c.value, module, root);
         EXPECT_EQ(paths.journalPath, std::filesystem::path(c.journal)) << c.value.value_or("(none)");
-        EXPECT_EQ(paths.appTitle, "plenta");
+        EXPECT_EQ(paths.messageCaption, "plenta");
         EXPECT_EQ(paths.picturePath, std::filesystem::path("/opt/plenta/bin/plenta.gif"));
     }
 }
@@ -48,7 +48,7 @@ TEST(JournalPathsTest, BaseNameIsTheFileNameWithoutItsExtension) {
     };
     for (const Case &c : cases) {
         const ResolvedPaths paths = ResolvePaths(std::nullopt, c.module, root);
-        EXPECT_EQ(paths.appTitle, c.title);
+        EXPECT_EQ(paths.messageCaption, c.title);
         EXPECT_EQ(paths.journalPath, std::filesystem::path(c.journal));
         EXPECT_EQ(paths.picturePath, std::filesystem::path(c.picture));
     }
@@ -57,7 +57,7 @@ TEST(JournalPathsTest, BaseNameIsTheFileNameWithoutItsExtension) {
 TEST(JournalPathsTest, LongBaseNameKeeps99CharactersInTheTitle) {
     const std::string base(120, 'p');
     const ResolvedPaths paths = ResolvePaths(std::nullopt, "/bin/" + base, "/r");
-    EXPECT_EQ(paths.appTitle, std::string(99, 'p'));
+    EXPECT_EQ(paths.messageCaption, std::string(99, 'p'));
     EXPECT_EQ(paths.journalPath, std::filesystem::path("/r/" + base + ".txt"));
 }
 

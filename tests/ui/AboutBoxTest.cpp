@@ -56,8 +56,8 @@ TEST(AboutBox, EndeHasTheFocusAndInfoShowsTheHelpOverTheBox) {
     owner.resize(240, 294);
     owner.show();
     BoxRecorder recorder;
-    std::vector<int> sent;
-    AboutBox box(&owner, [&](int command) { sent.push_back(command); });
+    std::vector<Command> sent;
+    AboutBox box(&owner, [&](Command command) { sent.push_back(command); });
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     box.activateWindow();
@@ -72,7 +72,7 @@ TEST(AboutBox, EndeHasTheFocusAndInfoShowsTheHelpOverTheBox) {
 
     // Return presses the focused default button, which sends the exit command and leaves the closing to it.
     QTest::keyClick(box.ExitButton(), Qt::Key_Return);
-    EXPECT_EQ(sent, std::vector<int>{IDC_EXIT});
+    EXPECT_EQ(sent, std::vector<Command>{Command::Exit});
 }
 
 TEST(MessageLayout, TabsBecomeColumnsAndBlanksStay) {

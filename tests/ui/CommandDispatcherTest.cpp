@@ -1,13 +1,13 @@
-// The command dispatcher over a real journal file: mark buttons, dispatch by the low 16 bits, save, delete,
-// the date-change rule and the statistics box. The About box's exit is proven by the box's own test and
+// The command dispatcher over a real journal file: mark buttons, exit, save, delete, the date-change rule and
+// the statistics box. The About box's exit is proven by the box's own test and
 // end to end by the program's.
 #include "BoxRecorder.h"
 
 #include <TempFolder.h>
 
 #include <ChartLayout.h>
+#include <Command.h>
 #include <CommandDispatcher.h>
-#include <CommandIds.h>
 #include <EntryForm.h>
 #include <FormRefresh.h>
 #include <MainToolbar.h>
@@ -35,21 +35,22 @@ protected:
         toolbar = CreateMainToolbar(window, layoutOffset);
         FillFormLists(form);
         state.paths.journalPath = std::filesystem::path(dir.path().toStdString()) / "plenta.txt";
-        state.paths.appTitle = "plenta";
+        state.paths.messageCaption = "plenta";
         state.layout = MakeChartLayout(layoutOffset);
         dispatcher = std::make_unique<CommandDispatcher>(
-            CommandDispatcher::Window{window, form, toolbar, [this](int command) { sent.push_back(command); },
+            CommandDispatcher::Window{window, form, toolbar,
+                                      [this](Command command) { sent.push_back(command); },
                                       [this] {
                                           ++destroyed;
                                       }},
             state);
         QObject::connect(toolbar, &MainToolbar::commandTriggered,
-                         [this](int command) { dispatcher->OnCommand(static_cast<std::uint32_t>(command)); });
+                         [this](Command command) { dispatcher->OnCommand(command); });
         QObject::connect(form, &EntryForm::pickedDateChanged, [this] { dispatcher->OnPickedDateChanged(); });
     }
 
-    void Tap(int command) { toolbar->Button(command)->click(); }
-    bool Checked(int command) const { return (toolbar->State(command) & BUTTON_CHECKED) != 0; }
+    void Tap(Command command) { toolbar->Button(command)->click(); }
+    bool Checked(Command command) const { return toolbar->Button(command)->isChecked(); }
     void Pick(int year, int month, int day) { form->DatePicker()->setDate(QDate(year, month, day)); }
 
     QTemporaryDir dir;
@@ -59,44 +60,44 @@ protected:
     MainToolbar *toolbar = nullptr;
     ShellState state;
     std::unique_ptr<CommandDispatcher> dispatcher;
-    std::vector<int> sent;
+    std::vector<Command> sent;
     int destroyed = 0;
     BoxRecorder recorder;
 };
 
 struct MarkCase {
-    std::string marks;        // the pending string before the taps, shown by a refresh
-    std::vector<int> taps;    // toolbar buttons tapped in order
-    std::string expected;     // the pending string after them
-    std::string checkedAfter; // letters whose buttons are checked afterwards, in the order 1 S E X
+    std::string marks;         // the pending string before the taps, shown by a refresh
+    std::vector<Command> taps; // toolbar buttons tapped in order
+    std::string expected;      // the pending string after them
+    std::string checkedAfter;  // letters whose buttons are checked afterwards, in the order 1 S E X
 };
 
 TEST_F(DispatcherTest, MarkButtonsFollowTheFirstDayRule) {
     const MarkCase cases[] = {
-        {"SX", {IDM_FIRST_DAY}, "1", "1"},
-        {"1S", {IDM_FIRST_DAY}, "S", "S"},
-        {"1", {IDM_MUCUS, IDM_INTERCOURSE}, "1SX", "1SX"},
-        {"SEX", {IDM_OVULATION}, "SX", "SX"},
-        {"SEX", {IDM_OVULATION, IDM_OVULATION}, "SXE", "SEX"},
+        {"SX", {Command::FirstDay}, "1", "1"},
+        {"1S", {Command::FirstDay}, "S", "S"},
+        {"1", {Command::Mucus, Command::Intercourse}, "1SX", "1SX"},
+        {"SEX", {Command::Ovulation}, "SX", "SX"},
+        {"SEX", {Command::Ovulation, Command::Ovulation}, "SXE", "SEX"},
         // A doubled letter from a hand-edited journal: the button and the string disagree until the next
         // scan.
-        {"SS", {IDM_MUCUS}, "S", ""},
-        {"s", {IDM_MUCUS}, "sS", "S"},
-        {"", {IDM_MUCUS, IDM_FIRST_DAY, IDM_OVULATION}, "1E", "1E"},
+        {"SS", {Command::Mucus}, "S", ""},
+        {"s", {Command::Mucus}, "sS", "S"},
+        {"", {Command::Mucus, Command::FirstDay, Command::Ovulation}, "1E", "1E"},
     };
     for (const MarkCase &c : cases) {
         DaySelection shown{true, "2003/04/05", 365, "", c.marks};
         RefreshForm(form, toolbar, shown);
         state.scan.selection = shown;
-        for (const int command : c.taps) {
+        for (const Command command : c.taps) {
             Tap(command);
         }
         EXPECT_EQ(state.scan.selection.marks, c.expected) << c.marks;
         std::string checked;
-        for (const auto &[command, letter] : {std::pair{IDM_FIRST_DAY, '1'},
-                                              {IDM_MUCUS, 'S'},
-                                              {IDM_OVULATION, 'E'},
-                                              {IDM_INTERCOURSE, 'X'}}) {
+        for (const auto &[command, letter] : {std::pair{Command::FirstDay, '1'},
+                                              {Command::Mucus, 'S'},
+                                              {Command::Ovulation, 'E'},
+                                              {Command::Intercourse, 'X'}}) {
             if (Checked(command)) {
                 checked.push_back(letter);
             }
@@ -105,13 +106,10 @@ TEST_F(DispatcherTest, MarkButtonsFollowTheFirstDayRule) {
     }
 }
 
-TEST_F(DispatcherTest, DispatchesByTheLowSixteenBits) {
-    EXPECT_TRUE(dispatcher->OnCommand(0xABCD0000u | IDM_MUCUS));
-    EXPECT_EQ(state.scan.selection.marks, "S");
-    EXPECT_FALSE(dispatcher->OnCommand(0x00010000u));
-    EXPECT_FALSE(dispatcher->OnCommand(12345));
+TEST_F(DispatcherTest, ExitDestroysTheWindowWithoutABox) {
+    dispatcher->OnCommand(Command::Mucus);
     EXPECT_EQ(destroyed, 0);
-    EXPECT_TRUE(dispatcher->OnCommand(0x00070000u | IDC_EXIT));
+    dispatcher->OnCommand(Command::Exit);
     EXPECT_EQ(destroyed, 1);
     EXPECT_TRUE(recorder.boxes.empty());
 }
@@ -119,28 +117,28 @@ TEST_F(DispatcherTest, DispatchesByTheLowSixteenBits) {
 TEST_F(DispatcherTest, SaveReplaceAndDeleteRewriteTheJournal) {
     Pick(2003, 4, 5);
     form->TemperatureList()->setCurrentIndex(10);
-    Tap(IDM_MUCUS);
-    Tap(IDM_OVULATION);
+    Tap(Command::Mucus);
+    Tap(Command::Ovulation);
     form->CommentBox()->setEditText(QString::fromUtf8("zu spät"));
-    dispatcher->OnCommand(IDM_SAVE);
+    dispatcher->OnCommand(Command::Save);
     EXPECT_EQ(ReadBytes(state.paths.journalPath),
               "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,36.5,SE,zu sp\xe4t\r\n");
     EXPECT_TRUE(state.scan.selection.hasEntry);
-    EXPECT_TRUE(toolbar->State(IDM_DELETE_DAY) & BUTTON_ENABLED);
-    EXPECT_TRUE(Checked(IDM_MUCUS));
+    EXPECT_TRUE(toolbar->Button(Command::DeleteDay)->isEnabled());
+    EXPECT_TRUE(Checked(Command::Mucus));
 
     // The scan reads the comment whole, so changing only the temperature keeps the user's own text.
     EXPECT_EQ(form->CommentBox()->currentText(), QString::fromUtf8("zu spät"));
     form->TemperatureList()->setCurrentIndex(0);
-    dispatcher->OnCommand(IDM_SAVE);
+    dispatcher->OnCommand(Command::Save);
     EXPECT_EQ(ReadBytes(state.paths.journalPath),
               "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,37.5,SE,zu sp\xe4t\r\n");
 
-    dispatcher->OnCommand(IDM_DELETE_DAY);
+    dispatcher->OnCommand(Command::DeleteDay);
     EXPECT_EQ(ReadBytes(state.paths.journalPath), "Tag,Temperatur,Attribut,Kommentar\r\n");
-    EXPECT_FALSE(toolbar->State(IDM_DELETE_DAY) & BUTTON_ENABLED);
+    EXPECT_FALSE(toolbar->Button(Command::DeleteDay)->isEnabled());
     EXPECT_FALSE(state.scan.selection.hasEntry);
-    EXPECT_FALSE(Checked(IDM_MUCUS));
+    EXPECT_FALSE(Checked(Command::Mucus));
 
     EXPECT_EQ(recorder.Texts(), (std::vector<std::string>{"Eintrag gespeichert!", "Eintrag ersetzt!",
                                                           "Eintrag gel\xc3\xb6scht!"}));
@@ -151,11 +149,11 @@ TEST_F(DispatcherTest, SaveReplaceAndDeleteRewriteTheJournal) {
 
 TEST_F(DispatcherTest, AFailedSaveReportsAndChangesNothing) {
     state.paths.journalPath = std::filesystem::path(dir.path().toStdString()) / "missing" / "plenta.txt";
-    ChangeButtonBit(toolbar, IDM_DELETE_DAY, BUTTON_ENABLED, BitChange::Clear);
-    dispatcher->OnCommand(IDM_SAVE);
+    SetButtonEnabled(toolbar, Command::DeleteDay, false);
+    dispatcher->OnCommand(Command::Save);
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_NE(recorder.boxes[0].text, "Eintrag gespeichert!");
-    EXPECT_FALSE(toolbar->State(IDM_DELETE_DAY) & BUTTON_ENABLED);
+    EXPECT_FALSE(toolbar->Button(Command::DeleteDay)->isEnabled());
     EXPECT_FALSE(std::filesystem::exists(state.paths.journalPath));
 }
 
@@ -164,7 +162,7 @@ TEST_F(DispatcherTest, ASaveWithoutListTemperatureKeepsTheDaysOwn) {
         << "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,38.0,X,\r\n";
     Pick(2003, 4, 5);
     ASSERT_EQ(form->TemperatureList()->currentIndex(), -1) << "38.0 is not in the list";
-    dispatcher->OnCommand(IDM_SAVE);
+    dispatcher->OnCommand(Command::Save);
     EXPECT_EQ(ReadBytes(state.paths.journalPath),
               "Tag,Temperatur,Attribut,Kommentar\r\n2003/04/05,38.0,X,\r\n");
     EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"Eintrag ersetzt!"});
@@ -173,11 +171,11 @@ TEST_F(DispatcherTest, ASaveWithoutListTemperatureKeepsTheDaysOwn) {
 TEST_F(DispatcherTest, OnlyADifferentDateRescans) {
     Pick(2003, 4, 5);
     form->TemperatureList()->setCurrentIndex(12);
-    Tap(IDM_MUCUS);
-    dispatcher->OnCommand(IDM_SAVE);
+    Tap(Command::Mucus);
+    dispatcher->OnCommand(Command::Save);
     ASSERT_EQ(state.scan.selection.date, "2003/04/05");
 
-    Tap(IDM_INTERCOURSE); // pending, not saved
+    Tap(Command::Intercourse); // pending, not saved
     dispatcher->OnPickedDateChanged();
     EXPECT_EQ(state.scan.selection.marks, "SX") << "the shown date must not rescan and drop pending input";
 
@@ -197,7 +195,7 @@ TEST_F(DispatcherTest, StatisticsBoxShowsTheLastScansText) {
     EXPECT_EQ(recorder.boxes[0].caption, "Plenta - Information");
     EXPECT_EQ(recorder.boxes[0].text, "");
     Pick(2003, 4, 5);
-    dispatcher->OnCommand(IDM_SAVE);
+    dispatcher->OnCommand(Command::Save);
     dispatcher->ShowStatistics();
     EXPECT_EQ(recorder.boxes.back().text.rfind("Datenbank hat 1 Eintr", 0), 0u) << recorder.boxes.back().text;
 }

@@ -1,6 +1,5 @@
-// The entry form and the toolbar as start-up builds them: placement, list contents and button state bytes.
-#include <CommandIds.h>
-#include <DateText.h>
+// The entry form and the toolbar as start-up builds them: placement, list contents and button states.
+#include <Command.h>
 #include <EntryForm.h>
 #include <MainToolbar.h>
 #include <MarkButton.h>
@@ -71,67 +70,48 @@ TEST_F(EntryFormTest, ControlIdentifiersCoverInnerFields) {
     EXPECT_EQ(form->ControlIdOf(nullptr), -1);
 }
 
-TEST_F(EntryFormTest, ButtonsStartEnabledAndUnchecked) {
-    for (const int command :
-         {IDM_FIRST_DAY, IDM_MUCUS, IDM_OVULATION, IDM_INTERCOURSE, IDM_SAVE, IDM_DELETE_DAY, IDM_ABOUT}) {
-        EXPECT_EQ(toolbar->State(command), BUTTON_ENABLED) << command;
+TEST_F(EntryFormTest, ButtonsStartEnabledAndUncheckedAndOnlyMarksCheck) {
+    const std::pair<Command, bool> buttons[] = {
+        {Command::FirstDay, true},    {Command::Mucus, true}, {Command::Ovulation, true},
+        {Command::Intercourse, true}, {Command::Save, false}, {Command::DeleteDay, false},
+        {Command::About, false},
+    };
+    for (const auto &[command, mark] : buttons) {
+        const QToolButton &button = *toolbar->Button(command);
+        EXPECT_TRUE(button.isEnabled()) << static_cast<int>(command);
+        EXPECT_FALSE(button.isChecked()) << static_cast<int>(command);
+        SetButtonChecked(toolbar, command, true);
+        EXPECT_EQ(button.isChecked(), mark) << static_cast<int>(command);
     }
-    EXPECT_EQ(toolbar->State(0), 0); // separators and unknown commands hold no state
-}
-
-TEST_F(EntryFormTest, ChangingOneBitKeepsTheOthers) {
-    toolbar->SetState(IDM_MUCUS, BUTTON_ENABLED | BUTTON_CHECKED | 16);
-    ChangeButtonBit(toolbar, IDM_MUCUS, BUTTON_CHECKED, BitChange::Clear);
-    EXPECT_EQ(toolbar->State(IDM_MUCUS), BUTTON_ENABLED | 16);
-    ChangeButtonBit(toolbar, IDM_MUCUS, BUTTON_ENABLED, BitChange::Clear);
-    EXPECT_EQ(toolbar->State(IDM_MUCUS), 16);
-    EXPECT_FALSE(toolbar->Button(IDM_MUCUS)->isEnabled());
-    // A push button keeps no checked bit.
-    ChangeButtonBit(toolbar, IDM_SAVE, BUTTON_CHECKED, BitChange::Set);
-    EXPECT_EQ(toolbar->State(IDM_SAVE), BUTTON_ENABLED);
+    EXPECT_EQ(toolbar->Button(Command::Exit), nullptr) << "the About box's command has no button";
 }
 
 TEST_F(EntryFormTest, ATapReportsTheCommandAfterTheButtonFlippedItself) {
-    std::vector<std::pair<int, bool>> taps;
-    QObject::connect(toolbar, &MainToolbar::commandTriggered, [&](int command) {
-        taps.emplace_back(command, (toolbar->State(command) & BUTTON_CHECKED) != 0);
+    std::vector<std::pair<Command, bool>> taps;
+    QObject::connect(toolbar, &MainToolbar::commandTriggered, [&](Command command) {
+        taps.emplace_back(command, toolbar->Button(command)->isChecked());
     });
-    toolbar->Button(IDM_OVULATION)->click();
-    toolbar->Button(IDM_SAVE)->click();
-    ChangeButtonBit(toolbar, IDM_ABOUT, BUTTON_ENABLED, BitChange::Clear);
-    toolbar->Button(IDM_ABOUT)->click(); // a disabled button sends nothing
+    toolbar->Button(Command::Ovulation)->click();
+    toolbar->Button(Command::Save)->click();
+    SetButtonEnabled(toolbar, Command::About, false);
+    toolbar->Button(Command::About)->click(); // a disabled button sends nothing
     ASSERT_EQ(taps.size(), 2u);
-    EXPECT_EQ(taps[0], std::make_pair(IDM_OVULATION, true));
-    EXPECT_EQ(taps[1], std::make_pair(IDM_SAVE, false));
+    EXPECT_EQ(taps[0], std::make_pair(Command::Ovulation, true));
+    EXPECT_EQ(taps[1], std::make_pair(Command::Save, false));
 }
 
 TEST_F(EntryFormTest, ASwitchedOnMarkIsDrawnPressedIntoANavyGround) {
-    for (const int command : {IDM_FIRST_DAY, IDM_MUCUS, IDM_OVULATION, IDM_INTERCOURSE}) {
+    for (const Command command :
+         {Command::FirstDay, Command::Mucus, Command::Ovulation, Command::Intercourse}) {
         QToolButton &button = *toolbar->Button(command);
         const QImage off = button.grab().toImage();
-        toolbar->SetState(command, BUTTON_ENABLED | BUTTON_CHECKED);
+        button.setChecked(true);
         const QImage on = button.grab().toImage();
         // A black frame, then navy between it and the image, on the left and on the top.
-        EXPECT_EQ(on.pixelColor(0, 15), MARK_ON_FRAME) << command;
-        EXPECT_EQ(on.pixelColor(2, 15), MARK_ON_GROUND) << command;
-        EXPECT_EQ(on.pixelColor(15, 2), MARK_ON_GROUND) << command;
-        EXPECT_NE(off.pixelColor(2, 15), MARK_ON_GROUND) << command;
-    }
-}
-
-// The locale's short date, its year widened where the field has room and its month a number where not.
-TEST(PickerDateFormat, FormatsWidenAndNarrow) {
-    const std::array<std::array<const char *, 3>, 6> cases{{
-        {"dd.MM.yy", "dd.MM.yyyy", "dd.MM.yy"},
-        {"M/d/yy", "M/d/yyyy", "M/d/yy"},
-        {"yyyy-MM-dd", "yyyy-MM-dd", "yy-MM-dd"},
-        {"d MMM yyyy", "d MMM yyyy", "d MM yy"},
-        {"d 'yy MMM' yy", "d 'yy MMM' yyyy", "d 'yy MMM' yy"},
-        {"dd/MMMM/y", "dd/MMMM/y", "dd/MM/y"},
-    }};
-    for (const auto &[format, widened, compact] : cases) {
-        EXPECT_EQ(WithFourDigitYear(QString::fromLatin1(format)), QString::fromLatin1(widened)) << format;
-        EXPECT_EQ(CompactDateFormat(QString::fromLatin1(format)), QString::fromLatin1(compact)) << format;
+        EXPECT_EQ(on.pixelColor(0, 15), MARK_ON_FRAME) << static_cast<int>(command);
+        EXPECT_EQ(on.pixelColor(2, 15), MARK_ON_GROUND) << static_cast<int>(command);
+        EXPECT_EQ(on.pixelColor(15, 2), MARK_ON_GROUND) << static_cast<int>(command);
+        EXPECT_NE(off.pixelColor(2, 15), MARK_ON_GROUND) << static_cast<int>(command);
     }
 }
 

@@ -1,6 +1,6 @@
 // The form refresh after a scan: delete button, defaults of a day without entry, list selections, mark
 // buttons.
-#include <CommandIds.h>
+#include <Command.h>
 #include <EntryForm.h>
 #include <FormRefresh.h>
 #include <MainToolbar.h>
@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace plenta {
 namespace {
@@ -21,8 +22,8 @@ protected:
         FillFormLists(form);
         form->SetCommentItems({"alkohol", "alk", "Spät"});
     }
-    bool Checked(int command) const { return (toolbar->State(command) & BUTTON_CHECKED) != 0; }
-    bool Enabled(int command) const { return (toolbar->State(command) & BUTTON_ENABLED) != 0; }
+    bool Checked(Command command) const { return toolbar->Button(command)->isChecked(); }
+    bool Enabled(Command command) const { return toolbar->Button(command)->isEnabled(); }
 
     QWidget window;
     int layoutOffset = 0;
@@ -31,28 +32,28 @@ protected:
 };
 
 TEST_F(FormRefreshTest, ADayWithEntryShowsItsValues) {
-    ChangeButtonBit(toolbar, IDM_DELETE_DAY, BUTTON_ENABLED, BitChange::Clear);
+    SetButtonEnabled(toolbar, Command::DeleteDay, false);
     DaySelection selection{true, "2003/04/05", 368, "sp", "1E"};
     RefreshForm(form, toolbar, selection);
-    EXPECT_TRUE(Enabled(IDM_DELETE_DAY));
+    EXPECT_TRUE(Enabled(Command::DeleteDay));
     EXPECT_EQ(form->TemperatureList()->currentText(), "36.8");
     EXPECT_EQ(form->CommentBox()->currentText(), "sp"); // not "Spät", which only begins with it
     EXPECT_EQ(form->CommentBox()->currentIndex(), -1);
-    EXPECT_TRUE(Checked(IDM_FIRST_DAY));
-    EXPECT_FALSE(Checked(IDM_MUCUS));
-    EXPECT_TRUE(Checked(IDM_OVULATION));
-    EXPECT_FALSE(Checked(IDM_INTERCOURSE));
+    EXPECT_TRUE(Checked(Command::FirstDay));
+    EXPECT_FALSE(Checked(Command::Mucus));
+    EXPECT_TRUE(Checked(Command::Ovulation));
+    EXPECT_FALSE(Checked(Command::Intercourse));
     EXPECT_EQ(selection.marks, "1E");
 }
 
 TEST_F(FormRefreshTest, ADayWithoutEntryGetsTheDefaults) {
-    toolbar->SetState(IDM_MUCUS, BUTTON_ENABLED | BUTTON_CHECKED);
+    SetButtonChecked(toolbar, Command::Mucus, true);
     form->CommentBox()->setEditText("typed");
     DaySelection selection{false, "2003/04/05", 380, "alk", "S"};
     RefreshForm(form, toolbar, selection);
-    EXPECT_FALSE(Enabled(IDM_DELETE_DAY));
-    EXPECT_TRUE(Enabled(IDM_MUCUS)); // other enabled bits are left alone
-    EXPECT_FALSE(Checked(IDM_MUCUS));
+    EXPECT_FALSE(Enabled(Command::DeleteDay));
+    EXPECT_TRUE(Enabled(Command::Mucus)) << "only the delete button follows the entry";
+    EXPECT_FALSE(Checked(Command::Mucus));
     EXPECT_EQ(selection.temperature, DEFAULT_TEMPERATURE);
     EXPECT_TRUE(selection.comment.empty());
     EXPECT_TRUE(selection.marks.empty());

@@ -4,8 +4,6 @@
 #include <DeviceRoot.h>
 #include <JournalPaths.h>
 
-#include <ctime>
-
 namespace plenta {
 namespace {
 
@@ -26,15 +24,6 @@ JournalLocation LocateJournal(const std::optional<std::filesystem::path> &explic
     const std::filesystem::path root = DeviceRoot();
     const ResolvedPaths paths = ResolvePaths(ReadFileSyncPath(root), PlentaModulePath(), root);
     return {paths.journalPath, paths.picturePath};
-}
-
-Date LocalToday() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return Date{std::chrono::year{local.tm_year + 1900},
-                std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
-                std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
 }
 
 } // namespace plenta

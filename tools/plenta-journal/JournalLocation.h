@@ -1,7 +1,5 @@
-// Which journal and picture the tool works on, and which day it takes for today.
+// Which journal and picture the tool works on.
 #pragma once
-
-#include <JournalTypes.h>
 
 #include <filesystem>
 #include <optional>
@@ -10,14 +8,12 @@ namespace plenta {
 
 struct JournalLocation {
     std::filesystem::path journal;
-    std::filesystem::path picture; // the picture the window program beside this tool shows
+    // The picture the window program beside this tool shows.
+    std::filesystem::path picture;
 };
 
 // With an explicit journal, that file; otherwise the journal of the plenta executable that is installed
 // beside this tool, found exactly as that program finds it (device root, registry file, FileSyncPath).
 JournalLocation LocateJournal(const std::optional<std::filesystem::path> &explicitJournal);
-
-// The local calendar date, the same clock the date picker starts from.
-Date LocalToday();
 
 } // namespace plenta

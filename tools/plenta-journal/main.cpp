@@ -9,6 +9,7 @@
 #include "UsageChecks.h"
 
 #include <CLI/CLI.hpp>
+#include <LocalToday.h>
 #include <PlentaVersion.h>
 
 #include <csignal>

@@ -1,5 +1,7 @@
-// The chart's ties to the main window: a repaint at once after a command, and invalidation after a scan.
+// The main window's chart repaints: at once after a command, and later after a scan.
 #include "ChartCanvas.h"
+
+#include <ChartRepaint.h>
 
 #include <QPaintEvent>
 #include <QTest>
@@ -53,9 +55,8 @@ TEST_F(ChartWindowTest, FirstRepaintsTheChartRectangleWithinTheCall) {
     EXPECT_EQ(window.renewed, QRegion(QRect(QPoint(1, 64), QPoint(237, 182))));
 }
 
-TEST_F(ChartWindowTest, InvalidateStoresThePickedDayAndPaintsOnlyWhenAsked) {
-    InvalidateChart(window, LAYOUT, window.stats, 17);
-    EXPECT_EQ(window.stats.selectedCycleDay, 17);
+TEST_F(ChartWindowTest, InvalidatePaintsOnlyWhenAsked) {
+    InvalidateChart(window, LAYOUT);
     EXPECT_EQ(window.paints, 0) << "invalidating does not paint";
     PaintChart(window, LAYOUT, Invalidate::No);
     EXPECT_EQ(window.paints, 1) << "the pending region is painted at once";

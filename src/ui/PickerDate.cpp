@@ -1,5 +1,5 @@
 // Conversions between the date picker's QDate and the journal's calendar date, and the picker's date format.
-#include "DateText.h"
+#include "PickerDate.h"
 
 namespace plenta {
 
@@ -11,10 +11,6 @@ Date ToDate(const QDate &date) {
 QDate ToQDate(Date date) {
     return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
                  static_cast<int>(static_cast<unsigned>(date.day())));
-}
-
-Date Today() {
-    return ToDate(QDate::currentDate());
 }
 
 namespace {

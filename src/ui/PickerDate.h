@@ -11,9 +11,6 @@ namespace plenta {
 Date ToDate(const QDate &date);
 QDate ToQDate(Date date);
 
-// The local calendar date, the same clock as the date picker's default.
-Date Today();
-
 // The date format with a two-digit year ("yy") widened to four digits; quoted text and other fields stay.
 QString WithFourDigitYear(const QString &format);
 // The date format in its narrowest numeric form: month names become numbers, the year two digits.

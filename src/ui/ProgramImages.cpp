@@ -1,0 +1,16 @@
+// The program's embedded images, each path named once.
+#include "ProgramImages.h"
+
+#include <ResourceImage.h>
+
+namespace plenta {
+
+QPixmap ToolbarStrip() {
+    return QPixmap::fromImage(LoadPng(QStringLiteral(":/plenta/toolbar.png")));
+}
+
+QPixmap ProgramIcon() {
+    return QPixmap::fromImage(LoadPng(QStringLiteral(":/plenta/plenta-32.png")));
+}
+
+} // namespace plenta
