@@ -15,27 +15,25 @@ struct DialogRect {
     int x;
     int y;
     int width;
-    int height; // for combo boxes the height of the dropped-down list
+    // For combo boxes the height of the dropped-down list.
+    int height;
 };
 
 struct DialogControl {
-    int id; // -1 for controls nobody addresses
+    // IDC_STATIC for controls nobody addresses.
+    int id;
     ControlKind kind;
     std::string_view text;
     DialogRect rect;
 };
 
 struct DialogTemplate {
-    int id;
     std::string_view caption;
     std::string_view fontFamily;
-    int fontPoints;
     DialogRect rect;
 };
 
 inline constexpr int IDC_STATIC = -1;
-inline constexpr int IDD_ABOUT = 100;
-inline constexpr int IDD_ENTRY_FORM = 128;
 inline constexpr int IDC_DATE = 1000;
 inline constexpr int IDC_TEMPERATURE = 1001;
 inline constexpr int IDC_COMMENT = 1002;
@@ -43,7 +41,7 @@ inline constexpr int IDC_EXIT = 1015;
 inline constexpr int IDC_INFO = 57666;
 
 // The one-row entry form; template order is also the tab order.
-inline constexpr DialogTemplate ENTRY_FORM_TEMPLATE{IDD_ENTRY_FORM, "", "Tahoma", 12, {0, 0, 108, 12}};
+inline constexpr DialogTemplate ENTRY_FORM_TEMPLATE{"", "Tahoma", {0, 0, 108, 12}};
 inline constexpr std::array<DialogControl, 4> ENTRY_FORM_CONTROLS{{
     {IDC_STATIC, ControlKind::Static, "°C", {64, 2, 9, 8}},
     {IDC_DATE, ControlKind::DatePicker, "DateTimePicker1", {0, 0, 39, 12}},
@@ -52,7 +50,7 @@ inline constexpr std::array<DialogControl, 4> ENTRY_FORM_CONTROLS{{
 }};
 
 // The About box; "Ende" is the default button and the first tab stop, so it has the focus.
-inline constexpr DialogTemplate ABOUT_TEMPLATE{IDD_ABOUT, "About Plenta", "Tahoma", 8, {34, 44, 119, 63}};
+inline constexpr DialogTemplate ABOUT_TEMPLATE{"About Plenta", "Tahoma", {34, 44, 119, 63}};
 inline constexpr std::array<DialogControl, 6> ABOUT_CONTROLS{{
     {IDC_STATIC, ControlKind::Icon, "", {10, 9, 20, 20}},
     {IDC_STATIC, ControlKind::Static, PLENTA_NAME_AND_VERSION, {39, 7, 44, 8}},

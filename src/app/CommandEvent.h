@@ -1,5 +1,5 @@
-// A command posted to the main window, the stand-in for a queued WM_COMMAND: it runs after the current event,
-// through the same handling as a toolbar tap.
+// A command posted to the main window: it runs after the current event, through the same handling as a
+// toolbar tap.
 #pragma once
 
 #include <Command.h>

@@ -1,4 +1,4 @@
-// Conversions between the date picker's QDate and the journal's calendar date, and the picker's date format.
+// The date picker's dates: its QDate as the journal's calendar date, and its display format.
 #include "PickerDate.h"
 
 namespace plenta {
@@ -6,11 +6,6 @@ namespace plenta {
 Date ToDate(const QDate &date) {
     return Date{std::chrono::year{date.year()}, std::chrono::month{static_cast<unsigned>(date.month())},
                 std::chrono::day{static_cast<unsigned>(date.day())}};
-}
-
-QDate ToQDate(Date date) {
-    return QDate(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-                 static_cast<int>(static_cast<unsigned>(date.day())));
 }
 
 namespace {

@@ -1,4 +1,4 @@
-// Conversions between the date picker's QDate and the journal's calendar date, and the picker's date format.
+// The date picker's dates: its QDate as the journal's calendar date, and its display format.
 #pragma once
 
 #include <JournalTypes.h>
@@ -8,8 +8,8 @@
 
 namespace plenta {
 
+// The picker's date as the journal's calendar date.
 Date ToDate(const QDate &date);
-QDate ToQDate(Date date);
 
 // The date format with a two-digit year ("yy") widened to four digits; quoted text and other fields stay.
 QString WithFourDigitYear(const QString &format);
