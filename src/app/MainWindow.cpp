@@ -58,7 +58,7 @@ void MainWindow::SendCommand(Command command) {
     dispatcher_->OnCommand(command);
     // The exit command may have destroyed the window just now; then there is nothing left to paint.
     if (!destroyed_) {
-        PaintChart(*this, state_.layout, Invalidate::First);
+        PaintChart(*this, state_.layout);
     }
 }
 

@@ -8,11 +8,8 @@ class QWidget;
 
 namespace plenta {
 
-enum class Invalidate { No, First };
-
-// With Invalidate::First, repaints the chart rectangle of `window` at once; with Invalidate::No it only
-// paints, at once, what is already pending. Not for use inside a paintEvent.
-void PaintChart(QWidget &window, const ChartLayout &layout, Invalidate invalidateFirst);
+// Repaints the chart rectangle of `window` before it returns. Not for use inside a paintEvent.
+void PaintChart(QWidget &window, const ChartLayout &layout);
 
 // Marks the chart rectangle of `window` for repainting; the event loop paints it later.
 void InvalidateChart(QWidget &window, const ChartLayout &layout);
