@@ -33,7 +33,7 @@ struct PaintFixture {
             const Date today{std::chrono::sys_days{records.back().date} + std::chrono::days{3}};
             if (std::optional<JournalScan> loaded = LoadJournal(journal, records.back().date, today)) {
                 scan = std::move(*loaded);
-                ready = scan.table.count == RECORDS && picture.PictureDecoded;
+                ready = scan.table.count == RECORDS && picture.decoded;
             }
         }
     }

@@ -19,9 +19,9 @@ constexpr int BASE_LINE_BELOW_BOTTOM = 21;
 // x of the left edge of the column after `days` days. The statistics are the scan's own numbers, but the
 // arithmetic is widened and kept far off-screen so that no value can overflow; nothing visible is clamped.
 int ColumnEdge(const ChartLayout &layout, std::int64_t days) {
-    constexpr std::int64_t farOff = 1 << 20;
-    const std::int64_t x = layout.left + days * ChartLayout::columnWidth;
-    return static_cast<int>(std::clamp(x, -farOff, farOff));
+    constexpr std::int64_t FAR_OFF = 1 << 20;
+    const std::int64_t x = layout.left + days * ChartLayout::COLUMN_WIDTH;
+    return static_cast<int>(std::clamp(x, -FAR_OFF, FAR_OFF));
 }
 
 } // namespace
@@ -48,10 +48,10 @@ void PaintBands(QPainter &painter, const ChartLayout &layout, const CycleStats &
 
 void PaintGrid(QPainter &painter, const ChartLayout &layout) {
     // Each horizontal line starts at x = 0, one pixel left of the frame.
-    for (int y = layout.top; y <= layout.bottom; y += ChartLayout::pixelsPerTenth) {
+    for (int y = layout.top; y <= layout.bottom; y += ChartLayout::PIXELS_PER_TENTH) {
         DrawLine(painter, QLine(0, y, layout.right, y), chart_colour::GRID);
     }
-    for (int x = layout.left; x <= layout.right; x += ChartLayout::columnWidth) {
+    for (int x = layout.left; x <= layout.right; x += ChartLayout::COLUMN_WIDTH) {
         DrawLine(painter, QLine(x, layout.top, x, layout.bottom), chart_colour::GRID);
     }
 }

@@ -42,7 +42,7 @@ QLine Join(const ChartLayout &layout, const DayPointTable &table, int i) {
 class DrawnJoins {
 public:
     // True the first time a join from `previous` to `point` is offered.
-    bool firstTime(const DayPoint &previous, const DayPoint &point) {
+    bool FirstTime(const DayPoint &previous, const DayPoint &point) {
         const int from = previous.temperature - LOWEST;
         const int to = point.temperature - LOWEST;
         if (point.cycleDay > MAX_CYCLE_DAY || from < 0 || from >= SPAN || to < 0 || to >= SPAN) {
@@ -57,7 +57,8 @@ public:
     }
 
 private:
-    static constexpr int LOWEST = 345; // 34.5 to 38.4 degrees
+    // The remembered temperatures, in tenths: 34.5 to 38.4 degrees.
+    static constexpr int LOWEST = 345;
     static constexpr int SPAN = 40;
     std::bitset<static_cast<std::size_t>(CYCLE_COUNTERS) * SPAN * SPAN> seen_;
 };
@@ -80,7 +81,7 @@ void PaintHistoryCurve(QPainter &painter, const ChartLayout &layout, const DayPo
     DrawnJoins drawn;
     const int count = PointCount(table);
     for (int i = 1; i < count; ++i) {
-        if (JoinsPrevious(table, i) && drawn.firstTime(PointAt(table, i - 1), PointAt(table, i))) {
+        if (JoinsPrevious(table, i) && drawn.FirstTime(PointAt(table, i - 1), PointAt(table, i))) {
             joins.Add(Join(layout, table, i));
         }
     }

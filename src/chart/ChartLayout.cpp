@@ -7,8 +7,10 @@
 namespace plenta {
 
 namespace {
-constexpr int CHART_HEIGHT = 119; // 20 rows of 0.1 degree less the shared bottom pixel
-constexpr int CHART_RIGHT = 238;  // the frame's right edge, two pixels inside the 240-pixel window
+// 20 rows of 0.1 degree less the shared bottom pixel
+constexpr int CHART_HEIGHT = 119;
+// The frame's right edge, two pixels inside the 240-pixel window
+constexpr int CHART_RIGHT = 238;
 } // namespace
 
 ChartLayout MakeChartLayout(int layoutOffset) {
@@ -17,14 +19,14 @@ ChartLayout MakeChartLayout(int layoutOffset) {
 }
 
 int DayToX(const ChartLayout &layout, std::uint16_t day) {
-    return day * ChartLayout::columnWidth + layout.left - 4;
+    return day * ChartLayout::COLUMN_WIDTH + layout.left - 4;
 }
 
 int TempToY(const ChartLayout &layout, std::uint16_t tenths) {
     // The form's lowest temperature, 35.5, lies one pixel below the chart's bottom edge. The difference is
     // signed so that temperatures below it land below the chart instead of wrapping.
     const int aboveLowest = static_cast<int>(tenths) - TEMPERATURE_BOTTOM;
-    return layout.bottom - ChartLayout::pixelsPerTenth * aboveLowest + 1;
+    return layout.bottom - ChartLayout::PIXELS_PER_TENTH * aboveLowest + 1;
 }
 
 } // namespace plenta

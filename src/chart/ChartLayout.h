@@ -13,10 +13,13 @@ inline constexpr int WINDOW_WIDTH = 240;
 inline constexpr int WINDOW_HEIGHT = 294;
 
 struct ChartLayout {
-    static constexpr int columnWidth = 7;    // pixels per cycle day
-    static constexpr int pixelsPerTenth = 6; // pixels per 0.1 degree
+    // Pixels per cycle day
+    static constexpr int COLUMN_WIDTH = 7;
+    // Pixels per 0.1 degree
+    static constexpr int PIXELS_PER_TENTH = 6;
     int left = 1;
-    int top = 64; // the line of 37.5 degrees
+    // The line of 37.5 degrees
+    int top = 64;
     int right = 238;
     int bottom = 64 + 119;
     // Screen pixels across and down that the window gives each chart pixel; painting always works in chart

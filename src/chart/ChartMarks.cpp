@@ -14,7 +14,7 @@ namespace {
 
 constexpr int FIRST_DAY = 1;
 constexpr int LAST_DAY = 34;
-constexpr int WIDEST_BAR = ChartLayout::columnWidth - 1;
+constexpr int WIDEST_BAR = ChartLayout::COLUMN_WIDTH - 1;
 constexpr int MARK_ABOVE_BOTTOM = 12;
 constexpr int DAY_LINE_WIDTH = 2;
 constexpr int PICKED_OFFSET = 2;
@@ -26,7 +26,7 @@ void PaintOvulationBars(QPainter &painter, const ChartLayout &layout, const Cycl
     for (int day = FIRST_DAY; day <= LAST_DAY; ++day) {
         const int count = stats.ovulationCounts[static_cast<std::size_t>(day)];
         if (count > 0) {
-            const int width = count < ChartLayout::columnWidth ? count : WIDEST_BAR;
+            const int width = count < ChartLayout::COLUMN_WIDTH ? count : WIDEST_BAR;
             DrawVerticalStroke(painter, DayToX(layout, static_cast<std::uint16_t>(day)) + 1, layout.top + 1,
                                layout.bottom - 1, width, chart_colour::OVULATION);
         }
@@ -39,8 +39,8 @@ void PaintIntercourseMarks(QPainter &painter, GlyphBatch &glyphs, const ChartLay
         // Offsets repeat after seven marks, and aliased text drawn again leaves the same pixels, so the marks
         // beyond the seventh change nothing and are skipped.
         const int marks =
-            std::min<int>(stats.intercourseCounts[static_cast<std::size_t>(day)], ChartLayout::columnWidth);
-        const int columnLeft = layout.left + (day - 1) * ChartLayout::columnWidth;
+            std::min<int>(stats.intercourseCounts[static_cast<std::size_t>(day)], ChartLayout::COLUMN_WIDTH);
+        const int columnLeft = layout.left + (day - 1) * ChartLayout::COLUMN_WIDTH;
         for (int j = 0; j < marks; ++j) {
             glyphs.Add(QPoint(columnLeft + j, layout.bottom - MARK_ABOVE_BOTTOM), "x");
         }

@@ -19,7 +19,8 @@ namespace {
 
 constexpr int FONT_PIXELS = 10;
 constexpr int DAY_COLUMNS = 34;
-constexpr int LABEL_CHARS = 4; // "37.4"
+// The characters of a temperature label such as "37.4".
+constexpr int LABEL_CHARS = 4;
 
 constexpr int RESERVED_GLYPHS = 256;
 // Rows left blank between the frame's bottom line and the tens digits, and between tens and units.
@@ -134,7 +135,7 @@ void AddDayNumbers(GlyphBatch &glyphs, const ChartLayout &layout) {
     for (std::size_t row = 0; row < 2; ++row) {
         const std::size_t columns = std::min<std::size_t>(DAY_COLUMNS, rows[row].size());
         for (std::size_t k = 0; k < columns; ++k) {
-            const int x = layout.left + 1 + static_cast<int>(k) * ChartLayout::columnWidth;
+            const int x = layout.left + 1 + static_cast<int>(k) * ChartLayout::COLUMN_WIDTH;
             glyphs.Add(QPoint(x, tops[row]), rows[row].substr(k, 1));
         }
     }
@@ -149,7 +150,7 @@ void AddTemperatureLabels(GlyphBatch &glyphs, const ChartLayout &layout) {
         std::array<char, 32> formatted{};
         std::snprintf(formatted.data(), formatted.size(), "%2.1f", static_cast<double>(degrees));
         const std::string_view label(formatted.data());
-        const QPoint topLeft(layout.left + 1, layout.top + k * 2 * ChartLayout::pixelsPerTenth);
+        const QPoint topLeft(layout.left + 1, layout.top + k * 2 * ChartLayout::PIXELS_PER_TENTH);
         glyphs.Add(topLeft, label.substr(0, LABEL_CHARS));
     }
 }

@@ -18,15 +18,23 @@ public:
 
 private:
     enum class State {
-        Header,          // signature and logical screen descriptor, 13 bytes
-        Skip,            // a colour table or a sub-block's data
-        Introducer,      // '!' extension, ',' image, ';' trailer
-        ExtensionLabel,  // one byte, then sub-blocks
-        BlockSize,       // a sub-block's length, 0 ends the blocks
-        ImageDescriptor, // 9 bytes, the last one packed
-        CodeSize,        // the LZW minimum code size, then the image's sub-blocks
+        // Signature and logical screen descriptor, 13 bytes
+        Header,
+        // A colour table or a sub-block's data
+        Skip,
+        // '!' extension, ',' image, ';' trailer
+        Introducer,
+        // One byte, then sub-blocks
+        ExtensionLabel,
+        // A sub-block's length, 0 ends the blocks
+        BlockSize,
+        // 9 bytes, the last one packed
+        ImageDescriptor,
+        // The LZW minimum code size, then the image's sub-blocks
+        CodeSize,
         Complete,
-        Broken, // the file ended its structure (trailer, unknown block) before any image data was whole
+        // The file ended its structure (trailer, unknown block) before any image data was whole
+        Broken,
     };
 
     void Step(std::uint8_t byte);
@@ -34,9 +42,11 @@ private:
 
     State state_ = State::Header;
     State afterSkip_ = State::Introducer;
-    std::uint32_t position_ = 0; // within the header or the image descriptor
+    // How far into the header or the image descriptor
+    std::uint32_t position_ = 0;
     std::uint32_t skip_ = 0;
-    bool inImage_ = false; // the sub-blocks being followed are image data
+    // The sub-blocks being followed are image data, not an extension's.
+    bool inImage_ = false;
 };
 
 } // namespace plenta

@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QScreen>
 
-#include <array>
 #include <cerrno>
 #include <climits>
 
@@ -19,7 +18,6 @@ namespace plenta {
 
 namespace {
 
-constexpr std::uint32_t WORK_BUFFER_BYTES = 1024;
 constexpr int DEFAULT_DEPTH = 32;
 
 int DisplayDepth() {
@@ -28,9 +26,9 @@ int DisplayDepth() {
 }
 
 void UsePlaceholder(Picture &picture) {
-    picture.PictureBitmap = LoadPictureTile();
-    picture.PictureSurface = picture.PictureBitmap;
-    picture.PictureDecoded = false;
+    picture.bitmap = LoadPictureTile();
+    picture.surface = picture.bitmap;
+    picture.decoded = false;
 }
 
 // Only the top-left 240 x 90 pixels are ever shown; a smaller picture gets white beyond its edges.
@@ -57,33 +55,23 @@ Picture LoadPicture(const std::filesystem::path &picturePath) {
         UsePlaceholder(picture);
         return picture;
     }
-    std::array<std::byte, WORK_BUFFER_BYTES> workBuffer{};
-    QImage bitmap;
-    const PictureDecodeParams params{
-        .workBuffer = workBuffer.data(),
-        .workBufferCapacity = WORK_BUFFER_BYTES,
-        .outputBitmap = &bitmap,
-        .bitsPerPixel = DisplayDepth(),
-        .userValue = file,
-        .readData = ReadPictureData,
-        .progress = PictureProgress,
-    };
-    DecodePicture(params);
+    const QImage bitmap =
+        DecodePicture({.readData = ReadPictureData, .userValue = file, .bitsPerPixel = DisplayDepth()});
     ::close(file);
     if (bitmap.isNull()) {
         UsePlaceholder(picture);
         return picture;
     }
-    picture.PictureBitmap = bitmap;
-    picture.PictureSurface = StripSurface(bitmap);
-    picture.PictureDecoded = true;
+    picture.bitmap = bitmap;
+    picture.surface = StripSurface(bitmap);
+    picture.decoded = true;
     return picture;
 }
 
 void ReleasePicture(Picture &picture) {
-    picture.PictureSurface = QImage();
-    picture.PictureBitmap = QImage();
-    picture.PictureDecoded = false;
+    picture.surface = QImage();
+    picture.bitmap = QImage();
+    picture.decoded = false;
 }
 
 std::uint32_t ReadPictureData(void *buffer, std::uint32_t size, std::intptr_t userValue) {
@@ -98,7 +86,5 @@ std::uint32_t ReadPictureData(void *buffer, std::uint32_t size, std::intptr_t us
         return got < 0 ? 0 : static_cast<std::uint32_t>(got);
     }
 }
-
-void PictureProgress(void *, DecodeProgress, std::intptr_t) {}
 
 } // namespace plenta

@@ -14,19 +14,17 @@ inline constexpr int PICTURE_STRIP_WIDTH = 240;
 inline constexpr int PICTURE_STRIP_HEIGHT = 90;
 inline constexpr int PICTURE_TILE_WIDTH = 7;
 
-// Bitmap resource 141, the ruled-paper tile shown when there is no picture; embedded by the build.
-inline constexpr int IDB_PICTURE_TILE = 141;
-
 struct Picture {
     // What the strip copies from, always at (0, 0), in the display's pixel format: the picture's top-left
     // 240 x 90 pixels on white (white beyond a smaller picture), or the 7 x 90 placeholder tile.
-    QImage PictureSurface;
+    QImage surface;
     // The decoder's output at its full size (at most 800 x 480), or the placeholder tile.
-    QImage PictureBitmap;
+    QImage bitmap;
     // The surface holds a decoded picture. A file that opens but does not decode leaves this false, so the
     // strip shows the placeholder and the path instead of an empty strip.
-    bool PictureDecoded = false;
-    QString path; // shown under the placeholder text
+    bool decoded = false;
+    // Where the picture was looked for; the placeholder text names it.
+    QString path;
 };
 
 // Opens and decodes the picture once; a file that cannot be opened or decoded gives the placeholder tile.
@@ -41,10 +39,5 @@ QImage LoadPictureTile();
 // Hands the decoder up to `size` more bytes of the picture file whose descriptor is `userValue`; 0 when there
 // are no more, when the read fails, or for the invalid descriptor -1.
 std::uint32_t ReadPictureData(void *buffer, std::uint32_t size, std::intptr_t userValue);
-
-enum class DecodeProgress { Partial, Complete };
-
-// The decoder's progress report; the strip has nothing to show before the picture is complete.
-void PictureProgress(void *renderObject, DecodeProgress progress, std::intptr_t userValue);
 
 } // namespace plenta

@@ -1,12 +1,10 @@
-// Decodes the picture with Qt's GIF reader through the record's read function; see PictureDecoder.h.
+// Decodes the picture with Qt's GIF reader through the caller's read function; see PictureDecoder.h.
 #include "PictureDecoder.h"
 
 #include "PictureDevice.h"
 
 #include <QImageReader>
 #include <QPainter>
-
-#include <algorithm>
 
 namespace plenta {
 
@@ -23,19 +21,14 @@ QImage::Format FormatForDepth(int bitsPerPixel) {
     }
 }
 
-QImage ScaleToFit(const QImage &image, const PictureDecodeParams &params) {
-    QSize size = image.size();
-    if (params.scalePercent > 0 && params.scalePercent != 100) {
-        size = QSize(std::max(1, size.width() * params.scalePercent / 100),
-                     std::max(1, size.height() * params.scalePercent / 100));
-    }
-    if (params.maxWidth > 0 && params.maxHeight > 0 &&
-        (size.width() > params.maxWidth || size.height() > params.maxHeight)) {
-        size.scale(params.maxWidth, params.maxHeight, Qt::KeepAspectRatio);
-    }
-    if (size == image.size()) {
+QImage ScaleToFit(const QImage &image) {
+    if (image.width() <= DECODED_MAX_WIDTH && image.height() <= DECODED_MAX_HEIGHT) {
         return image;
     }
+    // A long thin picture keeps at least one pixel across, or it would scale to nothing.
+    const QSize size = image.size()
+                           .scaled(DECODED_MAX_WIDTH, DECODED_MAX_HEIGHT, Qt::KeepAspectRatio)
+                           .expandedTo(QSize(1, 1));
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
@@ -50,12 +43,8 @@ QImage OpaqueOnWhite(const QImage &image, int bitsPerPixel) {
 
 } // namespace
 
-void DecodePicture(const PictureDecodeParams &params) {
-    if (params.outputBitmap == nullptr) {
-        return;
-    }
-    *params.outputBitmap = QImage();
-    PictureDevice device(params);
+QImage DecodePicture(const PictureDecodeParams &params) {
+    PictureDevice device(params.readData, params.userValue);
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device, "gif");
     // Only the GIF reader is asked; guessing the format would load every image plugin there is.
@@ -66,14 +55,11 @@ void DecodePicture(const PictureDecodeParams &params) {
     QImageReader::setAllocationLimit(DECODE_LIMIT_MIB);
     const QImage decoded = reader.read();
     QImageReader::setAllocationLimit(defaultLimit);
-    if (params.progress != nullptr) {
-        params.progress(nullptr, DecodeProgress::Complete, params.userValue);
-    }
     // A file cut off inside its image data decodes to its top and black below; that is no picture.
     if (decoded.isNull() || !device.Structure().FirstImageComplete()) {
-        return;
+        return QImage();
     }
-    *params.outputBitmap = OpaqueOnWhite(ScaleToFit(decoded, params), params.bitsPerPixel);
+    return OpaqueOnWhite(ScaleToFit(decoded), params.bitsPerPixel);
 }
 
 } // namespace plenta

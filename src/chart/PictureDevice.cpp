@@ -2,42 +2,26 @@
 #include "PictureDevice.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 namespace plenta {
 
-PictureDevice::PictureDevice(const PictureDecodeParams &params, QObject *parent)
+PictureDevice::PictureDevice(PictureReadFunction readData, std::intptr_t userValue, QObject *parent)
     : QIODevice(parent)
-    , params_(params)
-    , pending_(params.workBuffer != nullptr ? std::min(params.bytesInBuffer, params.workBufferCapacity) : 0) {
-}
+    , read_(readData)
+    , userValue_(userValue) {}
 
 qint64 PictureDevice::readData(char *data, qint64 maxSize) {
     if (maxSize <= 0) {
         return 0;
     }
-    if (pending_ > 0) {
-        const std::uint32_t offset = std::min(params_.bytesInBuffer, params_.workBufferCapacity) - pending_;
-        const auto count = static_cast<std::uint32_t>(std::min<qint64>(pending_, maxSize));
-        std::memcpy(data, params_.workBuffer + offset, count);
-        pending_ -= count;
-        structure_.Feed(data, count);
-        return count;
-    }
-    if (finished_ || params_.readData == nullptr) {
+    if (finished_ || read_ == nullptr) {
         return -1;
     }
-    constexpr qint64 largestRead = std::numeric_limits<std::uint32_t>::max();
-    std::uint32_t got = 0;
-    if (params_.workBuffer != nullptr && params_.workBufferCapacity > 0) {
-        const auto wanted = static_cast<std::uint32_t>(std::min<qint64>(maxSize, params_.workBufferCapacity));
-        got = std::min(params_.readData(params_.workBuffer, wanted, params_.userValue), wanted);
-        std::memcpy(data, params_.workBuffer, got);
-    } else {
-        const auto wanted = static_cast<std::uint32_t>(std::min(maxSize, largestRead));
-        got = std::min(params_.readData(data, wanted, params_.userValue), wanted);
-    }
+    constexpr qint64 LARGEST_READ = std::numeric_limits<std::uint32_t>::max();
+    const auto wanted = static_cast<std::uint32_t>(std::min(maxSize, LARGEST_READ));
+    // A read function that claims more than it was asked for is held to what fits.
+    const std::uint32_t got = std::min(read_(data, wanted, userValue_), wanted);
     if (got == 0) {
         // The read function's 0 means that no more data follows; the reader sees the end of the stream.
         finished_ = true;

@@ -1,5 +1,5 @@
-// A read-only sequential QIODevice whose bytes come only from the decode record's read function, staged
-// through the record's work buffer. It lets Qt's image reader decode without ever touching the file itself.
+// A read-only sequential QIODevice whose bytes come only from the decoder's read function. It lets Qt's image
+// reader decode without ever touching the file itself, and follows the GIF's block structure on the way.
 #pragma once
 
 #include "GifStructure.h"
@@ -13,7 +13,7 @@ class PictureDevice : public QIODevice {
     Q_OBJECT
 
 public:
-    explicit PictureDevice(const PictureDecodeParams &params, QObject *parent = nullptr);
+    PictureDevice(PictureReadFunction readData, std::intptr_t userValue, QObject *parent = nullptr);
 
     bool isSequential() const override { return true; }
 
@@ -25,8 +25,9 @@ protected:
     qint64 writeData(const char *data, qint64 maxSize) override;
 
 private:
-    const PictureDecodeParams &params_;
-    std::uint32_t pending_; // bytes the caller left in the work buffer, handed out first
+    PictureReadFunction read_;
+    std::intptr_t userValue_;
+    // The read function has said that no more data follows; it is not asked again.
     bool finished_ = false;
     GifStructure structure_;
 };

@@ -66,9 +66,9 @@ inline CycleStats QuietStats() {
 // A decoded all-white picture, so the strip adds nothing unless a test gives its own.
 inline Picture BlankPicture() {
     Picture picture;
-    picture.PictureSurface = QImage(PICTURE_STRIP_WIDTH, PICTURE_STRIP_HEIGHT, QImage::Format_RGB32);
-    picture.PictureSurface.fill(Qt::white);
-    picture.PictureDecoded = true;
+    picture.surface = QImage(PICTURE_STRIP_WIDTH, PICTURE_STRIP_HEIGHT, QImage::Format_RGB32);
+    picture.surface.fill(Qt::white);
+    picture.decoded = true;
     return picture;
 }
 
