@@ -3,8 +3,8 @@
 #include "JournalGenerator.h"
 #include "ScratchDir.h"
 
-#include <ChartPainter.h>
-#include <JournalScan.h>
+#include "chart/ChartPainter.h"
+#include "journal/JournalScan.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,7 +3,7 @@
 #include "JournalGenerator.h"
 #include "ScratchDir.h"
 
-#include <JournalEdit.h>
+#include "journal/JournalEdit.h"
 
 #include <benchmark/benchmark.h>
 

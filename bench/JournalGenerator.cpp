@@ -2,7 +2,7 @@
 // bytes.
 #include "JournalGenerator.h"
 
-#include <CodePage.h>
+#include "journal/CodePage.h"
 
 #include <array>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // them.
 #pragma once
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 
 #include <filesystem>
 #include <string>

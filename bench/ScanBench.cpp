@@ -4,7 +4,7 @@
 #include "PairedTiming.h"
 #include "ScratchDir.h"
 
-#include <JournalScan.h>
+#include "journal/JournalScan.h"
 
 #include <benchmark/benchmark.h>
 

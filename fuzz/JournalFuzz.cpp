@@ -3,10 +3,10 @@
 //
 // Input: four parameter bytes, then the journal's bytes. The parameters choose the saved and the deleted date
 // (often a date the journal already holds), the temperature, the marks and the comment.
-#include <JournalEdit.h>
-#include <JournalRecord.h>
-#include <JournalScan.h>
-#include <LineReader.h>
+#include "journal/JournalEdit.h"
+#include "journal/JournalRecord.h"
+#include "journal/JournalScan.h"
+#include "journal/LineReader.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>

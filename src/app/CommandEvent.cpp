@@ -1,5 +1,5 @@
 // A command posted to the main window.
-#include "CommandEvent.h"
+#include "app/CommandEvent.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 // toolbar tap.
 #pragma once
 
-#include <Command.h>
+#include "ui/Command.h"
 
 #include <QEvent>
 

@@ -1,10 +1,10 @@
 // The window program's own command-line options and its --help text.
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "ShortcutTable.h"
+#include "app/ShortcutTable.h"
 
+#include "ui/Zoom.h"
 #include <PlentaVersion.h>
-#include <Zoom.h>
 
 #include <algorithm>
 #include <array>

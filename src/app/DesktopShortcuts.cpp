@@ -1,12 +1,12 @@
 // The desktop keyboard shortcuts, made from the shortcut table.
-#include "DesktopShortcuts.h"
+#include "app/DesktopShortcuts.h"
 
-#include "CommandEvent.h"
-#include "MainWindow.h"
-#include "ShortcutTable.h"
-#include "WindowZoom.h"
+#include "app/CommandEvent.h"
+#include "app/MainWindow.h"
+#include "app/ShortcutTable.h"
+#include "app/WindowZoom.h"
 
-#include <MainToolbar.h>
+#include "ui/MainToolbar.h"
 
 #include <QKeySequence>
 #include <QPointer>

@@ -2,7 +2,7 @@
 // desktop is always that of a 240 x 320 screen less its 26-pixel task bar.
 #pragma once
 
-#include <ChartLayout.h>
+#include "chart/ChartLayout.h"
 
 #include <QRect>
 

@@ -1,10 +1,10 @@
 // Turns the hardware keys into posted commands and the Enter character into a focus step.
-#include "KeyFilter.h"
+#include "app/KeyFilter.h"
 
-#include "CommandEvent.h"
+#include "app/CommandEvent.h"
 
+#include "ui/EntryForm.h"
 #include <DialogTemplates.h>
-#include <EntryForm.h>
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -8,8 +8,8 @@
 // is a repeat, and a release is only taken as final once no press of the same key with its timestamp follows.
 #pragma once
 
-#include <Command.h>
-#include <HandheldKeys.h>
+#include "platform/HandheldKeys.h"
+#include "ui/Command.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,14 +1,14 @@
 // The one top-level window: chart painting, command delivery, activation, double tap and destruction.
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 
-#include "CommandEvent.h"
-#include "InputPanel.h"
+#include "app/CommandEvent.h"
+#include "app/InputPanel.h"
 
-#include <ChartPainter.h>
-#include <ChartRepaint.h>
-#include <EntryForm.h>
-#include <MainToolbar.h>
-#include <Zoom.h>
+#include "chart/ChartPainter.h"
+#include "ui/ChartRepaint.h"
+#include "ui/EntryForm.h"
+#include "ui/MainToolbar.h"
+#include "ui/Zoom.h"
 
 #include <QApplication>
 #include <QCloseEvent>

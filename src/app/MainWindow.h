@@ -3,9 +3,9 @@
 // work.
 #pragma once
 
-#include <Command.h>
-#include <CommandDispatcher.h>
-#include <ShellState.h>
+#include "ui/Command.h"
+#include "ui/CommandDispatcher.h"
+#include "ui/ShellState.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 // The desktop keyboard shortcuts, one table for the shortcuts themselves and for the --help text.
 #pragma once
 
-#include <Command.h>
+#include "ui/Command.h"
 
 #include <array>
 #include <string_view>

@@ -1,5 +1,5 @@
 // Keeps the program to one instance per user through a Unix-domain socket.
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>

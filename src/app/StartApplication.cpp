@@ -1,22 +1,22 @@
 // Start-up in its fixed order.
-#include "StartApplication.h"
+#include "app/StartApplication.h"
 
-#include "DesktopShortcuts.h"
-#include "KeyFilter.h"
-#include "MainWindow.h"
-#include "SingleInstance.h"
-#include "WindowZoom.h"
+#include "app/DesktopShortcuts.h"
+#include "app/KeyFilter.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
+#include "app/WindowZoom.h"
 
-#include <ChartLayout.h>
-#include <ConflictOffer.h>
-#include <DeviceRoot.h>
-#include <EntryForm.h>
-#include <JournalPaths.h>
-#include <MainToolbar.h>
-#include <Picture.h>
-#include <ProgramImages.h>
+#include "chart/ChartLayout.h"
+#include "chart/Picture.h"
+#include "journal/JournalPaths.h"
+#include "platform/DeviceRoot.h"
+#include "ui/ConflictOffer.h"
+#include "ui/EntryForm.h"
+#include "ui/MainToolbar.h"
+#include "ui/ProgramImages.h"
+#include "ui/Zoom.h"
 #include <StringTable.h>
-#include <Zoom.h>
 
 #include <QApplication>
 #include <QIcon>

@@ -1,14 +1,14 @@
 // Zooming the running window and remembering the zoom.
-#include "WindowZoom.h"
+#include "app/WindowZoom.h"
 
-#include "InputPanel.h"
-#include "MainWindow.h"
+#include "app/InputPanel.h"
+#include "app/MainWindow.h"
 
-#include <DeviceRoot.h>
-#include <EntryForm.h>
-#include <MainToolbar.h>
-#include <Zoom.h>
-#include <ZoomSetting.h>
+#include "platform/DeviceRoot.h"
+#include "platform/ZoomSetting.h"
+#include "ui/EntryForm.h"
+#include "ui/MainToolbar.h"
+#include "ui/Zoom.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,7 +1,7 @@
 // The program's entry point: the command line, start-up, then the event loop until the main window is
 // destroyed.
-#include "CommandLine.h"
-#include "StartApplication.h"
+#include "app/CommandLine.h"
+#include "app/StartApplication.h"
 
 #include <QApplication>
 

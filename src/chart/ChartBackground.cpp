@@ -1,8 +1,8 @@
 // Bands, grid, frame and base line of the chart; see ChartBackground.h.
-#include "ChartBackground.h"
+#include "chart/ChartBackground.h"
 
-#include "ChartColours.h"
-#include "ChartDrawing.h"
+#include "chart/ChartColours.h"
+#include "chart/ChartDrawing.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 // What lies behind the curves: the shaded bands, the grid, the frame and the base line above the strip.
 #pragma once
 
-#include "ChartLayout.h"
+#include "chart/ChartLayout.h"
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 
 class QPainter;
 

@@ -1,8 +1,8 @@
 // Curves and markers of the chart; see ChartCurves.h.
-#include "ChartCurves.h"
+#include "chart/ChartCurves.h"
 
-#include "ChartColours.h"
-#include "ChartDrawing.h"
+#include "chart/ChartColours.h"
+#include "chart/ChartDrawing.h"
 
 #include <QBrush>
 #include <QPainter>

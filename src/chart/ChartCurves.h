@@ -2,9 +2,9 @@
 // the current cycle's mucus and ovulation markers.
 #pragma once
 
-#include "ChartLayout.h"
+#include "chart/ChartLayout.h"
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 
 class QPainter;
 

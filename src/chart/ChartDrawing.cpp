@@ -1,5 +1,5 @@
 // Drawing primitives calibrated to the handheld's pixel rules; see ChartDrawing.h.
-#include "ChartDrawing.h"
+#include "chart/ChartDrawing.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // Chart geometry: the layout fixed at start-up and the conversions from cycle days and temperatures to
 // pixels.
-#include "ChartLayout.h"
+#include "chart/ChartLayout.h"
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 
 namespace plenta {
 

@@ -1,8 +1,8 @@
 // Histograms and day lines of the chart; see ChartMarks.h.
-#include "ChartMarks.h"
+#include "chart/ChartMarks.h"
 
-#include "ChartColours.h"
-#include "ChartDrawing.h"
+#include "chart/ChartColours.h"
+#include "chart/ChartDrawing.h"
 
 #include <QPainter>
 

@@ -1,10 +1,10 @@
 // The histograms of ovulation and intercourse marks by cycle day, and the lines of the picked date and today.
 #pragma once
 
-#include "ChartLayout.h"
-#include "ChartText.h"
+#include "chart/ChartLayout.h"
+#include "chart/ChartText.h"
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 
 class QPainter;
 

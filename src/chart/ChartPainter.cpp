@@ -1,13 +1,13 @@
 // The chart's paint, step by step in drawing order.
-#include "ChartPainter.h"
+#include "chart/ChartPainter.h"
 
-#include "ChartBackground.h"
-#include "ChartColours.h"
-#include "ChartCurves.h"
-#include "ChartDrawing.h"
-#include "ChartMarks.h"
-#include "ChartStrip.h"
-#include "ChartText.h"
+#include "chart/ChartBackground.h"
+#include "chart/ChartColours.h"
+#include "chart/ChartCurves.h"
+#include "chart/ChartDrawing.h"
+#include "chart/ChartMarks.h"
+#include "chart/ChartStrip.h"
+#include "chart/ChartText.h"
 
 #include <QPainter>
 

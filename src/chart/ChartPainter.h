@@ -2,10 +2,10 @@
 // painter; when a window repaints is the ui's business.
 #pragma once
 
-#include "ChartLayout.h"
-#include "Picture.h"
+#include "chart/ChartLayout.h"
+#include "chart/Picture.h"
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 
 class QPainter;
 

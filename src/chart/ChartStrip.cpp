@@ -1,9 +1,9 @@
 // The picture strip; see ChartStrip.h.
-#include "ChartStrip.h"
+#include "chart/ChartStrip.h"
 
-#include "ChartColours.h"
-#include "ChartDrawing.h"
-#include "ChartText.h"
+#include "chart/ChartColours.h"
+#include "chart/ChartDrawing.h"
+#include "chart/ChartText.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 // The picture strip under the day numbers: the decoded picture, or the placeholder tile with its text.
 #pragma once
 
-#include "ChartLayout.h"
-#include "Picture.h"
+#include "chart/ChartLayout.h"
+#include "chart/Picture.h"
 
 class QPainter;
 

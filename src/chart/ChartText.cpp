@@ -1,7 +1,7 @@
 // The chart's texts; see ChartText.h.
-#include "ChartText.h"
+#include "chart/ChartText.h"
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 #include <StringTable.h>
 
 #include <QFontMetrics>

@@ -2,7 +2,7 @@
 // labels and the placeholder text of the picture strip.
 #pragma once
 
-#include "ChartLayout.h"
+#include "chart/ChartLayout.h"
 
 #include <QFont>
 #include <QGlyphRun>

@@ -1,5 +1,5 @@
 // The GIF block walk; see GifStructure.h.
-#include "GifStructure.h"
+#include "chart/GifStructure.h"
 
 namespace plenta {
 

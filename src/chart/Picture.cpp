@@ -1,8 +1,8 @@
 // Loading and releasing the strip's picture, and the read function the decoder pulls the file through.
-#include "Picture.h"
+#include "chart/Picture.h"
 
-#include "PictureDecoder.h"
-#include "ResourceImage.h"
+#include "chart/PictureDecoder.h"
+#include "chart/ResourceImage.h"
 
 #include <QGuiApplication>
 #include <QPainter>

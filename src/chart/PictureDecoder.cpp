@@ -1,7 +1,7 @@
 // Decodes the picture with Qt's GIF reader through the caller's read function; see PictureDecoder.h.
-#include "PictureDecoder.h"
+#include "chart/PictureDecoder.h"
 
-#include "PictureDevice.h"
+#include "chart/PictureDevice.h"
 
 #include <QImageReader>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // The decoder's byte source; see PictureDevice.h.
-#include "PictureDevice.h"
+#include "chart/PictureDevice.h"
 
 #include <algorithm>
 #include <limits>

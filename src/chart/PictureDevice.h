@@ -2,8 +2,8 @@
 // reader decode without ever touching the file itself, and follows the GIF's block structure on the way.
 #pragma once
 
-#include "GifStructure.h"
-#include "PictureDecoder.h"
+#include "chart/GifStructure.h"
+#include "chart/PictureDecoder.h"
 
 #include <QIODevice>
 

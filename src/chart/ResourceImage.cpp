@@ -1,5 +1,5 @@
 // A reader with its format fixed and detection off goes straight to the built-in PNG handler.
-#include "ResourceImage.h"
+#include "chart/ResourceImage.h"
 
 #include <QImageReader>
 

@@ -1,5 +1,5 @@
 // Windows-1252 <-> UTF-8: the high half 0xA0..0xFF equals Latin-1, only 0x80..0x9F needs a table.
-#include "CodePage.h"
+#include "journal/CodePage.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Case-folded 1252 bytes as the key, folded and hashed in one pass, make the look-up one short loop and a
 // probe or two, with no conversion and no division.
-#include "CommentList.h"
+#include "journal/CommentList.h"
 
-#include "CodePage.h"
+#include "journal/CodePage.h"
 
 #include <algorithm>
 #include <array>

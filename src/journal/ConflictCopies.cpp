@@ -1,6 +1,6 @@
 // Conflict copies are found by their names alone: a sync service never changes the journal's base name or
 // extension, and only puts its marker between them.
-#include "ConflictCopies.h"
+#include "journal/ConflictCopies.h"
 
 #include <algorithm>
 #include <array>

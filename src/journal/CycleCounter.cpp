@@ -1,9 +1,9 @@
 // A first-day mark starts a cycle at day 1; each record advances the day by the days since the record before;
 // past day 35 a record drops out of counting until the next first-day mark.
-#include "CycleCounter.h"
+#include "journal/CycleCounter.h"
 
-#include "DayNumbers.h"
-#include "StatisticsText.h"
+#include "journal/DayNumbers.h"
+#include "journal/StatisticsText.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,7 +2,7 @@
 // It knows nothing of files; the scan feeds it one well-formed record at a time.
 #pragma once
 
-#include "JournalTypes.h"
+#include "journal/JournalTypes.h"
 
 #include <cstdint>
 

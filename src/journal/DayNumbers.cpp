@@ -1,5 +1,5 @@
 // Day numbers counted from the handheld's epoch, 1 January 1601.
-#include "DayNumbers.h"
+#include "journal/DayNumbers.h"
 
 #include <algorithm>
 #include <chrono>

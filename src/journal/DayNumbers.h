@@ -1,7 +1,7 @@
 // Day numbers: the handheld's count of days, and a date's day within a cycle.
 #pragma once
 
-#include "JournalTypes.h"
+#include "journal/JournalTypes.h"
 
 #include <cstdint>
 

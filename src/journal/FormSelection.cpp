@@ -1,5 +1,5 @@
 // The form's view of the picked date; see FormSelection.h.
-#include "FormSelection.h"
+#include "journal/FormSelection.h"
 
 #include <algorithm>
 

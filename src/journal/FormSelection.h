@@ -2,7 +2,7 @@
 // window's form refresh and plenta-journal's "show" cannot disagree.
 #pragma once
 
-#include "JournalTypes.h"
+#include "journal/JournalTypes.h"
 
 #include <string>
 #include <string_view>

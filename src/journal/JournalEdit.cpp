@@ -1,10 +1,10 @@
 // Save and delete: the line-by-line copy that inserts, replaces or leaves out the records of one date.
-#include "JournalEdit.h"
+#include "journal/JournalEdit.h"
 
-#include "CarriedLines.h"
-#include "CodePage.h"
-#include "JournalRecord.h"
-#include "JournalRewrite.h"
+#include "journal/CarriedLines.h"
+#include "journal/CodePage.h"
+#include "journal/JournalRecord.h"
+#include "journal/JournalRewrite.h"
 
 #include <new>
 #include <utility>

@@ -1,8 +1,8 @@
 // The two commands that rewrite the journal: store the form's entry for a date, delete a date's records.
 #pragma once
 
-#include "JournalRewrite.h"
-#include "JournalTypes.h"
+#include "journal/JournalRewrite.h"
+#include "journal/JournalTypes.h"
 
 #include <StringTable.h>
 

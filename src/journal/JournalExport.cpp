@@ -1,11 +1,11 @@
 // Reads the journal with the scan's record reader and cycle counter, so every exported row shows what the
 // chart and the form show for that record.
-#include "JournalExport.h"
+#include "journal/JournalExport.h"
 
-#include "CodePage.h"
-#include "CycleCounter.h"
-#include "JournalRecord.h"
-#include "JournalText.h"
+#include "journal/CodePage.h"
+#include "journal/CycleCounter.h"
+#include "journal/JournalRecord.h"
+#include "journal/JournalText.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 // stays the one source of truth and is never written here.
 #pragma once
 
-#include "JournalTypes.h"
+#include "journal/JournalTypes.h"
 
 #include <cstdint>
 #include <filesystem>

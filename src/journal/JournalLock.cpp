@@ -1,7 +1,7 @@
 // flock with a bounded wait: a second is long enough for any rewrite, short enough for the user to wait.
-#include "JournalLock.h"
+#include "journal/JournalLock.h"
 
-#include "JournalTarget.h"
+#include "journal/JournalTarget.h"
 
 #include <cerrno>
 #include <chrono>

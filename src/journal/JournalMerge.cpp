@@ -1,11 +1,11 @@
 // The merge reads other files by the scan's rules and writes through the same crash-safe rewrite as a save,
 // so an interrupted merge leaves the journal as it was and a finished one never loses a line of it.
-#include "JournalMerge.h"
+#include "journal/JournalMerge.h"
 
-#include "CarriedLines.h"
-#include "JournalRecord.h"
-#include "JournalRewrite.h"
-#include "JournalText.h"
+#include "journal/CarriedLines.h"
+#include "journal/JournalRecord.h"
+#include "journal/JournalRewrite.h"
+#include "journal/JournalText.h"
 
 #include <StringTable.h>
 

@@ -2,7 +2,7 @@
 // compares such files with it. The journal's own lines are never touched beyond what a merged record needs.
 #pragma once
 
-#include "JournalEdit.h"
+#include "journal/JournalEdit.h"
 
 #include <cstdint>
 #include <filesystem>

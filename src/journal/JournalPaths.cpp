@@ -1,7 +1,7 @@
 // Paths from the registry value, the executable's path and the device root; no file is touched here.
-#include "JournalPaths.h"
+#include "journal/JournalPaths.h"
 
-#include "CodePage.h"
+#include "journal/CodePage.h"
 
 namespace plenta {
 

@@ -1,8 +1,8 @@
 // The journal line format. Readers work on the raw 1252 bytes; as the separators and the fixed fields are
 // ASCII, byte offsets equal the character offsets the handheld used after its wide-character conversion.
-#include "JournalRecord.h"
+#include "journal/JournalRecord.h"
 
-#include "CodePage.h"
+#include "journal/CodePage.h"
 
 #include <StringTable.h>
 

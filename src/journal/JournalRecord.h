@@ -2,7 +2,7 @@
 // rules.
 #pragma once
 
-#include "JournalTypes.h"
+#include "journal/JournalTypes.h"
 
 #include <cstdint>
 #include <optional>

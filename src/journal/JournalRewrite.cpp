@@ -1,11 +1,11 @@
 // Write-then-rename: the journal is never deleted or truncated, so a crash or a full disk at any point leaves
 // either the old journal or the complete new one. Other programs (an editor, a sync client) write the journal
 // without our lock, so every attempt checks that the journal it read is still the journal it replaces.
-#include "JournalRewrite.h"
+#include "journal/JournalRewrite.h"
 
-#include "FileDescriptor.h"
-#include "JournalLock.h"
-#include "JournalTarget.h"
+#include "journal/FileDescriptor.h"
+#include "journal/JournalLock.h"
+#include "journal/JournalTarget.h"
 
 #include <cerrno>
 #include <chrono>

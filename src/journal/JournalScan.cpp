@@ -1,15 +1,15 @@
 // The scan: reads the journal once in large blocks and feeds every well-formed record to the cycle counter,
 // the comment list and the picked date's selection.
-#include "JournalScan.h"
+#include "journal/JournalScan.h"
 
-#include "CodePage.h"
-#include "CommentList.h"
-#include "CycleCounter.h"
-#include "FileDescriptor.h"
-#include "JournalLock.h"
-#include "JournalRecord.h"
-#include "JournalTarget.h"
-#include "LineReader.h"
+#include "journal/CodePage.h"
+#include "journal/CommentList.h"
+#include "journal/CycleCounter.h"
+#include "journal/FileDescriptor.h"
+#include "journal/JournalLock.h"
+#include "journal/JournalRecord.h"
+#include "journal/JournalTarget.h"
+#include "journal/LineReader.h"
 
 #include <cerrno>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Reads the whole journal once and derives the chart items, the cycle statistics and the picked date's state.
 #pragma once
 
-#include "JournalTypes.h"
+#include "journal/JournalTypes.h"
 
 #include <filesystem>
 #include <optional>

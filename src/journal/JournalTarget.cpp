@@ -1,6 +1,6 @@
 // Symlink resolution by hand: std::filesystem's canonical forms stop at a dangling link, and a rewrite would
 // then replace the link with a file.
-#include "JournalTarget.h"
+#include "journal/JournalTarget.h"
 
 #include <cerrno>
 #include <climits>

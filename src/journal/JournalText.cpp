@@ -1,9 +1,9 @@
 // Reads through the scan's own line reader, so the merge and the export see exactly the lines the scan sees.
-#include "JournalText.h"
+#include "journal/JournalText.h"
 
-#include "FileDescriptor.h"
-#include "JournalLock.h"
-#include "LineReader.h"
+#include "journal/FileDescriptor.h"
+#include "journal/JournalLock.h"
+#include "journal/LineReader.h"
 
 #include <fcntl.h>
 

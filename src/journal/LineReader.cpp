@@ -1,6 +1,6 @@
 // Block reading with a carried-over partial line; a line longer than the buffer makes the buffer grow, up to
 // the line bound.
-#include "LineReader.h"
+#include "journal/LineReader.h"
 
 #include <algorithm>
 #include <cerrno>

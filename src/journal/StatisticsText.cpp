@@ -1,5 +1,5 @@
 // Fills the "%d" places of the statistics format in order; the format is UTF-8 text, so no printf is needed.
-#include "StatisticsText.h"
+#include "journal/StatisticsText.h"
 
 #include <StringTable.h>
 

@@ -1,7 +1,7 @@
 // The text of the statistics box, made from the results of a scan.
 #pragma once
 
-#include "JournalTypes.h"
+#include "journal/JournalTypes.h"
 
 #include <string>
 

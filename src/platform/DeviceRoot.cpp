@@ -1,5 +1,5 @@
 // The handheld's root folder, registry and module name, stood in for by a folder, a text file and /proc.
-#include "DeviceRoot.h"
+#include "platform/DeviceRoot.h"
 
 #include <cerrno>
 #include <cstdlib>

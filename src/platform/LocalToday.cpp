@@ -1,5 +1,5 @@
 // The local calendar date from the system clock.
-#include "LocalToday.h"
+#include "platform/LocalToday.h"
 
 #include <ctime>
 

@@ -1,5 +1,5 @@
 // The remembered zoom, read with a bound and only from a regular file.
-#include "ZoomSetting.h"
+#include "platform/ZoomSetting.h"
 
 #include <array>
 #include <cerrno>

@@ -1,11 +1,11 @@
 // The About box of template 100.
-#include "AboutBox.h"
+#include "ui/AboutBox.h"
 
-#include "DialogUnits.h"
-#include "FromUtf8.h"
-#include "ModalBox.h"
-#include "ProgramImages.h"
-#include "Zoom.h"
+#include "ui/DialogUnits.h"
+#include "ui/FromUtf8.h"
+#include "ui/ModalBox.h"
+#include "ui/ProgramImages.h"
+#include "ui/Zoom.h"
 
 #include <DialogTemplates.h>
 #include <StringTable.h>

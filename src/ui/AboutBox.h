@@ -2,7 +2,7 @@
 // "Ende", which sends the exit command to the main window. It keeps no state of its own.
 #pragma once
 
-#include "Command.h"
+#include "ui/Command.h"
 
 #include <QDialog>
 

@@ -1,5 +1,5 @@
 // The main window's chart repaints.
-#include "ChartRepaint.h"
+#include "ui/ChartRepaint.h"
 
 #include <QWidget>
 

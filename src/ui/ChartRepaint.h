@@ -2,7 +2,7 @@
 // draws is the chart layer's PaintChart(QPainter &, ...), which the window's paintEvent calls.
 #pragma once
 
-#include <ChartLayout.h>
+#include "chart/ChartLayout.h"
 
 class QWidget;
 

@@ -1,18 +1,18 @@
 // The main window's command handling and the rescan that follows a date change or an edit.
-#include "CommandDispatcher.h"
+#include "ui/CommandDispatcher.h"
 
-#include "AboutBox.h"
-#include "ChartRepaint.h"
-#include "EntryForm.h"
-#include "FormRefresh.h"
-#include "MainToolbar.h"
-#include "MarkString.h"
-#include "ModalBox.h"
-#include "PickerDate.h"
+#include "ui/AboutBox.h"
+#include "ui/ChartRepaint.h"
+#include "ui/EntryForm.h"
+#include "ui/FormRefresh.h"
+#include "ui/MainToolbar.h"
+#include "ui/MarkString.h"
+#include "ui/ModalBox.h"
+#include "ui/PickerDate.h"
 
-#include <JournalEdit.h>
-#include <JournalScan.h>
-#include <LocalToday.h>
+#include "journal/JournalEdit.h"
+#include "journal/JournalScan.h"
+#include "platform/LocalToday.h"
 #include <StringTable.h>
 
 #include <QApplication>

@@ -3,11 +3,11 @@
 // the journal library does the reading and writing of the file.
 #pragma once
 
-#include "Command.h"
-#include "MainToolbar.h"
-#include "ShellState.h"
+#include "ui/Command.h"
+#include "ui/MainToolbar.h"
+#include "ui/ShellState.h"
 
-#include <JournalEdit.h>
+#include "journal/JournalEdit.h"
 
 #include <functional>
 

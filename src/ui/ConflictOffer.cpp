@@ -1,10 +1,10 @@
 // Asks once per start whether to merge the sync service's conflict copies, and reports what the merge did.
-#include "ConflictOffer.h"
+#include "ui/ConflictOffer.h"
 
-#include "ModalBox.h"
+#include "ui/ModalBox.h"
 
-#include <ConflictCopies.h>
-#include <JournalMerge.h>
+#include "journal/ConflictCopies.h"
+#include "journal/JournalMerge.h"
 #include <StringTable.h>
 
 #include <optional>

@@ -1,5 +1,5 @@
 // Conversion of dialog-template rectangles (dialog units) into pixels.
-#include "DialogUnits.h"
+#include "ui/DialogUnits.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,10 +1,10 @@
 // The one-row entry form built from template 128.
-#include "EntryForm.h"
+#include "ui/EntryForm.h"
 
-#include "DialogUnits.h"
-#include "FromUtf8.h"
-#include "PickerDate.h"
-#include "Zoom.h"
+#include "ui/DialogUnits.h"
+#include "ui/FromUtf8.h"
+#include "ui/PickerDate.h"
+#include "ui/Zoom.h"
 
 #include <DialogTemplates.h>
 

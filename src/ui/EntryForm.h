@@ -2,8 +2,8 @@
 // It holds the pending input; reading it for a save and refreshing it after a scan is left to others.
 #pragma once
 
+#include "journal/JournalTypes.h"
 #include <DialogTemplates.h>
-#include <JournalTypes.h>
 
 #include <QWidget>
 

@@ -1,12 +1,12 @@
 // Brings the toolbar's check states and the form's fields into line with the picked date after a scan.
-#include "FormRefresh.h"
+#include "ui/FormRefresh.h"
 
-#include "Command.h"
-#include "EntryForm.h"
-#include "MainToolbar.h"
-#include "MarkString.h"
+#include "ui/Command.h"
+#include "ui/EntryForm.h"
+#include "ui/MainToolbar.h"
+#include "ui/MarkString.h"
 
-#include <FormSelection.h>
+#include "journal/FormSelection.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // Brings the toolbar's check states and the form's fields into line with the picked date after a scan.
 #pragma once
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 
 #include <string>
 #include <vector>

@@ -1,10 +1,10 @@
 // The toolbar: seven image buttons cut from the toolbar strip, and two separators.
-#include "MainToolbar.h"
+#include "ui/MainToolbar.h"
 
-#include "FromUtf8.h"
-#include "MarkButton.h"
-#include "ProgramImages.h"
-#include "Zoom.h"
+#include "ui/FromUtf8.h"
+#include "ui/MarkButton.h"
+#include "ui/ProgramImages.h"
+#include "ui/Zoom.h"
 
 #include <QMouseEvent>
 #include <QPixmap>

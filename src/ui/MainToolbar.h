@@ -2,7 +2,7 @@
 // a command does is the dispatcher's business.
 #pragma once
 
-#include "ToolbarButtons.h"
+#include "ui/ToolbarButtons.h"
 
 #include <QWidget>
 

@@ -1,5 +1,5 @@
 // A day-mark check button that looks pressed while switched on.
-#include "MarkButton.h"
+#include "ui/MarkButton.h"
 
 #include <QPainter>
 

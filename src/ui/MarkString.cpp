@@ -1,5 +1,5 @@
 // Edits of the pending mark string by the four mark buttons.
-#include "MarkString.h"
+#include "ui/MarkString.h"
 
 namespace plenta {
 

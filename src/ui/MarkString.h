@@ -2,7 +2,7 @@
 // caller.
 #pragma once
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,7 @@
 // Runs the program's modal boxes, or hands them to a test's interceptor.
-#include "ModalBox.h"
+#include "ui/ModalBox.h"
 
-#include "FromUtf8.h"
+#include "ui/FromUtf8.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

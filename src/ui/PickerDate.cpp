@@ -1,5 +1,5 @@
 // The date picker's dates: its QDate as the journal's calendar date, and its display format.
-#include "PickerDate.h"
+#include "ui/PickerDate.h"
 
 namespace plenta {
 

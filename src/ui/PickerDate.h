@@ -1,7 +1,7 @@
 // The date picker's dates: its QDate as the journal's calendar date, and its display format.
 #pragma once
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 
 #include <QDate>
 #include <QString>

@@ -1,7 +1,7 @@
 // The program's embedded images, each path named once.
-#include "ProgramImages.h"
+#include "ui/ProgramImages.h"
 
-#include <ResourceImage.h>
+#include "chart/ResourceImage.h"
 
 namespace plenta {
 

@@ -2,10 +2,10 @@
 // layout and the picture. The scan replaces `scan` as a whole; the mark buttons edit its pending marks.
 #pragma once
 
-#include <ChartLayout.h>
-#include <JournalPaths.h>
-#include <JournalTypes.h>
-#include <Picture.h>
+#include "chart/ChartLayout.h"
+#include "chart/Picture.h"
+#include "journal/JournalPaths.h"
+#include "journal/JournalTypes.h"
 
 namespace plenta {
 

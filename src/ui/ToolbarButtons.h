@@ -1,7 +1,7 @@
 // The toolbar's constant button table and its tooltips, in display order from the left.
 #pragma once
 
-#include "Command.h"
+#include "ui/Command.h"
 
 #include <array>
 #include <string_view>

@@ -1,7 +1,7 @@
 // The zoom in force and the zoom a screen suggests.
-#include "Zoom.h"
+#include "ui/Zoom.h"
 
-#include <ChartLayout.h>
+#include "chart/ChartLayout.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // program answering --help and --version with no display at all.
 #include "WaitFor.h"
 
-#include <CommandLine.h>
+#include "app/CommandLine.h"
 #include <PlentaVersion.h>
 
 #include <gtest/gtest.h>

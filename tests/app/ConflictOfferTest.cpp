@@ -1,12 +1,12 @@
 // The start-up offer to merge conflict copies, with its boxes answered by the test.
 #include "WaitFor.h"
 
-#include <ConflictOffer.h>
-#include <DeviceRoot.h>
-#include <JournalPaths.h>
-#include <MainWindow.h>
-#include <ModalBox.h>
-#include <StartApplication.h>
+#include "app/MainWindow.h"
+#include "app/StartApplication.h"
+#include "journal/JournalPaths.h"
+#include "platform/DeviceRoot.h"
+#include "ui/ConflictOffer.h"
+#include "ui/ModalBox.h"
 #include <TempFolder.h>
 
 #include <gtest/gtest.h>

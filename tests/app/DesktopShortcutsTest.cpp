@@ -2,11 +2,11 @@
 // journal, in one walk from an empty journal to the end of the program.
 #include "ShellFixture.h"
 
-#include <Command.h>
-#include <EntryForm.h>
-#include <JournalRecord.h>
-#include <LocalToday.h>
-#include <MainToolbar.h>
+#include "journal/JournalRecord.h"
+#include "platform/LocalToday.h"
+#include "ui/Command.h"
+#include "ui/EntryForm.h"
+#include "ui/MainToolbar.h"
 #include <StringTable.h>
 
 #include <QComboBox>

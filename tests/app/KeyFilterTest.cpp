@@ -2,11 +2,11 @@
 // boxes.
 #include "ShellFixture.h"
 
-#include <Command.h>
-#include <CommandEvent.h>
-#include <EntryForm.h>
-#include <JournalRecord.h>
-#include <LocalToday.h>
+#include "app/CommandEvent.h"
+#include "journal/JournalRecord.h"
+#include "platform/LocalToday.h"
+#include "ui/Command.h"
+#include "ui/EntryForm.h"
 
 #include <QComboBox>
 #include <QDateEdit>

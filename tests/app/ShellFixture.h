@@ -4,9 +4,9 @@
 #include "BoxRecorder.h"
 #include "WaitFor.h"
 
-#include <KeyFilter.h>
-#include <MainWindow.h>
-#include <StartApplication.h>
+#include "app/KeyFilter.h"
+#include "app/MainWindow.h"
+#include "app/StartApplication.h"
 #include <TempFolder.h>
 
 #include <gtest/gtest.h>

@@ -1,13 +1,13 @@
 // Start-up order and results, the refresh over a real journal, the double tap, and the ways out.
 #include "ShellFixture.h"
 
-#include <Command.h>
-#include <CommandEvent.h>
-#include <EntryForm.h>
-#include <JournalScan.h>
-#include <MainToolbar.h>
-#include <PickerDate.h>
-#include <SingleInstance.h>
+#include "app/CommandEvent.h"
+#include "app/SingleInstance.h"
+#include "journal/JournalScan.h"
+#include "ui/Command.h"
+#include "ui/EntryForm.h"
+#include "ui/MainToolbar.h"
+#include "ui/PickerDate.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -2,7 +2,7 @@
 // test (a second claim brings the window forward) and by running the built program twice.
 #include "WaitFor.h"
 
-#include <SingleInstance.h>
+#include "app/SingleInstance.h"
 
 #include <gtest/gtest.h>
 

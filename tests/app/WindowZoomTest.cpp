@@ -2,12 +2,12 @@
 // zoom keys with the remembered zoom.
 #include "ShellFixture.h"
 
-#include <AboutBox.h>
-#include <EntryForm.h>
-#include <MainToolbar.h>
-#include <WindowZoom.h>
-#include <Zoom.h>
-#include <ZoomSetting.h>
+#include "app/WindowZoom.h"
+#include "platform/ZoomSetting.h"
+#include "ui/AboutBox.h"
+#include "ui/EntryForm.h"
+#include "ui/MainToolbar.h"
+#include "ui/Zoom.h"
 
 #include <QComboBox>
 #include <QProcess>

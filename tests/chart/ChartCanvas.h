@@ -1,7 +1,7 @@
 // Test helpers: builds scan results, paints the chart onto a white 240 x 294 image and reads its pixels.
 #pragma once
 
-#include <ChartPainter.h>
+#include "chart/ChartPainter.h"
 
 #include <QImage>
 #include <QPainter>

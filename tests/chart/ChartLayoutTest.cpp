@@ -1,5 +1,5 @@
 // The chart's geometry: the layout from the stacked sub-windows and the day and temperature conversions.
-#include <ChartLayout.h>
+#include "chart/ChartLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Pixel probes of one painted chart: bands, grid and frame, curves and markers, histograms, day lines, texts.
 #include "ChartCanvas.h"
 
-#include <ChartDrawing.h>
-#include <ChartText.h>
+#include "chart/ChartDrawing.h"
+#include "chart/ChartText.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "ChartCanvas.h"
 #include "UniformGif.h"
 
-#include <ChartText.h>
-#include <PictureDecoder.h>
+#include "chart/ChartText.h"
+#include "chart/PictureDecoder.h"
 
 #include <QFile>
 #include <QFontMetrics>

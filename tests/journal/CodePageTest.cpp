@@ -1,6 +1,6 @@
 // The journal's code page: German letters both ways, what 1252 cannot hold, and case folding for the
 // comments.
-#include "CodePage.h"
+#include "journal/CodePage.h"
 
 #include <gtest/gtest.h>
 

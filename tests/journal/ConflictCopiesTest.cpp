@@ -1,5 +1,5 @@
 // Which names beside the journal are a sync service's conflict copies of it, and which only look like one.
-#include "ConflictCopies.h"
+#include "journal/ConflictCopies.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The scan's short cuts must give what the general rules give: the date read eight bytes at a time, and the
 // comment list's own hash table as it grows.
-#include "CommentList.h"
-#include "JournalRecord.h"
+#include "journal/CommentList.h"
+#include "journal/JournalRecord.h"
 
 #include <gtest/gtest.h>
 

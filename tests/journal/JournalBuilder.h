@@ -1,8 +1,8 @@
 // Writes test journals day by day, so a test states its records as dates and marks rather than as bytes.
 #pragma once
 
-#include "JournalTypes.h"
 #include "TempFolder.h"
+#include "journal/JournalTypes.h"
 
 #include <cstdio>
 #include <string>

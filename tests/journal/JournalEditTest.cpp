@@ -1,10 +1,10 @@
 // Save and delete on real files: byte-exact results, and every failure leaving the journal as it was.
-#include "JournalEdit.h"
+#include "journal/JournalEdit.h"
 #include "JournalBuilder.h"
-#include "JournalLock.h"
-#include "JournalRewrite.h"
-#include "JournalScan.h"
 #include "TempFolder.h"
+#include "journal/JournalLock.h"
+#include "journal/JournalRewrite.h"
+#include "journal/JournalScan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The export's CSV read back by an independent RFC 4180 reader.
-#include "JournalExport.h"
+#include "journal/JournalExport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Merging other journal files into the journal: placement by date, conflicts either way, lines that are no
 // records on both sides, and the files on disk before and after.
-#include "JournalMerge.h"
-#include "JournalLock.h"
+#include "journal/JournalMerge.h"
 #include "TempFolder.h"
+#include "journal/JournalLock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Where the journal, the picture and the caption come from, for each kind of "FileSyncPath" value.
-#include "JournalPaths.h"
+#include "journal/JournalPaths.h"
 
 #include <gtest/gtest.h>
 

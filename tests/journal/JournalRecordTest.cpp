@@ -1,5 +1,5 @@
 // Reading rules for single lines, the hostile lines a hand-edited journal may hold, and the record writer.
-#include "JournalRecord.h"
+#include "journal/JournalRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The rewrite beside other programs and odd files: it starts over when the journal changed under it, follows
 // links to one lock, opens only regular files, keeps the journal's owner and says why it failed.
-#include "JournalRewrite.h"
-#include "JournalEdit.h"
-#include "JournalLock.h"
-#include "JournalScan.h"
+#include "journal/JournalRewrite.h"
 #include "TempFolder.h"
+#include "journal/JournalEdit.h"
+#include "journal/JournalLock.h"
+#include "journal/JournalScan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The scan over whole journal files: cycle counting, statistics, the picked date's selection and the
 // comments.
-#include "JournalScan.h"
-#include "DayNumbers.h"
+#include "journal/JournalScan.h"
 #include "JournalBuilder.h"
-#include "JournalLock.h"
 #include "TempFolder.h"
+#include "journal/DayNumbers.h"
+#include "journal/JournalLock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Lines handed out across block boundaries, longer than a block, and the bytes after the last LF.
-#include "LineReader.h"
+#include "journal/LineReader.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The registry file as the handheld's registry, and the device root.
-#include "DeviceRoot.h"
+#include "platform/DeviceRoot.h"
 
 #include <TempFolder.h>
 

@@ -1,5 +1,5 @@
 // The remembered zoom: what a settings file yields, what is refused, and a write read back.
-#include "ZoomSetting.h"
+#include "platform/ZoomSetting.h"
 
 #include <TempFolder.h>
 

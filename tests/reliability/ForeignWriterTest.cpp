@@ -5,9 +5,9 @@
 #include "JournalBytes.h"
 #include "TempFolder.h"
 
-#include <JournalEdit.h>
-#include <JournalRecord.h>
-#include <JournalRewrite.h>
+#include "journal/JournalEdit.h"
+#include "journal/JournalRecord.h"
+#include "journal/JournalRewrite.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "JournalBytes.h"
 #include "TempFolder.h"
 
-#include <JournalEdit.h>
-#include <JournalScan.h>
+#include "journal/JournalEdit.h"
+#include "journal/JournalScan.h"
 
 #include <gtest/gtest.h>
 

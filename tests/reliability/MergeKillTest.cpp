@@ -4,7 +4,7 @@
 #include "TempFolder.h"
 #include "ToolProcess.h"
 
-#include <JournalMerge.h>
+#include "journal/JournalMerge.h"
 
 #include <gtest/gtest.h>
 

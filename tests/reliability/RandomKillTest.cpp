@@ -5,7 +5,7 @@
 #include "TempFolder.h"
 #include "ToolProcess.h"
 
-#include <JournalEdit.h>
+#include "journal/JournalEdit.h"
 
 #include <gtest/gtest.h>
 

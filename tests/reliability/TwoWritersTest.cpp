@@ -4,9 +4,9 @@
 #include "TempFolder.h"
 #include "ToolProcess.h"
 
-#include <JournalExport.h>
-#include <JournalRecord.h>
-#include <JournalScan.h>
+#include "journal/JournalExport.h"
+#include "journal/JournalRecord.h"
+#include "journal/JournalScan.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "BoxRecorder.h"
 #include "WaitFor.h"
 
-#include <AboutBox.h>
+#include "ui/AboutBox.h"
 #include <DialogTemplates.h>
 #include <PlentaVersion.h>
 #include <StringTable.h>

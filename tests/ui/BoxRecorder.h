@@ -2,8 +2,8 @@
 // action to run while a box is up.
 #pragma once
 
-#include <AboutBox.h>
-#include <ModalBox.h>
+#include "ui/AboutBox.h"
+#include "ui/ModalBox.h"
 
 #include <QDialog>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 // The main window's chart repaints: at once after a command, and later after a scan.
 #include "ChartCanvas.h"
 
-#include <ChartRepaint.h>
+#include "ui/ChartRepaint.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -5,12 +5,12 @@
 
 #include <TempFolder.h>
 
-#include <ChartLayout.h>
-#include <Command.h>
-#include <CommandDispatcher.h>
-#include <EntryForm.h>
-#include <FormRefresh.h>
-#include <MainToolbar.h>
+#include "chart/ChartLayout.h"
+#include "ui/Command.h"
+#include "ui/CommandDispatcher.h"
+#include "ui/EntryForm.h"
+#include "ui/FormRefresh.h"
+#include "ui/MainToolbar.h"
 
 #include <gtest/gtest.h>
 

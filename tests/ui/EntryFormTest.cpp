@@ -1,8 +1,8 @@
 // The entry form and the toolbar as start-up builds them: placement, list contents and button states.
-#include <Command.h>
-#include <EntryForm.h>
-#include <MainToolbar.h>
-#include <MarkButton.h>
+#include "ui/EntryForm.h"
+#include "ui/Command.h"
+#include "ui/MainToolbar.h"
+#include "ui/MarkButton.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The form refresh after a scan: delete button, defaults of a day without entry, list selections, mark
 // buttons.
-#include <Command.h>
-#include <EntryForm.h>
-#include <FormRefresh.h>
-#include <MainToolbar.h>
+#include "ui/FormRefresh.h"
+#include "ui/Command.h"
+#include "ui/EntryForm.h"
+#include "ui/MainToolbar.h"
 
 #include <gtest/gtest.h>
 

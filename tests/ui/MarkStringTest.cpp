@@ -1,6 +1,6 @@
 // The mark toggles and the first-day rule on the pending mark string, for the cases the dispatcher's button
 // table does not reach.
-#include <MarkString.h>
+#include "ui/MarkString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The date picker's display format derived from the locale's short date.
-#include <PickerDate.h>
+#include "ui/PickerDate.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // away the rows those two cover.
 #include "ChartExport.h"
 
-#include <ChartLayout.h>
-#include <ChartPainter.h>
-#include <JournalScan.h>
-#include <Picture.h>
+#include "chart/ChartLayout.h"
+#include "chart/ChartPainter.h"
+#include "chart/Picture.h"
+#include "journal/JournalScan.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -3,7 +3,7 @@
 
 #include "ExitCode.h"
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 
 #include <filesystem>
 

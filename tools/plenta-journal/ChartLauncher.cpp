@@ -4,7 +4,7 @@
 
 #include "UsageChecks.h"
 
-#include <DeviceRoot.h>
+#include "platform/DeviceRoot.h"
 
 #include <cerrno>
 #include <cstring>

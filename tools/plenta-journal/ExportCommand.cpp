@@ -1,7 +1,7 @@
 // Formats the journal library's export rows; CSV comes from the library, JSON from nlohmann-json here.
 #include "ExportCommand.h"
 
-#include <JournalExport.h>
+#include "journal/JournalExport.h"
 
 #include <nlohmann/json.hpp>
 

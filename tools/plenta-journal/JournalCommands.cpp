@@ -3,8 +3,8 @@
 
 #include "ShowJson.h"
 
-#include <JournalRewrite.h>
-#include <JournalScan.h>
+#include "journal/JournalRewrite.h"
+#include "journal/JournalScan.h"
 #include <StringTable.h>
 
 #include <iostream>

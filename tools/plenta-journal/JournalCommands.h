@@ -4,8 +4,8 @@
 
 #include "ExitCode.h"
 
-#include <JournalEdit.h>
-#include <JournalTypes.h>
+#include "journal/JournalEdit.h"
+#include "journal/JournalTypes.h"
 
 #include <filesystem>
 

@@ -1,8 +1,8 @@
 // Finds the window program's journal from the tool's own place on disk.
 #include "JournalLocation.h"
 
-#include <DeviceRoot.h>
-#include <JournalPaths.h>
+#include "journal/JournalPaths.h"
+#include "platform/DeviceRoot.h"
 
 namespace plenta {
 namespace {

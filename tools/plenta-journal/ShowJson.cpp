@@ -1,7 +1,7 @@
 // Maps the scan's records field by field onto JSON, keeping the names the program uses for them.
 #include "ShowJson.h"
 
-#include "FormSelection.h"
+#include "journal/FormSelection.h"
 
 namespace plenta {
 namespace {

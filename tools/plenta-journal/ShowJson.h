@@ -1,7 +1,7 @@
 // The scan's results as JSON, the output of the show command.
 #pragma once
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,10 +1,10 @@
 // Turns the journal library's comparison and merge into lines a person can read and a script can parse.
 #include "SyncCommands.h"
 
-#include <CodePage.h>
-#include <ConflictCopies.h>
-#include <JournalExport.h>
-#include <JournalRecord.h>
+#include "journal/CodePage.h"
+#include "journal/ConflictCopies.h"
+#include "journal/JournalExport.h"
+#include "journal/JournalRecord.h"
 
 #include <nlohmann/json.hpp>
 

@@ -4,7 +4,7 @@
 
 #include "ExitCode.h"
 
-#include <JournalMerge.h>
+#include "journal/JournalMerge.h"
 
 #include <filesystem>
 #include <vector>

@@ -1,9 +1,9 @@
 // Command-line value checks: strict formats, so that a typo never becomes a stored record.
 #include "UsageChecks.h"
 
-#include <CodePage.h>
-#include <JournalExport.h>
-#include <JournalRecord.h>
+#include "journal/CodePage.h"
+#include "journal/JournalExport.h"
+#include "journal/JournalRecord.h"
 
 namespace plenta {
 namespace {

@@ -2,7 +2,7 @@
 // or throws UsageError before anything touches the journal.
 #pragma once
 
-#include <JournalTypes.h>
+#include "journal/JournalTypes.h"
 
 #include <cstdint>
 #include <stdexcept>

@@ -8,8 +8,8 @@
 #include "SyncCommands.h"
 #include "UsageChecks.h"
 
+#include "platform/LocalToday.h"
 #include <CLI/CLI.hpp>
-#include <LocalToday.h>
 #include <PlentaVersion.h>
 
 #include <csignal>
