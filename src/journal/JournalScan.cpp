@@ -10,6 +10,7 @@
 #include "JournalRecord.h"
 #include "JournalTarget.h"
 #include "LineReader.h"
+#include "RecordReader.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -96,27 +97,28 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     const SelectionPrefix prefix(scan.selection.date);
     CycleCounter counter;
     CommentList comments;
-    LineReader reader(file.Get(), *size, MAX_LINE_BYTES);
+    LineReader lines(file.Get(), *size, MAX_LINE_BYTES);
+    RecordReader reader;
+    RecordFields record;
     std::string_view line;
     bool header = true;
-    while (reader.Next(line)) {
+    while (lines.Next(line)) {
         // Bytes after the last LF are no line: a writer may be in the middle of it.
         if (line.back() != '\n' || std::exchange(header, false)) {
             continue;
         }
         const std::string_view text = StripLineEnd(line);
-        const std::optional<RecordFields> record = ReadRecord(text);
-        if (!record) {
+        if (!reader.Read(text, record)) {
             continue;
         }
         if (prefix.Begins(text)) {
             scan.selection.hasEntry = true;
-            scan.selection.marks = Cp1252ToUtf8(record->attribute);
-            scan.selection.comment = Cp1252ToUtf8(record->comment.substr(0, MAX_SELECTION_COMMENT_CHARS));
-            scan.selection.temperature = record->temperature;
+            scan.selection.marks = Cp1252ToUtf8(record.attribute);
+            scan.selection.comment = Cp1252ToUtf8(record.comment.substr(0, MAX_SELECTION_COMMENT_CHARS));
+            scan.selection.temperature = record.temperature;
         }
-        comments.Add(record->comment);
-        counter.Add(record->date, record->temperature, record->marks);
+        comments.Add(record.comment);
+        counter.Add(record.date, record.temperature, record.marks);
     }
     counter.Finish(today, picked, scan.table, scan.stats);
     scan.comments = comments.Take();
