@@ -64,7 +64,13 @@ std::string SelectionDateText(Date date) {
 
 std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Date picked, Date today,
                                        LoadFailure *failure) {
-    const std::optional<std::filesystem::path> target = ResolveJournalTarget(journal);
+    // Nearly always the journal is a plain file, not a link: one lstat tells so, and spares the resolution's
+    // and the type check's own calls; the descriptor's fstat checks the type again after the open.
+    struct stat info {};
+    const bool plainFile = journal.native().find('\0') == std::string::npos &&
+                           ::lstat(journal.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    const std::optional<std::filesystem::path> target =
+        plainFile ? std::optional<std::filesystem::path>(journal) : ResolveJournalTarget(journal);
     const auto fail = [&](std::string reason) {
         if (failure != nullptr) {
             *failure = {target.value_or(journal), std::move(reason)};
@@ -76,7 +82,7 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     if (!target) {
         return fail("is a loop of links or no possible file name");
     }
-    if (IsNonRegularFile(*target)) {
+    if (!plainFile && IsNonRegularFile(*target)) {
         return fail("is not a regular file");
     }
     // A folder where no lock file can be made is read-only, so no rewrite can run there and the scan goes on
@@ -85,7 +91,9 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     if (!lock.Held() && !lock.Unavailable()) {
         return fail("is locked by another program");
     }
-    const FileDescriptor file(OpenRegularForReading(*target));
+    const FileDescriptor file(plainFile
+                                  ? ::open(target->c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)
+                                  : OpenRegularForReading(*target));
     const int openError = errno;
     const std::optional<std::size_t> size = file.RegularSize();
     if (!size) {

@@ -51,7 +51,7 @@ bool LineReader::Fill() {
     }
 }
 
-bool LineReader::Next(std::string_view &line) {
+bool LineReader::NextSlowly(std::string_view &line) {
     for (;;) {
         const char *start = buffer_.get() + begin_;
         const std::size_t available = end_ - begin_;

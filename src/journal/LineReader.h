@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <string_view>
@@ -21,12 +22,29 @@ public:
     // bound comes out as its bare LF, so the caller still sees a line there (one that holds nothing); bytes
     // beyond the bound after the last LF are dropped. False when nothing is left or a read failed; a view
     // stays valid only until the next call.
-    bool Next(std::string_view &line);
+    bool Next(std::string_view &line) {
+        // Nearly every call finds its line whole in the buffer; only the end of a block, a line beyond the
+        // bound and the end of the file take the long road.
+        if (!skipping_) {
+            const char *start = buffer_.get() + begin_;
+            const void *lf = std::memchr(start, '\n', end_ - begin_);
+            if (lf != nullptr) {
+                const auto length = static_cast<std::size_t>(static_cast<const char *>(lf) - start) + 1;
+                if (length <= maxLineBytes_) {
+                    line = std::string_view(start, length);
+                    begin_ += length;
+                    return true;
+                }
+            }
+        }
+        return NextSlowly(line);
+    }
 
     // True when the loop ended on a read error rather than at the end of the file.
     bool Failed() const { return failed_; }
 
 private:
+    bool NextSlowly(std::string_view &line);
     bool Fill();
 
     int fd_;

@@ -20,35 +20,54 @@ namespace record_layout {
 
 constexpr std::size_t ATTRIBUTE_OFFSET = 16;
 
-// One bit 7 per byte of `bytes` that is no ASCII digit: the bytes are turned into digit values, and a
-// byte that is no digit lies at 0x0A or above after that (each byte is tested within itself, with no
-// carry into its neighbour).
-constexpr std::uint64_t NonDigits(std::uint64_t bytes) {
-    constexpr std::uint64_t HIGH_BITS = 0x8080808080808080U;
-    constexpr std::uint64_t ZEROS = 0x3030303030303030U;
-    constexpr std::uint64_t TENS = 0x0A0A0A0A0A0A0A0AU;
-    const std::uint64_t values = bytes ^ ZEROS;
-    return (((values | HIGH_BITS) - TENS) | values) & HIGH_BITS;
-}
-
 inline std::uint64_t Load8(const char *bytes) {
     std::uint64_t word = 0;
     std::memcpy(&word, bytes, sizeof word);
     return word;
 }
 
-// Bytes 0 to 7 in `head` are "dddd/dd/", bytes 8 to 15 in `tail` "dd,dd.d," (d a digit): the numbers are
-// plain digits, so atoi's result is their value, and no NUL cuts the line before the attribute.
+// Eight bytes of a fixed layout, 'd' for a digit and any other character for itself, as tests on a
+// little-endian word: the bytes masked to their high nibble (all of a fixed character) must match, and a
+// digit plus 6 must still have the high nibble 3 (0x3A to 0x3F would not). No byte carries into the next once
+// the first test holds.
+struct WordLayout {
+    std::uint64_t mask = 0;
+    std::uint64_t value = 0;
+    std::uint64_t plusSix = 0;
+    std::uint64_t digitMask = 0;
+    std::uint64_t digitValue = 0;
+};
+
+constexpr WordLayout LayoutOf(std::string_view eight) {
+    WordLayout layout;
+    for (std::size_t i = 0; i < 8; ++i) {
+        const unsigned shift = 8 * static_cast<unsigned>(i);
+        if (eight[i] == 'd') {
+            layout.mask |= std::uint64_t{0xF0} << shift;
+            layout.value |= std::uint64_t{0x30} << shift;
+            layout.plusSix |= std::uint64_t{0x06} << shift;
+            layout.digitMask |= std::uint64_t{0xF0} << shift;
+            layout.digitValue |= std::uint64_t{0x30} << shift;
+        } else {
+            layout.mask |= std::uint64_t{0xFF} << shift;
+            layout.value |= std::uint64_t{static_cast<unsigned char>(eight[i])} << shift;
+        }
+    }
+    return layout;
+}
+
+constexpr bool Matches(std::uint64_t word, const WordLayout &layout) {
+    return ((word & layout.mask) == layout.value) &
+           (((word + layout.plusSix) & layout.digitMask) == layout.digitValue);
+}
+
+constexpr WordLayout HEAD_LAYOUT = LayoutOf("dddd/dd/");
+constexpr WordLayout TAIL_LAYOUT = LayoutOf("dd,dd.d,");
+
+// Bytes 0 to 7 in `head` and 8 to 15 in `tail` as the program writes them: the numbers are plain digits, so
+// atoi's result is their value, and no NUL cuts the line before the attribute.
 constexpr bool IsWrittenLayout(std::uint64_t head, std::uint64_t tail) {
-    constexpr std::uint64_t HEAD_NON_DIGITS = 0x8000008000000000U;
-    constexpr std::uint64_t HEAD_PUNCTUATION = 0xFF0000FF00000000U;
-    constexpr std::uint64_t HEAD_SLASHES = std::uint64_t{'/'} << 56 | std::uint64_t{'/'} << 32;
-    constexpr std::uint64_t TAIL_NON_DIGITS = 0x8000800000800000U;
-    constexpr std::uint64_t TAIL_PUNCTUATION = 0xFF00FF0000FF0000U;
-    constexpr std::uint64_t TAIL_COMMAS_AND_POINT =
-        std::uint64_t{','} << 56 | std::uint64_t{'.'} << 40 | std::uint64_t{','} << 16;
-    return NonDigits(head) == HEAD_NON_DIGITS && (head & HEAD_PUNCTUATION) == HEAD_SLASHES &&
-           NonDigits(tail) == TAIL_NON_DIGITS && (tail & TAIL_PUNCTUATION) == TAIL_COMMAS_AND_POINT;
+    return Matches(head, HEAD_LAYOUT) & Matches(tail, TAIL_LAYOUT);
 }
 
 constexpr int Digit(char c) {
