@@ -37,6 +37,10 @@ TEST(FastPathTest, RecordReaderAgreesWithTheRulesWhateverByteStandsAnywhere) {
         "2003/04/30,37.0,X,zu sp\xE4t ,",
         "0001/12/31,05.3,1SEXQ,a;b\t",
         "2003/01/01,36.5,,",
+        // Eight and nine bytes after the temperature: the last that is told from one word, the first that is
+        // not.
+        "2003/04/05,36.5,SE, a b ",
+        "2003/04/05,36.5,1X,sp\xE4t,",
     };
     // Digits, every separator and blank, the bytes around the digits, a NUL, mark letters and a 1252 letter.
     const std::string bytes{'0', '1', '2',  '9',  '/',  ':', ',', ';',   '\t',
