@@ -63,13 +63,14 @@ void CycleCounter::Add(Date date, std::int32_t temperature, std::uint8_t marks) 
         hasFirstDay_ = true;
         pointMarks = MARK_FIRST_DAY;
     }
-    // S falls on several days of most cycles, so a branch on it would often be mispredicted: a day without it
-    // moves neither bound, as the bounds' own values stand in for it.
-    const std::int32_t mucus = -static_cast<std::int32_t>((marks & MARK_MUCUS) != 0);
+    // S falls on several days of most cycles, so a branch on it would often be mispredicted. A day without it
+    // offers bounds that move neither: the largest first day and last day 0 (the running day is never below
+    // 0, nor is the last day).
+    const std::int32_t withoutMucus = -static_cast<std::int32_t>((marks & MARK_MUCUS) == 0);
     pointMarks |= marks & MARK_MUCUS;
     stats_.mucusFirstDay =
-        std::min(stats_.mucusFirstDay, (running_ & mucus) | (stats_.mucusFirstDay & ~mucus));
-    stats_.mucusLastDay = std::max(stats_.mucusLastDay, (running_ & mucus) | (stats_.mucusLastDay & ~mucus));
+        std::min(stats_.mucusFirstDay, running_ | (withoutMucus & std::numeric_limits<std::int32_t>::max()));
+    stats_.mucusLastDay = std::max(stats_.mucusLastDay, running_ & ~withoutMucus);
     if ((marks & MARK_OVULATION) != 0) {
         pointMarks |= MARK_OVULATION;
         CountAt(stats_.ovulationCounts, running_);
@@ -79,14 +80,17 @@ void CycleCounter::Add(Date date, std::int32_t temperature, std::uint8_t marks) 
     static_assert(MARK_INTERCOURSE == 1, "the mark's bit is the count's step");
     pointMarks |= marks & MARK_INTERCOURSE;
     intercourseCounts_[static_cast<std::size_t>(running_)] += marks & MARK_INTERCOURSE;
-    ring_.points[static_cast<std::size_t>(ringNext_)] =
-        DayPoint{static_cast<std::uint8_t>(running_), static_cast<std::uint16_t>(temperature), pointMarks};
-    ringNext_ = ringNext_ + 1 == DAYPOINT_CAPACITY ? 0 : ringNext_ + 1;
     if (stats_.recordCount < std::numeric_limits<std::int32_t>::max()) {
         ++stats_.recordCount;
     }
     previousDay_ = day;
     hasRecord_ = true;
+    // Last, since the point's byte fields may alias anything to the compiler: every field read after this
+    // store would be read from memory again.
+    const std::size_t slot = static_cast<std::size_t>(ringNext_);
+    ringNext_ = ringNext_ + 1 == DAYPOINT_CAPACITY ? 0 : ringNext_ + 1;
+    ring_.points[slot] =
+        DayPoint{static_cast<std::uint8_t>(running_), static_cast<std::uint16_t>(temperature), pointMarks};
 }
 
 void CycleCounter::Finish(Date today, Date picked, DayPointTable &table, CycleStats &stats) {
