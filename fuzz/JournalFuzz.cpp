@@ -7,6 +7,7 @@
 #include "journal/JournalRecord.h"
 #include "journal/JournalScan.h"
 #include "journal/LineReader.h"
+#include "journal/RecordReader.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -130,8 +131,17 @@ constexpr std::size_t SCAN_LINE_BOUND = 64 * 1024;
 std::vector<Date> CheckRecords(std::string_view bytes) {
     std::vector<Date> dates;
     const std::vector<std::string> lines = CarriedLines(bytes);
+    // The scan's reader, which keeps the month of the line before, reads every line as the rules do.
+    RecordReader reader;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::optional<RecordFields> record = ReadRecord(StripLineEnd(lines[i]));
+        const std::optional<RecordFields> record = ReadRecordByRules(StripLineEnd(lines[i]));
+        RecordFields fields;
+        const bool read = reader.Read(StripLineEnd(lines[i]), fields);
+        Require(read == record.has_value() &&
+                    (!read || (fields.date == record->date && fields.temperature == record->temperature &&
+                               fields.attribute == record->attribute && fields.comment == record->comment &&
+                               fields.marks == record->marks && fields.dateKey == record->dateKey)),
+                "the scan's reader reads a line as the rules do");
         if (!record) {
             continue;
         }

@@ -37,7 +37,6 @@ private:
     std::vector<std::uint32_t> slots_;
     std::vector<Entry> entries_;        // the folded comments, in order
     std::vector<std::string> comments_; // 1252 bytes as first seen, in the same order
-    std::string scratch_;
 };
 
 } // namespace plenta

@@ -63,30 +63,34 @@ void CycleCounter::Add(Date date, std::int32_t temperature, std::uint8_t marks) 
         hasFirstDay_ = true;
         pointMarks = MARK_FIRST_DAY;
     }
-    if ((marks & MARK_MUCUS) != 0) {
-        pointMarks |= MARK_MUCUS;
-        stats_.mucusFirstDay = std::min(stats_.mucusFirstDay, running_);
-        stats_.mucusLastDay = std::max(stats_.mucusLastDay, running_);
-    }
+    // S falls on several days of most cycles, so a branch on it would often be mispredicted. A day without it
+    // offers bounds that move neither: the largest first day and last day 0 (the running day is never below
+    // 0, nor is the last day).
+    const std::int32_t withoutMucus = -static_cast<std::int32_t>((marks & MARK_MUCUS) == 0);
+    pointMarks |= marks & MARK_MUCUS;
+    stats_.mucusFirstDay =
+        std::min(stats_.mucusFirstDay, running_ | (withoutMucus & std::numeric_limits<std::int32_t>::max()));
+    stats_.mucusLastDay = std::max(stats_.mucusLastDay, running_ & ~withoutMucus);
     if ((marks & MARK_OVULATION) != 0) {
         pointMarks |= MARK_OVULATION;
         CountAt(stats_.ovulationCounts, running_);
     }
     // X falls on any day of a cycle, so a branch on it would often be mispredicted; the count is added
-    // without one.
-    const bool intercourse = (marks & MARK_INTERCOURSE) != 0;
+    // without one, in a wide counter that Finish saturates.
+    static_assert(MARK_INTERCOURSE == 1, "the mark's bit is the count's step");
     pointMarks |= marks & MARK_INTERCOURSE;
-    auto &intercourseCount = stats_.intercourseCounts[static_cast<std::size_t>(running_)];
-    intercourseCount += static_cast<std::uint16_t>(
-        intercourse && intercourseCount < std::numeric_limits<std::uint16_t>::max() ? 1 : 0);
-    ring_.points[static_cast<std::size_t>(ringNext_)] =
-        DayPoint{static_cast<std::uint8_t>(running_), static_cast<std::uint16_t>(temperature), pointMarks};
-    ringNext_ = ringNext_ + 1 == DAYPOINT_CAPACITY ? 0 : ringNext_ + 1;
+    intercourseCounts_[static_cast<std::size_t>(running_)] += marks & MARK_INTERCOURSE;
     if (stats_.recordCount < std::numeric_limits<std::int32_t>::max()) {
         ++stats_.recordCount;
     }
     previousDay_ = day;
     hasRecord_ = true;
+    // Last, since the point's byte fields may alias anything to the compiler: every field read after this
+    // store would be read from memory again.
+    const std::size_t slot = static_cast<std::size_t>(ringNext_);
+    ringNext_ = ringNext_ + 1 == DAYPOINT_CAPACITY ? 0 : ringNext_ + 1;
+    ring_.points[slot] =
+        DayPoint{static_cast<std::uint8_t>(running_), static_cast<std::uint16_t>(temperature), pointMarks};
 }
 
 void CycleCounter::Finish(Date today, Date picked, DayPointTable &table, CycleStats &stats) {
@@ -96,6 +100,10 @@ void CycleCounter::Finish(Date today, Date picked, DayPointTable &table, CycleSt
         // The ring's oldest point sits where the next one would have gone; turn it to the front.
         const auto oldest = static_cast<std::ptrdiff_t>(stats_.recordCount % DAYPOINT_CAPACITY);
         std::rotate(table.points.begin(), table.points.begin() + oldest, table.points.end());
+    }
+    for (std::size_t day = 0; day < intercourseCounts_.size(); ++day) {
+        stats_.intercourseCounts[day] = static_cast<std::uint16_t>(
+            std::min<std::uint32_t>(intercourseCounts_[day], std::numeric_limits<std::uint16_t>::max()));
     }
     stats = stats_;
     // Without any record there is no cycle to continue; the raw rule would give today's day number itself.

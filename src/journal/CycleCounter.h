@@ -24,6 +24,8 @@ public:
 private:
     DayPointTable ring_; // the most recent DAYPOINT_CAPACITY points, oldest at recordCount % capacity
     CycleStats stats_;
+    // The X counts by cycle day, wide enough never to overflow; Finish saturates them into stats_.
+    std::array<std::uint32_t, CYCLE_COUNTERS> intercourseCounts_{};
     std::int32_t running_ = 0;     // the running cycle day, 0 outside a counted cycle
     std::int64_t previousDay_ = 0; // day number of the record before
     std::int64_t lengthSum_ = 0;   // of every counted cycle, for the mean length

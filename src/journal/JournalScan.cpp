@@ -10,6 +10,7 @@
 #include "journal/JournalRecord.h"
 #include "journal/JournalTarget.h"
 #include "journal/LineReader.h"
+#include "journal/RecordReader.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -63,7 +64,13 @@ std::string SelectionDateText(Date date) {
 
 std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Date picked, Date today,
                                        LoadFailure *failure) {
-    const std::optional<std::filesystem::path> target = ResolveJournalTarget(journal);
+    // Nearly always the journal is a plain file, not a link: one lstat tells so, and spares the resolution's
+    // and the type check's own calls; the descriptor's fstat checks the type again after the open.
+    struct stat info {};
+    const bool plainFile = journal.native().find('\0') == std::string::npos &&
+                           ::lstat(journal.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    const std::optional<std::filesystem::path> target =
+        plainFile ? std::optional<std::filesystem::path>(journal) : ResolveJournalTarget(journal);
     const auto fail = [&](std::string reason) {
         if (failure != nullptr) {
             *failure = {target.value_or(journal), std::move(reason)};
@@ -75,7 +82,7 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     if (!target) {
         return fail("is a loop of links or no possible file name");
     }
-    if (IsNonRegularFile(*target)) {
+    if (!plainFile && IsNonRegularFile(*target)) {
         return fail("is not a regular file");
     }
     // A folder where no lock file can be made is read-only, so no rewrite can run there and the scan goes on
@@ -84,7 +91,9 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     if (!lock.Held() && !lock.Unavailable()) {
         return fail("is locked by another program");
     }
-    const FileDescriptor file(OpenRegularForReading(*target));
+    const FileDescriptor file(plainFile
+                                  ? ::open(target->c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)
+                                  : OpenRegularForReading(*target));
     const int openError = errno;
     const std::optional<std::size_t> size = file.RegularSize();
     if (!size) {
@@ -96,27 +105,28 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     const SelectionPrefix prefix(scan.selection.date);
     CycleCounter counter;
     CommentList comments;
-    LineReader reader(file.Get(), *size, MAX_LINE_BYTES);
+    LineReader lines(file.Get(), *size, MAX_LINE_BYTES);
+    RecordReader reader;
+    RecordFields record;
     std::string_view line;
     bool header = true;
-    while (reader.Next(line)) {
+    while (lines.Next(line)) {
         // Bytes after the last LF are no line: a writer may be in the middle of it.
         if (line.back() != '\n' || std::exchange(header, false)) {
             continue;
         }
         const std::string_view text = StripLineEnd(line);
-        const std::optional<RecordFields> record = ReadRecord(text);
-        if (!record) {
+        if (!reader.Read(text, record)) {
             continue;
         }
         if (prefix.Begins(text)) {
             scan.selection.hasEntry = true;
-            scan.selection.marks = Cp1252ToUtf8(record->attribute);
-            scan.selection.comment = Cp1252ToUtf8(record->comment.substr(0, MAX_SELECTION_COMMENT_CHARS));
-            scan.selection.temperature = record->temperature;
+            scan.selection.marks = Cp1252ToUtf8(record.attribute);
+            scan.selection.comment = Cp1252ToUtf8(record.comment.substr(0, MAX_SELECTION_COMMENT_CHARS));
+            scan.selection.temperature = record.temperature;
         }
-        comments.Add(record->comment);
-        counter.Add(record->date, record->temperature, record->marks);
+        comments.Add(record.comment);
+        counter.Add(record.date, record.temperature, record.marks);
     }
     counter.Finish(today, picked, scan.table, scan.stats);
     scan.comments = comments.Take();

@@ -13,13 +13,19 @@ namespace {
 constexpr std::size_t BLOCK_BYTES = 256 * 1024;
 constexpr std::size_t MIN_BLOCK_BYTES = 4096;
 constexpr std::string_view BARE_LF = "\n";
+
+std::unique_ptr<char[]> AllocateBuffer(std::size_t capacity) {
+    auto buffer = std::make_unique_for_overwrite<char[]>(capacity + LineReader::LOOKAHEAD_BYTES);
+    std::memset(buffer.get() + capacity, 0, LineReader::LOOKAHEAD_BYTES);
+    return buffer;
+}
 } // namespace
 
 LineReader::LineReader(int fd, std::size_t sizeHint, std::size_t maxLineBytes)
     : fd_(fd)
     , capacity_(std::clamp<std::size_t>(sizeHint + 1, MIN_BLOCK_BYTES, BLOCK_BYTES))
     , maxLineBytes_(std::max<std::size_t>(maxLineBytes, 1)) {
-    buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
+    buffer_ = AllocateBuffer(capacity_);
 }
 
 bool LineReader::Fill() {
@@ -31,7 +37,7 @@ bool LineReader::Fill() {
     if (end_ == capacity_) {
         // A line longer than the buffer (but within the bound): double it, so even a long line costs linear
         // time.
-        auto larger = std::make_unique_for_overwrite<char[]>(capacity_ * 2);
+        auto larger = AllocateBuffer(capacity_ * 2);
         std::memcpy(larger.get(), buffer_.get(), end_);
         buffer_ = std::move(larger);
         capacity_ *= 2;
@@ -51,7 +57,7 @@ bool LineReader::Fill() {
     }
 }
 
-bool LineReader::Next(std::string_view &line) {
+bool LineReader::NextSlowly(std::string_view &line) {
     for (;;) {
         const char *start = buffer_.get() + begin_;
         const std::size_t available = end_ - begin_;

@@ -2,10 +2,17 @@
 // block instead of one per byte and allocates nothing per line.
 #pragma once
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <string_view>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace plenta {
 
@@ -21,16 +28,61 @@ public:
     // bound comes out as its bare LF, so the caller still sees a line there (one that holds nothing); bytes
     // beyond the bound after the last LF are dropped. False when nothing is left or a read failed; a view
     // stays valid only until the next call.
-    bool Next(std::string_view &line);
+    bool Next(std::string_view &line) {
+        // Nearly every call finds its line whole in the buffer; only the end of a block, a line beyond the
+        // bound and the end of the file take the long road.
+        if (!skipping_) {
+            const char *start = buffer_.get() + begin_;
+            const std::size_t available = end_ - begin_;
+#if defined(__SSE2__)
+            // Nearly every line is shorter than 32 bytes: its LF is found in one window of that many bytes,
+            // without a call. The buffer has LOOKAHEAD_BYTES to spare, so the window may reach past the data;
+            // bits beyond it are masked off.
+            const __m128i lfs = _mm_set1_epi8('\n');
+            const auto low = static_cast<std::uint32_t>(_mm_movemask_epi8(
+                _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(start)), lfs)));
+            const auto high = static_cast<std::uint32_t>(_mm_movemask_epi8(
+                _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(start + 16)), lfs)));
+            const std::uint32_t within =
+                available >= LOOKAHEAD_BYTES ? ~std::uint32_t{0} : (std::uint32_t{1} << available) - 1;
+            if (const std::uint32_t found = (low | high << 16) & within; found != 0) {
+                const auto length = static_cast<std::size_t>(std::countr_zero(found)) + 1;
+                if (length <= maxLineBytes_) {
+                    line = std::string_view(start, length);
+                    begin_ += length;
+                    return true;
+                }
+            }
+#endif
+            const void *lf = std::memchr(start, '\n', available);
+            if (lf != nullptr) {
+                const auto length = static_cast<std::size_t>(static_cast<const char *>(lf) - start) + 1;
+                if (length <= maxLineBytes_) {
+                    line = std::string_view(start, length);
+                    begin_ += length;
+                    return true;
+                }
+            }
+        }
+        return NextSlowly(line);
+    }
 
     // True when the loop ended on a read error rather than at the end of the file.
-    bool Failed() const { return failed_; }
+    bool Failed() const {
+        return failed_;
+    }
+
+    // Every line handed out from the buffer (all but a line beyond the bound) may be read this many bytes
+    // from its first byte on, past its end: the buffer has them to spare.
+    static constexpr std::size_t LOOKAHEAD_BYTES = 32;
 
 private:
+    bool NextSlowly(std::string_view &line);
     bool Fill();
 
     int fd_;
-    std::unique_ptr<char[]> buffer_; // not zeroed: every byte handed out was read first
+    // Not zeroed: every byte handed out was read first; LOOKAHEAD_BYTES more after capacity_, zeroed.
+    std::unique_ptr<char[]> buffer_;
     std::size_t capacity_;
     std::size_t maxLineBytes_;
     std::size_t begin_ = 0;

@@ -1,7 +1,9 @@
-// The scan's short cuts must give what the general rules give: the date read eight bytes at a time, and the
-// comment list's own hash table as it grows.
+// The scan's short cuts must give what the general rules give: the date read eight bytes at a time, the
+// record reader's road for written lines with the month it keeps, and the comment list's own hash table as it
+// grows.
 #include "journal/CommentList.h"
 #include "journal/JournalRecord.h"
+#include "journal/RecordReader.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +29,46 @@ TEST(FastPathTest, DateKeyAgreesWithAtoiWhateverByteStandsAnywhere) {
         }
     }
     EXPECT_EQ(DateKey("2003/04/05"), 20030405) << "ten bytes: too short for the short cut";
+}
+
+TEST(FastPathTest, RecordReaderAgreesWithTheRulesWhateverByteStandsAnywhere) {
+    const std::string_view written[] = {
+        "2004/02/29,36.5,SE,alk",
+        "2003/04/30,37.0,X,zu sp\xE4t ,",
+        "0001/12/31,05.3,1SEXQ,a;b\t",
+        "2003/01/01,36.5,,",
+        // Eight and nine bytes after the temperature: the last that is told from one word, the first that is
+        // not.
+        "2003/04/05,36.5,SE, a b ",
+        "2003/04/05,36.5,1X,sp\xE4t,",
+    };
+    // Digits, every separator and blank, the bytes around the digits, a NUL, mark letters and a 1252 letter.
+    const std::string bytes{'0', '1', '2',  '9',  '/',  ':', ',', ';',   '\t',
+                            ' ', '.', '\0', '\r', '\v', 'S', 'x', '\xE4'};
+    for (const std::string_view base : written) {
+        for (std::size_t position = 0; position < base.size(); ++position) {
+            for (const char byte : bytes) {
+                std::string line(base);
+                line[position] = byte;
+                // The unchanged line goes first, so the reader holds its year and month: a changed year or
+                // month must not be taken from there.
+                RecordReader reader;
+                RecordFields fields;
+                ASSERT_TRUE(reader.Read(base, fields));
+                const bool read = reader.Read(line, fields);
+                const std::optional<RecordFields> expected = ReadRecordByRules(line);
+                ASSERT_EQ(read, expected.has_value()) << '"' << line << '"';
+                if (read) {
+                    EXPECT_EQ(fields.date, expected->date) << line;
+                    EXPECT_EQ(fields.dateKey, expected->dateKey) << line;
+                    EXPECT_EQ(fields.temperature, expected->temperature) << line;
+                    EXPECT_EQ(fields.marks, expected->marks) << line;
+                    EXPECT_EQ(fields.attribute, expected->attribute) << line;
+                    EXPECT_EQ(fields.comment, expected->comment) << line;
+                }
+            }
+        }
+    }
 }
 
 TEST(FastPathTest, CommentListKeepsHundredsOfCommentsApart) {

@@ -241,6 +241,15 @@ TEST_F(JournalScanTest, MoreRecordsThanTheTableHolds) {
     EXPECT_NE(scan.stats.statisticsText.find("hat 950 Eintr"), std::string::npos);
 }
 
+TEST_F(JournalScanTest, MarkCountsStopAtTheirLimitInsteadOfWrapping) {
+    // Without a first-day mark every record falls on cycle day 0, so its counts pass 65,535 there.
+    const int days = 65'540;
+    const JournalScan scan = Scan(JournalBuilder().Daily(START, days, [](int) { return "XE"; }).Text());
+    EXPECT_EQ(scan.stats.recordCount, days);
+    EXPECT_EQ(scan.stats.intercourseCounts[0], 65'535);
+    EXPECT_EQ(scan.stats.ovulationCounts[0], 65'535);
+}
+
 TEST_F(JournalScanTest, RecordsOutOfOrderStayInRange) {
     const std::string text = JournalBuilder()
                                  .Add(2003y / April / 10d, "1")
