@@ -67,7 +67,10 @@ constexpr WordLayout TAIL_LAYOUT = LayoutOf("dd,dd.d,");
 // Bytes 0 to 7 in `head` and 8 to 15 in `tail` as the program writes them: the numbers are plain digits, so
 // atoi's result is their value, and no NUL cuts the line before the attribute.
 constexpr bool IsWrittenLayout(std::uint64_t head, std::uint64_t tail) {
-    return Matches(head, HEAD_LAYOUT) & Matches(tail, TAIL_LAYOUT);
+    // Both halves are always tested and joined with a bitwise and: one branch for the pair, not two.
+    const bool headMatches = Matches(head, HEAD_LAYOUT);
+    const bool tailMatches = Matches(tail, TAIL_LAYOUT);
+    return headMatches & tailMatches;
 }
 
 constexpr int Digit(char c) {
