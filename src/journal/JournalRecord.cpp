@@ -17,17 +17,10 @@ namespace plenta {
 
 namespace {
 
-constexpr std::size_t ATTRIBUTE_OFFSET = 16;
 constexpr std::int64_t ATOI_LIMIT = 2147483647;
 
-constexpr bool IsSeparator(char c) {
-    return c == ';' || c == ',' || c == '\t' || c == ' ';
-}
 constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-constexpr bool IsBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
 // The first token from `pos` on, skipping leading separators; `pos` moves past it.

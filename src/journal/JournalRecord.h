@@ -11,6 +11,18 @@
 
 namespace plenta {
 
+// Where a record's attribute begins: after "dddd/dd/dd,dd.d,".
+inline constexpr std::size_t ATTRIBUTE_OFFSET = 16;
+
+// The bytes that separate a record's fields.
+constexpr bool IsSeparator(char c) {
+    return c == ';' || c == ',' || c == '\t' || c == ' ';
+}
+// The blanks atoi skips and a comment's end loses.
+constexpr bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 // A well-formed record as read from its 1252 bytes; the views point into the line.
 struct RecordFields {
     Date date;

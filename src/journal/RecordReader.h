@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -17,8 +18,6 @@ namespace plenta {
 
 // The layout of a written line and the byte tables of its reader.
 namespace record_layout {
-
-constexpr std::size_t ATTRIBUTE_OFFSET = 16;
 
 inline std::uint64_t Load8(const char *bytes) {
     std::uint64_t word = 0;
@@ -77,13 +76,6 @@ constexpr int Digit(char c) {
     return c - '0';
 }
 
-constexpr bool IsSeparator(char c) {
-    return c == ';' || c == ',' || c == '\t' || c == ' ';
-}
-constexpr bool IsBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
 // What a byte after the temperature can end: one table look-up instead of a chain of comparisons.
 constexpr std::uint8_t CLASS_SEPARATOR = 1;
 constexpr std::uint8_t CLASS_BLANK = 2;
@@ -108,8 +100,6 @@ constexpr std::array<std::uint8_t, 256> MARK_OF_BYTE = [] {
     }
     return table;
 }();
-
-constexpr std::array<std::int32_t, 13> DAYS_IN_MONTH{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 } // namespace record_layout
 
@@ -145,11 +135,12 @@ private:
         if (year < 1 || month < 1 || month > 12) {
             return false;
         }
-        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
         monthHead_ = head;
         year_ = year;
         month_ = month;
-        days_ = DAYS_IN_MONTH[static_cast<std::size_t>(month)] + (month == 2 && leap ? 1 : 0);
+        const std::chrono::year_month_day_last last{
+            std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)} / std::chrono::last};
+        days_ = static_cast<std::int32_t>(static_cast<unsigned>(last.day()));
         return true;
     }
 
