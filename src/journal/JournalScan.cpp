@@ -16,7 +16,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -91,9 +90,7 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     if (!lock.Held() && !lock.Unavailable()) {
         return fail("is locked by another program");
     }
-    const FileDescriptor file(plainFile
-                                  ? ::open(target->c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)
-                                  : OpenRegularForReading(*target));
+    const FileDescriptor file(plainFile ? OpenForReading(*target) : OpenRegularForReading(*target));
     const int openError = errno;
     const std::optional<std::size_t> size = file.RegularSize();
     if (!size) {

@@ -45,6 +45,10 @@ bool IsNonRegularFile(const std::filesystem::path &file) {
     return ::stat(file.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
 }
 
+int OpenForReading(const std::filesystem::path &file) {
+    return ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+
 int OpenRegularForReading(const std::filesystem::path &file) {
     // Looked at before it is opened, so that a device is never opened at all; the descriptor is checked again
     // since the file may have been swapped in between.
@@ -52,7 +56,7 @@ int OpenRegularForReading(const std::filesystem::path &file) {
         errno = std::filesystem::is_directory(file) ? EISDIR : ENXIO;
         return -1;
     }
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = OpenForReading(file);
     if (fd < 0) {
         return -1;
     }

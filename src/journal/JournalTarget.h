@@ -15,6 +15,10 @@ std::optional<std::filesystem::path> ResolveJournalTarget(const std::filesystem:
 // True when something other than a regular file stands at `file` (a folder, FIFO, device or socket).
 bool IsNonRegularFile(const std::filesystem::path &file);
 
+// Opens `file` read-only without ever blocking (a FIFO swapped in meanwhile does not wait for a writer) and
+// without looking first; for a path already seen to be a regular file, whose descriptor the caller checks.
+int OpenForReading(const std::filesystem::path &file);
+
 // Opens `file` read-only without ever blocking (a FIFO or a device does not wait for a writer) and keeps the
 // descriptor only for a regular file. -1 otherwise, with errno ENOENT for a missing file and EISDIR or ENXIO
 // for a folder or anything else that is no regular file.
