@@ -30,23 +30,22 @@ CycleCounter::CycleCounter() {
     stats_.spanDays = 1;
 }
 
-void CycleCounter::Add(Date date, std::int32_t temperature, std::uint8_t marks) {
-    if (date.year() != cachedMonth_.year() || date.month() != cachedMonth_.month()) {
-        cachedMonth_ = std::chrono::year_month{date.year(), date.month()};
-        cachedMonthStart_ = DayNumber(Date{date.year(), date.month(), std::chrono::day{1}});
+void CycleCounter::Add(std::int64_t dayNumber, std::int32_t temperature, std::uint8_t marks) {
+    if (!hasRecord_) {
+        hasRecord_ = true;
+        firstDay_ = dayNumber;
+        previousDay_ = dayNumber;
     }
-    const std::int64_t day = cachedMonthStart_ + static_cast<unsigned>(date.day()) - 1;
-    const std::int32_t difference = hasRecord_ ? ToInt32(day - previousDay_) : 0;
-    stats_.spanDays = ToInt32(std::int64_t{stats_.spanDays} + difference);
-    if (running_ > 0) {
-        running_ += difference;
-        // A record dated before the one above it (a hand-edited journal) must not drive the day below 0,
-        // where it would index the counters out of range; it leaves the counted cycle like one too far after
-        // it.
-        if (running_ > MAX_CYCLE_DAY || running_ < 0) {
-            running_ = 0;
-        }
-    }
+    // The span is the sum of the steps from record to record, which comes to the last day number less the
+    // first; Finish takes it from those two, so no step is summed here.
+    const std::int64_t difference = dayNumber - previousDay_;
+    previousDay_ = dayNumber;
+    // A record dated before the one above it (a hand-edited journal) must not drive the day below 0, where it
+    // would index the counters out of range; it leaves the counted cycle like one too far after it. Both
+    // choices are plain selections, which the compiler makes without a branch.
+    const std::int64_t advanced = running_ + (running_ > 0 ? difference : 0);
+    running_ =
+        static_cast<std::uint64_t>(advanced) <= MAX_CYCLE_DAY ? static_cast<std::int32_t>(advanced) : 0;
     std::uint8_t pointMarks = 0;
     if ((marks & MARK_FIRST_DAY) != 0) {
         if (running_ > 0) {
@@ -59,7 +58,7 @@ void CycleCounter::Add(Date date, std::int32_t temperature, std::uint8_t marks) 
             stats_.longestCycle = std::max(stats_.longestCycle, length);
         }
         running_ = 1;
-        lastFirstDay_ = date;
+        lastFirstDay_ = dayNumber;
         hasFirstDay_ = true;
         pointMarks = MARK_FIRST_DAY;
     }
@@ -80,11 +79,7 @@ void CycleCounter::Add(Date date, std::int32_t temperature, std::uint8_t marks) 
     static_assert(MARK_INTERCOURSE == 1, "the mark's bit is the count's step");
     pointMarks |= marks & MARK_INTERCOURSE;
     intercourseCounts_[static_cast<std::size_t>(running_)] += marks & MARK_INTERCOURSE;
-    if (stats_.recordCount < std::numeric_limits<std::int32_t>::max()) {
-        ++stats_.recordCount;
-    }
-    previousDay_ = day;
-    hasRecord_ = true;
+    ++recordCount_;
     // Last, since the point's byte fields may alias anything to the compiler: every field read after this
     // store would be read from memory again.
     const std::size_t slot = static_cast<std::size_t>(ringNext_);
@@ -94,12 +89,13 @@ void CycleCounter::Add(Date date, std::int32_t temperature, std::uint8_t marks) 
 }
 
 void CycleCounter::Finish(Date today, Date picked, DayPointTable &table, CycleStats &stats) {
+    stats_.recordCount = ToInt32(recordCount_);
+    stats_.spanDays = ToInt32(1 + previousDay_ - firstDay_);
     table = ring_;
-    table.count = std::min(stats_.recordCount, DAYPOINT_CAPACITY);
-    if (stats_.recordCount > DAYPOINT_CAPACITY) {
+    table.count = static_cast<std::int32_t>(std::min<std::int64_t>(recordCount_, DAYPOINT_CAPACITY));
+    if (recordCount_ > DAYPOINT_CAPACITY) {
         // The ring's oldest point sits where the next one would have gone; turn it to the front.
-        const auto oldest = static_cast<std::ptrdiff_t>(stats_.recordCount % DAYPOINT_CAPACITY);
-        std::rotate(table.points.begin(), table.points.begin() + oldest, table.points.end());
+        std::rotate(table.points.begin(), table.points.begin() + ringNext_, table.points.end());
     }
     for (std::size_t day = 0; day < intercourseCounts_.size(); ++day) {
         stats_.intercourseCounts[day] = static_cast<std::uint16_t>(

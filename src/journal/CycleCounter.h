@@ -12,8 +12,9 @@ class CycleCounter {
 public:
     CycleCounter();
 
-    // One record: its date, temperature in tenths and MARK_ bits as read from its attribute.
-    void Add(Date date, std::int32_t temperature, std::uint8_t marks);
+    // One record: the day number of its date (DayNumber), its temperature in tenths and the MARK_ bits read
+    // from its attribute.
+    void Add(std::int64_t dayNumber, std::int32_t temperature, std::uint8_t marks);
 
     // The cycle day the record added last got, as its chart point shows it.
     std::int32_t LastCycleDay() const { return running_; }
@@ -22,22 +23,19 @@ public:
     void Finish(Date today, Date picked, DayPointTable &table, CycleStats &stats);
 
 private:
-    DayPointTable ring_; // the most recent DAYPOINT_CAPACITY points, oldest at recordCount % capacity
+    DayPointTable ring_; // the most recent DAYPOINT_CAPACITY points, oldest at ringNext_ once it is full
     CycleStats stats_;
     // The X counts by cycle day, wide enough never to overflow; Finish saturates them into stats_.
     std::array<std::uint32_t, CYCLE_COUNTERS> intercourseCounts_{};
-    std::int32_t running_ = 0;     // the running cycle day, 0 outside a counted cycle
-    std::int64_t previousDay_ = 0; // day number of the record before
-    std::int64_t lengthSum_ = 0;   // of every counted cycle, for the mean length
+    std::int64_t recordCount_ = 0;  // saturated into stats_ by Finish
+    std::int32_t running_ = 0;      // the running cycle day, 0 outside a counted cycle
+    std::int32_t ringNext_ = 0;     // where the next point goes: recordCount_ % DAYPOINT_CAPACITY
+    std::int64_t firstDay_ = 0;     // day number of the first record, for the span
+    std::int64_t previousDay_ = 0;  // day number of the record before
+    std::int64_t lengthSum_ = 0;    // of every counted cycle, for the mean length
+    std::int64_t lastFirstDay_ = 0; // day number of the last first-day mark
     bool hasRecord_ = false;
     bool hasFirstDay_ = false;
-    Date lastFirstDay_{};
-    std::int32_t ringNext_ =
-        0; // where the next point goes: recordCount % DAYPOINT_CAPACITY, kept without a division
-    // Records come in date order, so nearly every one falls in the month of the one before; the day number of
-    // that month's first day spares the full calendar conversion.
-    std::chrono::year_month cachedMonth_{std::chrono::year{0}, std::chrono::month{0}};
-    std::int64_t cachedMonthStart_ = 0;
 };
 
 } // namespace plenta

@@ -18,7 +18,11 @@ std::int64_t DayNumber(Date date) {
 }
 
 std::int32_t CycleDayOf(Date firstDay, Date date) {
-    const std::int64_t difference = DayNumber(date) - DayNumber(firstDay);
+    return CycleDayOf(DayNumber(firstDay), date);
+}
+
+std::int32_t CycleDayOf(std::int64_t firstDayNumber, Date date) {
+    const std::int64_t difference = DayNumber(date) - firstDayNumber;
     return difference >= 0 ? static_cast<std::int32_t>(std::min<std::int64_t>(difference + 1, INT32_MAX)) : 0;
 }
 

@@ -12,5 +12,7 @@ std::int64_t DayNumber(Date date);
 
 // The cycle day of `date` in the cycle that began on `firstDay`: date - firstDay + 1, or 0 before it.
 std::int32_t CycleDayOf(Date firstDay, Date date);
+// The same with the first day given by its day number.
+std::int32_t CycleDayOf(std::int64_t firstDayNumber, Date date);
 
 } // namespace plenta

@@ -52,7 +52,7 @@ std::optional<std::vector<ExportRow>> ReadExportRows(const std::filesystem::path
         if (!record) {
             continue;
         }
-        counter.Add(record->date, record->temperature, record->marks);
+        counter.Add(record->dayNumber, record->temperature, record->marks);
         rows.push_back({record->date, record->temperature, record->marks, Cp1252ToUtf8(record->comment),
                         counter.LastCycleDay()});
     }

@@ -3,6 +3,7 @@
 #include "journal/JournalRecord.h"
 
 #include "journal/CodePage.h"
+#include "journal/DayNumbers.h"
 #include "journal/RecordReader.h"
 
 #include <StringTable.h>
@@ -199,10 +200,12 @@ std::optional<RecordFields> ReadRecordByRules(std::string_view line) {
     const std::string_view comment = RestOfLine(line, pos);
     // The reader's attribute field holds four letters; the rest of a longer token is not part of it.
     attribute = attribute.substr(0, MAX_ATTRIBUTE_CHARS);
+    const Date date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                    std::chrono::day{static_cast<unsigned>(day)}};
     record.emplace(RecordFields{
-        .date = Date{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
-                     std::chrono::day{static_cast<unsigned>(day)}},
+        .date = date,
         .dateKey = year * 10000 + month * 100 + day,
+        .dayNumber = static_cast<std::int32_t>(DayNumber(date)),
         .temperature = ((line[11] - '0') * 10 + (line[12] - '0')) * 10 + (line[14] - '0'),
         .attribute = attribute,
         .comment = comment,

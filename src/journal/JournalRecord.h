@@ -27,6 +27,7 @@ constexpr bool IsBlank(char c) {
 struct RecordFields {
     Date date;
     std::int32_t dateKey = 0;
+    std::int32_t dayNumber = 0;   // the date's DayNumber
     std::int32_t temperature = 0; // tenths
     std::string_view attribute;   // at most MAX_ATTRIBUTE_CHARS bytes
     std::string_view comment;     // the whole text after the attribute

@@ -123,7 +123,7 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
             scan.selection.temperature = record.temperature;
         }
         comments.Add(record.comment);
-        counter.Add(record.date, record.temperature, record.marks);
+        counter.Add(record.dayNumber, record.temperature, record.marks);
     }
     counter.Finish(today, picked, scan.table, scan.stats);
     scan.comments = comments.Take();

@@ -4,6 +4,7 @@
 // the loop has it in place instead of a call per line.
 #pragma once
 
+#include "journal/DayNumbers.h"
 #include "journal/JournalRecord.h"
 
 #include <algorithm>
@@ -141,6 +142,9 @@ private:
         const std::chrono::year_month_day_last last{
             std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)} / std::chrono::last};
         days_ = static_cast<std::int32_t>(static_cast<unsigned>(last.day()));
+        // The full calendar conversion once a month; a day within the month counts on from its first day.
+        monthStart_ =
+            static_cast<std::int32_t>(DayNumber(Date{last.year(), last.month(), std::chrono::day{1}}));
         return true;
     }
 
@@ -188,6 +192,7 @@ private:
         record.date = Date{std::chrono::year{year_}, std::chrono::month{static_cast<unsigned>(month_)},
                            std::chrono::day{static_cast<unsigned>(day)}};
         record.dateKey = year_ * 10000 + month_ * 100 + day;
+        record.dayNumber = monthStart_ + day - 1;
         record.temperature = (Digit(text[11]) * 10 + Digit(text[12])) * 10 + Digit(text[14]);
         record.attribute = std::string_view(attribute, attributeLength);
         record.comment = std::string_view(comment, static_cast<std::size_t>(commentEnd - comment));
@@ -195,11 +200,13 @@ private:
         return true;
     }
 
-    // The first eight bytes ("dddd/dd/") of the last written line whose year and month were valid, and those.
+    // The first eight bytes ("dddd/dd/") of the last written line whose year and month were valid, and those:
+    // the month's length and the day number of its first day.
     std::uint64_t monthHead_ = 0;
     std::int32_t year_ = 0;
     std::int32_t month_ = 0;
     std::int32_t days_ = 0;
+    std::int32_t monthStart_ = 0;
 };
 
 } // namespace plenta

@@ -2,6 +2,7 @@
 // record reader's road for written lines with the month it keeps, and the comment list's own hash table as it
 // grows.
 #include "journal/CommentList.h"
+#include "journal/DayNumbers.h"
 #include "journal/JournalRecord.h"
 #include "journal/RecordReader.h"
 
@@ -61,12 +62,45 @@ TEST(FastPathTest, RecordReaderAgreesWithTheRulesWhateverByteStandsAnywhere) {
                 if (read) {
                     EXPECT_EQ(fields.date, expected->date) << line;
                     EXPECT_EQ(fields.dateKey, expected->dateKey) << line;
+                    EXPECT_EQ(fields.dayNumber, expected->dayNumber) << line;
                     EXPECT_EQ(fields.temperature, expected->temperature) << line;
                     EXPECT_EQ(fields.marks, expected->marks) << line;
                     EXPECT_EQ(fields.attribute, expected->attribute) << line;
                     EXPECT_EQ(fields.comment, expected->comment) << line;
                 }
             }
+        }
+    }
+}
+
+TEST(FastPathTest, RecordReaderCountsDayNumbersAcrossMonthsYearsAndJumps) {
+    // One reader walks the lines in turn, as the scan does: the month it keeps must never leak into a line of
+    // another month, nor survive a line that names no month.
+    struct Step {
+        const char *line;
+        int year, month, day; // 0 when the line is no record
+    };
+    constexpr Step walk[] = {
+        {"2003/12/30,36.5,,", 2003, 12, 30}, {"2003/12/31,36.5,,", 2003, 12, 31},
+        {"2004/01/01,36.5,,", 2004, 1, 1},   {"2004/02/28,36.5,,", 2004, 2, 28},
+        {"2004/02/29,36.5,,", 2004, 2, 29},  {"2004/02/30,36.5,,", 0, 0, 0},
+        {"2004/03/01,36.5,,", 2004, 3, 1},   {"2004/02/01,36.5,,", 2004, 2, 1},
+        {"1900/02/29,36.5,,", 0, 0, 0},      {"1900/02/28,36.5,,", 1900, 2, 28},
+        {"1900/03/01,36.5,,", 1900, 3, 1},   {"2000/02/29,36.5,,", 2000, 2, 29},
+        {"2004/13/01,36.5,,", 0, 0, 0},      {"2004/03/31,36.5,,", 2004, 3, 31},
+        {"0001/01/01,36.5,,", 1, 1, 1},      {"9999/12/31,36.5,,", 9999, 12, 31},
+        {"2004/04/05;36.5;;", 2004, 4, 5},   {"2004/04/06,36.5,,", 2004, 4, 6},
+    };
+    RecordReader reader;
+    for (const Step &step : walk) {
+        RecordFields fields;
+        ASSERT_EQ(reader.Read(step.line, fields), step.year != 0) << step.line;
+        if (step.year != 0) {
+            const Date date{std::chrono::year{step.year},
+                            std::chrono::month{static_cast<unsigned>(step.month)},
+                            std::chrono::day{static_cast<unsigned>(step.day)}};
+            EXPECT_EQ(fields.date, date) << step.line;
+            EXPECT_EQ(fields.dayNumber, DayNumber(date)) << step.line;
         }
     }
 }
