@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
+#include <utility>
 
 namespace plenta {
 
@@ -35,9 +37,86 @@ bool FoldedEqual(std::string_view folded, std::string_view comment1252) {
            });
 }
 
+template <typename Word> std::uint64_t Load(const char *bytes) {
+    Word word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
 } // namespace
 
+CommentList::Spelling CommentList::SpellingOf(std::string_view comment1252) {
+    // The first and the last bytes of the comment, overlapping where it is short: with the length they hold
+    // every byte, and no byte is read beyond the comment.
+    const char *bytes = comment1252.data();
+    const std::size_t size = comment1252.size();
+    if (size >= 8) {
+        return {Load<std::uint64_t>(bytes), Load<std::uint64_t>(bytes + size - 8), size};
+    }
+    if (size >= 4) {
+        return {Load<std::uint32_t>(bytes), Load<std::uint32_t>(bytes + size - 4), size};
+    }
+    const auto byte = [&](std::size_t at) {
+        return std::uint64_t{static_cast<unsigned char>(bytes[at])};
+    };
+    return {byte(0) | byte(size / 2) << 8 | byte(size - 1) << 16, 0, size};
+}
+
+std::size_t CommentList::SlotOf(const Spelling &spelling) const {
+    const std::uint64_t mixed =
+        (spelling.head * 0x9E3779B97F4A7C15U) ^ (spelling.tail * 0xC2B2AE3D27D4EB4FU) ^ spelling.size;
+    return static_cast<std::size_t>(mixed ^ mixed >> 32) & (spellings_.size() - 1);
+}
+
+bool CommentList::SeenBefore(const Spelling &spelling) {
+    if (!spellings_.empty()) {
+        const std::size_t mask = spellings_.size() - 1;
+        std::size_t slot = SlotOf(spelling);
+        for (; spellings_[slot].size != 0; slot = (slot + 1) & mask) {
+            if (spellings_[slot] == spelling) {
+                return true;
+            }
+        }
+        if ((spellingCount_ + 1) * 2 <= spellings_.size()) {
+            spellings_[slot] = spelling;
+            ++spellingCount_;
+            return false;
+        }
+    }
+    // Twice the size, every spelling placed again; a journal spells its comments a few ways, so this happens
+    // a few times.
+    const std::vector<Spelling> kept =
+        std::exchange(spellings_, std::vector<Spelling>(std::max(FIRST_SLOTS, spellings_.size() * 2)));
+    for (const Spelling &known : kept) {
+        if (known.size != 0) {
+            Place(known);
+        }
+    }
+    Place(spelling);
+    ++spellingCount_;
+    return false;
+}
+
+void CommentList::Place(const Spelling &spelling) {
+    const std::size_t mask = spellings_.size() - 1;
+    std::size_t slot = SlotOf(spelling);
+    while (spellings_[slot].size != 0) {
+        slot = (slot + 1) & mask;
+    }
+    spellings_[slot] = spelling;
+}
+
 void CommentList::AddComment(std::string_view comment1252) {
+    if (comment1252.size() <= SHORT_BYTES) {
+        if (!SeenBefore(SpellingOf(comment1252))) {
+            AddFolded(comment1252);
+        }
+        return;
+    }
+    AddFolded(comment1252);
+}
+
+void CommentList::AddFolded(std::string_view comment1252) {
     std::uint32_t hash = FNV_OFFSET;
     for (const char byte : comment1252) {
         hash = (hash ^ FOLD_TABLE[static_cast<unsigned char>(byte)]) * FNV_PRIME;

@@ -29,14 +29,33 @@ private:
         std::string folded;
     };
 
+    // A comment of at most SHORT_BYTES bytes exactly as spelled, in two words and its length: a journal
+    // repeats the same few spellings, and one seen before is passed over without folding a byte.
+    struct Spelling {
+        std::uint64_t head = 0;
+        std::uint64_t tail = 0;
+        std::size_t size = 0; // 0 in a free slot
+        bool operator==(const Spelling &) const = default;
+    };
+    static constexpr std::size_t SHORT_BYTES = 16;
+    static Spelling SpellingOf(std::string_view comment1252);
+
     void AddComment(std::string_view comment1252);
+    void AddFolded(std::string_view comment1252);
     void Insert(std::uint32_t entry);
+    // True when the spelling was there already; otherwise it is kept from now on.
+    bool SeenBefore(const Spelling &spelling);
+    std::size_t SlotOf(const Spelling &spelling) const;
+    void Place(const Spelling &spelling);
 
     // Open addressing over a power-of-two table: each slot holds an index into entries_ plus 1, or 0 when
     // free; at most half the slots are used, so a look-up ends after a probe or two.
     std::vector<std::uint32_t> slots_;
     std::vector<Entry> entries_;        // the folded comments, in order
     std::vector<std::string> comments_; // 1252 bytes as first seen, in the same order
+    // Open addressing as above, at most half full, over every short spelling met so far.
+    std::vector<Spelling> spellings_;
+    std::size_t spellingCount_ = 0;
 };
 
 } // namespace plenta

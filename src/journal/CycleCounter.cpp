@@ -6,6 +6,7 @@
 #include "journal/StatisticsText.h"
 
 #include <algorithm>
+#include <bit>
 #include <limits>
 
 namespace plenta {
@@ -26,9 +27,8 @@ std::int32_t ToInt32(std::int64_t value) {
 
 } // namespace
 
-CycleCounter::CycleCounter() {
-    stats_.spanDays = 1;
-}
+CycleCounter::CycleCounter(DayPointTable &points)
+    : ring_(points) {}
 
 void CycleCounter::Add(std::int64_t dayNumber, std::int32_t temperature, std::uint8_t marks) {
     if (!hasRecord_) {
@@ -62,14 +62,12 @@ void CycleCounter::Add(std::int64_t dayNumber, std::int32_t temperature, std::ui
         hasFirstDay_ = true;
         pointMarks = MARK_FIRST_DAY;
     }
-    // S falls on several days of most cycles, so a branch on it would often be mispredicted. A day without it
-    // offers bounds that move neither: the largest first day and last day 0 (the running day is never below
-    // 0, nor is the last day).
-    const std::int32_t withoutMucus = -static_cast<std::int32_t>((marks & MARK_MUCUS) == 0);
+    // S falls on several days of most cycles, so a branch on it would often be mispredicted, and a running
+    // minimum and maximum cost a dozen instructions a record. The cycle days that had it are bits of one word
+    // instead (the running day is 0 to 35); Finish takes the first and the last of them.
+    static_assert(MAX_CYCLE_DAY < 64, "every cycle day is a bit of the word");
     pointMarks |= marks & MARK_MUCUS;
-    stats_.mucusFirstDay =
-        std::min(stats_.mucusFirstDay, running_ | (withoutMucus & std::numeric_limits<std::int32_t>::max()));
-    stats_.mucusLastDay = std::max(stats_.mucusLastDay, running_ & ~withoutMucus);
+    mucusDays_ |= std::uint64_t{(marks & MARK_MUCUS) != 0} << running_;
     if ((marks & MARK_OVULATION) != 0) {
         pointMarks |= MARK_OVULATION;
         CountAt(stats_.ovulationCounts, running_);
@@ -88,14 +86,17 @@ void CycleCounter::Add(std::int64_t dayNumber, std::int32_t temperature, std::ui
         DayPoint{static_cast<std::uint8_t>(running_), static_cast<std::uint16_t>(temperature), pointMarks};
 }
 
-void CycleCounter::Finish(Date today, Date picked, DayPointTable &table, CycleStats &stats) {
+void CycleCounter::Finish(Date today, Date picked, CycleStats &stats) {
     stats_.recordCount = ToInt32(recordCount_);
     stats_.spanDays = ToInt32(1 + previousDay_ - firstDay_);
-    table = ring_;
-    table.count = static_cast<std::int32_t>(std::min<std::int64_t>(recordCount_, DAYPOINT_CAPACITY));
+    if (mucusDays_ != 0) {
+        stats_.mucusFirstDay = std::min(stats_.mucusFirstDay, std::countr_zero(mucusDays_));
+        stats_.mucusLastDay = std::max(stats_.mucusLastDay, 63 - std::countl_zero(mucusDays_));
+    }
+    ring_.count = static_cast<std::int32_t>(std::min<std::int64_t>(recordCount_, DAYPOINT_CAPACITY));
     if (recordCount_ > DAYPOINT_CAPACITY) {
         // The ring's oldest point sits where the next one would have gone; turn it to the front.
-        std::rotate(table.points.begin(), table.points.begin() + ringNext_, table.points.end());
+        std::rotate(ring_.points.begin(), ring_.points.begin() + ringNext_, ring_.points.end());
     }
     for (std::size_t day = 0; day < intercourseCounts_.size(); ++day) {
         stats_.intercourseCounts[day] = static_cast<std::uint16_t>(

@@ -10,7 +10,9 @@ namespace plenta {
 
 class CycleCounter {
 public:
-    CycleCounter();
+    // The points go straight into `points`, kept as a ring while records come, which Finish turns oldest
+    // first: a scan's table is filled in place, never copied.
+    explicit CycleCounter(DayPointTable &points);
 
     // One record: the day number of its date (DayNumber), its temperature in tenths and the MARK_ bits read
     // from its attribute.
@@ -19,14 +21,15 @@ public:
     // The cycle day the record added last got, as its chart point shows it.
     std::int32_t LastCycleDay() const { return running_; }
 
-    // Completes the statistics for today's and the picked date's cycle day and fills `table` and `stats`.
-    void Finish(Date today, Date picked, DayPointTable &table, CycleStats &stats);
+    // Completes the points and the statistics for today's and the picked date's cycle day into `stats`.
+    void Finish(Date today, Date picked, CycleStats &stats);
 
 private:
-    DayPointTable ring_; // the most recent DAYPOINT_CAPACITY points, oldest at ringNext_ once it is full
+    DayPointTable &ring_; // the most recent DAYPOINT_CAPACITY points, oldest at ringNext_ once it is full
     CycleStats stats_;
     // The X counts by cycle day, wide enough never to overflow; Finish saturates them into stats_.
     std::array<std::uint32_t, CYCLE_COUNTERS> intercourseCounts_{};
+    std::uint64_t mucusDays_ = 0;   // bit d: an S record on cycle day d
     std::int64_t recordCount_ = 0;  // saturated into stats_ by Finish
     std::int32_t running_ = 0;      // the running cycle day, 0 outside a counted cycle
     std::int32_t ringNext_ = 0;     // where the next point goes: recordCount_ % DAYPOINT_CAPACITY

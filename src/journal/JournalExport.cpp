@@ -40,7 +40,8 @@ std::optional<std::vector<ExportRow>> ReadExportRows(const std::filesystem::path
         return std::nullopt;
     }
     std::vector<ExportRow> rows;
-    CycleCounter counter;
+    DayPointTable points;
+    CycleCounter counter(points);
     bool header = true;
     std::string_view rest = *text;
     // Bytes after the last LF are no line for the scan, so they are none for the export either.

@@ -233,11 +233,32 @@ std::string FormatRecord(Date date, std::int32_t temperature, std::string_view m
 }
 
 std::string FormatDate(DateStyle style, Date date) {
-    // The record pads the year to four digits; the form's selection text leaves it as it is.
+    const int year = static_cast<int>(date.year());
+    const auto month = static_cast<unsigned>(date.month());
+    const auto day = static_cast<unsigned>(date.day());
+    // Every scan formats the picked date, and printf's set-up costs more than the rest of a small scan's own
+    // work; the digits of any year a record can hold are written by hand.
+    if (year >= 0 && year <= 9999 && month <= 99 && day <= 99) {
+        std::array<char, 10> text{};
+        std::size_t size = 0;
+        const auto put = [&](unsigned value, unsigned digits) {
+            for (unsigned place = digits; place-- > 0; value /= 10) {
+                text[size + place] = static_cast<char>('0' + value % 10);
+            }
+            size += digits;
+        };
+        // The record pads the year to four digits; the form's selection text leaves it as it is.
+        const auto y = static_cast<unsigned>(year);
+        put(y, style == DateStyle::Record || y >= 1000 ? 4 : y >= 100 ? 3 : y >= 10 ? 2 : 1);
+        text[size++] = '/';
+        put(month, 2);
+        text[size++] = '/';
+        put(day, 2);
+        return std::string(text.data(), size);
+    }
     char text[24];
-    std::snprintf(text, sizeof text, style == DateStyle::Record ? "%04d/%02d/%02d" : "%d/%02d/%02d",
-                  static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-                  static_cast<int>(static_cast<unsigned>(date.day())));
+    std::snprintf(text, sizeof text, style == DateStyle::Record ? "%04d/%02d/%02d" : "%d/%02d/%02d", year,
+                  static_cast<int>(month), static_cast<int>(day));
     return text;
 }
 

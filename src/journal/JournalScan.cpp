@@ -97,14 +97,15 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
         return fail(file.Get() < 0 ? std::strerror(openError) : "cannot be read");
     }
 
-    JournalScan scan;
+    // Built where the caller receives it: the point table is a few kilobytes, not to be copied on the way.
+    std::optional<JournalScan> result(std::in_place);
+    JournalScan &scan = *result;
     scan.selection.date = SelectionDateText(picked);
     const SelectionPrefix prefix(scan.selection.date);
-    CycleCounter counter;
+    CycleCounter counter(scan.table);
     CommentList comments;
     LineReader lines(file.Get(), *size, MAX_LINE_BYTES);
     RecordReader reader;
-    RecordFields record;
     std::string_view line;
     bool header = true;
     while (lines.Next(line)) {
@@ -113,6 +114,8 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
             continue;
         }
         const std::string_view text = StripLineEnd(line);
+        // One record a line: what the loop does not read of it dies with the line, so its stores can go.
+        RecordFields record;
         if (!reader.Read(text, record)) {
             continue;
         }
@@ -125,9 +128,9 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
         comments.Add(record.comment);
         counter.Add(record.dayNumber, record.temperature, record.marks);
     }
-    counter.Finish(today, picked, scan.table, scan.stats);
+    counter.Finish(today, picked, scan.stats);
     scan.comments = comments.Take();
-    return scan;
+    return result;
 }
 
 } // namespace plenta

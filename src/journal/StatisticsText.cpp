@@ -18,6 +18,8 @@ std::string StatisticsText(const CycleStats &stats) {
     };
     std::string_view format = LoadText(StringId::StatisticsFormat);
     std::string text;
+    // Room for the format and five numbers of any size: one allocation.
+    text.reserve(format.size() + numbers.size() * 20);
     std::size_t next = 0;
     for (std::size_t place = format.find("%d"); place != std::string_view::npos && next < numbers.size();
          place = format.find("%d")) {

@@ -120,5 +120,25 @@ TEST(FastPathTest, CommentListKeepsHundredsOfCommentsApart) {
     EXPECT_EQ(list.Take(), expected);
 }
 
+TEST(FastPathTest, CommentListTellsSpellingsApartByEveryByte) {
+    // Comments of every length around the short spellings' bounds, each differing from the others in one
+    // byte; each comes twice, and once more in capitals, which the list must fold into the first.
+    CommentList list;
+    std::vector<std::string> expected;
+    for (std::size_t size = 1; size <= 18; ++size) {
+        for (std::size_t position = 0; position < size; ++position) {
+            std::string comment(size, 'a');
+            comment[position] = 'b';
+            std::string capitals(size, 'A');
+            capitals[position] = 'B';
+            list.Add(comment);
+            list.Add(comment);
+            list.Add(capitals);
+            expected.push_back(comment);
+        }
+    }
+    EXPECT_EQ(list.Take(), expected);
+}
+
 } // namespace
 } // namespace plenta

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace plenta {
 namespace {
 
@@ -127,6 +129,21 @@ TEST(FormatRecordTest, EveryTemperatureReadsBackAtItsOffsets) {
         ASSERT_TRUE(record.has_value()) << line;
         EXPECT_EQ(record->temperature, temperature);
         EXPECT_EQ(record->attribute, "X");
+    }
+}
+
+TEST(JournalRecordTest, FormatDateWritesWhatPrintfWrites) {
+    // The digits are written by hand for years 0 to 9999 and by printf beyond: both must give printf's text.
+    for (const int y : {-1, 0, 7, 42, 999, 1000, 2003, 9999, 10000}) {
+        for (const auto &[m, d] : {std::pair{1U, 1U}, std::pair{2U, 29U}, std::pair{12U, 31U}}) {
+            const Date date{year{y}, month{m}, day{d}};
+            char record[24];
+            char selection[24];
+            std::snprintf(record, sizeof record, "%04d/%02u/%02u", y, m, d);
+            std::snprintf(selection, sizeof selection, "%d/%02u/%02u", y, m, d);
+            EXPECT_EQ(FormatDate(DateStyle::Record, date), record);
+            EXPECT_EQ(FormatDate(DateStyle::Selection, date), selection);
+        }
     }
 }
 
