@@ -106,6 +106,7 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     CommentList comments;
     LineReader lines(file.Get(), *size, MAX_LINE_BYTES);
     RecordReader reader;
+    RecordFields record;
     std::string_view line;
     bool header = true;
     while (lines.Next(line)) {
@@ -114,8 +115,6 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
             continue;
         }
         const std::string_view text = StripLineEnd(line);
-        // One record a line: what the loop does not read of it dies with the line, so its stores can go.
-        RecordFields record;
         if (!reader.Read(text, record)) {
             continue;
         }

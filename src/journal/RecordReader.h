@@ -137,10 +137,9 @@ private:
             return false;
         }
         monthHead_ = head;
-        year_ = year;
-        month_ = month;
-        const std::chrono::year_month_day_last last{
-            std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)} / std::chrono::last};
+        month_ = std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)};
+        monthKey_ = year * 10000 + month * 100;
+        const std::chrono::year_month_day_last last{month_ / std::chrono::last};
         days_ = static_cast<std::int32_t>(static_cast<unsigned>(last.day()));
         // The full calendar conversion once a month; a day within the month counts on from its first day.
         monthStart_ =
@@ -162,7 +161,12 @@ private:
         const char *const end = text + line.size();
         const char *const attribute = text + ATTRIBUTE_OFFSET;
         const char *attributeEnd = attribute;
+        // The attribute field holds four letters; the rest of a longer token is not part of it, nor are its
+        // marks. They are gathered on the way, without a second loop over the letters.
+        std::uint8_t marks = 0;
         while (attributeEnd < end && (ClassOf(*attributeEnd) & (CLASS_SEPARATOR | CLASS_NUL)) == 0) {
+            const std::uint8_t within = attributeEnd - attribute < MAX_ATTRIBUTE_CHARS ? 0xFF : 0;
+            marks |= MARK_OF_BYTE[static_cast<unsigned char>(*attributeEnd)] & within;
             ++attributeEnd;
         }
         // A NUL ends the line's text: after one in the attribute there is no comment.
@@ -182,16 +186,10 @@ private:
                 --commentEnd;
             }
         }
-        // The attribute field holds four letters; the rest of a longer token is not part of it.
         const auto attributeLength = std::min(static_cast<std::size_t>(attributeEnd - attribute),
                                               static_cast<std::size_t>(MAX_ATTRIBUTE_CHARS));
-        std::uint8_t marks = 0;
-        for (std::size_t i = 0; i < attributeLength; ++i) {
-            marks |= MARK_OF_BYTE[static_cast<unsigned char>(attribute[i])];
-        }
-        record.date = Date{std::chrono::year{year_}, std::chrono::month{static_cast<unsigned>(month_)},
-                           std::chrono::day{static_cast<unsigned>(day)}};
-        record.dateKey = year_ * 10000 + month_ * 100 + day;
+        record.date = month_ / std::chrono::day{static_cast<unsigned>(day)};
+        record.dateKey = monthKey_ + day;
         record.dayNumber = monthStart_ + day - 1;
         record.temperature = (Digit(text[11]) * 10 + Digit(text[12])) * 10 + Digit(text[14]);
         record.attribute = std::string_view(attribute, attributeLength);
@@ -201,10 +199,10 @@ private:
     }
 
     // The first eight bytes ("dddd/dd/") of the last written line whose year and month were valid, and those:
-    // the month's length and the day number of its first day.
+    // as a month, as the first part of a date key, the month's length and the day number of its first day.
     std::uint64_t monthHead_ = 0;
-    std::int32_t year_ = 0;
-    std::int32_t month_ = 0;
+    std::chrono::year_month month_{};
+    std::int32_t monthKey_ = 0;
     std::int32_t days_ = 0;
     std::int32_t monthStart_ = 0;
 };
