@@ -46,7 +46,6 @@ void CycleCounter::Add(std::int64_t dayNumber, std::int32_t temperature, std::ui
     const std::int64_t advanced = running_ + (running_ > 0 ? difference : 0);
     running_ =
         static_cast<std::uint64_t>(advanced) <= MAX_CYCLE_DAY ? static_cast<std::int32_t>(advanced) : 0;
-    std::uint8_t pointMarks = 0;
     if ((marks & MARK_FIRST_DAY) != 0) {
         if (running_ > 0) {
             const std::int32_t length = running_ - 1;
@@ -60,26 +59,25 @@ void CycleCounter::Add(std::int64_t dayNumber, std::int32_t temperature, std::ui
         running_ = 1;
         lastFirstDay_ = dayNumber;
         hasFirstDay_ = true;
-        pointMarks = MARK_FIRST_DAY;
     }
     // S falls on several days of most cycles, so a branch on it would often be mispredicted, and a running
     // minimum and maximum cost a dozen instructions a record. The cycle days that had it are bits of one word
     // instead (the running day is 0 to 35); Finish takes the first and the last of them.
     static_assert(MAX_CYCLE_DAY < 64, "every cycle day is a bit of the word");
-    pointMarks |= marks & MARK_MUCUS;
     mucusDays_ |= std::uint64_t{(marks & MARK_MUCUS) != 0} << running_;
     if ((marks & MARK_OVULATION) != 0) {
-        pointMarks |= MARK_OVULATION;
         CountAt(stats_.ovulationCounts, running_);
     }
     // X falls on any day of a cycle, so a branch on it would often be mispredicted; the count is added
     // without one, in a wide counter that Finish saturates.
     static_assert(MARK_INTERCOURSE == 1, "the mark's bit is the count's step");
-    pointMarks |= marks & MARK_INTERCOURSE;
     intercourseCounts_[static_cast<std::size_t>(running_)] += marks & MARK_INTERCOURSE;
     ++recordCount_;
     // Last, since the point's byte fields may alias anything to the compiler: every field read after this
     // store would be read from memory again.
+    // The point shows every mark the record has, and nothing else.
+    const auto pointMarks =
+        static_cast<std::uint8_t>(marks & (MARK_FIRST_DAY | MARK_MUCUS | MARK_OVULATION | MARK_INTERCOURSE));
     const std::size_t slot = static_cast<std::size_t>(ringNext_);
     ringNext_ = ringNext_ + 1 == DAYPOINT_CAPACITY ? 0 : ringNext_ + 1;
     ring_.points[slot] =

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 namespace plenta {
@@ -114,18 +115,27 @@ public:
             if (line.size() >= ATTRIBUTE_OFFSET) {
                 const std::uint64_t head = Load8(line.data());
                 const std::uint64_t tail = Load8(line.data() + 8);
-                if (IsWrittenLayout(head, tail)) {
-                    return ReadWritten(line, head, record);
+                // Records come in date order, so nearly every line begins with the year and month of the one
+                // before, whose layout was tested then: only the second half is left to test.
+                if (head == monthHead_) {
+                    if (Matches(tail, TAIL_LAYOUT)) {
+                        return ReadDay(line, record);
+                    }
+                } else if (IsWrittenLayout(head, tail)) {
+                    return EnterMonth(line, head) && ReadDay(line, record);
                 }
             }
         }
-        return ReadOther(line, record);
+        // The general rules fill a record of their own, copied over: were `record` handed to a call, it
+        // would live in memory, and every field the loop writes and reads would go through it.
+        const std::optional<RecordFields> other = ReadRecordByRules(line);
+        if (other) {
+            record = *other;
+        }
+        return other.has_value();
     }
 
 private:
-    // Any line not laid out as written, by the general rules; out of line, so the loop stays small.
-    static bool ReadOther(std::string_view line, RecordFields &record);
-
     // The year and month of a head not seen before: false when they name no month of years 1 to 9999.
     bool EnterMonth(std::string_view line, std::uint64_t head) {
         using namespace record_layout;
@@ -147,12 +157,9 @@ private:
         return true;
     }
 
-    bool ReadWritten(std::string_view line, std::uint64_t head, RecordFields &record) {
+    // The rest of a written line whose year and month are those kept.
+    bool ReadDay(std::string_view line, RecordFields &record) {
         using namespace record_layout;
-        // Records come in date order, so nearly every line begins with the year and month of the one before.
-        if (head != monthHead_ && !EnterMonth(line, head)) {
-            return false;
-        }
         const char *const text = line.data();
         const std::int32_t day = Digit(text[8]) * 10 + Digit(text[9]);
         if (day < 1 || day > days_) {
