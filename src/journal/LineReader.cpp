@@ -26,6 +26,11 @@ LineReader::LineReader(int fd, std::size_t sizeHint, std::size_t maxLineBytes)
     , capacity_(std::clamp<std::size_t>(sizeHint + 1, MIN_BLOCK_BYTES, BLOCK_BYTES))
     , maxLineBytes_(std::max<std::size_t>(maxLineBytes, 1)) {
     buffer_ = AllocateBuffer(capacity_);
+    ClearLookahead();
+}
+
+void LineReader::ClearLookahead() {
+    std::memset(buffer_.get() + end_, 0, LOOKAHEAD_BYTES);
 }
 
 bool LineReader::Fill() {
@@ -46,6 +51,7 @@ bool LineReader::Fill() {
         const ssize_t got = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
         if (got > 0) {
             end_ += static_cast<std::size_t>(got);
+            ClearLookahead();
             return true;
         }
         if (got < 0 && errno == EINTR) {
@@ -53,6 +59,7 @@ bool LineReader::Fill() {
         }
         failed_ = got < 0;
         eof_ = true;
+        ClearLookahead();
         return false;
     }
 }

@@ -36,16 +36,14 @@ public:
             const std::size_t available = end_ - begin_;
 #if defined(__SSE2__)
             // Nearly every line is shorter than 32 bytes: its LF is found in one window of that many bytes,
-            // without a call. The buffer has LOOKAHEAD_BYTES to spare, so the window may reach past the data;
-            // bits beyond it are masked off.
+            // without a call. The LOOKAHEAD_BYTES after the data are kept zero, so a window that reaches past
+            // the data finds no LF there.
             const __m128i lfs = _mm_set1_epi8('\n');
             const auto low = static_cast<std::uint32_t>(_mm_movemask_epi8(
                 _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(start)), lfs)));
             const auto high = static_cast<std::uint32_t>(_mm_movemask_epi8(
                 _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i *>(start + 16)), lfs)));
-            const std::uint32_t within =
-                available >= LOOKAHEAD_BYTES ? ~std::uint32_t{0} : (std::uint32_t{1} << available) - 1;
-            if (const std::uint32_t found = (low | high << 16) & within; found != 0) {
+            if (const std::uint32_t found = low | high << 16; found != 0) {
                 const auto length = static_cast<std::size_t>(std::countr_zero(found)) + 1;
                 if (length <= maxLineBytes_) {
                     line = std::string_view(start, length);
@@ -79,9 +77,11 @@ public:
 private:
     bool NextSlowly(std::string_view &line);
     bool Fill();
+    void ClearLookahead();
 
     int fd_;
-    // Not zeroed: every byte handed out was read first; LOOKAHEAD_BYTES more after capacity_, zeroed.
+    // Not zeroed: every byte handed out was read first. LOOKAHEAD_BYTES more after capacity_, and the
+    // LOOKAHEAD_BYTES after end_ are zero.
     std::unique_ptr<char[]> buffer_;
     std::size_t capacity_;
     std::size_t maxLineBytes_;

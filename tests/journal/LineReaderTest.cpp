@@ -70,5 +70,25 @@ TEST(LineReaderTest, PassesOverLinesBeyondTheBound) {
     }
 }
 
+TEST(LineReaderTest, FindsNoLineEndBeyondTheBytesRead) {
+    // Short lines over several 4 KiB blocks: each refill leaves bytes of the block before behind the new
+    // data, LFs among them, where the reader's look-ahead window reaches.
+    for (const std::string tail : {"", "x", "ohne Ende", "noch eine Zeile ohne ihr Ende"}) {
+        std::vector<std::string> lines;
+        std::string text;
+        for (int i = 0; text.size() < 3 * 4096; ++i) {
+            lines.push_back(std::to_string(i % 7 == 0 ? i * 1000 : i) + "\r\n");
+            text += lines.back();
+        }
+        if (!tail.empty()) {
+            lines.push_back(tail);
+            text += tail;
+        }
+        test::TempFolder folder;
+        test::WriteBytes(folder / "j", text);
+        EXPECT_EQ(ReadAllLines(folder / "j", 0), lines) << tail;
+    }
+}
+
 } // namespace
 } // namespace plenta
