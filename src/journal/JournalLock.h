@@ -2,12 +2,15 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace plenta {
 
 // ".<file name><suffix>" in the file's own folder: the journal's lock file and its temporary copy lie there.
 std::filesystem::path HiddenCompanionOf(const std::filesystem::path &file, std::string_view suffix);
+// The same as text, for a caller that only hands it to the system.
+std::string HiddenCompanionName(const std::filesystem::path &file, std::string_view suffix);
 
 enum class LockMode { Shared, Exclusive };
 

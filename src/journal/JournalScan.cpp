@@ -68,17 +68,19 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     struct stat info {};
     const bool plainFile = journal.native().find('\0') == std::string::npos &&
                            ::lstat(journal.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-    const std::optional<std::filesystem::path> target =
-        plainFile ? std::optional<std::filesystem::path>(journal) : ResolveJournalTarget(journal);
+    // A plain file is its own target, used as it is rather than copied.
+    const std::optional<std::filesystem::path> resolved =
+        plainFile ? std::nullopt : ResolveJournalTarget(journal);
+    const std::filesystem::path *const target = plainFile ? &journal : resolved ? &*resolved : nullptr;
     const auto fail = [&](std::string reason) {
         if (failure != nullptr) {
-            *failure = {target.value_or(journal), std::move(reason)};
+            *failure = {target != nullptr ? *target : journal, std::move(reason)};
         }
         return std::nullopt;
     };
     // A symlinked journal is locked beside its target, where a rewrite through any path to it locks too. Only
     // a regular file is read; a FIFO or a device in its place is never waited on, nor a lock made beside it.
-    if (!target) {
+    if (target == nullptr) {
         return fail("is a loop of links or no possible file name");
     }
     if (!plainFile && IsNonRegularFile(*target)) {

@@ -1,5 +1,6 @@
 // Where the journal, the picture and the caption come from, for each kind of "FileSyncPath" value.
 #include "journal/JournalPaths.h"
+#include "journal/JournalLock.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,18 @@ TEST(JournalPathsTest, DevicePathToHost) {
     EXPECT_EQ(DevicePathToHost("/r", "\\A\\B"), std::filesystem::path("/r/A/B"));
     EXPECT_EQ(DevicePathToHost("/r", "\\\\A"), std::filesystem::path("/r/A"));
     EXPECT_EQ(DevicePathToHost("/r", ""), std::filesystem::path("/r"));
+}
+
+TEST(JournalPathsTest, CompanionNameIsTheFolderJoinedWithTheHiddenName) {
+    // The short road for a plain name must name the file std::filesystem's parts name, in the same text.
+    for (const char *file :
+         {"j.txt", "/j.txt", "a/j.txt", "/a/b/j.txt", "a/./j.txt", "a//b/j.txt", "a//j.txt", "//j.txt",
+          "a/b/", "a/.", "a/..", ".", "..", "/", "", "a/.versteckt", "a/b c/j \xE4.txt"}) {
+        const std::filesystem::path path(file);
+        const std::filesystem::path expected =
+            path.parent_path() / ("." + path.filename().string() + ".lock");
+        EXPECT_EQ(HiddenCompanionName(path, ".lock"), expected.native()) << file;
+    }
 }
 
 } // namespace
