@@ -6,10 +6,10 @@
 #include "journal/FileDescriptor.h"
 #include "journal/JournalLock.h"
 #include "journal/JournalTarget.h"
+#include "journal/ReadLease.h"
 
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <fcntl.h>
@@ -71,23 +71,6 @@ std::chrono::nanoseconds QuietLeft(const FileState &state) {
 // An empty journal or one that stops inside a line may be an editor's write that is not finished.
 bool LooksUnfinished(std::string_view content) {
     return content.empty() || content.back() != '\n';
-}
-
-enum class Writers { None, Some, Unknown };
-
-// Whether any process has the file open for writing: the kernel grants a read lease only while none has. The
-// lease is given back at once. Should a program open the file in that instant, the kernel signals the lease
-// break with SIGURG, which is ignored unless a program asks for it, instead of SIGIO, which would end this
-// one. Only the file's owner (or a process with CAP_LEASE) may take a lease, and not on every file system.
-Writers OpenWriters(int fd) {
-    if (::fcntl(fd, F_SETSIG, SIGURG) != 0) {
-        return Writers::Unknown;
-    }
-    if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
-        ::fcntl(fd, F_SETLEASE, F_UNLCK);
-        return Writers::None;
-    }
-    return errno == EAGAIN ? Writers::Some : Writers::Unknown;
 }
 
 // How long to wait before reading a journal again that looks cut short: while its writer still has it open,
@@ -311,13 +294,16 @@ private:
     std::optional<RewriteStatus> Publish(int in, std::string_view old, JournalState state,
                                          const struct stat &opened) {
         if (state == JournalState::Existing) {
+            // Held from this last look through the swap, the lease keeps an editor from writing the old
+            // journal in between: one that tries waits until the new journal stands in its place.
+            ReadLease lease(in);
             struct stat now {};
             if (::stat(target_.c_str(), &now) != 0 || StateOf(now) != StateOf(opened) ||
                 !StillHolds(in, old)) {
                 ::unlink(temp_.c_str());
                 return std::nullopt;
             }
-            if (const std::optional<RewriteStatus> replaced = Replace(in, old, opened);
+            if (const std::optional<RewriteStatus> replaced = Replace(in, old, opened, lease);
                 replaced != RewriteStatus::Written) {
                 return replaced;
             }
@@ -336,10 +322,18 @@ private:
     }
 
     // Swaps the new journal into place and looks at what it replaced: if that is not the journal that was
-    // read (another program wrote or replaced it since the check), it is swapped back and the rewrite starts
-    // over, so no other program's write ends up behind the temporary name. A file system without the swap
-    // gets a plain rename, which leaves the moment between the check and the rename open.
-    std::optional<RewriteStatus> Replace(int in, std::string_view old, const struct stat &opened) {
+    // read (another program replaced it since the check, waits on the lease to write it, or wrote it where no
+    // lease could be had), it is swapped back and the rewrite starts over, so no other program's write ends
+    // up behind the temporary name. Both leases are held until the temporary name is gone. A file system
+    // without the swap gets a plain rename, which leaves the moment between the check and the rename open.
+    std::optional<RewriteStatus> Replace(int in, std::string_view old, const struct stat &opened,
+                                         const ReadLease &lease) {
+        // The new journal is leased too: a program that opens the journal for writing in the moment it stands
+        // there must not write into the file a swap back then throws away.
+        const FileDescriptor fresh(::open(temp_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat made {};
+        const bool freshKnown = ::fstat(fresh.Get(), &made) == 0;
+        const ReadLease freshLease(fresh.Get());
         if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
             if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) {
                 if (::rename(temp_.c_str(), target_.c_str()) == 0) {
@@ -350,23 +344,37 @@ private:
             ::unlink(temp_.c_str());
             return Fail(RewriteStatus::WriteFailed, target_, "cannot be replaced: " + SystemError(error));
         }
-        // The swap changes the old file's change time, so only its identity, size, modification time and
-        // bytes tell whether it is still the journal that was read.
+        // A program waiting on the lease to write the old journal read it before the swap; what it writes
+        // belongs in the journal. The swap changes the old file's change time, so only its identity, size,
+        // modification time and bytes tell whether it is still the journal that was read.
         struct stat aside {};
-        const bool same = ::stat(temp_.c_str(), &aside) == 0 && aside.st_dev == opened.st_dev &&
-                          aside.st_ino == opened.st_ino && aside.st_size == opened.st_size &&
+        const bool same = !lease.Breaking() && ::stat(temp_.c_str(), &aside) == 0 &&
+                          aside.st_dev == opened.st_dev && aside.st_ino == opened.st_ino &&
+                          aside.st_size == opened.st_size &&
                           Nanoseconds(aside.st_mtim) == Nanoseconds(opened.st_mtim) && StillHolds(in, old);
-        if (!same) {
-            if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
-                // Our journal stands and the other program's version lies at the temporary name; it is kept.
-                return Fail(RewriteStatus::WriteFailed, temp_,
-                            "holds another program's version of the journal, which changed during the save");
-            }
+        if (same) {
             ::unlink(temp_.c_str());
-            return std::nullopt;
+            return RewriteStatus::Written;
+        }
+        if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
+            // Our journal stands and the other program's version lies at the temporary name.
+            return KeptAside();
+        }
+        struct stat after {};
+        if (freshLease.Breaking() ||
+            (freshKnown && (::fstat(fresh.Get(), &after) != 0 || after.st_size != made.st_size ||
+                            Nanoseconds(after.st_mtim) != Nanoseconds(made.st_mtim)))) {
+            // A program wrote, or waits to write, the new journal it found in the journal's place.
+            return KeptAside();
         }
         ::unlink(temp_.c_str());
-        return RewriteStatus::Written;
+        return std::nullopt;
+    }
+
+    // Another program's write ended up in the file at the temporary name; it is kept there for the user.
+    RewriteStatus KeptAside() {
+        return Fail(RewriteStatus::WriteFailed, temp_,
+                    "holds another program's version of the journal, which changed during the save");
     }
 
     // A journal that was missing is created only if no other program created one meanwhile (EEXIST).
