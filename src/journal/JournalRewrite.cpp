@@ -3,6 +3,7 @@
 // without our lock, so every attempt checks that the journal it read is still the journal it replaces.
 #include "journal/JournalRewrite.h"
 
+#include "journal/ConflictCopies.h"
 #include "journal/FileDescriptor.h"
 #include "journal/JournalLock.h"
 #include "journal/JournalTarget.h"
@@ -371,9 +372,13 @@ private:
         return std::nullopt;
     }
 
-    // Another program's write ended up in the file at the temporary name; it is kept there for the user.
+    // Another program's write ended up in the file at the temporary name, which the next save would remove:
+    // it is set aside as a conflict copy beside the journal, where the user finds it and can merge it.
     RewriteStatus KeptAside() {
-        return Fail(RewriteStatus::WriteFailed, temp_,
+        const std::filesystem::path copy = SetAsideCopyName(target_, std::time(nullptr));
+        const bool moved =
+            ::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0;
+        return Fail(RewriteStatus::WriteFailed, moved ? copy : temp_,
                     "holds another program's version of the journal, which changed during the save");
     }
 
