@@ -332,6 +332,12 @@ private:
         // The new journal is leased too: a program that opens the journal for writing in the moment it stands
         // there must not write into the file a swap back then throws away.
         const FileDescriptor fresh(::open(temp_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        if (fresh.Get() < 0) {
+            const int error = errno;
+            ::unlink(temp_.c_str());
+            return Fail(RewriteStatus::WriteFailed, temp_,
+                        "cannot open the temporary file again: " + SystemError(error));
+        }
         struct stat made {};
         const bool freshKnown = ::fstat(fresh.Get(), &made) == 0;
         const ReadLease freshLease(fresh.Get());
