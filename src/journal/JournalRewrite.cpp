@@ -29,8 +29,8 @@ constexpr int MAX_ATTEMPTS = 6;
 // it and then create it. A journal that looks cut short while its writer cannot be told, or is missing from a
 // folder, that changed less than this long ago is waited on, since its writer may not be done with it.
 constexpr std::chrono::milliseconds QUIET{50};
-// The pause before looking again at a journal that looks cut short while another program has it open for
-// writing; with MAX_ATTEMPTS it bounds how long a save waits for a stalled writer.
+// The pause before looking again at a journal that another program has open for writing (and, when it
+// looks cut short, is writing); with MAX_ATTEMPTS it bounds how long a save waits for a stalled writer.
 constexpr std::chrono::milliseconds WRITER_PAUSE{25};
 
 // What another program's write changes: the file in the journal's place and its size and times.
@@ -198,12 +198,14 @@ public:
 
     RewriteStatus Run() {
         for (int attempt = 0; attempt < MAX_ATTEMPTS; ++attempt) {
+            writerHeldOn_ = false;
             if (const std::optional<RewriteStatus> status = Attempt()) {
                 return *status;
             }
         }
         return Fail(RewriteStatus::WriteFailed, target_,
-                    "another program kept changing the journal; it was left as it is");
+                    writerHeldOn_ ? "another program keeps the journal open for writing; it was left as it is"
+                                  : "another program kept changing the journal; it was left as it is");
     }
 
 private:
@@ -298,6 +300,15 @@ private:
             // Held from this last look through the swap, the lease keeps an editor from writing the old
             // journal in between: one that tries waits until the new journal stands in its place.
             ReadLease lease(in);
+            if (lease.Found() == Writers::Some) {
+                // Another program has the journal open for writing, maybe just let go by the lease of an
+                // attempt before: whatever it writes goes to the file it opened, which a swap would set aside
+                // and remove. It is given a moment to finish.
+                ::unlink(temp_.c_str());
+                writerHeldOn_ = true;
+                std::this_thread::sleep_for(WRITER_PAUSE);
+                return std::nullopt;
+            }
             struct stat now {};
             if (::stat(target_.c_str(), &now) != 0 || StateOf(now) != StateOf(opened) ||
                 !StillHolds(in, old)) {
@@ -410,6 +421,8 @@ private:
     const Durability durability_;
     const JournalTransform &transform_;
     RewriteFailure *const failure_;
+    // Whether the last attempt found another program holding the journal open for writing.
+    bool writerHeldOn_ = false;
 };
 
 } // namespace
