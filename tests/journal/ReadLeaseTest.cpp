@@ -13,23 +13,6 @@
 namespace plenta::test {
 namespace {
 
-TEST(ReadLease, TellsWhetherAnotherOpeningWrites) {
-    TempFolder folder;
-    WriteBytes(folder.Journal(), "alt\n");
-    const FileDescriptor reading(::open(folder.Journal().c_str(), O_RDONLY));
-    if (OpenWriters(reading.Get()) == Writers::Unknown) {
-        GTEST_SKIP() << "no leases on this file system";
-    }
-    EXPECT_EQ(OpenWriters(reading.Get()), Writers::None);
-    {
-        const FileDescriptor writing(::open(folder.Journal().c_str(), O_WRONLY));
-        const ReadLease lease(reading.Get());
-        EXPECT_EQ(lease.Found(), Writers::Some);
-        EXPECT_FALSE(lease.Held());
-    }
-    EXPECT_EQ(OpenWriters(reading.Get()), Writers::None);
-}
-
 TEST(ReadLease, AWriterWaitsUntilItIsGivenBack) {
     TempFolder folder;
     WriteBytes(folder.Journal(), "alt\n");
