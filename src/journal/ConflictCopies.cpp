@@ -100,6 +100,12 @@ bool IsDropboxMarker(std::string_view marker) {
                                std::all_of(counter.begin() + 2, counter.end() - 1, IsDigit));
 }
 
+// The journal's name up to its extension; a name that starts with its only dot has none.
+std::string_view StemOf(std::string_view journalName) {
+    const std::size_t dot = journalName.rfind('.');
+    return dot == std::string_view::npos || dot == 0 ? journalName : journalName.substr(0, dot);
+}
+
 } // namespace
 
 std::string_view SchemeName(ConflictScheme scheme) {
@@ -115,9 +121,7 @@ std::string_view SchemeName(ConflictScheme scheme) {
 }
 
 std::optional<ConflictScheme> ConflictSchemeOf(std::string_view fileName, std::string_view journalName) {
-    const std::size_t dot = journalName.rfind('.');
-    const std::string_view stem =
-        dot == std::string_view::npos || dot == 0 ? journalName : journalName.substr(0, dot);
+    const std::string_view stem = StemOf(journalName);
     const std::string_view extension = journalName.substr(stem.size());
     if (fileName.size() <= journalName.size() || !fileName.starts_with(stem) ||
         !fileName.ends_with(extension)) {
@@ -134,6 +138,18 @@ std::optional<ConflictScheme> ConflictSchemeOf(std::string_view fileName, std::s
         return ConflictScheme::Dropbox;
     }
     return std::nullopt;
+}
+
+std::filesystem::path SetAsideCopyName(const std::filesystem::path &journal, std::time_t when) {
+    const std::string journalName = journal.filename().string();
+    const std::string_view stem = StemOf(journalName);
+    std::tm local{};
+    ::localtime_r(&when, &local);
+    char stamp[sizeof "20261204-101112"];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    // The device part names this program, which no sync service's short ids (seven of A-Z, 2-7) can be.
+    return journal.parent_path() /
+           (std::string(stem) + ".sync-conflict-" + stamp + "-PLENTA0" + journalName.substr(stem.size()));
 }
 
 std::vector<ConflictCopy> FindConflictCopies(const std::filesystem::path &journal) {

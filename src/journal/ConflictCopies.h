@@ -2,6 +2,7 @@
 // by the naming schemes of Syncthing, Nextcloud/ownCloud and Dropbox, for the journal's own name only.
 #pragma once
 
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -24,6 +25,10 @@ std::string_view SchemeName(ConflictScheme scheme);
 //   plenta (conflicted copy 2026-12-04 101112).txt   (with an optional user name before the date)
 //   plenta (Anna's conflicted copy 2026-12-04).txt   (with an optional " (1)" after the date)
 std::optional<ConflictScheme> ConflictSchemeOf(std::string_view fileName, std::string_view journalName);
+
+// A name beside `journal` in the first scheme for a copy this program sets aside itself, stamped with the
+// local time `when`, so that it is found and merged like any sync service's copy.
+std::filesystem::path SetAsideCopyName(const std::filesystem::path &journal, std::time_t when);
 
 // The regular files beside the journal that are conflict copies of it, sorted by name. One listing of the
 // journal's folder; a folder that cannot be listed has none.

@@ -3,13 +3,14 @@
 // without our lock, so every attempt checks that the journal it read is still the journal it replaces.
 #include "journal/JournalRewrite.h"
 
+#include "journal/ConflictCopies.h"
 #include "journal/FileDescriptor.h"
 #include "journal/JournalLock.h"
 #include "journal/JournalTarget.h"
+#include "journal/ReadLease.h"
 
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <fcntl.h>
@@ -28,8 +29,8 @@ constexpr int MAX_ATTEMPTS = 6;
 // it and then create it. A journal that looks cut short while its writer cannot be told, or is missing from a
 // folder, that changed less than this long ago is waited on, since its writer may not be done with it.
 constexpr std::chrono::milliseconds QUIET{50};
-// The pause before looking again at a journal that looks cut short while another program has it open for
-// writing; with MAX_ATTEMPTS it bounds how long a save waits for a stalled writer.
+// The pause before looking again at a journal that another program has open for writing (and, when it
+// looks cut short, is writing); with MAX_ATTEMPTS it bounds how long a save waits for a stalled writer.
 constexpr std::chrono::milliseconds WRITER_PAUSE{25};
 
 // What another program's write changes: the file in the journal's place and its size and times.
@@ -71,23 +72,6 @@ std::chrono::nanoseconds QuietLeft(const FileState &state) {
 // An empty journal or one that stops inside a line may be an editor's write that is not finished.
 bool LooksUnfinished(std::string_view content) {
     return content.empty() || content.back() != '\n';
-}
-
-enum class Writers { None, Some, Unknown };
-
-// Whether any process has the file open for writing: the kernel grants a read lease only while none has. The
-// lease is given back at once. Should a program open the file in that instant, the kernel signals the lease
-// break with SIGURG, which is ignored unless a program asks for it, instead of SIGIO, which would end this
-// one. Only the file's owner (or a process with CAP_LEASE) may take a lease, and not on every file system.
-Writers OpenWriters(int fd) {
-    if (::fcntl(fd, F_SETSIG, SIGURG) != 0) {
-        return Writers::Unknown;
-    }
-    if (::fcntl(fd, F_SETLEASE, F_RDLCK) == 0) {
-        ::fcntl(fd, F_SETLEASE, F_UNLCK);
-        return Writers::None;
-    }
-    return errno == EAGAIN ? Writers::Some : Writers::Unknown;
 }
 
 // How long to wait before reading a journal again that looks cut short: while its writer still has it open,
@@ -214,12 +198,14 @@ public:
 
     RewriteStatus Run() {
         for (int attempt = 0; attempt < MAX_ATTEMPTS; ++attempt) {
+            writerHeldOn_ = false;
             if (const std::optional<RewriteStatus> status = Attempt()) {
                 return *status;
             }
         }
         return Fail(RewriteStatus::WriteFailed, target_,
-                    "another program kept changing the journal; it was left as it is");
+                    writerHeldOn_ ? "another program keeps the journal open for writing; it was left as it is"
+                                  : "another program kept changing the journal; it was left as it is");
     }
 
 private:
@@ -311,13 +297,25 @@ private:
     std::optional<RewriteStatus> Publish(int in, std::string_view old, JournalState state,
                                          const struct stat &opened) {
         if (state == JournalState::Existing) {
+            // Held from this last look through the swap, the lease keeps an editor from writing the old
+            // journal in between: one that tries waits until the new journal stands in its place.
+            ReadLease lease(in);
+            if (lease.Found() == Writers::Some) {
+                // Another program has the journal open for writing, maybe just let go by the lease of an
+                // attempt before: whatever it writes goes to the file it opened, which a swap would set aside
+                // and remove. It is given a moment to finish.
+                ::unlink(temp_.c_str());
+                writerHeldOn_ = true;
+                std::this_thread::sleep_for(WRITER_PAUSE);
+                return std::nullopt;
+            }
             struct stat now {};
             if (::stat(target_.c_str(), &now) != 0 || StateOf(now) != StateOf(opened) ||
                 !StillHolds(in, old)) {
                 ::unlink(temp_.c_str());
                 return std::nullopt;
             }
-            if (const std::optional<RewriteStatus> replaced = Replace(in, old, opened);
+            if (const std::optional<RewriteStatus> replaced = Replace(in, old, opened, lease);
                 replaced != RewriteStatus::Written) {
                 return replaced;
             }
@@ -336,10 +334,24 @@ private:
     }
 
     // Swaps the new journal into place and looks at what it replaced: if that is not the journal that was
-    // read (another program wrote or replaced it since the check), it is swapped back and the rewrite starts
-    // over, so no other program's write ends up behind the temporary name. A file system without the swap
-    // gets a plain rename, which leaves the moment between the check and the rename open.
-    std::optional<RewriteStatus> Replace(int in, std::string_view old, const struct stat &opened) {
+    // read (another program replaced it since the check, waits on the lease to write it, or wrote it where no
+    // lease could be had), it is swapped back and the rewrite starts over, so no other program's write ends
+    // up behind the temporary name. Both leases are held until the temporary name is gone. A file system
+    // without the swap gets a plain rename, which leaves the moment between the check and the rename open.
+    std::optional<RewriteStatus> Replace(int in, std::string_view old, const struct stat &opened,
+                                         const ReadLease &lease) {
+        // The new journal is leased too: a program that opens the journal for writing in the moment it stands
+        // there must not write into the file a swap back then throws away.
+        const FileDescriptor fresh(::open(temp_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        if (fresh.Get() < 0) {
+            const int error = errno;
+            ::unlink(temp_.c_str());
+            return Fail(RewriteStatus::WriteFailed, temp_,
+                        "cannot open the temporary file again: " + SystemError(error));
+        }
+        struct stat made {};
+        const bool freshKnown = ::fstat(fresh.Get(), &made) == 0;
+        const ReadLease freshLease(fresh.Get());
         if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
             if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) {
                 if (::rename(temp_.c_str(), target_.c_str()) == 0) {
@@ -350,23 +362,41 @@ private:
             ::unlink(temp_.c_str());
             return Fail(RewriteStatus::WriteFailed, target_, "cannot be replaced: " + SystemError(error));
         }
-        // The swap changes the old file's change time, so only its identity, size, modification time and
-        // bytes tell whether it is still the journal that was read.
+        // A program waiting on the lease to write the old journal read it before the swap; what it writes
+        // belongs in the journal. The swap changes the old file's change time, so only its identity, size,
+        // modification time and bytes tell whether it is still the journal that was read.
         struct stat aside {};
-        const bool same = ::stat(temp_.c_str(), &aside) == 0 && aside.st_dev == opened.st_dev &&
-                          aside.st_ino == opened.st_ino && aside.st_size == opened.st_size &&
+        const bool same = !lease.Breaking() && ::stat(temp_.c_str(), &aside) == 0 &&
+                          aside.st_dev == opened.st_dev && aside.st_ino == opened.st_ino &&
+                          aside.st_size == opened.st_size &&
                           Nanoseconds(aside.st_mtim) == Nanoseconds(opened.st_mtim) && StillHolds(in, old);
-        if (!same) {
-            if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
-                // Our journal stands and the other program's version lies at the temporary name; it is kept.
-                return Fail(RewriteStatus::WriteFailed, temp_,
-                            "holds another program's version of the journal, which changed during the save");
-            }
+        if (same) {
             ::unlink(temp_.c_str());
-            return std::nullopt;
+            return RewriteStatus::Written;
+        }
+        if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0) {
+            // Our journal stands and the other program's version lies at the temporary name.
+            return KeptAside();
+        }
+        struct stat after {};
+        if (freshLease.Breaking() ||
+            (freshKnown && (::fstat(fresh.Get(), &after) != 0 || after.st_size != made.st_size ||
+                            Nanoseconds(after.st_mtim) != Nanoseconds(made.st_mtim)))) {
+            // A program wrote, or waits to write, the new journal it found in the journal's place.
+            return KeptAside();
         }
         ::unlink(temp_.c_str());
-        return RewriteStatus::Written;
+        return std::nullopt;
+    }
+
+    // Another program's write ended up in the file at the temporary name, which the next save would remove:
+    // it is set aside as a conflict copy beside the journal, where the user finds it and can merge it.
+    RewriteStatus KeptAside() {
+        const std::filesystem::path copy = SetAsideCopyName(target_, std::time(nullptr));
+        const bool moved =
+            ::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0;
+        return Fail(RewriteStatus::WriteFailed, moved ? copy : temp_,
+                    "holds another program's version of the journal, which changed during the save");
     }
 
     // A journal that was missing is created only if no other program created one meanwhile (EEXIST).
@@ -391,6 +421,8 @@ private:
     const Durability durability_;
     const JournalTransform &transform_;
     RewriteFailure *const failure_;
+    // Whether the last attempt found another program holding the journal open for writing.
+    bool writerHeldOn_ = false;
 };
 
 } // namespace

@@ -57,6 +57,15 @@ TEST(ConflictCopies, NamesOfTheThreeSchemesAndLookAlikes) {
     EXPECT_EQ(ConflictSchemeOf("plenta.sync-conflict-20261204-101112-ABCDEFG.txt", "Tagebuch.txt"), NONE);
 }
 
+TEST(ConflictCopies, ACopySetAsideIsFoundLikeASyncServicesCopy) {
+    for (const std::string journal : {"plenta.txt", "Tagebuch", ".plenta"}) {
+        const std::filesystem::path copy =
+            SetAsideCopyName(std::filesystem::path("/m") / journal, 1'765'000'000);
+        EXPECT_EQ(copy.parent_path(), "/m");
+        EXPECT_EQ(ConflictSchemeOf(copy.filename().string(), journal), ConflictScheme::Syncthing) << copy;
+    }
+}
+
 TEST(ConflictCopies, FindsOnlyRegularFilesBesideTheJournalSortedByName) {
     test::TempFolder folder;
     for (const NameCase &c : NAMES) {

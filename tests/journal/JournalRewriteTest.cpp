@@ -5,6 +5,7 @@
 #include "journal/JournalEdit.h"
 #include "journal/JournalLock.h"
 #include "journal/JournalScan.h"
+#include "journal/ReadLease.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,34 @@ TEST_F(JournalRewriteTest, GivesUpOnAJournalThatKeepsChanging) {
     EXPECT_EQ(test::ReadBytes(journal_), other);
     EXPECT_NE(failure_.reason.find("kept changing"), std::string::npos) << failure_.reason;
     EXPECT_FALSE(std::filesystem::exists(TemporaryPathOf(journal_)));
+}
+
+// A program holding the journal open for writing writes into the file it opened, whatever stands at the
+// journal's name by then: the save must wait for it rather than set that file aside.
+TEST_F(JournalRewriteTest, WaitsForAProgramHoldingTheJournalOpenForWriting) {
+    const std::string late = "2003/04/02,36.6,,spaet\r\n";
+    test::WriteBytes(journal_, HEADER + OTHER);
+    const int reading = ::open(journal_.c_str(), O_RDONLY);
+    const bool leases = OpenWriters(reading) != Writers::Unknown;
+    ::close(reading);
+    if (!leases) {
+        GTEST_SKIP() << "no leases on this file system";
+    }
+    // Another process, so that no thread of ours changes what later tests measure of this one.
+    const int writing = ::open(journal_.c_str(), O_WRONLY | O_APPEND);
+    const pid_t editor = ::fork();
+    ASSERT_GE(editor, 0);
+    if (editor == 0) {
+        ::usleep(60'000);
+        const bool written = ::write(writing, late.data(), late.size()) == static_cast<ssize_t>(late.size());
+        ::_exit(written ? 0 : 1);
+    }
+    ::close(writing);
+    EXPECT_EQ(Rewrite([](int) {}), RewriteStatus::Written) << failure_.reason;
+    int status = 1;
+    ::waitpid(editor, &status, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(test::ReadBytes(journal_), HEADER + OTHER + late + RECORD);
 }
 
 TEST_F(JournalRewriteTest, SymlinkedJournals) {
