@@ -8,9 +8,11 @@
 
 #include <DialogTemplates.h>
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -43,13 +45,23 @@ QRect ClosedRect(const DialogControl &control) {
     return rect;
 }
 
+// The template's family where it is installed. Where it is not, the application's own family: a family that
+// the font database lacks has Qt ask fontconfig for its substitutes at the first text, a costly query at
+// start-up, and fontconfig substitutes the desktop's sans-serif font for it, which the application's font
+// already is.
+QFont FormFont() {
+    const QString family = FromUtf8(ENTRY_FORM_TEMPLATE.fontFamily);
+    QFont font = QFontDatabase::families().contains(family, Qt::CaseInsensitive) ? QFont(family)
+                                                                                 : QApplication::font();
+    font.setPixelSize(FORM_FONT_PIXELS);
+    return font;
+}
+
 } // namespace
 
 EntryForm::EntryForm(QWidget *parent)
     : QWidget(parent) {
-    QFont font(FromUtf8(ENTRY_FORM_TEMPLATE.fontFamily));
-    font.setPixelSize(FORM_FONT_PIXELS);
-    setFont(font);
+    setFont(FormFont());
     // Children are made in template order, which Qt takes as the tab order.
     for (const DialogControl &control : ENTRY_FORM_CONTROLS) {
         QWidget *widget = nullptr;
