@@ -2,6 +2,7 @@
 #include "ui/EntryForm.h"
 
 #include "ui/DialogUnits.h"
+#include "ui/FormComboBox.h"
 #include "ui/FromUtf8.h"
 #include "ui/PickerDate.h"
 #include "ui/Zoom.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -24,19 +24,9 @@ namespace plenta {
 
 namespace {
 
-constexpr int LIST_ITEM_HEIGHT = 22;
 constexpr int FORM_FONT_PIXELS = 12;
 constexpr int DEFAULT_TEMPERATURE_INDEX = TEMPERATURE_TOP - DEFAULT_TEMPERATURE;
 constexpr int FORM_BAND = 30;
-
-// Gives every item of a drop-down list the handheld's 22-pixel row.
-class FixedRowDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
-        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), LIST_ITEM_HEIGHT * CurrentZoom());
-    }
-};
 
 // A combo box shows its closed field in the band; the template's height is that of the dropped-down list.
 QRect ClosedRect(const DialogControl &control) {
@@ -73,19 +63,17 @@ EntryForm::EntryForm(QWidget *parent)
             widget = date_;
             break;
         case ControlKind::DropDownList:
-            temperature_ = new QComboBox(this);
+            temperature_ = new FormComboBox(this);
             temperature_->setEditable(false);
-            temperature_->setItemDelegate(new FixedRowDelegate(temperature_));
             widget = temperature_;
             break;
         case ControlKind::DropDownCombo:
-            comment_ = new QComboBox(this);
+            comment_ = new FormComboBox(this);
             comment_->setEditable(true);
             // The list holds the journal's comments only, and typing must not complete to one of them.
             comment_->setInsertPolicy(QComboBox::NoInsert);
             comment_->setCompleter(nullptr);
             comment_->lineEdit()->setMaxLength(MAX_COMMENT_CHARS);
-            comment_->setItemDelegate(new FixedRowDelegate(comment_));
             widget = comment_;
             break;
         default:
