@@ -1,6 +1,5 @@
-// Start-up in its fixed order: single-instance test, main window, fit to the visible desktop, paths and
-// picture, entry form, toolbar, the rest of the program's state and the first scan, then the key filter and
-// the first paint.
+// Start-up in its fixed order: single-instance test, main window, fit to the visible desktop, entry form,
+// toolbar, the program's state and the first scan, then the key filter and the first paint.
 #pragma once
 
 #include <QString>
@@ -16,7 +15,6 @@ namespace plenta {
 class KeyFilter;
 class MainWindow;
 class SingleInstance;
-struct ShellState;
 
 // Everything that lives from start-up to exit.
 struct Application {
@@ -37,11 +35,7 @@ struct Application {
 // `zoom` is the one asked for on the command line, if any.
 std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<int> zoom = std::nullopt);
 
-// The journal's and the picture's paths, and the picture.
-void LoadPathsAndPicture(ShellState &state);
-
-// Form lists, chart layout and the first scan, once the main window and its children exist and the paths are
-// known.
+// Paths, picture, form lists, chart layout and the first scan, once the main window and its children exist.
 void InitialiseState(MainWindow &mainWindow, int layoutOffset);
 
 } // namespace plenta
