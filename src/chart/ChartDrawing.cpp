@@ -64,12 +64,21 @@ void DrawBatch(QPainter &painter, QRgb colour, const QLine *lines, std::size_t l
     QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     const QRgb opaque = qRgb(qRed(colour), qGreen(colour), qBlue(colour));
+    // The layer's pixels are addressed directly: asking the image for each row checks whether it must be
+    // copied, a call per row of every run, which cost more than setting the pixels.
+    auto *const pixels = reinterpret_cast<QRgb *>(layer.bits());
+    const qsizetype stride = layer.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    const int areaRight = area.right();
+    const int areaBottom = area.bottom();
     for (std::size_t i = 0; i < lineCount; ++i) {
         ForEachLineRun(lines[i], [&](QRect run) {
-            run &= area;
-            for (int y = run.top(); y <= run.bottom(); ++y) {
-                auto *row = reinterpret_cast<QRgb *>(layer.scanLine(y - area.top()));
-                std::fill(row + (run.left() - area.left()), row + (run.right() - area.left() + 1), opaque);
+            const int left = std::max(run.left(), area.left());
+            const int right = std::min(run.right(), areaRight);
+            const int top = std::max(run.top(), area.top());
+            const int bottom = std::min(run.bottom(), areaBottom);
+            for (int y = top; y <= bottom && left <= right; ++y) {
+                QRgb *const row = pixels + (y - area.top()) * stride;
+                std::fill(row + (left - area.left()), row + (right - area.left() + 1), opaque);
             }
         });
     }

@@ -80,15 +80,6 @@ private:
     std::size_t boxCount_ = 0;
 };
 
-namespace detail {
-
-// a / b rounded to the nearest integer, halves away from zero; b > 0.
-constexpr int RoundedQuotient(int a, int b) {
-    return a >= 0 ? (a + b / 2) / b : -((-a + b / 2) / b);
-}
-
-} // namespace detail
-
 template <typename Run> void ForEachLineRun(QLine line, Run run) {
     const int dx = line.dx();
     const int dy = line.dy();
@@ -104,10 +95,23 @@ template <typename Run> void ForEachLineRun(QLine line, Run run) {
         const int length = std::abs(to - from) + 1;
         run(steep ? QRect(minor, low, 1, length) : QRect(low, minor, length, 1));
     };
+    // Step i lies minorDelta * i / major off the start along the minor axis, rounded to the nearest integer
+    // with halves away from zero: the quotient of (|minorDelta| * i + major / 2) / major, kept with its
+    // remainder and advanced one step at a time (|minorDelta| <= major, so a step carries at most one). A
+    // division per step cost more than setting the pixels.
+    const int minorStep = minorDelta < 0 ? -1 : 1;
+    const int slope = std::abs(minorDelta);
+    int offset = 0;
+    int remainder = major / 2;
     int runStart = majorStart;
     int runMinor = minorStart;
     for (int i = 1; i < major; ++i) {
-        const int minor = minorStart + detail::RoundedQuotient(minorDelta * i, major);
+        remainder += slope;
+        if (remainder >= major) {
+            remainder -= major;
+            ++offset;
+        }
+        const int minor = minorStart + minorStep * offset;
         if (minor != runMinor) {
             addRun(runStart, majorStart + majorStep * (i - 1), runMinor);
             runStart = majorStart + majorStep * i;

@@ -34,16 +34,15 @@ struct DigitInk {
     int height = 0;
 };
 
-DigitInk MeasureDigitInk() {
-    const QFont font = ChartFont();
-    const QFontMetrics metrics(font);
+DigitInk MeasureDigitInk(const GlyphBatch &chartGlyphs) {
+    const QFontMetrics metrics(ChartFont());
     QImage image(metrics.height() * 10, metrics.height() * 2, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setPen(Qt::black);
-        GlyphBatch glyphs(font);
+        GlyphBatch glyphs = chartGlyphs.EmptyCopy();
         glyphs.Add(QPoint(0, 0), "0123456789");
         glyphs.Draw(painter);
     }
@@ -98,6 +97,13 @@ GlyphBatch::GlyphBatch(const QFont &font)
     positions_.reserve(RESERVED_GLYPHS);
 }
 
+GlyphBatch GlyphBatch::EmptyCopy() const {
+    GlyphBatch copy(*this);
+    copy.indexes_.clear();
+    copy.positions_.clear();
+    return copy;
+}
+
 void GlyphBatch::Add(QPoint topLeft, std::string_view text) {
     QPointF pen(topLeft.x(), topLeft.y() + ascent_);
     for (const char c : text) {
@@ -128,7 +134,7 @@ void AddDayNumbers(GlyphBatch &glyphs, const ChartLayout &layout) {
     // The digits' ink, not their cells, is placed: the tens stand clear below the frame's bottom line (whose
     // row their ink would otherwise share, turning a 0 into a U), the units below the tens, all above the
     // base line.
-    static const DigitInk ink = MeasureDigitInk();
+    static const DigitInk ink = MeasureDigitInk(glyphs);
     const int tensInk = layout.bottom + 1 + DIGIT_GAP;
     const std::string_view rows[] = {LoadText(StringId::DayTens), LoadText(StringId::DayUnits)};
     const int tops[] = {tensInk - ink.top, tensInk + ink.height + DIGIT_GAP - ink.top};

@@ -32,6 +32,10 @@ public:
     // Draws what was added in the pen's colour, with nothing behind the glyphs, and starts empty again.
     void Draw(QPainter &painter);
 
+    // An empty batch in the same font. Finding a font's raw font and the glyphs' advances costs more than
+    // drawing the chart's text, so a second batch in one paint is made from the first.
+    GlyphBatch EmptyCopy() const;
+
 private:
     static constexpr std::string_view ALPHABET = "0123456789.x";
     QRawFont font_;

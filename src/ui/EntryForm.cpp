@@ -2,19 +2,21 @@
 #include "ui/EntryForm.h"
 
 #include "ui/DialogUnits.h"
+#include "ui/FormComboBox.h"
 #include "ui/FromUtf8.h"
 #include "ui/PickerDate.h"
 #include "ui/Zoom.h"
 
 #include <DialogTemplates.h>
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -22,19 +24,9 @@ namespace plenta {
 
 namespace {
 
-constexpr int LIST_ITEM_HEIGHT = 22;
 constexpr int FORM_FONT_PIXELS = 12;
 constexpr int DEFAULT_TEMPERATURE_INDEX = TEMPERATURE_TOP - DEFAULT_TEMPERATURE;
 constexpr int FORM_BAND = 30;
-
-// Gives every item of a drop-down list the handheld's 22-pixel row.
-class FixedRowDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
-        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), LIST_ITEM_HEIGHT * CurrentZoom());
-    }
-};
 
 // A combo box shows its closed field in the band; the template's height is that of the dropped-down list.
 QRect ClosedRect(const DialogControl &control) {
@@ -43,13 +35,23 @@ QRect ClosedRect(const DialogControl &control) {
     return rect;
 }
 
+// The template's family where it is installed. Where it is not, the application's own family: a family that
+// the font database lacks has Qt ask fontconfig for its substitutes at the first text, a costly query at
+// start-up, and fontconfig substitutes the desktop's sans-serif font for it, which the application's font
+// already is.
+QFont FormFont() {
+    const QString family = FromUtf8(ENTRY_FORM_TEMPLATE.fontFamily);
+    QFont font = QFontDatabase::families().contains(family, Qt::CaseInsensitive) ? QFont(family)
+                                                                                 : QApplication::font();
+    font.setPixelSize(FORM_FONT_PIXELS);
+    return font;
+}
+
 } // namespace
 
 EntryForm::EntryForm(QWidget *parent)
     : QWidget(parent) {
-    QFont font(FromUtf8(ENTRY_FORM_TEMPLATE.fontFamily));
-    font.setPixelSize(FORM_FONT_PIXELS);
-    setFont(font);
+    setFont(FormFont());
     // Children are made in template order, which Qt takes as the tab order.
     for (const DialogControl &control : ENTRY_FORM_CONTROLS) {
         QWidget *widget = nullptr;
@@ -61,19 +63,17 @@ EntryForm::EntryForm(QWidget *parent)
             widget = date_;
             break;
         case ControlKind::DropDownList:
-            temperature_ = new QComboBox(this);
+            temperature_ = new FormComboBox(this);
             temperature_->setEditable(false);
-            temperature_->setItemDelegate(new FixedRowDelegate(temperature_));
             widget = temperature_;
             break;
         case ControlKind::DropDownCombo:
-            comment_ = new QComboBox(this);
+            comment_ = new FormComboBox(this);
             comment_->setEditable(true);
             // The list holds the journal's comments only, and typing must not complete to one of them.
             comment_->setInsertPolicy(QComboBox::NoInsert);
             comment_->setCompleter(nullptr);
             comment_->lineEdit()->setMaxLength(MAX_COMMENT_CHARS);
-            comment_->setItemDelegate(new FixedRowDelegate(comment_));
             widget = comment_;
             break;
         default:

@@ -3,9 +3,11 @@
 #include "ui/Command.h"
 #include "ui/MainToolbar.h"
 #include "ui/MarkButton.h"
+#include "ui/Zoom.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
@@ -61,6 +63,20 @@ TEST_F(EntryFormTest, ListsStartWithTheirFixedItems) {
     EXPECT_TRUE(comments.currentText().isEmpty());
     EXPECT_EQ(comments.lineEdit()->maxLength(), MAX_COMMENT_CHARS);
     EXPECT_EQ(form->DatePicker()->date(), QDate::currentDate());
+}
+
+TEST_F(EntryFormTest, DroppedDownListsHaveTheHandheldsRowHeight) {
+    // The rows' delegate comes with the first drop-down, and every later one keeps it, at every zoom.
+    window.show();
+    for (const int zoom : {1, 2}) {
+        SetCurrentZoom(zoom);
+        for (QComboBox *list : {form->TemperatureList(), form->CommentBox()}) {
+            list->showPopup();
+            EXPECT_EQ(list->view()->sizeHintForRow(0), 22 * zoom) << zoom;
+            list->hidePopup();
+        }
+    }
+    SetCurrentZoom(1);
 }
 
 TEST_F(EntryFormTest, ControlIdentifiersCoverInnerFields) {
