@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
+    libpng-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
     clang clang-format clang-tidy libclang-rt-14-dev strace
     xvfb xauth fonts-dejavu-core
     syncthing curl jq

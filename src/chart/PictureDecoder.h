@@ -1,4 +1,4 @@
-// The picture decoder: a GIF decoded by Qt's image reader, which obtains every byte through the caller's read
+// The picture decoder: a GIF decoded by Qt's GIF plugin, which obtains every byte through the caller's read
 // function, into an opaque bitmap at the display's depth and no larger than 800 x 480.
 #pragma once
 
@@ -24,7 +24,7 @@ struct PictureDecodeParams {
 inline constexpr int DECODED_MAX_WIDTH = 800;
 inline constexpr int DECODED_MAX_HEIGHT = 480;
 
-// The most memory Qt's reader may take for the decoded frame, at 4 bytes a pixel: pictures up to 64
+// The most memory the GIF reader may take for the decoded frame, at 4 bytes a pixel: pictures up to 64
 // megapixels (8192 x 8192) decode, a larger one is refused before its pixels are allocated.
 inline constexpr int DECODE_LIMIT_MIB = 256;
 

@@ -1,4 +1,4 @@
-// A read-only sequential QIODevice whose bytes come only from the decoder's read function. It lets Qt's image
+// A read-only sequential QIODevice whose bytes come only from the decoder's read function. It lets Qt's GIF
 // reader decode without ever touching the file itself, and follows the GIF's block structure on the way.
 #pragma once
 
