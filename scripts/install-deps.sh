@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libgl-dev
     libpng-dev libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
     clang clang-format clang-tidy libclang-rt-14-dev strace
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core libfontconfig-dev
     syncthing curl jq
     appstream desktop-file-utils dpkg-dev file man-db
     xdotool x11-utils

@@ -2,6 +2,7 @@
 #include "app/StartApplication.h"
 
 #include "app/DesktopShortcuts.h"
+#include "app/FontConfigPreload.h"
 #include "app/KeyFilter.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
@@ -35,11 +36,14 @@ Application::~Application() {
     mainWindow.reset();
 }
 
-void InitialiseState(MainWindow &mainWindow, int layoutOffset) {
-    ShellState &state = mainWindow.State();
+void LoadPathsAndPicture(ShellState &state) {
     const std::filesystem::path root = DeviceRoot();
     state.paths = ResolvePaths(ReadFileSyncPath(root), ModulePath(), root);
     state.picture = LoadPicture(state.paths.picturePath);
+}
+
+void InitialiseState(MainWindow &mainWindow, int layoutOffset) {
+    ShellState &state = mainWindow.State();
     FillFormLists(mainWindow.Form());
     state.layout = MakeChartLayout(layoutOffset);
     if (CommandDispatcher *dispatcher = mainWindow.Dispatcher()) {
@@ -74,7 +78,11 @@ std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<i
     // The window takes its size before its children are placed; nothing is laid out again later.
     window.FitToVisibleDesktop();
 
+    // The picture needs no text, so it is decoded while the font configuration is still being read.
+    LoadPathsAndPicture(window.State());
     int layoutOffset = 0;
+    // The form lays out the first text.
+    FontConfigPreload::Wait();
     EntryForm *form = CreateEntryForm(window, layoutOffset);
     MainToolbar *toolbar = CreateMainToolbar(window, layoutOffset);
     window.AttachChildren(form, toolbar);

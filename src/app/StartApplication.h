@@ -1,5 +1,6 @@
-// Start-up in its fixed order: single-instance test, main window, fit to the visible desktop, entry form,
-// toolbar, the program's state and the first scan, then the key filter and the first paint.
+// Start-up in its fixed order: single-instance test, main window, fit to the visible desktop, paths and
+// picture, entry form, toolbar, the rest of the program's state and the first scan, then the key filter and
+// the first paint.
 #pragma once
 
 #include <QString>
@@ -15,6 +16,7 @@ namespace plenta {
 class KeyFilter;
 class MainWindow;
 class SingleInstance;
+struct ShellState;
 
 // Everything that lives from start-up to exit.
 struct Application {
@@ -35,7 +37,11 @@ struct Application {
 // `zoom` is the one asked for on the command line, if any.
 std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<int> zoom = std::nullopt);
 
-// Paths, picture, form lists, chart layout and the first scan, once the main window and its children exist.
+// The journal's and the picture's paths, and the picture.
+void LoadPathsAndPicture(ShellState &state);
+
+// Form lists, chart layout and the first scan, once the main window and its children exist and the paths are
+// known.
 void InitialiseState(MainWindow &mainWindow, int layoutOffset);
 
 } // namespace plenta

@@ -1,6 +1,7 @@
 // The program's entry point: the command line, start-up, then the event loop until the main window is
 // destroyed.
 #include "app/CommandLine.h"
+#include "app/FontConfigPreload.h"
 #include "app/StartApplication.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@ int main(int argc, char **argv) {
     // Under a file-size limit a save's write then fails with EFBIG and shows the program's error message,
     // instead of the signal ending the program mid-write.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Declared before the application, so that it is gone only after the application is.
+    const plenta::FontConfigPreload fontConfig;
     QApplication app(argc, argv);
     const std::unique_ptr<plenta::Application> application = plenta::StartApplication(app, options.zoom);
     if (application == nullptr) {
