@@ -80,11 +80,13 @@ std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<i
 
     // The picture needs no text, so it is decoded while the font configuration is still being read.
     LoadPathsAndPicture(window.State());
-    int layoutOffset = 0;
+    // The toolbar shows no text either; it is made below the form's band before the form is.
+    int layoutOffset = FORM_BAND;
+    MainToolbar *toolbar = CreateMainToolbar(window, layoutOffset);
     // The form lays out the first text.
     FontConfigPreload::Wait();
-    EntryForm *form = CreateEntryForm(window, layoutOffset);
-    MainToolbar *toolbar = CreateMainToolbar(window, layoutOffset);
+    int formOffset = 0;
+    EntryForm *form = CreateEntryForm(window, formOffset);
     window.AttachChildren(form, toolbar);
     InitialiseState(window, layoutOffset);
     if (zoomed) {

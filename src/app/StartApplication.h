@@ -1,5 +1,5 @@
 // Start-up in its fixed order: single-instance test, main window, fit to the visible desktop, paths and
-// picture, entry form, toolbar, the rest of the program's state and the first scan, then the key filter and
+// picture, toolbar, entry form, the rest of the program's state and the first scan, then the key filter and
 // the first paint.
 #pragma once
 

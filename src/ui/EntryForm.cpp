@@ -26,7 +26,6 @@ namespace {
 
 constexpr int FORM_FONT_PIXELS = 12;
 constexpr int DEFAULT_TEMPERATURE_INDEX = TEMPERATURE_TOP - DEFAULT_TEMPERATURE;
-constexpr int FORM_BAND = 30;
 
 // A combo box shows its closed field in the band; the template's height is that of the dropped-down list.
 QRect ClosedRect(const DialogControl &control) {

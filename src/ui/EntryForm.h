@@ -64,6 +64,9 @@ private:
     std::vector<std::pair<QWidget *, QRect>> unzoomed_;
 };
 
+// The band the form takes at the top of the main window; the toolbar lies below it.
+inline constexpr int FORM_BAND = 30;
+
 // Creates the form as a child of the main window, places it and advances layoutOffset by the 30-pixel band.
 EntryForm *CreateEntryForm(QWidget &mainWindow, int &layoutOffset);
 
