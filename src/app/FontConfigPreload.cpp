@@ -1,6 +1,8 @@
 // The font configuration read ahead; see FontConfigPreload.h.
 #include "app/FontConfigPreload.h"
 
+#include "platform/ThreadPlacement.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <system_error>
@@ -22,6 +24,8 @@ FontConfigPreload::FontConfigPreload() {
         // FcInit loads fontconfig's default configuration once per process; Qt's font database asks for the
         // same configuration later and then finds it loaded.
         reader_ = std::thread([] { FcInit(); });
+        // On the main thread's processor the two would share it while the application is being built.
+        KeepOffCallersProcessor(reader_);
     } catch (const std::system_error &) {
         return;
     }
