@@ -113,10 +113,13 @@ void CommandDispatcher::Rescan() {
     } catch (const std::bad_alloc &) {
         return;
     }
-    if (!scan) {
-        return;
+    if (scan) {
+        ApplyScan(std::move(*scan));
     }
-    state_.scan = std::move(*scan);
+}
+
+void CommandDispatcher::ApplyScan(JournalScan scan) {
+    state_.scan = std::move(scan);
     if (window_.form != nullptr) {
         window_.form->SetCommentItems(state_.scan.comments);
     }
