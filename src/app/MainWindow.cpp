@@ -2,7 +2,6 @@
 #include "app/MainWindow.h"
 
 #include "app/CommandEvent.h"
-#include "app/FirstChart.h"
 #include "app/InputPanel.h"
 
 #include "chart/ChartPainter.h"
@@ -29,10 +28,6 @@ MainWindow::MainWindow(QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::SetFirstChart(std::unique_ptr<FirstChart> chart) {
-    firstChart_ = std::move(chart);
-}
 
 void MainWindow::AttachChildren(EntryForm *form, MainToolbar *toolbar) {
     form_ = form;
@@ -137,24 +132,17 @@ void MainWindow::paintEvent(QPaintEvent * /*event*/) {
         return;
     }
     const ChartInputs inputs{state_.scan.table, state_.scan.stats, state_.picture};
-    QImage unzoomed;
-    if (firstChart_ != nullptr) {
-        unzoomed =
-            firstChart_->TakeIfDrawnFrom(state_.scan.table, state_.scan.stats, state_.layout, state_.picture);
-        firstChart_.reset();
-    }
-    if (unzoomed.isNull() && state_.layout.zoom == 1) {
+    if (state_.layout.zoom == 1) {
         QPainter painter(this);
         PaintChart(painter, state_.layout, inputs);
     } else {
-        // The chart drawn ahead, or a zoomed one, is an image at the handheld's size; zoomed, every pixel is
-        // drawn as a block, unsmoothed, so that it shows exactly the handheld's pixels.
-        if (unzoomed.isNull()) {
-            unzoomed = QImage(VISIBLE_DESKTOP.size(), QImage::Format_RGB32);
-            unzoomed.fill(Qt::white);
-            QPainter imagePainter(&unzoomed);
-            PaintChart(imagePainter, state_.layout, inputs);
-        }
+        // Zoomed, the chart is painted at the handheld's size and every pixel drawn as a block, unsmoothed,
+        // so that it shows exactly the handheld's pixels.
+        QImage unzoomed(VISIBLE_DESKTOP.size(), QImage::Format_RGB32);
+        unzoomed.fill(Qt::white);
+        QPainter imagePainter(&unzoomed);
+        PaintChart(imagePainter, state_.layout, inputs);
+        imagePainter.end();
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(QRect(QPoint(0, 0), unzoomed.size() * state_.layout.zoom), unzoomed);

@@ -14,7 +14,6 @@
 namespace plenta {
 
 class EntryForm;
-class FirstChart;
 class MainToolbar;
 
 // What the window does once it has painted for the first time; the start-up benchmark asks it to end then.
@@ -49,8 +48,6 @@ public:
     void ActivateMainWindow();
 
     void SetAfterFirstPaint(AfterFirstPaint action) { afterFirstPaint_ = action; }
-    // The chart drawn ahead for the first paint, which shows it when nothing it was drawn from has changed.
-    void SetFirstChart(std::unique_ptr<FirstChart> chart);
 
     // Brings the window, and a modal box open over it, to the front.
     void BringForward();
@@ -71,7 +68,6 @@ private:
     bool destroyed_ = false;
     bool painted_ = false;
     AfterFirstPaint afterFirstPaint_ = AfterFirstPaint::Continue;
-    std::unique_ptr<FirstChart> firstChart_;
 };
 
 } // namespace plenta

@@ -2,7 +2,6 @@
 #include "app/StartApplication.h"
 
 #include "app/DesktopShortcuts.h"
-#include "app/FirstChart.h"
 #include "app/FontConfigPreload.h"
 #include "app/KeyFilter.h"
 #include "app/MainWindow.h"
@@ -12,13 +11,10 @@
 #include "chart/ChartLayout.h"
 #include "chart/Picture.h"
 #include "journal/JournalPaths.h"
-#include "journal/JournalScan.h"
 #include "platform/DeviceRoot.h"
-#include "platform/LocalToday.h"
 #include "ui/ConflictOffer.h"
 #include "ui/EntryForm.h"
 #include "ui/MainToolbar.h"
-#include "ui/PickerDate.h"
 #include "ui/ProgramImages.h"
 #include "ui/Zoom.h"
 #include <StringTable.h>
@@ -46,31 +42,11 @@ void LoadPathsAndPicture(ShellState &state) {
     state.picture = LoadPicture(state.paths.picturePath);
 }
 
-std::optional<FirstScan> ScanForToday(const ShellState &state) {
-    // The date the form's date field starts with.
-    const Date today = ToDate(QDate::currentDate());
-    try {
-        if (std::optional<JournalScan> scan = LoadJournal(state.paths.journalPath, today, LocalToday())) {
-            return FirstScan{today, std::move(*scan)};
-        }
-    } catch (const std::bad_alloc &) {
-        // The form's first rescan tries again, and keeps the empty results when memory still runs out.
-    }
-    return std::nullopt;
-}
-
-void InitialiseState(MainWindow &mainWindow, int layoutOffset, std::optional<FirstScan> firstScan) {
+void InitialiseState(MainWindow &mainWindow, int layoutOffset) {
     ShellState &state = mainWindow.State();
     FillFormLists(mainWindow.Form());
     state.layout = MakeChartLayout(layoutOffset);
-    CommandDispatcher *dispatcher = mainWindow.Dispatcher();
-    if (dispatcher == nullptr) {
-        return;
-    }
-    const EntryForm *form = mainWindow.Form();
-    if (firstScan && form != nullptr && form->PickedDate() == firstScan->date) {
-        dispatcher->ApplyScan(std::move(firstScan->scan));
-    } else {
+    if (CommandDispatcher *dispatcher = mainWindow.Dispatcher()) {
         dispatcher->Rescan();
     }
 }
@@ -107,19 +83,12 @@ std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<i
     // The toolbar shows no text either; it is made below the form's band before the form is.
     int layoutOffset = FORM_BAND;
     MainToolbar *toolbar = CreateMainToolbar(window, layoutOffset);
-    // The scan needs no text either.
-    std::optional<FirstScan> firstScan = ScanForToday(window.State());
     // The form lays out the first text.
     FontConfigPreload::Wait();
-    if (firstScan) {
-        window.SetFirstChart(std::make_unique<FirstChart>(firstScan->scan.table, firstScan->scan.stats,
-                                                          MakeChartLayout(layoutOffset),
-                                                          window.State().picture));
-    }
     int formOffset = 0;
     EntryForm *form = CreateEntryForm(window, formOffset);
     window.AttachChildren(form, toolbar);
-    InitialiseState(window, layoutOffset, std::move(firstScan));
+    InitialiseState(window, layoutOffset);
     if (zoomed) {
         ApplyZoom(window, startZoom);
     }

@@ -1,9 +1,7 @@
 // Start-up in its fixed order: single-instance test, main window, fit to the visible desktop, paths and
-// picture, toolbar, the first scan, the first paint's chart on a second thread, entry form, the rest of the
-// program's state, then the key filter and the first paint.
+// picture, toolbar, entry form, the rest of the program's state and the first scan, then the key filter and
+// the first paint.
 #pragma once
-
-#include "journal/JournalTypes.h"
 
 #include <QString>
 
@@ -42,18 +40,8 @@ std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<i
 // The journal's and the picture's paths, and the picture.
 void LoadPathsAndPicture(ShellState &state);
 
-// The journal scanned for the date the form is about to show.
-struct FirstScan {
-    Date date;
-    JournalScan scan;
-};
-
-// Scans the journal for today, before the form exists; nothing when the journal cannot be read.
-std::optional<FirstScan> ScanForToday(const ShellState &state);
-
-// Form lists, chart layout and the first scan's results, once the main window and its children exist and the
-// paths are known. The first scan counts only when the form shows its date (a start across midnight reads the
-// journal again).
-void InitialiseState(MainWindow &mainWindow, int layoutOffset, std::optional<FirstScan> firstScan);
+// Form lists, chart layout and the first scan, once the main window and its children exist and the paths are
+// known.
+void InitialiseState(MainWindow &mainWindow, int layoutOffset);
 
 } // namespace plenta

@@ -26,8 +26,6 @@ struct ChartLayout {
     // pixels, only the window's repaint areas grow with it.
     int zoom = 1;
 
-    bool operator==(const ChartLayout &) const = default;
-
     // The chart rectangle (left, top, right, bottom) with the right and bottom edges exclusive.
     QRect ChartRect() const { return QRect(left, top, right - left, bottom - top); }
     // The chart rectangle in the window's own pixels.

@@ -50,16 +50,12 @@ struct DayPoint {
     std::uint8_t cycleDay = 0;     // 0 to 35; 0 is a day outside any counted cycle
     std::uint16_t temperature = 0; // tenths of a degree Celsius
     std::uint8_t marks = 0;        // OR of the MARK_ bits
-
-    bool operator==(const DayPoint &) const = default;
 };
 
 // The most recent points of the journal (at most DAYPOINT_CAPACITY), oldest first.
 struct DayPointTable {
     std::array<DayPoint, DAYPOINT_CAPACITY> points{};
     std::int32_t count = 0;
-
-    bool operator==(const DayPointTable &) const = default;
 };
 
 struct CycleStats {
@@ -75,8 +71,6 @@ struct CycleStats {
     std::int32_t todayCycleDay = 0;
     std::int32_t selectedCycleDay = 0;
     std::string statisticsText; // UTF-8
-
-    bool operator==(const CycleStats &) const = default;
 };
 
 // The picked date's record as the form shows it; every text is UTF-8.

@@ -113,13 +113,10 @@ void CommandDispatcher::Rescan() {
     } catch (const std::bad_alloc &) {
         return;
     }
-    if (scan) {
-        ApplyScan(std::move(*scan));
+    if (!scan) {
+        return;
     }
-}
-
-void CommandDispatcher::ApplyScan(JournalScan scan) {
-    state_.scan = std::move(scan);
+    state_.scan = std::move(*scan);
     if (window_.form != nullptr) {
         window_.form->SetCommentItems(state_.scan.comments);
     }

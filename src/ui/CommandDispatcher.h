@@ -36,8 +36,6 @@ public:
 
     // Rescans the journal for the picked date; a journal that cannot be opened leaves everything as it was.
     void Rescan();
-    // Takes a scan made elsewhere as the last scan's results: the form, the toolbar and the chart follow it.
-    void ApplyScan(JournalScan scan);
 
     // A new date in the picker rescans only when it differs from the date the selection shows.
     void OnPickedDateChanged();
