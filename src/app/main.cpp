@@ -25,7 +25,11 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     const std::unique_ptr<plenta::Application> application = plenta::StartApplication(app, options.zoom);
     if (application == nullptr) {
-        return 0; // another instance runs and has been brought forward
+        // Another instance runs and has been brought forward. The font configuration may still be being read:
+        // Qt's font database frees it when the application goes, and the two must not overlap (the read would
+        // load a configuration that nothing frees).
+        plenta::FontConfigPreload::Wait();
+        return 0;
     }
     app.exec();
     return 0; // every way out ends with exit code 0
