@@ -66,15 +66,17 @@ EntryForm::EntryForm(QWidget *parent)
             temperature_->setEditable(false);
             widget = temperature_;
             break;
-        case ControlKind::DropDownCombo:
-            comment_ = new FormComboBox(this);
-            comment_->setEditable(true);
+        case ControlKind::DropDownCombo: {
+            auto *comment = new FormComboBox(this);
+            comment->MakeEditable();
+            comment_ = comment;
             // The list holds the journal's comments only, and typing must not complete to one of them.
             comment_->setInsertPolicy(QComboBox::NoInsert);
             comment_->setCompleter(nullptr);
             comment_->lineEdit()->setMaxLength(MAX_COMMENT_CHARS);
             widget = comment_;
             break;
+        }
         default:
             widget = new QLabel(FromUtf8(control.text), this);
             break;
@@ -149,9 +151,12 @@ std::string EntryForm::CommentText() const {
 
 void EntryForm::SetCommentItems(const std::vector<std::string> &comments) {
     comment_->clear();
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(comments.size()));
     for (const std::string &comment : comments) {
-        comment_->addItem(QString::fromStdString(comment));
+        items.append(QString::fromStdString(comment));
     }
+    comment_->addItems(items);
 }
 
 void EntryForm::PlaceInParent() {
@@ -189,10 +194,14 @@ void FillFormLists(EntryForm *form) {
     }
     if (QComboBox *list = form->TemperatureList()) {
         list->clear();
+        // Inserted at once: the box reacts to each insertion, and one is cheaper than one per item.
+        QStringList items;
+        items.reserve(TEMPERATURE_TOP - TEMPERATURE_BOTTOM + 1);
         for (int tenths = TEMPERATURE_TOP; tenths >= TEMPERATURE_BOTTOM; --tenths) {
             // "%2.1f" of the degrees, always with a point whatever the user's locale says.
-            list->addItem(QString::number(tenths / 10.0, 'f', 1));
+            items.append(QString::number(tenths / 10.0, 'f', 1));
         }
+        list->addItems(items);
         list->setCurrentIndex(DEFAULT_TEMPERATURE_INDEX);
     }
     if (QComboBox *box = form->CommentBox()) {

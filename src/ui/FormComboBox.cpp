@@ -3,6 +3,7 @@
 
 #include "ui/Zoom.h"
 
+#include <QLineEdit>
 #include <QStyledItemDelegate>
 
 namespace plenta {
@@ -24,6 +25,16 @@ public:
 
 FormComboBox::FormComboBox(QWidget *parent)
     : QComboBox(parent) {}
+
+void FormComboBox::MakeEditable() {
+    if (isEditable()) {
+        return;
+    }
+    // A line edit of its own makes the box editable; the palette is the box's, as setEditable gives it.
+    auto *edit = new QLineEdit(this);
+    edit->setPalette(palette());
+    setLineEdit(edit);
+}
 
 void FormComboBox::showPopup() {
     // Setting the delegate builds the list view, so it waits for the first drop-down.

@@ -13,6 +13,10 @@ class FormComboBox : public QComboBox {
 public:
     explicit FormComboBox(QWidget *parent = nullptr);
 
+    // Makes the box editable as setEditable(true) does, but without building the list there and then: the
+    // list built at the first drop-down, for a box that is editable by then, gets the same scroll bar.
+    void MakeEditable();
+
     void showPopup() override;
 
 private:

@@ -1,6 +1,7 @@
 // The entry form and the toolbar as start-up builds them: placement, list contents and button states.
 #include "ui/EntryForm.h"
 #include "ui/Command.h"
+#include "ui/FormComboBox.h"
 #include "ui/MainToolbar.h"
 #include "ui/MarkButton.h"
 #include "ui/Zoom.h"
@@ -77,6 +78,36 @@ TEST_F(EntryFormTest, DroppedDownListsHaveTheHandheldsRowHeight) {
         }
     }
     SetCurrentZoom(1);
+}
+
+// The comment box becomes editable without its list being built; once it drops down, box and list must look
+// and scroll as setEditable(true) makes them.
+TEST(FormComboBoxTest, MadeEditableDropsDownAsSetEditableWould) {
+    QWidget window;
+    window.resize(240, 294);
+    std::array<FormComboBox *, 2> boxes{new FormComboBox(&window), new FormComboBox(&window)};
+    boxes[0]->setEditable(true);
+    boxes[1]->MakeEditable();
+    for (FormComboBox *box : boxes) {
+        box->setGeometry(0, 0, 120, 22);
+        for (int item = 0; item < 40; ++item) {
+            box->addItem(QString("entry %1").arg(item));
+        }
+        box->setEditText("typed");
+    }
+    window.show();
+    std::array<QImage, 2> closed;
+    std::array<QImage, 2> dropped;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        ASSERT_TRUE(boxes[i]->isEditable());
+        closed[i] = boxes[i]->grab().toImage();
+        boxes[i]->showPopup();
+        EXPECT_EQ(boxes[i]->view()->verticalScrollBarPolicy(), boxes[0]->view()->verticalScrollBarPolicy());
+        dropped[i] = boxes[i]->view()->window()->grab().toImage();
+        boxes[i]->hidePopup();
+    }
+    EXPECT_EQ(closed[0], closed[1]);
+    EXPECT_EQ(dropped[0], dropped[1]);
 }
 
 TEST_F(EntryFormTest, ControlIdentifiersCoverInnerFields) {
