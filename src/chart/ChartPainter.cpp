@@ -20,8 +20,9 @@ void PaintChart(QPainter &painter, const ChartLayout &layout, const ChartInputs 
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setBrush(Qt::NoBrush);
+    // The font is only for the placeholder text; the chart's own characters are drawn without one.
     painter.setFont(ChartFont());
-    GlyphBatch glyphs(painter.font());
+    GlyphBatch glyphs;
 
     // Each step draws over the earlier ones.
     PaintBands(painter, layout, inputs.stats);

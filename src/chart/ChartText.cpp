@@ -1,6 +1,8 @@
 // The chart's texts; see ChartText.h.
 #include "chart/ChartText.h"
 
+#include "chart/ChartGlyphs.h"
+
 #include "journal/JournalTypes.h"
 #include <StringTable.h>
 
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <string_view>
 
@@ -28,35 +31,36 @@ constexpr int DIGIT_GAP = 1;
 
 // Where a digit's ink lies in its text cell: the first inked row below the cell's top and the number of
 // inked rows, over all ten digits. The font's ascent says nothing about this (DejaVu's digits start two rows
-// below the cell), so the rows are found by drawing the digits once, with the chart's own glyph drawing.
+// below the cell).
 struct DigitInk {
     int top = 0;
     int height = 0;
 };
 
-DigitInk MeasureDigitInk(const GlyphBatch &chartGlyphs) {
-    const QFontMetrics metrics(ChartFont());
-    QImage image(metrics.height() * 10, metrics.height() * 2, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.setPen(Qt::black);
-        GlyphBatch glyphs = chartGlyphs.EmptyCopy();
-        glyphs.Add(QPoint(0, 0), "0123456789");
-        glyphs.Draw(painter);
-    }
-    DigitInk ink;
+constexpr DigitInk MeasureDigitInk() {
+    int first = -1;
     int last = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        if (std::any_of(row, row + image.width(), [](QRgb pixel) { return pixel != qRgb(255, 255, 255); })) {
-            ink.top = last < 0 ? y : ink.top;
-            last = y;
+    for (const ChartGlyph &glyph : CHART_GLYPHS) {
+        if (glyph.character < '0' || glyph.character > '9') {
+            continue;
+        }
+        for (int row = 0; row < static_cast<int>(glyph.rows.size()); ++row) {
+            if (glyph.rows[static_cast<std::size_t>(row)].find('#') != std::string_view::npos) {
+                first = first < 0 ? row : std::min(first, row);
+                last = std::max(last, row);
+            }
         }
     }
-    ink.height = last < 0 ? 0 : last - ink.top + 1;
-    return ink;
+    return first < 0 ? DigitInk{} : DigitInk{GLYPH_INK_TOP + first, last - first + 1};
+}
+
+constexpr std::size_t GlyphOf(char c) {
+    for (std::size_t i = 0; i < CHART_GLYPHS.size(); ++i) {
+        if (CHART_GLYPHS[i].character == c) {
+            return i;
+        }
+    }
+    return CHART_GLYPHS.size();
 }
 
 // Path characters that would break the text into more lines (controls, the line and paragraph separators)
@@ -83,50 +87,48 @@ QFont ChartFont() {
     return font;
 }
 
-GlyphBatch::GlyphBatch(const QFont &font)
-    : font_(QRawFont::fromFont(font))
-    , ascent_(QFontMetrics(font).ascent()) {
-    const QList<quint32> glyphs = font_.glyphIndexesForString(QString::fromLatin1(ALPHABET));
-    const QList<QPointF> advances = font_.advancesForGlyphIndexes(glyphs);
-    for (std::size_t i = 0; i < ALPHABET.size() && i < static_cast<std::size_t>(glyphs.size()); ++i) {
-        glyphs_[i] = glyphs[static_cast<qsizetype>(i)];
-        advances_[i] =
-            i < static_cast<std::size_t>(advances.size()) ? advances[static_cast<qsizetype>(i)].x() : 0;
-    }
-    indexes_.reserve(RESERVED_GLYPHS);
-    positions_.reserve(RESERVED_GLYPHS);
-}
-
-GlyphBatch GlyphBatch::EmptyCopy() const {
-    GlyphBatch copy(*this);
-    copy.indexes_.clear();
-    copy.positions_.clear();
-    return copy;
+GlyphBatch::GlyphBatch() {
+    placed_.reserve(RESERVED_GLYPHS);
 }
 
 void GlyphBatch::Add(QPoint topLeft, std::string_view text) {
-    QPointF pen(topLeft.x(), topLeft.y() + ascent_);
+    // The pen moves by the font's fractional advances; a character's cell starts at the whole pixel at or
+    // left of the pen, where the font's own drawing put it.
+    double pen = topLeft.x();
     for (const char c : text) {
-        const std::size_t glyph = ALPHABET.find(c);
-        if (glyph == std::string_view::npos) {
+        const std::size_t glyph = GlyphOf(c);
+        if (glyph == CHART_GLYPHS.size()) {
             continue;
         }
-        indexes_.append(glyphs_[glyph]);
-        positions_.append(pen);
-        pen.rx() += advances_[glyph];
+        placed_.push_back({glyph, QPoint(static_cast<int>(std::floor(pen)), topLeft.y())});
+        pen += CHART_GLYPHS[glyph].advance;
     }
 }
 
 void GlyphBatch::Draw(QPainter &painter) {
-    if (!indexes_.isEmpty()) {
-        QGlyphRun run;
-        run.setRawFont(font_);
-        run.setGlyphIndexes(indexes_);
-        run.setPositions(positions_);
-        painter.drawGlyphRun(QPointF(0, 0), run);
+    const QRgb colour = painter.pen().color().rgba();
+    if (images_[0].isNull() || colour != inkColour_) {
+        inkColour_ = colour;
+        for (std::size_t i = 0; i < CHART_GLYPHS.size(); ++i) {
+            const ChartGlyph &glyph = CHART_GLYPHS[i];
+            QImage image(GLYPH_COLUMNS, static_cast<int>(glyph.rows.size()),
+                         QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            for (int y = 0; y < image.height(); ++y) {
+                const std::string_view row = glyph.rows[static_cast<std::size_t>(y)];
+                for (int x = 0; x < image.width() && x < static_cast<int>(row.size()); ++x) {
+                    if (row[static_cast<std::size_t>(x)] == '#') {
+                        image.setPixel(x, y, qPremultiply(colour));
+                    }
+                }
+            }
+            images_[i] = image;
+        }
     }
-    indexes_.clear();
-    positions_.clear();
+    for (const Placed &placed : placed_) {
+        painter.drawImage(placed.cell + QPoint(0, GLYPH_INK_TOP), images_[placed.glyph]);
+    }
+    placed_.clear();
 }
 
 void AddDayNumbers(GlyphBatch &glyphs, const ChartLayout &layout) {
@@ -134,7 +136,7 @@ void AddDayNumbers(GlyphBatch &glyphs, const ChartLayout &layout) {
     // The digits' ink, not their cells, is placed: the tens stand clear below the frame's bottom line (whose
     // row their ink would otherwise share, turning a 0 into a U), the units below the tens, all above the
     // base line.
-    static const DigitInk ink = MeasureDigitInk(glyphs);
+    constexpr DigitInk ink = MeasureDigitInk();
     const int tensInk = layout.bottom + 1 + DIGIT_GAP;
     const std::string_view rows[] = {LoadText(StringId::DayTens), LoadText(StringId::DayUnits)};
     const int tops[] = {tensInk - ink.top, tensInk + ink.height + DIGIT_GAP - ink.top};

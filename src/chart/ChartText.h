@@ -5,12 +5,12 @@
 #include "chart/ChartLayout.h"
 
 #include <QFont>
-#include <QGlyphRun>
-#include <QRawFont>
+#include <QImage>
 #include <QString>
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 class QPainter;
 
@@ -19,11 +19,11 @@ namespace plenta {
 // A small aliased sans font, the stand-in for the handheld's default font.
 QFont ChartFont();
 
-// The characters of the chart's own texts (digits, '.', 'x') placed at exact pixels and drawn in one call.
-// Laying out each little string on its own costs far more than drawing it; this lays out nothing.
+// The characters of the chart's own texts (digits, '.', 'x') placed at exact pixels and drawn in one go, from
+// the bitmaps of ChartGlyphs.h: the chart's text needs no font and lays out nothing.
 class GlyphBatch {
 public:
-    explicit GlyphBatch(const QFont &font);
+    GlyphBatch();
 
     // Adds `text` with the top-left corner of its first character cell at `topLeft`, each further character
     // one advance to the right. Characters outside the chart's alphabet are left out.
@@ -32,18 +32,15 @@ public:
     // Draws what was added in the pen's colour, with nothing behind the glyphs, and starts empty again.
     void Draw(QPainter &painter);
 
-    // An empty batch in the same font. Finding a font's raw font and the glyphs' advances costs more than
-    // drawing the chart's text, so a second batch in one paint is made from the first.
-    GlyphBatch EmptyCopy() const;
-
 private:
-    static constexpr std::string_view ALPHABET = "0123456789.x";
-    QRawFont font_;
-    int ascent_ = 0;
-    std::array<quint32, ALPHABET.size()> glyphs_{};
-    std::array<qreal, ALPHABET.size()> advances_{};
-    QList<quint32> indexes_;
-    QList<QPointF> positions_;
+    struct Placed {
+        std::size_t glyph = 0; // into CHART_GLYPHS
+        QPoint cell;           // the top-left corner of its cell, in whole pixels
+    };
+    std::vector<Placed> placed_;
+    // Each glyph's ink in `inkColour_` on a transparent ground, made at the first Draw in that colour.
+    std::array<QImage, 12> images_;
+    QRgb inkColour_ = 0;
 };
 
 // The tens row and the units row of the day numbers 1 to 34, one digit placed in each day column; the tens

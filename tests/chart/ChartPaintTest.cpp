@@ -2,6 +2,7 @@
 #include "ChartCanvas.h"
 
 #include "chart/ChartDrawing.h"
+#include "chart/ChartGlyphs.h"
 #include "chart/ChartText.h"
 
 #include <gtest/gtest.h>
@@ -385,6 +386,25 @@ TEST(ChartTexts, TemperatureLabelsAndDayNumbersSitInTheirCells) {
         const auto ink = InkIn(chart, box);
         EXPECT_FALSE(ink.empty()) << labels[k];
         EXPECT_EQ(ink, InkIn(Reference(cell, QString::fromLatin1(labels[k])), box)) << labels[k];
+    }
+}
+
+// The chart draws its characters from its own bitmaps; each must be what the font itself draws, the marks'
+// 'x' too, and in the pen's colour.
+TEST(ChartTexts, EveryGlyphIsTheFontsOwnDrawing) {
+    for (const ChartGlyph &glyph : CHART_GLYPHS) {
+        QImage drawn(240, 294, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        painter.setPen(Qt::black);
+        GlyphBatch batch;
+        batch.Add(QPoint(10, 10), std::string_view(&glyph.character, 1));
+        batch.Draw(painter);
+        painter.end();
+        const QRect box(0, 0, 40, 40);
+        EXPECT_FALSE(InkIn(drawn, box).empty()) << glyph.character;
+        EXPECT_EQ(InkIn(drawn, box), InkIn(Reference(QPoint(10, 10), QString(QChar(glyph.character))), box))
+            << glyph.character;
     }
 }
 
