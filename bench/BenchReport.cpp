@@ -14,7 +14,6 @@ namespace {
 // The budgets for this 2-core machine. A figure with a baseline is judged by the median of the ratios of
 // pairs measured back to back (A, B, A, B, ...), so that a load which comes and goes slows both sides of a
 // pair alike instead of deciding the verdict; the others by their median.
-constexpr double SCAN_MIN_MB_PER_SECOND = 300;
 constexpr double SCAN_MAX_GROWTH_PER_RECORD = 1.5; // ns per record at 100,000 records over that at 800
 constexpr double EDIT_MAX_MS = 0.5;
 constexpr double PAINT_MAX_MS = 0.5;
@@ -24,7 +23,8 @@ constexpr double STATS_MAX_TIMES_WC = 3;
 
 constexpr std::array<int, 3> SCAN_SIZES{800, 10'000, 100'000};
 // The scan's budget against the bare read, by size: a small journal leaves less to spread the fixed costs of
-// opening, locking and the statistics text over.
+// opening, locking and the statistics text over. Its speed in MB/s is shown for information only: on the
+// shared machine it follows the machine's pace, which the bare read of the same pair shares.
 constexpr std::array<double, 3> SCAN_MAX_TIMES_READ{4, 5, 5};
 
 // Work that only computes is timed by this process's processor time, which other programs on the shared
@@ -109,15 +109,14 @@ void AddScanRows(const BenchResults &results, std::vector<ReportRow> &rows) {
         }
         const double mbPerSecond = scan->bytesPerSecond / 1e6;
         const double readMbPerSecond = mbPerSecond * scan->nanoseconds / *readNanoseconds;
-        rows.push_back(ReportRow{
-            .figure = name,
-            .median = Format("%.0f MB/s", mbPerSecond) + Format(" (%.1f µs)", scan->nanoseconds / 1e3),
-            .baseline = Format("read + count LF %.0f MB/s", readMbPerSecond) +
-                        Format(" (%.1f µs)", *readNanoseconds / 1e3),
-            .ratio = ratioText,
-            .budget =
-                Format(">= %.0f MB/s, ", SCAN_MIN_MB_PER_SECOND) + Format("<= %.0fx", SCAN_MAX_TIMES_READ[i]),
-            .verdict = Judge(mbPerSecond >= SCAN_MIN_MB_PER_SECOND && *timesRead <= SCAN_MAX_TIMES_READ[i])});
+        rows.push_back(ReportRow{.figure = name,
+                                 .median = Format("%.0f MB/s", mbPerSecond) +
+                                           Format(" (%.1f µs)", scan->nanoseconds / 1e3),
+                                 .baseline = Format("read + count LF %.0f MB/s", readMbPerSecond) +
+                                             Format(" (%.1f µs)", *readNanoseconds / 1e3),
+                                 .ratio = ratioText,
+                                 .budget = Format("<= %.0fx", SCAN_MAX_TIMES_READ[i]),
+                                 .verdict = Judge(*timesRead <= SCAN_MAX_TIMES_READ[i])});
     }
     const auto small = results.Find("BM_Scan/" + std::to_string(SCAN_SIZES.front()));
     const auto large = results.Find("BM_Scan/" + std::to_string(SCAN_SIZES.back()));

@@ -113,8 +113,9 @@ TEST(BudgetRowsTest, JudgesEachFigureAtTheEdgeOfItsBudget) {
         Verdict verdict;
     } cases[] = {
         {"all within budget", [](Runs &) {}, "PaintChart, 800 points", Verdict::Pass},
-        {"scan below 300 MB/s", [](Runs &r) { r["BM_Scan/100000"]["bytes_per_second"] = 299e6; },
-         "scan, 100,000 records", Verdict::Fail},
+        {"a slow machine's MB/s are information",
+         [](Runs &r) { r["BM_Scan/100000"]["bytes_per_second"] = 99e6; }, "scan, 100,000 records",
+         Verdict::Pass},
         {"scan exactly 5x the read", [](Runs &r) { r["BM_Scan/100000"]["ratio"] = 5.0; },
          "scan, 100,000 records", Verdict::Pass},
         {"scan over 4x the read at 800", [](Runs &r) { r["BM_Scan/800"]["ratio"] = 4.01; },
