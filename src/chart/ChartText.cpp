@@ -1,8 +1,6 @@
 // The chart's texts; see ChartText.h.
 #include "chart/ChartText.h"
 
-#include "chart/ChartGlyphs.h"
-
 #include "journal/JournalTypes.h"
 #include <StringTable.h>
 
@@ -53,6 +51,8 @@ constexpr DigitInk MeasureDigitInk() {
     }
     return first < 0 ? DigitInk{} : DigitInk{GLYPH_INK_TOP + first, last - first + 1};
 }
+
+constexpr DigitInk DIGIT_INK = MeasureDigitInk();
 
 constexpr std::size_t GlyphOf(char c) {
     for (std::size_t i = 0; i < CHART_GLYPHS.size(); ++i) {
@@ -136,10 +136,9 @@ void AddDayNumbers(GlyphBatch &glyphs, const ChartLayout &layout) {
     // The digits' ink, not their cells, is placed: the tens stand clear below the frame's bottom line (whose
     // row their ink would otherwise share, turning a 0 into a U), the units below the tens, all above the
     // base line.
-    constexpr DigitInk ink = MeasureDigitInk();
     const int tensInk = layout.bottom + 1 + DIGIT_GAP;
     const std::string_view rows[] = {LoadText(StringId::DayTens), LoadText(StringId::DayUnits)};
-    const int tops[] = {tensInk - ink.top, tensInk + ink.height + DIGIT_GAP - ink.top};
+    const int tops[] = {tensInk - DIGIT_INK.top, tensInk + DIGIT_INK.height + DIGIT_GAP - DIGIT_INK.top};
     for (std::size_t row = 0; row < 2; ++row) {
         const std::size_t columns = std::min<std::size_t>(DAY_COLUMNS, rows[row].size());
         for (std::size_t k = 0; k < columns; ++k) {

@@ -2,6 +2,7 @@
 // labels and the placeholder text of the picture strip.
 #pragma once
 
+#include "chart/ChartGlyphs.h"
 #include "chart/ChartLayout.h"
 
 #include <QFont>
@@ -16,7 +17,8 @@ class QPainter;
 
 namespace plenta {
 
-// A small aliased sans font, the stand-in for the handheld's default font.
+// A small aliased sans font, the stand-in for the handheld's default font; the chart's own characters are its
+// bitmaps (ChartGlyphs.h), and only the placeholder text under a missing picture is drawn with it.
 QFont ChartFont();
 
 // The characters of the chart's own texts (digits, '.', 'x') placed at exact pixels and drawn in one go, from
@@ -39,7 +41,7 @@ private:
     };
     std::vector<Placed> placed_;
     // Each glyph's ink in `inkColour_` on a transparent ground, made at the first Draw in that colour.
-    std::array<QImage, 12> images_;
+    std::array<QImage, CHART_GLYPHS.size()> images_;
     QRgb inkColour_ = 0;
 };
 
