@@ -9,7 +9,7 @@ packages=(
     xvfb xauth fonts-dejavu-core libfontconfig-dev
     syncthing curl jq
     appstream desktop-file-utils dpkg-dev file man-db
-    xdotool x11-utils
+    xdotool x11-utils openbox wmctrl xclip sway wtype locales
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -21,4 +21,18 @@ if ((${#missing[@]})); then
     export DEBIAN_FRONTEND=noninteractive
     $sudo apt-get update -qq
     $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# The end-to-end tests run the program in a German and a US locale as its users do; generated once.
+wanted=(de_DE.UTF-8 en_US.UTF-8)
+generate=0
+for l in "${wanted[@]}"; do
+    locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || generate=1
+done
+if ((generate)); then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    for l in "${wanted[@]}"; do
+        grep -qx "$l UTF-8" /etc/locale.gen 2>/dev/null || echo "$l UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+    done
+    $sudo locale-gen >/dev/null
 fi

@@ -85,8 +85,39 @@ bool KeyFilter::IsPropagation(QObject *watched, const QKeyEvent &event) {
     return repeat;
 }
 
+bool KeyFilter::LosesKeyboard(const QObject *watched, const QEvent &event) const {
+    switch (event.type()) {
+    case QEvent::WindowDeactivate:
+        // Sent when another program, or a box of this one, becomes the active window.
+        return watched == mainWindow_;
+    case QEvent::Show:
+        // A drop-down takes the keyboard without deactivating the window.
+        return watched->isWidgetType() && static_cast<const QWidget *>(watched)->isWindow() &&
+               static_cast<const QWidget *>(watched)->windowType() == Qt::Popup;
+    default:
+        return false;
+    }
+}
+
+void KeyFilter::ForgetKeys() {
+    // The releases of keys down now go to whoever has the keyboard; here they count as released, but
+    // without the Escape character, which the program never saw.
+    saveHold_.timer.stop();
+    deleteHold_.timer.stop();
+    for (HeldKey &held : heldKeys_) {
+        held.down = false;
+        held.releasePending = false;
+        held.holdLeftMs = -1;
+        held.opensAbout = false;
+    }
+}
+
 bool KeyFilter::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type type = event->type();
+    if (LosesKeyboard(watched, *event)) {
+        ForgetKeys();
+        return false;
+    }
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) {
         return false;
     }
@@ -245,8 +276,10 @@ void KeyFilter::ConfirmReleases() {
 
 void KeyFilter::HoldElapsed(Hold &hold) {
     hold.timer.stop();
-    // A tick that comes while a box is open belongs to a hold the box swallowed; it must not fire later.
-    if (QApplication::activeModalWidget() != nullptr || mainWindow_ == nullptr) {
+    // A tick that comes while a box is open belongs to a hold the box swallowed; it must not fire later. Nor
+    // does one while another window has the keyboard, whatever its deactivation's fate on the way.
+    if (QApplication::activeModalWidget() != nullptr || mainWindow_ == nullptr ||
+        QApplication::activeWindow() != mainWindow_) {
         return;
     }
     PostCommand(*mainWindow_, hold.command);

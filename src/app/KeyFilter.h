@@ -6,6 +6,10 @@
 // X servers repeat a held key as a release and a press with one timestamp (Qt flags only some of these pairs
 // as auto-repeat) or, with detectable auto-repeat, as presses alone. So a press of a key that is already down
 // is a repeat, and a release is only taken as final once no press of the same key with its timestamp follows.
+//
+// A hold lives only while the program keeps the keyboard: when the main window loses it (another window, a
+// box or a drop-down takes it, or the application is left) every hold stops and every key counts as up, since
+// its release will go elsewhere.
 #pragma once
 
 #include "platform/HandheldKeys.h"
@@ -78,6 +82,8 @@ private:
     HeldKey *HeldKeyOf(int key);
     static bool IsRepeat(const HeldKey &held, const QKeyEvent &press);
     void FinishRelease(HeldKey &held);
+    bool LosesKeyboard(const QObject *watched, const QEvent &event) const;
+    void ForgetKeys();
 
     QPointer<QWidget> mainWindow_;
     QPointer<EntryForm> form_;

@@ -81,7 +81,9 @@ void MainWindow::DestroyWindow() {
 void MainWindow::FitToVisibleDesktop() {
     const QWidget *foreground = QApplication::activeWindow();
     if (foreground == nullptr || foreground == this) {
-        resize(VISIBLE_DESKTOP.size() * CurrentZoom());
+        // Fixed: a window manager then neither maximises nor tiles it, which would leave the content in a
+        // corner of white.
+        setFixedSize(VISIBLE_DESKTOP.size() * CurrentZoom());
     }
 }
 
@@ -149,6 +151,7 @@ void MainWindow::paintEvent(QPaintEvent * /*event*/) {
     }
     if (!painted_) {
         painted_ = true;
+        emit firstPainted();
         if (afterFirstPaint_ == AfterFirstPaint::Exit) {
             // Posted, so the paint completes first; the exit then takes the road of every other exit.
             PostCommand(*this, Command::Exit);

@@ -54,6 +54,10 @@ public:
     // Puts the window's open boxes above it again, the modal one on top and active.
     void RaiseBoxes();
 
+signals:
+    // The window has painted for the first time, so a window manager has placed it by now.
+    void firstPainted();
+
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

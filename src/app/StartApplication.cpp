@@ -101,15 +101,19 @@ std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<i
 
     window.show();
     window.update();
-    // Once the window is up, so that the offer's box stands over it.
-    QTimer::singleShot(0, &window, [&window] {
-        OfferConflictMerge(&window, window.State().paths.journalPath, window.State().paths.messageCaption,
-                           [&window] {
-                               if (CommandDispatcher *dispatcher = window.Dispatcher()) {
-                                   dispatcher->Rescan();
-                               }
-                           });
-    });
+    // Once the window is up and placed, so that the offer's box stands over it; queued, so the paint ends
+    // first.
+    QObject::connect(
+        &window, &MainWindow::firstPainted, &window,
+        [&window] {
+            OfferConflictMerge(&window, window.State().paths.journalPath, window.State().paths.messageCaption,
+                               [&window] {
+                                   if (CommandDispatcher *dispatcher = window.Dispatcher()) {
+                                       dispatcher->Rescan();
+                                   }
+                               });
+        },
+        Qt::QueuedConnection);
     return application;
 }
 

@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string_view>
 
 namespace plenta {
@@ -153,10 +153,13 @@ void AddTemperatureLabels(GlyphBatch &glyphs, const ChartLayout &layout) {
     int k = 0;
     for (int tenths = TEMPERATURE_TOP - 1; tenths > TEMPERATURE_BOTTOM; tenths -= 2, ++k) {
         // Single precision, as the labels were always computed, so 37.4 is 37.400002 and prints as 37.4.
+        // to_chars writes a point whatever the user's locale; printf would write "37,4" in a German one.
         const float degrees = static_cast<float>(tenths) * 0.1f;
         std::array<char, 32> formatted{};
-        std::snprintf(formatted.data(), formatted.size(), "%2.1f", static_cast<double>(degrees));
-        const std::string_view label(formatted.data());
+        const auto written = std::to_chars(formatted.data(), formatted.data() + formatted.size(), degrees,
+                                           std::chars_format::fixed, 1);
+        const std::string_view label(formatted.data(),
+                                     static_cast<std::size_t>(written.ptr - formatted.data()));
         const QPoint topLeft(layout.left + 1, layout.top + k * 2 * ChartLayout::PIXELS_PER_TENTH);
         glyphs.Add(topLeft, label.substr(0, LABEL_CHARS));
     }

@@ -1,6 +1,7 @@
 // The one-row entry form built from template 128.
 #include "ui/EntryForm.h"
 
+#include "ui/CommentValidator.h"
 #include "ui/DialogUnits.h"
 #include "ui/FormComboBox.h"
 #include "ui/FromUtf8.h"
@@ -74,6 +75,7 @@ EntryForm::EntryForm(QWidget *parent)
             comment_->setInsertPolicy(QComboBox::NoInsert);
             comment_->setCompleter(nullptr);
             comment_->lineEdit()->setMaxLength(MAX_COMMENT_CHARS);
+            comment_->lineEdit()->setValidator(new CommentValidator(comment_->lineEdit()));
             widget = comment_;
             break;
         }
@@ -107,7 +109,11 @@ void EntryForm::UseLocaleDateFormat() {
     // The locale's short date, as the calendar that drops down from the field follows the locale too: its
     // year in four digits where the field is wide enough for them, and in numbers only where the locale's own
     // form does not fit.
-    const QString format = date_->locale().dateFormat(QLocale::ShortFormat);
+    // The C locale's own short date ("d MMM yy") squeezes to "7 12 26", which reads as no date at all; it
+    // gets ISO's order instead.
+    const QLocale locale = date_->locale();
+    const QString format = locale.language() == QLocale::C ? QStringLiteral("yy-MM-dd")
+                                                           : locale.dateFormat(QLocale::ShortFormat);
     for (const QString &candidate : {WithFourDigitYear(format), format, CompactDateFormat(format)}) {
         date_->setDisplayFormat(candidate);
         if (date_->sizeHint().width() <= date_->width()) {
@@ -146,7 +152,9 @@ Date EntryForm::PickedDate() const {
 }
 
 std::string EntryForm::CommentText() const {
-    return comment_->currentText().left(comment_->lineEdit()->maxLength()).toStdString();
+    // The field's validator has cleaned what was typed; text set by the program is cleaned here.
+    const QString text = comment_->currentText().left(comment_->lineEdit()->maxLength());
+    return CleanComment(text, 0).text.toStdString();
 }
 
 void EntryForm::SetCommentItems(const std::vector<std::string> &comments) {

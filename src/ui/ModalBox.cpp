@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QShowEvent>
 #include <QString>
 
 #include <QStringList>
@@ -21,6 +22,20 @@ ModalInterceptor &Interceptor() {
     return interceptor;
 }
 
+// The program's message box, centred over its owner's window once it knows its own size: a message box
+// sizes itself only as it is shown, after Qt has placed it, so Qt's placement is off by the difference, and
+// wholly off while the owner has not been placed yet.
+class ProgramMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override {
+        QMessageBox::showEvent(event);
+        move(CentredOverOwner(*this));
+    }
+};
+
 } // namespace
 
 int RunModal(QDialog &box) {
@@ -32,6 +47,19 @@ int RunModal(QDialog &box) {
 
 ModalInterceptor SetModalInterceptor(ModalInterceptor interceptor) {
     return std::exchange(Interceptor(), std::move(interceptor));
+}
+
+QPoint CentredOverOwner(const QWidget &box) {
+    const QWidget *owner = box.parentWidget();
+    if (owner == nullptr) {
+        return box.pos();
+    }
+    owner = owner->window();
+    const QRect frame = box.frameGeometry();
+    const QPoint frameOffset = box.pos() - frame.topLeft();
+    QRect placed(QPoint(), frame.size());
+    placed.moveCenter(owner->frameGeometry().center());
+    return placed.topLeft() + frameOffset;
 }
 
 QString MessageLayout(const QString &text) {
@@ -68,7 +96,7 @@ QString MessageLayout(const QString &text) {
 
 void ShowMessageBox(QWidget *owner, std::string_view text, std::string_view caption) {
     const QString message = FromUtf8(text);
-    QMessageBox box(QMessageBox::Information, FromUtf8(caption), QString(), QMessageBox::Ok, owner);
+    ProgramMessageBox box(QMessageBox::Information, FromUtf8(caption), QString(), QMessageBox::Ok, owner);
     box.setProperty(MESSAGE_TEXT_PROPERTY, message);
     box.setTextFormat(Qt::RichText);
     box.setText(MessageLayout(message));
@@ -77,14 +105,15 @@ void ShowMessageBox(QWidget *owner, std::string_view text, std::string_view capt
 
 Answer AskYesNo(QWidget *owner, std::string_view text, std::string_view caption) {
     const QString message = FromUtf8(text);
-    QMessageBox box(QMessageBox::Question, FromUtf8(caption), QString(), QMessageBox::Yes | QMessageBox::No,
-                    owner);
+    ProgramMessageBox box(QMessageBox::Question, FromUtf8(caption), QString(),
+                          QMessageBox::Yes | QMessageBox::No, owner);
     box.setProperty(MESSAGE_TEXT_PROPERTY, message);
     box.setTextFormat(Qt::RichText);
     box.setText(MessageLayout(message));
-    // Qt's own button texts are English unless a translation is loaded; the program speaks German.
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    // Qt's own button texts are English unless a translation is loaded; the program speaks German. The
+    // mnemonics answer Alt+J and Alt+N (and J and N alone, as a message box takes its buttons' letters).
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return RunModal(box) == QMessageBox::Yes ? Answer::Yes : Answer::No;

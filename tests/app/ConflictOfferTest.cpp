@@ -64,8 +64,8 @@ TEST(ConflictOffer, StartUpOffersToMergeCopiesThatHoldNewRecords) {
             const auto *question = qobject_cast<QMessageBox *>(&box);
             const bool asks = question != nullptr && question->button(QMessageBox::Yes) != nullptr;
             if (asks) {
-                EXPECT_EQ(question->button(QMessageBox::Yes)->text(), "Ja");
-                EXPECT_EQ(question->button(QMessageBox::No)->text(), "Nein");
+                EXPECT_EQ(question->button(QMessageBox::Yes)->text(), "&Ja");
+                EXPECT_EQ(question->button(QMessageBox::No)->text(), "&Nein");
             }
             return asks && c.answer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No;
         });

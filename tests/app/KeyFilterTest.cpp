@@ -155,17 +155,16 @@ void PrintTo(const RecordedHold &hold, std::ostream *out) {
     *out << hold.name;
 }
 
-class RecordedHoldTest : public ShellFixture, public ::testing::WithParamInterface<RecordedHold> {
-protected:
-    static void Send(QWidget *target, Qt::Key key, const std::vector<KeyStep> &steps) {
-        const QString text = key == Qt::Key_Return ? "\r" : key == Qt::Key_Escape ? "\x1b" : "";
-        for (const KeyStep &step : steps) {
-            QKeyEvent event(step.type, key, Qt::NoModifier, text, step.flagged);
-            event.setTimestamp(step.time);
-            QApplication::sendEvent(target, &event);
-        }
+void Send(QWidget *target, Qt::Key key, const std::vector<KeyStep> &steps) {
+    const QString text = key == Qt::Key_Return ? "\r" : key == Qt::Key_Escape ? "\x1b" : "";
+    for (const KeyStep &step : steps) {
+        QKeyEvent event(step.type, key, Qt::NoModifier, text, step.flagged);
+        event.setTimestamp(step.time);
+        QApplication::sendEvent(target, &event);
     }
-};
+}
+
+class RecordedHoldTest : public ShellFixture, public ::testing::WithParamInterface<RecordedHold> {};
 
 TEST_P(RecordedHoldTest, OneHoldIsOneCommandAndItsBoxStaysOpen) {
     const RecordedHold &hold = GetParam();
@@ -306,6 +305,57 @@ INSTANTIATE_TEST_SUITE_P(Holds, HeldThroughABox,
                          ::testing::Values(WhileBoxOpen::ReleaseBeforeTick, WhileBoxOpen::TickThenRelease,
                                            WhileBoxOpen::TickAndReleaseAfterBox),
                          NameOf);
+
+// The keyboard leaves the main window while a key is down; its release goes to whoever took it.
+struct FocusLoss {
+    const char *name;
+    Qt::Key key;
+    bool popup; // a drop-down of the form takes the keyboard; else another window does
+};
+
+void PrintTo(const FocusLoss &loss, std::ostream *out) {
+    *out << loss.name;
+}
+
+class FocusLeavesMidPress : public ShellFixture, public ::testing::WithParamInterface<FocusLoss> {};
+
+TEST_P(FocusLeavesMidPress, NoHoldFiresAndTheStillHeldKeyStartsNothingOnReturn) {
+    const FocusLoss &loss = GetParam();
+    const std::string journal = HEADER + TodayRecord(",36.7,S,alk\r\n");
+    WriteJournal(journal);
+    QWidget other;
+    Send(KeyTarget(), loss.key, PRESS);
+    if (loss.popup) {
+        window->Form()->CommentBox()->showPopup();
+    } else {
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    }
+    EXPECT_FALSE(Keys().HoldRunning(HandheldButton::Action));
+    EXPECT_FALSE(Keys().HoldRunning(HandheldButton::Escape));
+    QTest::qWait(SETTLE_MS);
+    // Back while the key is still down: the server's repeat pairs and the release reach the window.
+    window->Form()->CommentBox()->hidePopup();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    Send(KeyTarget(), loss.key, Pairs(1660, 1800) + RELEASE);
+    QTest::qWait(SETTLE_MS);
+    EXPECT_TRUE(recorder.boxes.empty()) << recorder.Texts().front();
+    EXPECT_EQ(ReadJournal(), journal);
+    // A fresh tap is a tap again.
+    Send(KeyTarget(), Qt::Key_Escape, {{QEvent::KeyPress, 9000}, {QEvent::KeyRelease, 9090}});
+    QTest::qWait(SETTLE_MS);
+    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"<About>"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Keyboard, FocusLeavesMidPress,
+                         ::testing::Values(FocusLoss{"EscapeToAnotherWindow", Qt::Key_Escape, false},
+                                           FocusLoss{"ReturnToAnotherWindow", Qt::Key_Return, false},
+                                           FocusLoss{"F24ToADropDown", Qt::Key_F24, true}),
+                         [](const ::testing::TestParamInfo<FocusLoss> &info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace
 } // namespace plenta

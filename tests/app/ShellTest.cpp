@@ -3,15 +3,20 @@
 
 #include "app/CommandEvent.h"
 #include "app/SingleInstance.h"
+#include "journal/JournalRecord.h"
 #include "journal/JournalScan.h"
+#include "platform/LocalToday.h"
 #include "ui/Command.h"
 #include "ui/EntryForm.h"
 #include "ui/MainToolbar.h"
 #include "ui/PickerDate.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -81,8 +86,19 @@ TEST_F(ShellFixture, ADoubleTapOnTheChartShowsTheStatistics) {
     EXPECT_EQ(recorder.boxes.size(), 1u);
 }
 
+// A pasted comment is saved as the field shows it, never answered with the journal's error.
+TEST_F(ShellFixture, APastedCommentIsSavedAsTheFieldShowsIt) {
+    QLineEdit &field = *window->Form()->CommentBox()->lineEdit();
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("ab\r\ncd\te\xd0\x96"));
+    field.setFocus();
+    field.paste();
+    window->SendCommand(Command::Save);
+    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"Eintrag gespeichert!"});
+    EXPECT_EQ(ReadJournal(), HEADER + RecordDatePrefix(LocalToday()) + ",36.5,,ab cd e\r\n");
+}
+
 TEST_F(ShellFixture, OnlyTheForegroundWindowIsFittedToTheVisibleDesktop) {
-    window->resize(300, 300);
+    window->setFixedSize(300, 300);
     QWidget other;
     other.show();
     other.activateWindow();
@@ -92,6 +108,8 @@ TEST_F(ShellFixture, OnlyTheForegroundWindowIsFittedToTheVisibleDesktop) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     EXPECT_EQ(window->size(), QSize(240, 294)) << "its activation fits it again";
+    // Fixed, so that no window manager maximises or tiles it.
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
 }
 
 TEST_F(ShellFixture, ASecondStartBringsTheWindowAndItsBoxForward) {

@@ -97,6 +97,7 @@ TEST_F(WindowZoomTest, TheKeysStepTheZoomAndItIsRemembered) {
     for (const Step &step : steps) {
         QTest::keyClick(KeyTarget(), step.key, step.modifiers);
         EXPECT_EQ(window->size(), QSize(240, 294) * step.zoom) << step.key;
+        EXPECT_EQ(window->minimumSize(), window->maximumSize()) << step.key;
         EXPECT_EQ(window->Toolbar()->Button(Command::Save)->iconSize(), QSize(26, 26) * step.zoom);
         EXPECT_EQ(ReadZoomSetting(settings.parent_path(), MIN_ZOOM, MAX_ZOOM), step.zoom) << step.key;
     }

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <clocale>
 #include <set>
+#include <string>
 #include <utility>
 
 namespace plenta::test {
@@ -387,6 +389,20 @@ TEST(ChartTexts, TemperatureLabelsAndDayNumbersSitInTheirCells) {
         EXPECT_FALSE(ink.empty()) << labels[k];
         EXPECT_EQ(ink, InkIn(Reference(cell, QString::fromLatin1(labels[k])), box)) << labels[k];
     }
+}
+
+// The user's locale never reaches the chart: a German one, whose decimal separator is a comma, paints exactly
+// the C locale's pixels.
+TEST(ChartTexts, AGermanLocalePaintsTheCLocalesPixels) {
+    const DayPointTable table = MakeTable({{1, 365, 8}, {14, 372, 2}, {15, 368, 1}});
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
+    const QImage plain = Paint(table, QuietStats());
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+        << "no German locale: run scripts/install-deps.sh";
+    const QImage german = Paint(table, QuietStats());
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_TRUE(german == plain);
 }
 
 // The chart draws its characters from its own bitmaps; each must be what the font itself draws, the marks'

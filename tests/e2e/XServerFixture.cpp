@@ -23,10 +23,33 @@ constexpr int TAP_MS = 60;
 // Where the pointer rests between clicks: over the chart, clear of the toolbar's tooltips.
 constexpr QPoint POINTER_REST{120, 150};
 
+void Stop(QProcess &process) {
+    if (process.state() != QProcess::NotRunning) {
+        process.terminate();
+        if (!process.waitForFinished(COMMAND_LIMIT_MS)) {
+            process.kill();
+            process.waitForFinished(COMMAND_LIMIT_MS);
+        }
+    }
+}
+
 } // namespace
 
+std::string NameOf(const DesktopSetup &desktop) {
+    std::string name = desktop.manager == WindowManager::Openbox ? "Openbox" : "Bare";
+    if (desktop.locale != nullptr) {
+        // "de_DE.UTF-8" -> "de_DE"
+        name += "_" + std::string(desktop.locale).substr(0, std::string(desktop.locale).find('.'));
+    }
+    return name;
+}
+
 void XServerFixture::SetUp() {
-    for (const char *tool : {"Xvfb", "xdotool", "xwininfo", "xprop"}) {
+    std::vector<const char *> tools{"Xvfb", "xdotool", "xwininfo", "xprop", "xmessage", "xclip"};
+    if (desktop_.manager == WindowManager::Openbox) {
+        tools.insert(tools.end(), {"openbox", "wmctrl"});
+    }
+    for (const char *tool : tools) {
         ASSERT_FALSE(QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             << tool << " is missing: run scripts/install-deps.sh";
     }
@@ -44,6 +67,23 @@ void XServerFixture::SetUp() {
         started = StartServer(FIRST_DISPLAY + QRandomGenerator::global()->bounded(DISPLAY_COUNT));
     }
     ASSERT_TRUE(started) << "Xvfb did not start: " << ServerLog().toStdString();
+    if (desktop_.manager == WindowManager::Openbox) {
+        StartWindowManager();
+    }
+}
+
+void XServerFixture::StartWindowManager() {
+    windowManager_.setProcessEnvironment(Environment());
+    windowManager_.setStandardOutputFile(QProcess::nullDevice());
+    windowManager_.setStandardErrorFile(scratch_.filePath(QStringLiteral("openbox.log")));
+    windowManager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    ASSERT_TRUE(windowManager_.waitForStarted(COMMAND_LIMIT_MS));
+    // The manager is in charge once it names its check window on the root.
+    ASSERT_TRUE(WaitFor([&] {
+        return Run(QStringLiteral("xprop"),
+                   {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+            .contains(QLatin1String("window id"));
+    })) << "openbox did not start";
 }
 
 bool XServerFixture::StartServer(int number) {
@@ -71,13 +111,7 @@ bool XServerFixture::StartServer(int number) {
 }
 
 void XServerFixture::StopServer() {
-    if (server_.state() != QProcess::NotRunning) {
-        server_.terminate();
-        if (!server_.waitForFinished(COMMAND_LIMIT_MS)) {
-            server_.kill();
-            server_.waitForFinished(COMMAND_LIMIT_MS);
-        }
-    }
+    Stop(server_);
 }
 
 QString XServerFixture::ServerLog() const {
@@ -87,6 +121,8 @@ QString XServerFixture::ServerLog() const {
 
 void XServerFixture::TearDown() {
     StopPlenta();
+    Stop(other_);
+    Stop(windowManager_);
     StopServer();
 }
 
@@ -97,6 +133,17 @@ QProcessEnvironment XServerFixture::Environment() const {
     environment.insert(QStringLiteral("PLENTA_ROOT"), QString::fromStdString(root_.string()));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch_.filePath(QStringLiteral("runtime")));
     environment.remove(QStringLiteral("XAUTHORITY"));
+    // The window manager keeps its settings and log in the test's scratch folder, not in the caller's home.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), scratch_.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), scratch_.filePath(QStringLiteral("cache")));
+    if (desktop_.locale != nullptr) {
+        for (const QString &name : environment.keys()) {
+            if (name.startsWith(QLatin1String("LC_")) || name == QLatin1String("LANGUAGE")) {
+                environment.remove(name);
+            }
+        }
+        environment.insert(QStringLiteral("LANG"), QString::fromLatin1(desktop_.locale));
+    }
     return environment;
 }
 
@@ -128,7 +175,10 @@ void XServerFixture::StartPlenta(const QStringList &arguments, StartFocus focus)
     const QPoint rest = window->geometry.topLeft() + POINTER_REST;
     QStringList commands{QStringLiteral("mousemove"), QString::number(rest.x()), QString::number(rest.y())};
     if (focus == StartFocus::MainWindow) {
-        commands << QStringLiteral("windowfocus") << QString::number(window->id);
+        // A window manager hands the keyboard on when asked through it, a bare server when told directly.
+        commands << (desktop_.manager == WindowManager::None ? QStringLiteral("windowfocus")
+                                                             : QStringLiteral("windowactivate"))
+                 << QStringLiteral("--sync") << QString::number(window->id);
     }
     Run(QStringLiteral("xdotool"), commands);
 }
@@ -141,11 +191,7 @@ bool XServerFixture::StopPlenta() {
     if (!PlentaRunning()) {
         return true;
     }
-    plenta_.terminate();
-    if (!plenta_.waitForFinished(COMMAND_LIMIT_MS)) {
-        plenta_.kill();
-        plenta_.waitForFinished(COMMAND_LIMIT_MS);
-    }
+    Stop(plenta_);
     return false;
 }
 
@@ -180,14 +226,69 @@ void XServerFixture::Click(QPoint inMainWindow) {
          QString::number(rest.y())});
 }
 
+void XServerFixture::ClickAt(QPoint onScreen) {
+    Run(QStringLiteral("xdotool"),
+        {QStringLiteral("mousemove"), QString::number(onScreen.x()), QString::number(onScreen.y()),
+         QStringLiteral("click"), QStringLiteral("1")});
+}
+
+unsigned long XServerFixture::OpenOtherWindow(QPoint at, bool mapped) {
+    other_.setProcessEnvironment(Environment());
+    other_.start(QStringLiteral("xmessage"),
+                 {QStringLiteral("-geometry"), QStringLiteral("+%1+%2").arg(at.x()).arg(at.y()),
+                  QStringLiteral("-name"), QStringLiteral("plentaother"), QStringLiteral("Another program")});
+    if (!other_.waitForStarted(COMMAND_LIMIT_MS)) {
+        ADD_FAILURE() << "xmessage did not start";
+        return 0;
+    }
+    const QString id =
+        Run(QStringLiteral("xdotool"),
+            {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+             QStringLiteral("--classname"), QStringLiteral("plentaother")})
+            .section(QLatin1Char('\n'), 0, 0);
+    if (!mapped) {
+        Run(QStringLiteral("xdotool"), {QStringLiteral("windowunmap"), QStringLiteral("--sync"), id});
+    }
+    return id.toULong();
+}
+
+void XServerFixture::MapOtherWindow(unsigned long id) {
+    QStringList commands{QStringLiteral("windowmap"), QString::number(id)};
+    if (desktop_.manager == WindowManager::None) {
+        commands << QStringLiteral("windowfocus") << QString::number(id);
+    }
+    Run(QStringLiteral("xdotool"), commands);
+}
+
+unsigned long XServerFixture::FocusedWindow() const {
+    return Run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).trimmed().toULong();
+}
+
+void XServerFixture::SetClipboard(const QByteArray &text) {
+    const QString file = scratch_.filePath(QStringLiteral("clipboard.txt"));
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(text) == text.size());
+    out.close();
+    // xclip stays behind as the clipboard's owner until the server ends.
+    Run(QStringLiteral("xclip"),
+        {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
+         QStringLiteral("UTF8_STRING"), QStringLiteral("-i"), file});
+}
+
+void XServerFixture::RequestMaximise(unsigned long id) {
+    Run(QStringLiteral("wmctrl"),
+        {QStringLiteral("-i"), QStringLiteral("-r"), QString::number(id), QStringLiteral("-b"),
+         QStringLiteral("add,maximized_vert,maximized_horz")});
+}
+
 std::vector<XWindow> XServerFixture::Windows() const {
-    // xwininfo lists the root's children topmost first, with their class when they have one:
-    // `0x200010 "About Plenta": ("plenta" "plenta")  208x102+16+96  +16+96`.
+    // xwininfo lists the window tree, each window's children after it and the root's topmost first, with
+    // their class when they have one and their place on the screen last (a window manager's frames hold the
+    // program's windows): `0x200010 "About Plenta": ("plenta" "plenta")  208x102+0+20  +16+96`.
     static const QRegularExpression CHILD(QString::fromLatin1(
-        R"re(^\s*(0x[0-9a-fA-F]+) (?:"(.*)"|\(has no name\)): \("plenta" .*?\s(\d+)x(\d+)\+(-?\d+)\+(-?\d+)\s)re"));
+        R"re(^\s*(0x[0-9a-fA-F]+) (?:"(.*)"|\(has no name\)): \("plenta" .*?\s(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))re"));
     std::vector<XWindow> windows;
-    const QString tree =
-        Run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")});
+    const QString tree = Run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
     for (const QString &line : tree.split(QLatin1Char('\n'))) {
         const QRegularExpressionMatch match = CHILD.match(line);
         if (!match.hasMatch()) {

@@ -1,6 +1,7 @@
-// Runs the built program on a private X server (Xvfb, no window manager) and works it as a person would:
-// keys typed with xdotool while the server's own auto-repeat runs, pointer clicks, and judgement by the
-// journal file, the program's windows (xdotool, xwininfo, xprop) and screenshots. One server per test.
+// Runs the built program on a private X server (Xvfb, bare or with openbox managing its windows, in the
+// caller's or a given locale) and works it as a person would: keys typed with xdotool while the server's own
+// auto-repeat runs, pointer clicks, pastes, and judgement by the journal file, the program's windows
+// (xdotool, xwininfo, xprop) and screenshots. One server per test.
 #pragma once
 
 #include "JournalWatch.h"
@@ -33,6 +34,18 @@ enum class WindowKind { Normal, Dialog, Popup };
 // so that the first click activates the window.
 enum class StartFocus { MainWindow, Untouched };
 
+enum class WindowManager { None, Openbox };
+
+// The desktop a test runs the program on.
+struct DesktopSetup {
+    WindowManager manager = WindowManager::None;
+    // LANG for the program; null keeps the caller's environment.
+    const char *locale = nullptr;
+};
+
+// "Openbox_de_DE", "Bare": a test name's part.
+std::string NameOf(const DesktopSetup &desktop);
+
 // A mapped top-level window of the program.
 struct XWindow {
     unsigned long id = 0;
@@ -44,8 +57,9 @@ struct XWindow {
 class XServerFixture : public ::testing::Test {
 protected:
     // Small enough that the program's own choice of zoom is 1; a test of larger zooms asks for more.
-    explicit XServerFixture(QSize screen = QSize(320, 400))
-        : screen_(screen) {}
+    explicit XServerFixture(QSize screen = QSize(320, 400), DesktopSetup desktop = {})
+        : screen_(screen)
+        , desktop_(desktop) {}
 
     void SetUp() override;
     void TearDown() override;
@@ -63,6 +77,21 @@ protected:
     void Hold(const QString &key, int milliseconds);
     // A left click at a point of the main window.
     void Click(QPoint inMainWindow);
+    // A left click at a point of the screen.
+    void ClickAt(QPoint onScreen);
+
+    // Another program's window (xmessage) at a point of the screen clear of the program's; its X id. It is
+    // left unmapped when asked, for MapOtherWindow to show later.
+    unsigned long OpenOtherWindow(QPoint at, bool mapped = true);
+    // Maps it; a window manager gives a new window the keyboard, a bare server gets it to take it.
+    void MapOtherWindow(unsigned long id);
+    // The window that has the keyboard.
+    unsigned long FocusedWindow() const;
+    // Owns the clipboard with this UTF-8 text, as a program the user copied from does.
+    void SetClipboard(const QByteArray &text);
+    // Asks the window manager to maximise the window, as its title bar's button does.
+    void RequestMaximise(unsigned long id);
+    const DesktopSetup &TestDesktop() const { return desktop_; }
 
     // The program's mapped top-level windows, topmost first.
     std::vector<XWindow> Windows() const;
@@ -83,17 +112,21 @@ protected:
 
 private:
     bool StartServer(int number);
+    void StartWindowManager();
     void StopServer();
     QString ServerLog() const;
     QString Run(const QString &program, const QStringList &arguments) const;
     QProcessEnvironment Environment() const;
 
     QSize screen_;
+    DesktopSetup desktop_;
     QTemporaryDir scratch_;
     std::filesystem::path root_;
     QString display_;
     QProcess server_;
     QProcess plenta_;
+    QProcess windowManager_;
+    QProcess other_;
     std::unique_ptr<JournalWatch> watch_;
 };
 

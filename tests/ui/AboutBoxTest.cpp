@@ -3,6 +3,7 @@
 #include "WaitFor.h"
 
 #include "ui/AboutBox.h"
+#include "ui/ModalBox.h"
 #include <DialogTemplates.h>
 #include <PlentaVersion.h>
 #include <StringTable.h>
@@ -102,6 +103,30 @@ TEST(AboutBox, IsCentredOverItsOwnerOnTheScreen) {
     // An owner smaller than the box puts it at the owner's edge on that axis, never beyond.
     owner.resize(100, 294);
     EXPECT_EQ(box.PlacementOverOwner().x(), owner.mapToGlobal(QPoint(0, 0)).x());
+}
+
+// The yes/no question stands centred over its owner's window as every box does, and Alt+J and Alt+N answer
+// it as the buttons' underlined letters promise.
+TEST(YesNoQuestion, IsCentredOverItsOwnerAndAnswersAltJAndAltN) {
+    QWidget owner;
+    owner.setGeometry(300, 200, 240, 294);
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    for (const auto &[key, answer] : {std::pair{Qt::Key_J, Answer::Yes}, std::pair{Qt::Key_N, Answer::No}}) {
+        QPoint boxCentre;
+        const ModalInterceptor previous = SetModalInterceptor([&, key = key](QDialog &box) {
+            box.show();
+            box.activateWindow();
+            EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &box; }));
+            boxCentre = box.frameGeometry().center();
+            QTest::keyClick(&box, key, Qt::AltModifier);
+            WaitFor([&] { return !box.isVisible(); });
+            return box.result();
+        });
+        EXPECT_EQ(AskYesNo(&owner, "Jetzt übernehmen?", "Plenta"), answer);
+        SetModalInterceptor(previous);
+        EXPECT_LE((boxCentre - owner.frameGeometry().center()).manhattanLength(), 2);
+    }
 }
 
 } // namespace

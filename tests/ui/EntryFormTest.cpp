@@ -14,6 +14,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <array>
 
@@ -162,13 +163,45 @@ TEST_F(EntryFormTest, ASwitchedOnMarkIsDrawnPressedIntoANavyGround) {
     }
 }
 
+// Typed or pasted, the comment field holds what a save will store, and says what it left out.
+TEST_F(EntryFormTest, TheCommentFieldHoldsOnlyWhatTheJournalCan) {
+    struct Case {
+        const char *pasted;
+        const char *shown;
+        const char *leftOut; // named by the tooltip; empty for none
+    };
+    const Case cases[] = {
+        {"ab\r\ncd\ne", "ab cd e", ""},
+        {"a\tb\r\r", "a b  ", ""},
+        {"Grüße €5 …", "Grüße €5 …", ""},
+        {"Привет 1", " 1", "Привет"},
+        {"ok\xf0\x9f\x98\x80 中", "ok ", "\xf0\x9f\x98\x80中"},
+    };
+    QLineEdit &field = *form->CommentBox()->lineEdit();
+    for (const Case &c : cases) {
+        QToolTip::hideText();
+        field.clear();
+        field.insert(QString::fromUtf8(c.pasted));
+        EXPECT_EQ(field.text(), QString::fromUtf8(c.shown)) << c.pasted;
+        EXPECT_EQ(form->CommentText(), c.shown) << c.pasted;
+        const bool told = QToolTip::isVisible() && QToolTip::text().contains(QString::fromUtf8(c.leftOut));
+        EXPECT_EQ(told, *c.leftOut != '\0') << c.pasted;
+    }
+    // Pasted into the middle, the cursor stays behind what was inserted.
+    field.setText(QStringLiteral("xy"));
+    field.setCursorPosition(1);
+    field.insert(QStringLiteral("\t\U0001F600z"));
+    EXPECT_EQ(field.text(), QStringLiteral("x zy"));
+    EXPECT_EQ(field.cursorPosition(), 3);
+}
+
 TEST(PickerDateFormat, TheFieldFollowsTheLocaleLikeItsCalendar) {
-    // At the form's 12-pixel font four year digits need a little more than the 87 pixels, and the C
-    // locale's month name does not fit at all.
+    // At the form's 12-pixel font four year digits need a little more than the 87 pixels; the C locale's
+    // month name ("7 12 26" squeezed) gives way to ISO's order.
     const std::array<std::pair<QLocale, const char *>, 3> cases{{
         {QLocale(QLocale::German, QLocale::Germany), "dd.MM.yy"},
         {QLocale(QLocale::English, QLocale::UnitedStates), "M/d/yy"},
-        {QLocale::c(), "d MM yy"},
+        {QLocale::c(), "yy-MM-dd"},
     }};
     for (const auto &[locale, format] : cases) {
         QLocale::setDefault(locale);
