@@ -276,10 +276,8 @@ void KeyFilter::ConfirmReleases() {
 
 void KeyFilter::HoldElapsed(Hold &hold) {
     hold.timer.stop();
-    // A tick that comes while a box is open belongs to a hold the box swallowed; it must not fire later. Nor
-    // does one while another window has the keyboard, whatever its deactivation's fate on the way.
-    if (QApplication::activeModalWidget() != nullptr || mainWindow_ == nullptr ||
-        QApplication::activeWindow() != mainWindow_) {
+    // A tick that comes while a box is open belongs to a hold the box swallowed; it must not fire later.
+    if (QApplication::activeModalWidget() != nullptr || mainWindow_ == nullptr) {
         return;
     }
     PostCommand(*mainWindow_, hold.command);

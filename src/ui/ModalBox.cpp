@@ -54,12 +54,11 @@ QPoint CentredOverOwner(const QWidget &box) {
     if (owner == nullptr) {
         return box.pos();
     }
-    owner = owner->window();
-    const QRect frame = box.frameGeometry();
-    const QPoint frameOffset = box.pos() - frame.topLeft();
-    QRect placed(QPoint(), frame.size());
-    placed.moveCenter(owner->frameGeometry().center());
-    return placed.topLeft() + frameOffset;
+    // Client area over client area: a window manager keeps the box's asked-for place for its client area,
+    // and frames it as it frames the owner.
+    QRect placed(QPoint(), box.size());
+    placed.moveCenter(owner->window()->geometry().center());
+    return placed.topLeft();
 }
 
 QString MessageLayout(const QString &text) {

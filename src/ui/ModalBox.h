@@ -31,7 +31,7 @@ enum class Answer { Yes, No };
 // "Nein".
 Answer AskYesNo(QWidget *owner, std::string_view text, std::string_view caption);
 
-// Where a box goes so that it stands centred over its owner's window, frames included.
+// Where a box goes so that it stands centred over its owner's window.
 QPoint CentredOverOwner(const QWidget &box);
 
 // The message box keeps its text as given under this property; its label shows the text laid out.

@@ -178,7 +178,7 @@ void XServerFixture::StartPlenta(const QStringList &arguments, StartFocus focus)
         // A window manager hands the keyboard on when asked through it, a bare server when told directly.
         commands << (desktop_.manager == WindowManager::None ? QStringLiteral("windowfocus")
                                                              : QStringLiteral("windowactivate"))
-                 << QStringLiteral("--sync") << QString::number(window->id);
+                 << QString::number(window->id);
     }
     Run(QStringLiteral("xdotool"), commands);
 }

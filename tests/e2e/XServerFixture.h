@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,9 @@ struct DesktopSetup {
 
 // "Openbox_de_DE", "Bare": a test name's part.
 std::string NameOf(const DesktopSetup &desktop);
+inline void PrintTo(const DesktopSetup &desktop, std::ostream *out) {
+    *out << NameOf(desktop);
+}
 
 // A mapped top-level window of the program.
 struct XWindow {

