@@ -13,11 +13,13 @@ const std::string HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
 constexpr QRect CHART{0, 64, 240, 230};
 constexpr QPoint COMMENT_FIELD{200, 12};
 
-class Desktop : public XServerFixture {
+// Each case runs on a bare server and under a window manager.
+class Desktop : public XServerFixture, public ::testing::WithParamInterface<DesktopSetup> {
 protected:
-    // Tall enough for the window at zoom 2 (588 pixels); 60 % of it still makes the program's own choice 1.
+    // Tall enough for the window at zoom 2 (588 pixels) and a title bar; 60 % of it still makes the program's
+    // own choice 1.
     Desktop()
-        : XServerFixture(QSize(640, 700)) {}
+        : XServerFixture(QSize(640, 700), GetParam()) {}
 
     QImage MainWindowImage() {
         const std::optional<XWindow> window = MainWindow();
@@ -25,7 +27,7 @@ protected:
     }
 };
 
-TEST_F(Desktop, ZoomTwoShowsEveryChartPixelAsATwoByTwoBlock) {
+TEST_P(Desktop, ZoomTwoShowsEveryChartPixelAsATwoByTwoBlock) {
     WriteJournal(HEADER + "2026/11/20,36.4,1,\r\n2026/11/28,36.9,E,\r\n");
     StartPlenta({QStringLiteral("--zoom"), QStringLiteral("1")});
     const QImage one = MainWindowImage();
@@ -46,7 +48,7 @@ TEST_F(Desktop, ZoomTwoShowsEveryChartPixelAsATwoByTwoBlock) {
     EXPECT_EQ(differing, 0);
 }
 
-TEST_F(Desktop, AltSThenCtrlSInTheCommentFieldSavesTodayWithMucus) {
+TEST_P(Desktop, AltSThenCtrlSInTheCommentFieldSavesTodayWithMucus) {
     WriteJournal(HEADER);
     StartPlenta();
     Click(COMMENT_FIELD);
@@ -58,6 +60,13 @@ TEST_F(Desktop, AltSThenCtrlSInTheCommentFieldSavesTodayWithMucus) {
                                   ",36.5,S,\r\n");
     EXPECT_EQ(JournalRewrites(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktops, Desktop,
+                         ::testing::Values(DesktopSetup{WindowManager::None},
+                                           DesktopSetup{WindowManager::Openbox}),
+                         [](const ::testing::TestParamInfo<DesktopSetup> &info) {
+                             return NameOf(info.param);
+                         });
 
 TEST(DesktopWithoutDisplay, HelpPrintsTheShortcutsAndEnds) {
     QProcess plenta;

@@ -53,9 +53,14 @@ int DarkPixels(const QImage &screen, const QRect &rect) {
     return dark;
 }
 
-using KeysAndBoxes = XServerFixture;
+// Each case runs on a bare server and under a window manager.
+class KeysAndBoxes : public XServerFixture, public ::testing::WithParamInterface<DesktopSetup> {
+protected:
+    KeysAndBoxes()
+        : XServerFixture(QSize(320, 400), GetParam()) {}
+};
 
-TEST_F(KeysAndBoxes, ReturnHeldThreeSecondsSavesOnceAndItsBoxWaitsForTheUser) {
+TEST_P(KeysAndBoxes, ReturnHeldThreeSecondsSavesOnceAndItsBoxWaitsForTheUser) {
     WriteJournal(HEADER);
     StartPlenta();
     for (int round = 1; round <= 3; ++round) {
@@ -73,7 +78,7 @@ TEST_F(KeysAndBoxes, ReturnHeldThreeSecondsSavesOnceAndItsBoxWaitsForTheUser) {
     EXPECT_TRUE(PlentaRunning());
 }
 
-TEST_F(KeysAndBoxes, EscapeHeldDeletesTheDayOnceAndOpensNoAboutBox) {
+TEST_P(KeysAndBoxes, EscapeHeldDeletesTheDayOnceAndOpensNoAboutBox) {
     WriteJournal(HEADER + TodayRecord(",36.7,S,alk\r\n"));
     StartPlenta();
     Hold(QStringLiteral("Escape"), 1500);
@@ -86,7 +91,7 @@ TEST_F(KeysAndBoxes, EscapeHeldDeletesTheDayOnceAndOpensNoAboutBox) {
     EXPECT_FALSE(IsAbout(boxes.front()));
 }
 
-TEST_F(KeysAndBoxes, EscapeTapOpensTheAboutBox) {
+TEST_P(KeysAndBoxes, EscapeTapOpensTheAboutBox) {
     StartPlenta();
     Tap(QStringLiteral("Escape"));
     ASSERT_TRUE(WaitFor([&] { return !Boxes().empty(); }));
@@ -140,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PopupKey{"ReturnHeldOnTheCalendar", DATE_ARROW, "Return", 1500}),
     [](const ::testing::TestParamInfo<PopupKey> &info) { return std::string(info.param.name); });
 
-TEST_F(KeysAndBoxes, AMarkSwitchedOnByAClickShowsOnTheScreen) {
+TEST_P(KeysAndBoxes, AMarkSwitchedOnByAClickShowsOnTheScreen) {
     StartPlenta();
     const QRect button = MUCUS_BUTTON_RECT.translated(MainWindow()->geometry.topLeft());
     const QImage off = Screenshot().copy(button);
@@ -154,7 +159,7 @@ TEST_F(KeysAndBoxes, AMarkSwitchedOnByAClickShowsOnTheScreen) {
     EXPECT_TRUE(WaitFor([&] { return Screenshot().copy(button) == off; })) << "off looks as before";
 }
 
-TEST_F(KeysAndBoxes, ReturnMovesTheFocusWithAVisibleFrame) {
+TEST_P(KeysAndBoxes, ReturnMovesTheFocusWithAVisibleFrame) {
     StartPlenta();
     const QRect field = TEMPERATURE_FIELD.translated(MainWindow()->geometry.topLeft());
     const QImage before = Screenshot().copy(field);
@@ -163,7 +168,7 @@ TEST_F(KeysAndBoxes, ReturnMovesTheFocusWithAVisibleFrame) {
         << "the temperature list took the focus without showing it";
 }
 
-TEST_F(KeysAndBoxes, ABoxStandsAboveTheWindowItBlocks) {
+TEST_P(KeysAndBoxes, ABoxStandsAboveTheWindowItBlocks) {
     // The first click both opens the box and activates the window, which then comes forward.
     StartPlenta({}, StartFocus::Untouched);
     const auto isMain = [](const XWindow &window) {
@@ -184,6 +189,13 @@ TEST_F(KeysAndBoxes, ABoxStandsAboveTheWindowItBlocks) {
     Tap(QStringLiteral("Escape"));
     EXPECT_TRUE(WaitFor([&] { return Boxes().empty(); }));
 }
+
+INSTANTIATE_TEST_SUITE_P(Desktops, KeysAndBoxes,
+                         ::testing::Values(DesktopSetup{WindowManager::None},
+                                           DesktopSetup{WindowManager::Openbox}),
+                         [](const ::testing::TestParamInfo<DesktopSetup> &info) {
+                             return NameOf(info.param);
+                         });
 
 } // namespace
 } // namespace plenta::e2e
