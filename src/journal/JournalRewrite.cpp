@@ -239,6 +239,11 @@ private:
             if (::fstat(in.Get(), &opened) != 0) {
                 return Fail(RewriteStatus::Unreadable, target_, "cannot be read: " + SystemError(errno));
             }
+            // A journal made read-only stays as it is, although its folder would let a rename replace it.
+            if (::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0 &&
+                (errno == EACCES || errno == EPERM)) {
+                return Fail(RewriteStatus::WriteFailed, target_, "may not be written: " + SystemError(errno));
+            }
             if (static_cast<std::uint64_t>(opened.st_size) > MAX_REWRITE_BYTES) {
                 return Fail(RewriteStatus::WriteFailed, target_,
                             "is larger than " + std::to_string(MAX_REWRITE_BYTES >> 20) +

@@ -9,6 +9,7 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <tuple>
 
@@ -29,8 +30,8 @@ std::string TodayRecord(const char *rest) {
     return QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")).toStdString() + rest;
 }
 
-const DesktopSetup USER_DESKTOPS[] = {{WindowManager::Openbox, "de_DE.UTF-8"},
-                                      {WindowManager::Openbox, "en_US.UTF-8"}};
+const DesktopSetup USER_DESKTOPS[] = {{WindowManager::Openbox, "de_DE.UTF-8", ProgramUser::Unprivileged},
+                                      {WindowManager::Openbox, "en_US.UTF-8", ProgramUser::Unprivileged}};
 
 std::string DesktopName(const ::testing::TestParamInfo<DesktopSetup> &info) {
     return NameOf(info.param);
@@ -190,6 +191,21 @@ TEST_P(UserDesktop, TheChartIsTheCLocalesPixelForPixel) {
         Screenshot().copy(QRect(window->geometry.topLeft() + QPoint(0, CHART_TOP), QSize(240, CHART_ROWS)));
     const QImage expected = QImage(reference).copy(0, 0, 240, CHART_ROWS).convertToFormat(shown.format());
     EXPECT_TRUE(shown == expected);
+}
+
+// The program's user may read the journal but not write it: a save leaves it alone and says so.
+TEST_P(UserDesktop, AJournalTheUserMayNotWriteIsNeverRewritten) {
+    const std::string journal = HEADER + "2026/12/01,36.5,1,\r\n";
+    WriteJournal(journal);
+    std::filesystem::permissions(Journal(), std::filesystem::perms::owner_read |
+                                                std::filesystem::perms::group_read |
+                                                std::filesystem::perms::others_read);
+    StartPlenta();
+    Hold(QStringLiteral("Return"), 1000);
+    ASSERT_TRUE(WaitFor([&] { return !Boxes().empty(); })) << "the save says why it did not write";
+    Pause(SETTLE_MS);
+    EXPECT_EQ(JournalRewrites(), 0);
+    EXPECT_EQ(JournalBytes(), journal);
 }
 
 INSTANTIATE_TEST_SUITE_P(Openbox, UserDesktop, ::testing::ValuesIn(USER_DESKTOPS), DesktopName);

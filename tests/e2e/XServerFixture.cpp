@@ -10,6 +10,9 @@
 
 #include <fstream>
 #include <iterator>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace plenta::e2e {
 
@@ -59,6 +62,9 @@ void XServerFixture::SetUp() {
     std::filesystem::create_directories(scratch_.path().toStdString() + "/runtime");
     std::filesystem::permissions(scratch_.path().toStdString() + "/runtime",
                                  std::filesystem::perms::owner_all);
+    if (desktop_.user == ProgramUser::Unprivileged && ::geteuid() == 0) {
+        HandOverToUser();
+    }
 
     // Several servers may start at once on this machine. Each takes a display number at random and holds it
     // by the server's lock file; a number another server holds is simply tried again with another.
@@ -69,6 +75,21 @@ void XServerFixture::SetUp() {
     ASSERT_TRUE(started) << "Xvfb did not start: " << ServerLog().toStdString();
     if (desktop_.manager == WindowManager::Openbox) {
         StartWindowManager();
+    }
+}
+
+void XServerFixture::HandOverToUser() {
+    const passwd *nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr) << "no user 'nobody' to run the program as";
+    ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty());
+    switchUid_ = static_cast<long>(nobody->pw_uid);
+    switchGid_ = static_cast<long>(nobody->pw_gid);
+    // The scratch folder is passed through; the device root, the runtime folder and a home are the user's.
+    const std::string scratch = scratch_.path().toStdString();
+    std::filesystem::create_directories(scratch + "/home");
+    ASSERT_EQ(::chmod(scratch.c_str(), 0755), 0);
+    for (const std::string &folder : {root_.string(), scratch + "/runtime", scratch + "/home"}) {
+        ASSERT_EQ(::chown(folder.c_str(), nobody->pw_uid, nobody->pw_gid), 0) << folder;
     }
 }
 
@@ -136,6 +157,9 @@ QProcessEnvironment XServerFixture::Environment() const {
     // The window manager keeps its settings and log in the test's scratch folder, not in the caller's home.
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), scratch_.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), scratch_.filePath(QStringLiteral("cache")));
+    if (SwitchesUser()) {
+        environment.insert(QStringLiteral("HOME"), scratch_.filePath(QStringLiteral("home")));
+    }
     if (desktop_.locale != nullptr) {
         for (const QString &name : environment.keys()) {
             if (name.startsWith(QLatin1String("LC_")) || name == QLatin1String("LANGUAGE")) {
@@ -164,7 +188,17 @@ void XServerFixture::StartPlenta(const QStringList &arguments, StartFocus focus)
     ASSERT_TRUE(watch_->Watching());
     plenta_.setProcessEnvironment(Environment());
     plenta_.setProcessChannelMode(QProcess::ForwardedChannels);
-    plenta_.start(QStringLiteral(PLENTA_BINARY), arguments);
+    if (SwitchesUser()) {
+        // setpriv runs the program in its own process, so ending it ends the program.
+        plenta_.start(QStringLiteral("setpriv"),
+                      QStringList{QStringLiteral("--reuid=%1").arg(switchUid_),
+                                  QStringLiteral("--regid=%1").arg(switchGid_),
+                                  QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                                  QStringLiteral(PLENTA_BINARY)} +
+                          arguments);
+    } else {
+        plenta_.start(QStringLiteral(PLENTA_BINARY), arguments);
+    }
     ASSERT_TRUE(plenta_.waitForStarted(COMMAND_LIMIT_MS));
     std::optional<XWindow> window;
     ASSERT_TRUE(WaitFor([&] { return (window = MainWindow()).has_value() || !PlentaRunning(); }));
@@ -350,6 +384,10 @@ std::string XServerFixture::JournalBytes() const {
 
 void XServerFixture::WriteJournal(const std::string &bytes) const {
     std::ofstream(Journal(), std::ios::binary) << bytes;
+    if (SwitchesUser() &&
+        ::chown(Journal().c_str(), static_cast<uid_t>(switchUid_), static_cast<gid_t>(switchGid_)) != 0) {
+        ADD_FAILURE() << "the journal could not be handed to the program's user";
+    }
 }
 
 int XServerFixture::JournalRewrites() {

@@ -36,12 +36,16 @@ enum class WindowKind { Normal, Dialog, Popup };
 enum class StartFocus { MainWindow, Untouched };
 
 enum class WindowManager { None, Openbox };
+enum class ProgramUser { Caller, Unprivileged };
 
 // The desktop a test runs the program on.
 struct DesktopSetup {
     WindowManager manager = WindowManager::None;
     // LANG for the program; null keeps the caller's environment.
     const char *locale = nullptr;
+    // Who runs the program: the caller, or a user without privileges (`nobody` when the caller is root, as
+    // in CI, where root's powers would hide every permission the program must respect).
+    ProgramUser user = ProgramUser::Caller;
 };
 
 // "Openbox_de_DE", "Bare": a test name's part.
@@ -117,6 +121,9 @@ protected:
 private:
     bool StartServer(int number);
     void StartWindowManager();
+    void HandOverToUser();
+    // The user id the program runs as when it is not the caller's; -1 for the caller's own.
+    bool SwitchesUser() const { return switchUid_ >= 0; }
     void StopServer();
     QString ServerLog() const;
     QString Run(const QString &program, const QStringList &arguments) const;
@@ -124,6 +131,8 @@ private:
 
     QSize screen_;
     DesktopSetup desktop_;
+    long switchUid_ = -1;
+    long switchGid_ = -1;
     QTemporaryDir scratch_;
     std::filesystem::path root_;
     QString display_;
