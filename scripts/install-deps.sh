@@ -9,7 +9,7 @@ packages=(
     xvfb xauth fonts-dejavu-core libfontconfig-dev
     syncthing curl jq
     appstream desktop-file-utils dpkg-dev file man-db
-    xdotool x11-utils openbox wmctrl xclip sway wtype locales
+    xdotool x11-utils openbox wmctrl xclip sway wtype qt6-wayland locales
 )
 missing=()
 for p in "${packages[@]}"; do

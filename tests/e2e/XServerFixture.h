@@ -63,6 +63,11 @@ struct XWindow {
 };
 
 class XServerFixture : public ::testing::Test {
+public:
+    // Polls until the condition holds; false when the time is up.
+    static bool WaitFor(const std::function<bool()> &condition, int limitMs = E2E_WAIT_MS);
+    static void Pause(int milliseconds);
+
 protected:
     // Small enough that the program's own choice of zoom is 1; a test of larger zooms asks for more.
     explicit XServerFixture(QSize screen = QSize(320, 400), DesktopSetup desktop = {})
@@ -113,10 +118,6 @@ protected:
     void WriteJournal(const std::string &bytes) const;
     // Rewrites of the journal since the program started.
     int JournalRewrites();
-
-    // Polls until the condition holds; false when the time is up.
-    static bool WaitFor(const std::function<bool()> &condition, int limitMs = E2E_WAIT_MS);
-    static void Pause(int milliseconds);
 
 private:
     bool StartServer(int number);
