@@ -99,11 +99,12 @@ void XServerFixture::StartWindowManager() {
     windowManager_.setStandardErrorFile(scratch_.filePath(QStringLiteral("openbox.log")));
     windowManager_.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
     ASSERT_TRUE(windowManager_.waitForStarted(COMMAND_LIMIT_MS));
-    // The manager is in charge once it names its check window on the root.
+    // The manager is in charge once it names its check window on the root, and has its keys and theme once it
+    // names the theme.
     ASSERT_TRUE(WaitFor([&] {
-        return Run(QStringLiteral("xprop"),
-                   {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-            .contains(QLatin1String("window id"));
+        const QString root = Run(QStringLiteral("xprop"), {QStringLiteral("-root")});
+        return root.contains(QLatin1String("_NET_SUPPORTING_WM_CHECK(WINDOW): window id")) &&
+               root.contains(QLatin1String("_OB_THEME"));
     })) << "openbox did not start";
 }
 
@@ -296,6 +297,13 @@ void XServerFixture::MapOtherWindow(unsigned long id) {
 
 unsigned long XServerFixture::FocusedWindow() const {
     return Run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).trimmed().toULong();
+}
+
+unsigned long XServerFixture::ActiveWindow() const {
+    // `_NET_ACTIVE_WINDOW(WINDOW): window id # 0x400007`
+    const QString property =
+        Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_ACTIVE_WINDOW")});
+    return property.section(QLatin1Char('#'), 1).trimmed().toULong(nullptr, 16);
 }
 
 void XServerFixture::SetClipboard(const QByteArray &text) {

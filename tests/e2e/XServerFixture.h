@@ -100,6 +100,8 @@ protected:
     void MapOtherWindow(unsigned long id);
     // The window that has the keyboard.
     unsigned long FocusedWindow() const;
+    // The window the window manager counts as active, once it has handled the focus's last move; 0 for none.
+    unsigned long ActiveWindow() const;
     // Owns the clipboard with this UTF-8 text, as a program the user copied from does.
     void SetClipboard(const QByteArray &text);
     // Asks the window manager to maximise the window, as its title bar's button does.
