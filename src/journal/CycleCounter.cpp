@@ -46,7 +46,9 @@ void CycleCounter::Add(std::int64_t dayNumber, std::int32_t temperature, std::ui
     const std::int64_t advanced = running_ + (running_ > 0 ? difference : 0);
     running_ =
         static_cast<std::uint64_t>(advanced) <= MAX_CYCLE_DAY ? static_cast<std::int32_t>(advanced) : 0;
-    if ((marks & MARK_FIRST_DAY) != 0) {
+    // A second first-day record of the day its cycle began (a hand-edited or merged journal) starts no new
+    // cycle: it would count one of 0 days and pull the average down.
+    if ((marks & MARK_FIRST_DAY) != 0 && !(hasFirstDay_ && dayNumber == lastFirstDay_)) {
         if (running_ > 0) {
             const std::int32_t length = running_ - 1;
             ++stats_.cycleCount;

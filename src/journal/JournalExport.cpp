@@ -2,6 +2,7 @@
 // chart and the form show for that record.
 #include "journal/JournalExport.h"
 
+#include "journal/CarriedLines.h"
 #include "journal/CodePage.h"
 #include "journal/CycleCounter.h"
 #include "journal/JournalRecord.h"
@@ -43,20 +44,16 @@ std::optional<std::vector<ExportRow>> ReadExportRows(const std::filesystem::path
     DayPointTable points;
     CycleCounter counter(points);
     bool header = true;
-    std::string_view rest = *text;
-    // Bytes after the last LF are no line for the scan, so they are none for the export either.
-    for (std::size_t lf = rest.find('\n'); lf != std::string_view::npos; lf = rest.find('\n')) {
-        const std::string_view line = StripLineEnd(rest.substr(0, lf + 1));
-        rest.remove_prefix(lf + 1);
+    ForEachCarriedLine(*text, [&](std::string_view line) {
         const std::optional<RecordFields> record =
-            std::exchange(header, false) ? std::nullopt : ReadRecord(line);
+            std::exchange(header, false) ? std::nullopt : RecordOfLine(line);
         if (!record) {
-            continue;
+            return;
         }
         counter.Add(record->dayNumber, record->temperature, record->marks);
         rows.push_back({record->date, record->temperature, record->marks, Cp1252ToUtf8(record->comment),
                         counter.LastCycleDay()});
-    }
+    });
     return rows;
 }
 

@@ -22,8 +22,8 @@ struct ExportRow {
     std::int32_t cycleDay = 0;    // the cycle day the scan gives the record, 0 outside a counted cycle
 };
 
-// Every well-formed record of the journal in journal order, read under its shared lock by the scan's rules
-// (the header and bytes after the last LF are no records). Nothing when the journal cannot be opened.
+// Every record the scan counts, in journal order, read under the journal's shared lock by the scan's rules
+// (the header is no record, nor a last line still being written). Nothing when the journal cannot be opened.
 std::optional<std::vector<ExportRow>> ReadExportRows(const std::filesystem::path &journal);
 
 // "2026-12-04".

@@ -15,34 +15,32 @@ namespace plenta {
 
 namespace {
 
-// The well-formed records of the journal by date key; a later record of a date stands for it.
+// A record's line as the scan reads it: without its line end, and ending at a NUL as its text does.
+std::string RecordText(std::string_view line) {
+    const std::string_view text = StripLineEnd(line);
+    return std::string(text.substr(0, text.find('\0')));
+}
+
+// The journal's records as the scan counts them, by date key; a later record of a date stands for it.
 std::map<std::int32_t, std::string> RecordsOf(std::string_view journal) {
     std::map<std::int32_t, std::string> records;
     bool header = true;
     ForEachCarriedLine(journal, [&](std::string_view line) {
-        const std::string_view text = StripLineEnd(line);
         if (std::exchange(header, false)) {
             return;
         }
-        if (const std::optional<RecordFields> record = ReadRecord(text)) {
-            records[record->dateKey] = std::string(text);
+        if (const std::optional<RecordFields> record = RecordOfLine(line)) {
+            records[record->dateKey] = RecordText(line);
         }
     });
     return records;
 }
 
-// The line from its comment on, less trailing separators and blanks. Two comments that differ only after
-// their first word must not count as the same, however much of a comment the reader takes.
-std::string_view CommentTail(std::string_view line, std::string_view comment) {
-    if (comment.empty()) {
-        return {};
-    }
-    std::string_view tail = line.substr(static_cast<std::size_t>(comment.data() - line.data()));
-    while (!tail.empty() && std::string_view(";, \t\r\n\v\f").find(tail.back()) != std::string_view::npos) {
-        tail.remove_suffix(1);
-    }
-    return tail;
-}
+// The record a date has after the files merged so far, and the file it came from (empty: the journal).
+struct Standing {
+    std::string record;
+    std::filesystem::path file;
+};
 
 } // namespace
 
@@ -50,7 +48,7 @@ bool SameRecord(std::string_view a, std::string_view b) {
     const std::optional<RecordFields> left = ReadRecord(a);
     const std::optional<RecordFields> right = ReadRecord(b);
     return left && right && left->dateKey == right->dateKey && left->temperature == right->temperature &&
-           left->marks == right->marks && CommentTail(a, left->comment) == CommentTail(b, right->comment);
+           left->marks == right->marks && left->comment == right->comment;
 }
 
 std::optional<OtherJournal> ReadOtherJournal(const std::filesystem::path &file) {
@@ -58,14 +56,15 @@ std::optional<OtherJournal> ReadOtherJournal(const std::filesystem::path &file) 
     other.path = file;
     std::size_t number = 0;
     // A conflict copy is finished, so unlike the journal it has no line still being written: a last line
-    // without LF counts.
+    // without LF counts. A copy may lack the header: its first line is a record when it is one.
     const bool read = ReadFileLines(file, [&](std::string_view line) {
         const std::string_view text = StripLineEnd(line);
-        if (++number == 1 || text.empty()) {
+        const std::optional<RecordFields> record = RecordOfLine(line);
+        if ((++number == 1 && !record) || text.empty()) {
             return;
         }
-        if (const std::optional<RecordFields> record = ReadRecord(text)) {
-            other.records[record->dateKey] = std::string(text);
+        if (record) {
+            other.records[record->dateKey] = RecordText(line);
         } else {
             other.malformed.push_back({file, number, std::string(text)});
         }
@@ -81,22 +80,25 @@ MergeReport MergeRecords(std::string_view journal, std::span<const OtherJournal>
     MergeReport report;
     // `standing` is the record each date has after the files merged so far; `incoming` what the rewrite
     // writes: added dates and, with the other file preferred, replaced ones.
-    std::map<std::int32_t, std::string> standing = RecordsOf(journal);
+    std::map<std::int32_t, Standing> standing;
+    for (auto &[key, record] : RecordsOf(journal)) {
+        standing.emplace(key, Standing{std::move(record), {}});
+    }
     std::map<std::int32_t, std::string> incoming;
     for (const OtherJournal &other : others) {
         for (const auto &[key, record] : other.records) {
             const auto found = standing.find(key);
             if (found == standing.end()) {
-                standing.emplace(key, record);
+                standing.emplace(key, Standing{record, other.path});
                 incoming[key] = record;
                 ++report.counts.added;
-            } else if (SameRecord(found->second, record)) {
+            } else if (SameRecord(found->second.record, record)) {
                 ++report.counts.same;
             } else {
                 ++report.counts.conflicts;
-                report.conflicts.push_back({other.path, found->second, record});
+                report.conflicts.push_back({other.path, found->second.record, record, found->second.file});
                 if (preference == MergePreference::Other) {
-                    found->second = record;
+                    found->second = {record, other.path};
                     incoming[key] = record;
                 }
             }
@@ -120,10 +122,10 @@ MergeReport MergeRecords(std::string_view journal, std::span<const OtherJournal>
             return;
         }
         // Placed as a save places its record: before the first line of its date or a later one. A replaced
-        // date's well-formed records go; a malformed line of that date stays.
-        const std::int32_t key = DateKey(line);
-        writeUpTo(key);
-        if (incoming.contains(key) && ReadRecord(StripLineEnd(line))) {
+        // date's records, as the scan reads them, go; a line of that date that is no record stays.
+        writeUpTo(DateKey(line));
+        if (const std::optional<RecordFields> record = RecordOfLine(line);
+            record && incoming.contains(record->dateKey)) {
             return;
         }
         out += line;
@@ -152,7 +154,8 @@ MergeResult MergeIntoJournal(const std::filesystem::path &journal,
     const auto transform = [&](std::string_view old, JournalState, std::string &out) {
         result.report = MergeRecords(old, others, preference, out);
     };
-    if (RewriteJournal(journal, MissingJournal::Create, durability, transform) != RewriteStatus::Written) {
+    if (RewriteJournal(journal, MissingJournal::Create, durability, transform, &result.failure) !=
+        RewriteStatus::Written) {
         result.status = MergeStatus::AccessError;
         result.report = {};
         return result;

@@ -36,8 +36,9 @@ struct OtherJournal {
     std::vector<MalformedLine> malformed;
 };
 
-// Reads another journal file by the scan's rules: the first line is its header, a blank line is nothing.
-// Nothing when it cannot be read as a regular file.
+// Reads another journal file by the scan's rules, except that a copy may lack the header: its first line is a
+// record when it is one and the header otherwise; a blank line is nothing, any other line the scan does not
+// count is listed as malformed. Nothing when it cannot be read as a regular file.
 std::optional<OtherJournal> ReadOtherJournal(const std::filesystem::path &file);
 
 struct MergeCounts {
@@ -46,11 +47,14 @@ struct MergeCounts {
     int conflicts = 0; // dates with different records
 };
 
-// One date whose records differ; both lines without line end, in 1252 bytes.
+// One date whose records differ; both lines without line end, in 1252 bytes, as the scan reads them (up to a
+// NUL). The standing record is the one the date had before `file` was taken: the journal's, or with several
+// files that of an earlier file, named by `standingFile` (empty for the journal).
 struct MergeConflict {
     std::filesystem::path file;
     std::string journalRecord;
     std::string otherRecord;
+    std::filesystem::path standingFile;
 };
 
 struct MergeReport {
@@ -58,13 +62,15 @@ struct MergeReport {
     std::vector<MergeConflict> conflicts;
 };
 
-// Two records are the same when they have the same temperature, the same marks (in any order) and the same
-// whole comment.
+// Two records are the same when they have the same date, temperature, marks (in any order) and comment, as
+// the scan reads them.
 bool SameRecord(std::string_view a, std::string_view b);
 
 // The merge as a rewrite of the journal's bytes into `out`, the other files taken in turn: a date only the
 // other file has gets its record in date order (where a save would put it), a date with a different record is
-// a conflict settled by `preference`. Every other line of the journal, its header and malformed lines
+// a conflict settled by `preference`. With several files a date's standing record is compared with each
+// file's in turn: preferring the journal, the first record of the date (the journal's, else the first file's
+// that has it) stays; preferring the others, the last differing file's record stays. Every other line of the journal, its header and malformed lines
 // included, is carried over unchanged.
 MergeReport MergeRecords(std::string_view journal, std::span<const OtherJournal> others,
                          MergePreference preference, std::string &out);
@@ -81,6 +87,7 @@ struct MergeResult {
     std::vector<MalformedLine> malformed;          // of all other files, for the report
     std::filesystem::path unreadable;              // the file that could not be read
     std::vector<std::filesystem::path> notRemoved; // merged, but still there after MergedFiles::Remove
+    RewriteFailure failure;                        // why the journal was not written (AccessError)
 };
 
 // Reads the other files, then merges them in one crash-safe rewrite under the journal's lock (a missing

@@ -8,6 +8,7 @@
 #include "journal/JournalLock.h"
 #include "journal/JournalTarget.h"
 #include "journal/ReadLease.h"
+#include "journal/WriterWait.h"
 
 #include <cerrno>
 #include <chrono>
@@ -25,13 +26,6 @@ namespace {
 
 // Attempts before a journal that keeps changing is given up on, each after a change was seen.
 constexpr int MAX_ATTEMPTS = 6;
-// An editor that rewrites the journal in place truncates it and then writes it, and a sync client may delete
-// it and then create it. A journal that looks cut short while its writer cannot be told, or is missing from a
-// folder, that changed less than this long ago is waited on, since its writer may not be done with it.
-constexpr std::chrono::milliseconds QUIET{50};
-// The pause before looking again at a journal that another program has open for writing (and, when it
-// looks cut short, is writing); with MAX_ATTEMPTS it bounds how long a save waits for a stalled writer.
-constexpr std::chrono::milliseconds WRITER_PAUSE{25};
 
 // What another program's write changes: the file in the journal's place and its size and times.
 struct FileState {
@@ -44,10 +38,6 @@ struct FileState {
     bool operator==(const FileState &) const = default;
 };
 
-std::int64_t Nanoseconds(const timespec &time) {
-    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
-}
-
 FileState StateOf(const struct stat &info) {
     return {info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim)};
 }
@@ -56,39 +46,9 @@ std::string SystemError(int error) {
     return std::generic_category().message(error);
 }
 
-// How long to wait before a journal that was changed a moment ago can be trusted to be complete; zero for a
-// journal that is quiet. The change time, unlike the modification time, cannot be set by a program.
-std::chrono::nanoseconds QuietLeft(const FileState &state) {
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    const std::chrono::nanoseconds age(Nanoseconds(now) - state.ctimeNs);
-    // A change time in the future means a clock that was set back; nothing can be judged from it.
-    if (age.count() < 0 || age >= QUIET) {
-        return std::chrono::nanoseconds::zero();
-    }
-    return QUIET - age;
-}
-
 // An empty journal or one that stops inside a line may be an editor's write that is not finished.
 bool LooksUnfinished(std::string_view content) {
     return content.empty() || content.back() != '\n';
-}
-
-// How long to wait before reading a journal again that looks cut short: while its writer still has it open,
-// a moment; when that cannot be told, until it has been quiet for QUIET. Zero for a journal to go on with.
-std::chrono::nanoseconds WaitForWriter(int fd, std::string_view content, const FileState &state) {
-    if (!LooksUnfinished(content)) {
-        return std::chrono::nanoseconds::zero();
-    }
-    switch (OpenWriters(fd)) {
-    case Writers::None:
-        return std::chrono::nanoseconds::zero();
-    case Writers::Some:
-        return WRITER_PAUSE;
-    case Writers::Unknown:
-        break;
-    }
-    return QuietLeft(state);
 }
 
 // Reads to the end, but never more than one byte beyond `limit`.
@@ -226,7 +186,7 @@ private:
             struct stat folder {};
             const std::filesystem::path parent = target_.parent_path().empty() ? "." : target_.parent_path();
             if (::stat(parent.c_str(), &folder) == 0) {
-                if (const std::chrono::nanoseconds wait = QuietLeft(StateOf(folder)); wait.count() > 0) {
+                if (const std::chrono::nanoseconds wait = QuietLeft(StateOf(folder).ctimeNs); wait.count() > 0) {
                     std::this_thread::sleep_for(wait);
                     return std::nullopt;
                 }
@@ -238,6 +198,14 @@ private:
         } else {
             if (::fstat(in.Get(), &opened) != 0) {
                 return Fail(RewriteStatus::Unreadable, target_, "cannot be read: " + SystemError(errno));
+            }
+            // A journal the user made read-only stays so, though its folder would let a rename replace it:
+            // the permission is the user's word that the file must not change. The kernel answers (access),
+            // so an ACL counts as well as the permission bits, and root, whom the kernel lets write any file,
+            // may.
+            if (::access(target_.c_str(), W_OK) != 0) {
+                return Fail(RewriteStatus::WriteFailed, target_,
+                            "may not be written: " + SystemError(errno) + "; it was left as it is");
             }
             if (static_cast<std::uint64_t>(opened.st_size) > MAX_REWRITE_BYTES) {
                 return Fail(RewriteStatus::WriteFailed, target_,
@@ -253,7 +221,7 @@ private:
                 old.size() != static_cast<std::size_t>(opened.st_size)) {
                 return std::nullopt;
             }
-            if (const std::chrono::nanoseconds wait = WaitForWriter(in.Get(), old, StateOf(opened));
+            if (const std::chrono::nanoseconds wait = WaitForWriter(in.Get(), LooksUnfinished(old), StateOf(opened).ctimeNs);
                 wait.count() > 0) {
                 std::this_thread::sleep_for(wait);
                 return std::nullopt;

@@ -17,8 +17,9 @@ bool ReadFileLines(const std::filesystem::path &file,
 // How a missing journal reads: as an empty one, or as a journal that cannot be opened.
 enum class MissingText { Empty, Fails };
 
-// The journal's bytes, read under its shared lock as the scan reads them. Nothing when it cannot be opened
-// (unreadable, no regular file, or locked by a writer for over a second).
+// The journal's bytes, read under its shared lock as the scan reads them: a last line without line end that
+// another program is still writing is left out. Nothing when it cannot be opened (unreadable, no regular
+// file, or locked by a writer for over a second).
 std::optional<std::string> ReadJournalText(const std::filesystem::path &journal, MissingText missing);
 
 } // namespace plenta

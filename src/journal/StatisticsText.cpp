@@ -17,6 +17,12 @@ std::string StatisticsText(const CycleStats &stats) {
         std::int64_t{stats.averageCycleLength} - stats.todayCycleDay,
     };
     std::string_view format = LoadText(StringId::StatisticsFormat);
+    // Without a counted cycle there is no average to count the next period from: its line says so instead
+    // of a number of days that would follow from an average of 0.
+    const bool unknown = stats.cycleCount == 0;
+    if (unknown) {
+        format = format.substr(0, format.rfind('\n') + 1);
+    }
     std::string text;
     // Room for the format and five numbers of any size: one allocation.
     text.reserve(format.size() + numbers.size() * 20);
@@ -28,6 +34,9 @@ std::string StatisticsText(const CycleStats &stats) {
         format.remove_prefix(place + 2);
     }
     text += format;
+    if (unknown) {
+        text += LoadText(StringId::NextPeriodUnknown);
+    }
     return text;
 }
 

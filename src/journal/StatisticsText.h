@@ -8,7 +8,8 @@
 namespace plenta {
 
 // The string-table format 61215 filled with the record count, the span, the cycles, the average cycle length
-// and the days until the next expected period (average - today's cycle day).
+// and the days until the next expected period (average - today's cycle day); with no counted cycle the last
+// line reads "Nächste Periode: unbekannt".
 std::string StatisticsText(const CycleStats &stats);
 
 } // namespace plenta

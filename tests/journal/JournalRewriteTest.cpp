@@ -232,10 +232,11 @@ TEST_F(JournalRewriteTest, OwnerAndSetIdBits) {
     EXPECT_EQ(info.st_gid, 65534u);
     EXPECT_EQ(info.st_mode & 07777, 04750u);
 
-    // A user saving root's set-user-id journal in the user's folder cannot keep root as owner: the file
-    // becomes the user's and loses the bit. A root-made 0600 lock then stops the user, with the reason.
+    // A user saving root's set-user-id journal, which the user may write, in the user's folder cannot keep
+    // root as owner: the file becomes the user's and loses the bit (one the user may not write is not
+    // rewritten at all). A root-made 0600 lock then stops the user, with the reason.
     ASSERT_EQ(::chown(journal_.c_str(), 0, 0), 0);
-    ASSERT_EQ(::chmod(journal_.c_str(), 06755), 0);
+    ASSERT_EQ(::chmod(journal_.c_str(), 06757), 0);
     ASSERT_EQ(::chown(folder_.Path().c_str(), 65534, 65534), 0);
     std::filesystem::remove(JournalLock::LockPathOf(journal_));
     AsNobody([&] {
@@ -243,7 +244,7 @@ TEST_F(JournalRewriteTest, OwnerAndSetIdBits) {
         struct stat made {};
         ASSERT_EQ(::stat(journal_.c_str(), &made), 0);
         EXPECT_EQ(made.st_uid, 65534u);
-        EXPECT_EQ(made.st_mode & 07777, 0755u);
+        EXPECT_EQ(made.st_mode & 07777, 0757u);
     });
     const std::filesystem::path lock = JournalLock::LockPathOf(journal_);
     ASSERT_EQ(::chown(lock.c_str(), 0, 0), 0);

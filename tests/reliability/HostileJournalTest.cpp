@@ -5,6 +5,7 @@
 #include "TempFolder.h"
 
 #include "journal/JournalEdit.h"
+#include "journal/JournalRecord.h"
 #include "journal/JournalScan.h"
 
 #include <gtest/gtest.h>
@@ -112,7 +113,7 @@ TEST_P(HostileJournal, ScanGivesDefinedResults) {
     for (int i = 0; i < scan->table.count; ++i) {
         EXPECT_LE(scan->table.points[static_cast<std::size_t>(i)].cycleDay, MAX_CYCLE_DAY) << "point " << i;
     }
-    EXPECT_LE(scan->selection.comment.size(), 4u * MAX_SELECTION_COMMENT_CHARS);
+    EXPECT_LE(scan->selection.comment.size(), 3u * MAX_RECORD_TEXT_BYTES); // 1252 in UTF-8
     EXPECT_EQ(ReadBytes(folder_.Journal()), original_) << "a scan must never write";
 }
 

@@ -93,6 +93,11 @@ ExitCode RunMerge(const MergeRequest &request) {
                     "cannot read '" + result.unreadable.string() +
                         "' (missing, unreadable, or no regular file); the journal is unchanged");
     case MergeStatus::AccessError:
+        if (!result.failure.reason.empty()) {
+            return Fail(ExitCode::Failure, "cannot rewrite the journal '" + request.journal.string() +
+                                               "': '" + result.failure.file.string() + "' " +
+                                               result.failure.reason);
+        }
         return Fail(ExitCode::Failure,
                     "cannot rewrite the journal '" + request.journal.string() +
                         "' (unreadable, locked by another program, or the folder is full or "
@@ -102,9 +107,12 @@ ExitCode RunMerge(const MergeRequest &request) {
     }
     const bool journalKept = request.preference == MergePreference::Journal;
     for (const MergeConflict &conflict : result.report.conflicts) {
-        std::cout << "conflict " << DateOf(conflict.journalRecord) << ": journal \""
+        // With several files the standing record may be an earlier file's, which is named instead.
+        const std::string standing =
+            conflict.standingFile.empty() ? std::string("journal") : conflict.standingFile.string();
+        std::cout << "conflict " << DateOf(conflict.journalRecord) << ": " << standing << " \""
                   << Cp1252ToUtf8(conflict.journalRecord) << "\", " << conflict.file.string() << " \""
-                  << Cp1252ToUtf8(conflict.otherRecord) << "\"; kept " << (journalKept ? "journal" : "other")
+                  << Cp1252ToUtf8(conflict.otherRecord) << "\"; kept " << (journalKept ? standing : std::string("other"))
                   << '\n';
     }
     for (const MalformedLine &line : result.malformed) {
