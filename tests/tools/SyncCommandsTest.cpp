@@ -57,19 +57,20 @@ TEST_F(SyncCommands, ConflictsListsTheCopiesWithWhatTheJournalLacks) {
 
 TEST_F(SyncCommands, MergeReportsConflictsAndTheSummary) {
     const std::string copy = (folder_ / SYNCTHING).string();
+    const std::string firstLine = "2026/11/30,35.5,,Kopf\r\n";
     struct Case {
         std::vector<std::string> options;
         std::string journalAfter;
         std::string kept;
     } const cases[] = {
-        {{}, HEADER + D1 + D2 + D3, "journal"},
-        {{"--prefer", "other"}, HEADER + D1 + D2 + "2026/12/03,36.9,,\r\n", "other"},
+        {{}, HEADER + firstLine + D1 + D2 + D3, "journal"},
+        {{"--prefer", "other"}, HEADER + firstLine + D1 + D2 + "2026/12/03,36.9,,\r\n", "other"},
     };
     for (const Case &c : cases) {
         WriteBytes(journal_, HEADER + D1 + D3);
-        // The copy's first line is its header whatever it holds; a blank line is nothing; a last line without
-        // LF is a whole record, as a finished copy has no line still being written.
-        WriteBytes(folder_ / SYNCTHING, "2026/11/30,35.5,,Kopf\r\n" + D2 +
+        // A copy may lack the header: its first line is a record when it is one; a blank line is nothing; a
+        // last line without LF is a whole record, as a finished copy has no line still being written.
+        WriteBytes(folder_ / SYNCTHING, firstLine + D2 +
                                             "2026/12/03,36.9,,\r\nkaputt\r\n\r\n" +
                                             D1.substr(0, D1.size() - 2));
         std::vector<std::string> args{"merge"};
@@ -80,7 +81,7 @@ TEST_F(SyncCommands, MergeReportsConflictsAndTheSummary) {
         EXPECT_EQ(ReadBytes(journal_), c.journalAfter);
         EXPECT_EQ(result.out, "conflict 2026-12-03: journal \"2026/12/03,36.7,S,\", " + copy +
                                   " \"2026/12/03,36.9,,\"; kept " + c.kept + "\nnot merged: " + copy +
-                                  " line 4 is not a record: \"kaputt\"\nmerged 1 file: 1 " +
+                                  " line 4 is not a record: \"kaputt\"\nmerged 1 file: 2 " +
                                   "added, 1 conflict (kept as the " +
                                   (c.kept == "other" ? "other file" : "journal") +
                                   " has them), 1 already in the journal\n");
