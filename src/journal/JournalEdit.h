@@ -42,8 +42,8 @@ std::int32_t TemperatureForSave(int listIndex, std::int32_t scannedTemperature);
 // comment is stored trimmed as a reader trims it (leading separators, trailing separators and blanks). An
 // entry the journal cannot hold as a record of its date (no date from 1601 on, a temperature outside
 // 0.0..99.9, marks holding a separator, a line end or a NUL in a text, a line beyond the scan's bound) is
-// refused with DatabaseError and nothing is written. A comment longer than the form lets one type comes from a
-// hand-edited journal, and a save of its day keeps it whole. A failed rewrite fills `failure`, when given,
+// refused with DatabaseError and nothing is written. A comment longer than the form lets one type comes from
+// a hand-edited journal, and a save of its day keeps it whole. A failed rewrite fills `failure`, when given,
 // with the file and the reason; running out of memory is AccessError like any other failed rewrite.
 EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry,
                       Durability durability = Durability::Fsync, RewriteFailure *failure = nullptr);

@@ -70,8 +70,8 @@ bool SameRecord(std::string_view a, std::string_view b);
 // other file has gets its record in date order (where a save would put it), a date with a different record is
 // a conflict settled by `preference`. With several files a date's standing record is compared with each
 // file's in turn: preferring the journal, the first record of the date (the journal's, else the first file's
-// that has it) stays; preferring the others, the last differing file's record stays. Every other line of the journal, its header and malformed lines
-// included, is carried over unchanged.
+// that has it) stays; preferring the others, the last differing file's record stays. Every other line of the
+// journal, its header and malformed lines included, is carried over unchanged.
 MergeReport MergeRecords(std::string_view journal, std::span<const OtherJournal> others,
                          MergePreference preference, std::string &out);
 

@@ -201,7 +201,8 @@ std::optional<RecordFields> ReadRecordByRules(std::string_view line) {
     std::int32_t month = 0;
     std::int32_t day = 0;
     ReadDate(line, year, month, day);
-    if (year < FIRST_RECORD_YEAR || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
+    if (year < FIRST_RECORD_YEAR || year > 9999 || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(year, month)) {
         return record;
     }
     std::size_t pos = ATTRIBUTE_OFFSET;

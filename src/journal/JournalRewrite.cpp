@@ -186,7 +186,8 @@ private:
             struct stat folder {};
             const std::filesystem::path parent = target_.parent_path().empty() ? "." : target_.parent_path();
             if (::stat(parent.c_str(), &folder) == 0) {
-                if (const std::chrono::nanoseconds wait = QuietLeft(StateOf(folder).ctimeNs); wait.count() > 0) {
+                if (const std::chrono::nanoseconds wait = QuietLeft(StateOf(folder).ctimeNs);
+                    wait.count() > 0) {
                     std::this_thread::sleep_for(wait);
                     return std::nullopt;
                 }
@@ -221,7 +222,8 @@ private:
                 old.size() != static_cast<std::size_t>(opened.st_size)) {
                 return std::nullopt;
             }
-            if (const std::chrono::nanoseconds wait = WaitForWriter(in.Get(), LooksUnfinished(old), StateOf(opened).ctimeNs);
+            if (const std::chrono::nanoseconds wait =
+                    WaitForWriter(in.Get(), LooksUnfinished(old), StateOf(opened).ctimeNs);
                 wait.count() > 0) {
                 std::this_thread::sleep_for(wait);
                 return std::nullopt;

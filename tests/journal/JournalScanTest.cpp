@@ -98,9 +98,9 @@ TEST_F(JournalScanTest, CountsCyclesWithTheirMeanLength) {
     }
     // A second first-day record of a date that began a cycle (merged or edited by hand, first or last) starts
     // no cycle of 0 days.
-    const std::string twice = JournalBuilder().Add(START, "1").Text() +
-                              Cycles({28, 30}).substr(test::HEADER.size()) +
-                              JournalBuilder().Add(DaysAfter(START, 58), "1").Text().substr(test::HEADER.size());
+    const std::string twice =
+        JournalBuilder().Add(START, "1").Text() + Cycles({28, 30}).substr(test::HEADER.size()) +
+        JournalBuilder().Add(DaysAfter(START, 58), "1").Text().substr(test::HEADER.size());
     const JournalScan scan = Scan(twice);
     EXPECT_EQ(scan.stats.cycleCount, 2);
     EXPECT_EQ(scan.stats.averageCycleLength, 29);
@@ -237,7 +237,8 @@ TEST_F(JournalScanTest, SkipsFirstLineAndMalformedLinesButReadsAnUnterminatedTai
     EXPECT_TRUE(scan.selection.hasEntry);
     EXPECT_EQ(scan.comments, (std::vector<std::string>{"ok", "halb"}));
 
-    // While another program holds the journal open for writing, a tail without LF may be cut short: no record.
+    // While another program holds the journal open for writing, a tail without LF may be cut short: no
+    // record.
     const int writer = ::open(journal_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     ASSERT_GE(writer, 0);
     const std::optional<JournalScan> writing = LoadJournal(journal_, 2003y / April / 5d, START);

@@ -70,9 +70,8 @@ TEST_F(SyncCommands, MergeReportsConflictsAndTheSummary) {
         WriteBytes(journal_, HEADER + D1 + D3);
         // A copy may lack the header: its first line is a record when it is one; a blank line is nothing; a
         // last line without LF is a whole record, as a finished copy has no line still being written.
-        WriteBytes(folder_ / SYNCTHING, firstLine + D2 +
-                                            "2026/12/03,36.9,,\r\nkaputt\r\n\r\n" +
-                                            D1.substr(0, D1.size() - 2));
+        WriteBytes(folder_ / SYNCTHING,
+                   firstLine + D2 + "2026/12/03,36.9,,\r\nkaputt\r\n\r\n" + D1.substr(0, D1.size() - 2));
         std::vector<std::string> args{"merge"};
         args.insert(args.end(), c.options.begin(), c.options.end());
         args.push_back(copy);

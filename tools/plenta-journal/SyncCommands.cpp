@@ -112,8 +112,8 @@ ExitCode RunMerge(const MergeRequest &request) {
             conflict.standingFile.empty() ? std::string("journal") : conflict.standingFile.string();
         std::cout << "conflict " << DateOf(conflict.journalRecord) << ": " << standing << " \""
                   << Cp1252ToUtf8(conflict.journalRecord) << "\", " << conflict.file.string() << " \""
-                  << Cp1252ToUtf8(conflict.otherRecord) << "\"; kept " << (journalKept ? standing : std::string("other"))
-                  << '\n';
+                  << Cp1252ToUtf8(conflict.otherRecord) << "\"; kept "
+                  << (journalKept ? standing : std::string("other")) << '\n';
     }
     for (const MalformedLine &line : result.malformed) {
         std::cout << "not merged: " << line.file.string() << " line " << line.number << " is not a record: \""

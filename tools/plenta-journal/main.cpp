@@ -60,7 +60,10 @@ void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
     commands.conflicts->add_flag("--json", line.json, "print JSON for scripts");
     commands.merge = app.add_subcommand("merge", "bring the records of other journal files into the journal");
     commands.merge
-        ->add_option("--prefer", line.prefer, "whose record stays when a date differs: journal or other")
+        ->add_option(
+            "--prefer", line.prefer,
+            "whose record stays when a date differs: journal (the first one of the date: the journal's, else "
+            "the first file's) or other (each file's in turn, so the last file's)")
         ->check(CLI::IsMember({"journal", "other"}));
     commands.merge->add_flag("--remove-merged", line.removeMerged,
                              "remove the files once the merge succeeded");
