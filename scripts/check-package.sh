@@ -24,8 +24,10 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
 done
 
 # Errors and warnings fail; the information tags that remain are judged in docs/using-plenta.md.
-lintian --fail-on error,warning --display-info "$package" | tee "$scratch/lintian.log"
-if grep -q '^[EW]: ' "$scratch/lintian.log"; then
+status=0
+lintian --fail-on error,warning --display-info "$package" >"$scratch/lintian.log" 2>/dev/null || status=$?
+cat "$scratch/lintian.log"
+if [ "$status" -ne 0 ] || grep -q '^[EW]: ' "$scratch/lintian.log"; then
     echo "lintian reports errors or warnings"
     exit 1
 fi
@@ -34,7 +36,8 @@ fi
 root="$scratch/root"
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
 touch "$root/var/lib/dpkg/status"
-dpkg --root="$root" --force-depends --force-not-root --force-script-chrootless -i "$package" >/dev/null
+dpkg --root="$root" --force-depends --force-not-root --force-script-chrootless -i "$package" >"$scratch/dpkg.log" 2>&1 ||
+    { cat "$scratch/dpkg.log"; exit 1; }
 dpkg --root="$root" -L plenta | grep -qx /usr/share/plenta/plenta.gif || { echo "dpkg lists no picture"; exit 1; }
 
 version=$(sed -n 's/^project(Plenta VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
@@ -66,7 +69,8 @@ PLENTA_ROOT="$scratch/device" QT_QPA_PLATFORM=xcb "$root/usr/bin/plenta" --zoom 
 window=$(xdotool search --sync --onlyvisible --name '^Plenta$' | head -1)
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
-"$grab" "$scratch/strip.ppm" "240x24+$X+$((Y + 270))"
+# The strip's top rows (window rows 206 to 229 at zoom 1): the picture's sky.
+"$grab" "$scratch/strip.ppm" "240x24+$X+$((Y + 206))" 2>/dev/null
 navy=$(python3 -c '
 import sys
 data = open(sys.argv[1], "rb").read()
