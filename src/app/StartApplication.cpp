@@ -39,7 +39,7 @@ Application::~Application() {
 void LoadPathsAndPicture(ShellState &state) {
     const std::filesystem::path root = DeviceRoot();
     state.paths = ResolvePaths(ReadFileSyncPath(root), ModulePath(), root);
-    state.picture = LoadPicture(state.paths.picturePath);
+    state.picture = LoadPicture(FindPicture(state.paths.pictureCandidates));
 }
 
 void InitialiseState(MainWindow &mainWindow, int layoutOffset) {

@@ -36,8 +36,7 @@ protected:
         QProcess tool;
         tool.start(PLENTA_JOURNAL_TOOL, {"--journal", QString::fromStdString(Journal().string()), "--today",
                                          today, "chart", "--out", out, "--date", today, "--picture",
-                                         QString::fromStdString(window->State().paths.picturePath.string()),
-                                         "--scale", QString::number(scale)});
+                                         window->State().picture.path, "--scale", QString::number(scale)});
         EXPECT_TRUE(tool.waitForFinished(WAIT_LIMIT_MS));
         EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
         return QImage(out).convertToFormat(QImage::Format_RGB32);

@@ -50,11 +50,16 @@ std::vector<char *> PointersOf(std::vector<std::string> &texts) {
 } // namespace
 
 ToolResult RunTool(const std::vector<std::string> &args, const std::vector<EnvSetting> &env) {
+    return RunProgram(PLENTA_JOURNAL_TOOL, args, env);
+}
+
+ToolResult RunProgram(const std::string &program, const std::vector<std::string> &args,
+                      const std::vector<EnvSetting> &env) {
     const TempFolder capture;
     const std::string outPath = capture / "stdout";
     const std::string errPath = capture / "stderr";
 
-    std::vector<std::string> argv{PLENTA_JOURNAL_TOOL};
+    std::vector<std::string> argv{program};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<std::string> envp = MergedEnvironment(env);
     std::vector<char *> argvPointers = PointersOf(argv);

@@ -25,5 +25,8 @@ struct EnvSetting {
 
 // Runs the tool with the arguments (without the program name) and waits for it.
 ToolResult RunTool(const std::vector<std::string> &args, const std::vector<EnvSetting> &env = {});
+// The same for another built program.
+ToolResult RunProgram(const std::string &program, const std::vector<std::string> &args,
+                      const std::vector<EnvSetting> &env = {});
 
 } // namespace plenta::test

@@ -35,8 +35,8 @@ TEST(AboutBox, ShowsNameVersionAndTheTwoButtons) {
     EXPECT_TRUE(box.ExitButton()->isDefault());
 }
 
-// The build's version is written by hand into the manual pages and the metainfo; a release that bumps
-// project(VERSION) and forgets one of them fails here.
+// The manual pages and the metainfo are generated from templates; a placeholder the generation misses, or a
+// template that writes a version by hand, fails here.
 TEST(AboutBox, ManualPagesAndMetainfoCarryTheBuildsVersion) {
     const std::string version = PLENTA_VERSION;
     const std::pair<const char *, std::string> places[] = {
