@@ -61,7 +61,8 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     const int openError = errno;
     const std::optional<std::size_t> size = file.RegularSize();
     if (!size) {
-        return fail(file.Get() < 0 ? std::strerror(openError) : "cannot be read");
+        return fail(file.Get() < 0 ? "cannot be opened: " + std::string(std::strerror(openError))
+                                   : "cannot be read");
     }
 
     // Built where the caller receives it: the point table is a few kilobytes, not to be copied on the way.

@@ -1,6 +1,7 @@
 // Renders the chart exactly as the main window paints it with the form and the toolbar above it, then cuts
 // away the rows those two cover.
 #include "ChartExport.h"
+#include "FailureCause.h"
 
 #include "chart/ChartLayout.h"
 #include "chart/ChartPainter.h"
@@ -48,8 +49,7 @@ ExitCode RunChart(const ChartRequest &request) {
     const std::optional<JournalScan> scan =
         LoadJournal(request.journal, request.picked, request.today, &failure);
     if (!scan) {
-        return Fail(ExitCode::Failure, "cannot open the journal '" + request.journal.string() + "': '" +
-                                           failure.file.string() + "' " + failure.reason);
+        return CannotOpenJournal(request.journal, failure.file, failure.reason);
     }
     // Fonts and image plugins need an application object; offscreen keeps the tool usable over ssh and in CI.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -1,5 +1,6 @@
 // Formats the journal library's export rows; CSV comes from the library, JSON from nlohmann-json here.
 #include "ExportCommand.h"
+#include "FailureCause.h"
 
 #include "journal/JournalExport.h"
 
@@ -34,8 +35,8 @@ ExitCode RunExport(const std::filesystem::path &journal, ExportFormat format,
                    const std::optional<std::filesystem::path> &out) {
     const std::optional<std::vector<ExportRow>> rows = ReadExportRows(journal);
     if (!rows) {
-        return Fail(ExitCode::Failure, "cannot open the journal '" + journal.string() +
-                                           "' (missing, unreadable, or locked by another program)");
+        return CannotOpenJournal(journal, journal,
+                                 "cannot be read (unreadable, or locked by another program)");
     }
     const std::string text = format == ExportFormat::Json ? ToJson(*rows) : ToCsv(*rows);
     if (!out) {

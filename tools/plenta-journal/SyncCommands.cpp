@@ -1,5 +1,6 @@
 // Turns the journal library's comparison and merge into lines a person can read and a script can parse.
 #include "SyncCommands.h"
+#include "FailureCause.h"
 
 #include "journal/CodePage.h"
 #include "journal/ConflictCopies.h"
@@ -15,8 +16,7 @@ namespace plenta {
 namespace {
 
 ExitCode CannotOpen(const std::filesystem::path &journal) {
-    return Fail(ExitCode::Failure, "cannot open the journal '" + journal.string() +
-                                       "' (unreadable, or locked by another program)");
+    return CannotOpenJournal(journal, journal, "cannot be read (unreadable, or locked by another program)");
 }
 
 std::string Plural(int count, std::string_view one, std::string_view many) {
@@ -92,16 +92,15 @@ ExitCode RunMerge(const MergeRequest &request) {
         return Fail(ExitCode::Failure,
                     "cannot read '" + result.unreadable.string() +
                         "' (missing, unreadable, or no regular file); the journal is unchanged");
-    case MergeStatus::AccessError:
-        if (!result.failure.reason.empty()) {
-            return Fail(ExitCode::Failure, "cannot rewrite the journal '" + request.journal.string() +
-                                               "': '" + result.failure.file.string() + "' " +
-                                               result.failure.reason);
-        }
-        return Fail(ExitCode::Failure,
-                    "cannot rewrite the journal '" + request.journal.string() +
-                        "' (unreadable, locked by another program, or the folder is full or "
-                        "read-only); it is unchanged");
+    case MergeStatus::AccessError: {
+        const std::string reason =
+            result.failure.reason.empty()
+                ? "cannot be rewritten (unreadable, locked by another program, or the folder is full or "
+                  "read-only); it is unchanged"
+                : result.failure.reason;
+        return Fail(ExitCode::Failure, "cannot rewrite the journal: " +
+                                           FailureCause(request.journal, result.failure.file, reason));
+    }
     case MergeStatus::Merged:
         break;
     }

@@ -170,6 +170,20 @@ ExitCode Dispatch(const Commands &commands, const CommandLine &line) {
     return RunStats(LocateJournal(explicitJournal).journal, today);
 }
 
+// A word where the command belongs that names none: said as such, with the commands there are, instead of
+// CLI11's "A subcommand is required".
+std::optional<std::string> UnknownCommand(CLI::App &app) {
+    const std::vector<std::string> extras = app.remaining();
+    if (!app.get_subcommands().empty() || extras.empty() || extras.front().starts_with("-")) {
+        return std::nullopt;
+    }
+    std::string names;
+    for (const CLI::App *command : app.get_subcommands([](const CLI::App *) { return true; })) {
+        names += (names.empty() ? "" : ", ") + command->get_name();
+    }
+    return "unknown command '" + extras.front() + "'; the commands are " + names;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -184,6 +198,9 @@ int main(int argc, char **argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
+        if (const std::optional<std::string> unknown = UnknownCommand(app)) {
+            return static_cast<int>(Fail(ExitCode::Usage, *unknown));
+        }
         // Help and version requests end with 0; every real parse error is a usage error.
         return app.exit(error) == 0 ? 0 : static_cast<int>(ExitCode::Usage);
     }
