@@ -303,7 +303,7 @@ TEST_F(JournalScanTest, CannotOpenAndSaysWhy) {
     LoadFailure failure;
     EXPECT_FALSE(LoadJournal(journal_, START, START, &failure).has_value());
     EXPECT_EQ(failure.file, journal_);
-    EXPECT_EQ(failure.reason, std::strerror(ENOENT));
+    EXPECT_EQ(failure.reason, "cannot be opened: " + std::string(std::strerror(ENOENT)));
     std::filesystem::create_directory(journal_);
     EXPECT_FALSE(LoadJournal(journal_, START, START, &failure).has_value());
     EXPECT_EQ(failure.reason, "is not a regular file");
