@@ -8,6 +8,7 @@
 #include "journal/JournalRecord.h"
 #include "journal/JournalRewrite.h"
 #include "journal/JournalText.h"
+#include "journal/LineReader.h"
 
 #include <StringTable.h>
 
@@ -63,8 +64,11 @@ std::optional<OtherJournal> ReadOtherJournal(const std::filesystem::path &file) 
     const bool read = ReadFileLines(
         file,
         [&](std::string_view line) {
-            const std::string_view text = StripLineEnd(line);
-            const std::optional<RecordFields> record = RecordOfLine(line);
+            // A line beyond the bound was read past; it is listed as what it was, not as a blank line.
+            const bool readPast = LineReader::WasReadPast(line);
+            const std::string_view text =
+                readPast ? std::string_view("[longer than 64 KiB, not read]") : StripLineEnd(line);
+            const std::optional<RecordFields> record = readPast ? std::nullopt : RecordOfLine(line);
             if ((++number == 1 && !record) || text.empty()) {
                 return;
             }
