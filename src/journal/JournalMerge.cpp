@@ -3,12 +3,16 @@
 #include "journal/JournalMerge.h"
 
 #include "journal/CarriedLines.h"
+#include "journal/ConflictCopies.h"
+#include "journal/CopyRemoval.h"
 #include "journal/JournalRecord.h"
 #include "journal/JournalRewrite.h"
 #include "journal/JournalText.h"
+#include "journal/LineReader.h"
 
 #include <StringTable.h>
 
+#include <cerrno>
 #include <utility>
 
 namespace plenta {
@@ -57,18 +61,24 @@ std::optional<OtherJournal> ReadOtherJournal(const std::filesystem::path &file) 
     std::size_t number = 0;
     // A conflict copy is finished, so unlike the journal it has no line still being written: a last line
     // without LF counts. A copy may lack the header: its first line is a record when it is one.
-    const bool read = ReadFileLines(file, [&](std::string_view line) {
-        const std::string_view text = StripLineEnd(line);
-        const std::optional<RecordFields> record = RecordOfLine(line);
-        if ((++number == 1 && !record) || text.empty()) {
-            return;
-        }
-        if (record) {
-            other.records[record->dateKey] = RecordText(line);
-        } else {
-            other.malformed.push_back({file, number, std::string(text)});
-        }
-    });
+    const bool read = ReadFileLines(
+        file,
+        [&](std::string_view line) {
+            // A line beyond the bound was read past; it is listed as what it was, not as a blank line.
+            const bool readPast = LineReader::WasReadPast(line);
+            const std::string_view text =
+                readPast ? std::string_view("[longer than 64 KiB, not read]") : StripLineEnd(line);
+            const std::optional<RecordFields> record = readPast ? std::nullopt : RecordOfLine(line);
+            if ((++number == 1 && !record) || text.empty()) {
+                return;
+            }
+            if (record) {
+                other.records[record->dateKey] = RecordText(line);
+            } else {
+                other.malformed.push_back({file, number, std::string(text)});
+            }
+        },
+        &other.seen);
     if (!read) {
         return std::nullopt;
     }
@@ -144,6 +154,7 @@ MergeResult MergeIntoJournal(const std::filesystem::path &journal,
         if (!other) {
             result.status = MergeStatus::OtherUnreadable;
             result.unreadable = file;
+            result.unreadableError = errno;
             return result;
         }
         result.malformed.insert(result.malformed.end(), other->malformed.begin(), other->malformed.end());
@@ -162,10 +173,14 @@ MergeResult MergeIntoJournal(const std::filesystem::path &journal,
     }
     result.status = MergeStatus::Merged;
     if (merged == MergedFiles::Remove) {
-        for (const std::filesystem::path &file : files) {
-            std::error_code error;
-            if (!std::filesystem::remove(file, error) || error) {
-                result.notRemoved.push_back(file);
+        for (const OtherJournal &other : others) {
+            // A version Syncthing keeps is its user's history, not a copy to tidy away.
+            if (IsKeptVersion(other.path)) {
+                result.kept.push_back({other.path, "it is a version Syncthing keeps, never removed"});
+                continue;
+            }
+            if (KeptReason kept = RemoveIfUnchanged(other.path, other.seen, journal)) {
+                result.kept.push_back({other.path, std::move(*kept)});
             }
         }
     }

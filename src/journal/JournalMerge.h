@@ -3,6 +3,7 @@
 #pragma once
 
 #include "journal/JournalEdit.h"
+#include "journal/JournalText.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -34,6 +35,7 @@ struct OtherJournal {
     std::filesystem::path path;
     std::map<std::int32_t, std::string> records;
     std::vector<MalformedLine> malformed;
+    FileSeen seen; // the file as it was read, for a removal after the merge
 };
 
 // Reads another journal file by the scan's rules, except that a copy may lack the header: its first line is a
@@ -81,18 +83,25 @@ enum class MergeStatus {
     AccessError,     // the journal could not be read or written; it is as it was
 };
 
+// A merged file that MergedFiles::Remove did not remove, and why.
+struct KeptCopy {
+    std::filesystem::path file;
+    std::string reason;
+};
+
 struct MergeResult {
     MergeStatus status = MergeStatus::AccessError;
     MergeReport report;
-    std::vector<MalformedLine> malformed;          // of all other files, for the report
-    std::filesystem::path unreadable;              // the file that could not be read
-    std::vector<std::filesystem::path> notRemoved; // merged, but still there after MergedFiles::Remove
-    RewriteFailure failure;                        // why the journal was not written (AccessError)
+    std::vector<MalformedLine> malformed; // of all other files, for the report
+    std::filesystem::path unreadable;     // the file that could not be read
+    int unreadableError = 0;              // why, as errno (EFBIG: larger than MAX_READ_BYTES)
+    std::vector<KeptCopy> kept;           // merged, but still there after MergedFiles::Remove
+    RewriteFailure failure;               // why the journal was not written (AccessError)
 };
 
 // Reads the other files, then merges them in one crash-safe rewrite under the journal's lock (a missing
 // journal is created). With MergedFiles::Remove the other files are removed, but only after the journal has
-// been written.
+// been written, and each only while it is still the file that was read (RemoveIfUnchanged).
 MergeResult MergeIntoJournal(const std::filesystem::path &journal,
                              std::span<const std::filesystem::path> files, MergePreference preference,
                              MergedFiles merged, Durability durability = Durability::Fsync);

@@ -5,6 +5,7 @@
 
 #include "journal/ConflictCopies.h"
 #include "journal/FileDescriptor.h"
+#include "journal/JournalLinks.h"
 #include "journal/JournalLock.h"
 #include "journal/JournalTarget.h"
 #include "journal/ReadLease.h"
@@ -232,6 +233,13 @@ private:
         std::string content;
         content.reserve(old.size() + 128);
         transform_(old, state, content);
+        // A journal beyond the bound could not be read back by the next save or delete: a merge of a huge
+        // copy is refused here, before anything is written.
+        if (content.size() > MAX_REWRITE_BYTES) {
+            return Fail(RewriteStatus::WriteFailed, target_,
+                        "would become larger than " + std::to_string(MAX_REWRITE_BYTES >> 20) +
+                            " MiB, more than any journal can hold; it was left as it is");
+        }
         if (!WriteTemporary(content, state, opened)) {
             return RewriteStatus::WriteFailed;
         }
@@ -361,11 +369,21 @@ private:
 
     // Another program's write ended up in the file at the temporary name, which the next save would remove:
     // it is set aside as a conflict copy beside the journal, where the user finds it and can merge it.
+    // Two set-aside copies within one second get different names: the first free one is taken, and an
+    // existing copy is never replaced.
     RewriteStatus KeptAside() {
-        const std::filesystem::path copy = SetAsideCopyName(target_, std::time(nullptr));
-        const bool moved =
-            ::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0;
-        return Fail(RewriteStatus::WriteFailed, moved ? copy : temp_,
+        const std::time_t now = std::time(nullptr);
+        for (int counter = 0; counter < SET_ASIDE_NAMES; ++counter) {
+            const std::filesystem::path copy = SetAsideCopyName(target_, now, counter);
+            if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0) {
+                return Fail(RewriteStatus::WriteFailed, copy,
+                            "holds another program's version of the journal, which changed during the save");
+            }
+            if (errno != EEXIST) {
+                break;
+            }
+        }
+        return Fail(RewriteStatus::WriteFailed, temp_,
                     "holds another program's version of the journal, which changed during the save");
     }
 
@@ -410,6 +428,9 @@ RewriteStatus RewriteJournal(const std::filesystem::path &journal, MissingJourna
     const std::optional<std::filesystem::path> target = ResolveJournalTarget(journal);
     if (!target) {
         return fail(RewriteStatus::WriteFailed, journal, "its symbolic links lead round in a circle");
+    }
+    if (const std::optional<RefusedLink> refused = RefuseJournalLinks(journal)) {
+        return fail(RewriteStatus::WriteFailed, refused->link, refused->reason);
     }
     // Checked before the lock, so that no lock file is made beside a device.
     if (IsNonRegularFile(*target)) {

@@ -6,6 +6,7 @@
 #include "journal/CommentList.h"
 #include "journal/CycleCounter.h"
 #include "journal/FileDescriptor.h"
+#include "journal/JournalLinks.h"
 #include "journal/JournalLock.h"
 #include "journal/JournalRecord.h"
 #include "journal/JournalTarget.h"
@@ -47,6 +48,14 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     // a regular file is read; a FIFO or a device in its place is never waited on, nor a lock made beside it.
     if (target == nullptr) {
         return fail("is a loop of links or no possible file name");
+    }
+    if (!plainFile) {
+        if (const std::optional<RefusedLink> refused = RefuseJournalLinks(journal)) {
+            if (failure != nullptr) {
+                *failure = {refused->link, refused->reason};
+            }
+            return std::nullopt;
+        }
     }
     if (!plainFile && IsNonRegularFile(*target)) {
         return fail("is not a regular file");

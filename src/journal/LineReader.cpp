@@ -64,6 +64,10 @@ bool LineReader::Fill() {
     }
 }
 
+bool LineReader::WasReadPast(std::string_view line) {
+    return line.data() == BARE_LF.data();
+}
+
 bool LineReader::NextSlowly(std::string_view &line) {
     for (;;) {
         const char *start = buffer_.get() + begin_;

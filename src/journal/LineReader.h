@@ -65,6 +65,9 @@ public:
         return NextSlowly(line);
     }
 
+    // Whether `line`, as Next handed it out, stands for a line beyond the bound that was read past.
+    static bool WasReadPast(std::string_view line);
+
     // True when the loop ended on a read error rather than at the end of the file.
     bool Failed() const {
         return failed_;

@@ -21,7 +21,7 @@ const std::string D3 = "2026/12/03,36.7,S,\r\n";
 const std::string D3_OTHER = "2026/12/03,36.9,X,\r\n";
 
 OtherJournal Other(const std::map<std::int32_t, std::string> &records) {
-    return OtherJournal{"copy.txt", records, {}};
+    return OtherJournal{"copy.txt", records, {}, {}};
 }
 
 TEST(JournalMerge, RecordsComeInByDateAndConflictsFollowThePreference) {
@@ -102,8 +102,8 @@ TEST(JournalMerge, RecordsComeInByDateAndConflictsFollowThePreference) {
 }
 
 TEST(JournalMerge, LaterFilesMeetWhatEarlierOnesBrought) {
-    const OtherJournal others[] = {{"first.txt", {{20261203, "2026/12/03,36.7,S,"}}, {}},
-                                   {"second.txt", {{20261203, "2026/12/03,36.9,X,"}}, {}}};
+    const OtherJournal others[] = {{"first.txt", {{20261203, "2026/12/03,36.7,S,"}}, {}, {}},
+                                   {"second.txt", {{20261203, "2026/12/03,36.9,X,"}}, {}, {}}};
     std::string out;
     const MergeReport report = MergeRecords(HEADER + D1, others, MergePreference::Other, out);
     EXPECT_EQ(out, HEADER + D1 + D3_OTHER);

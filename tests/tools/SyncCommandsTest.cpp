@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace plenta::test {
@@ -86,8 +87,17 @@ TEST_F(SyncCommands, MergeReportsConflictsAndTheSummary) {
                                   " has them), 1 already in the journal\n");
         EXPECT_TRUE(std::filesystem::exists(copy));
     }
-    EXPECT_EQ(Run({"merge", "--remove-merged", copy}).exitCode, 0);
+    // A version Syncthing keeps is merged like a copy but never removed; the summary says so.
+    std::filesystem::create_directory(folder_ / ".stversions");
+    const std::string version = (folder_ / ".stversions" / "plenta~20261207-101112.txt").string();
+    WriteBytes(version, HEADER + "2026/12/08,36.1,,\r\n");
+    const ToolResult removed = Run({"merge", "--remove-merged", copy, version});
+    EXPECT_EQ(removed.exitCode, 0) << removed.err;
     EXPECT_FALSE(std::filesystem::exists(copy));
+    EXPECT_TRUE(std::filesystem::exists(version));
+    EXPECT_NE(removed.out.find("kept " + version + ": it is a version Syncthing keeps"), std::string::npos)
+        << removed.out;
+    EXPECT_NE(ReadBytes(journal_).find("2026/12/08,36.1,,"), std::string::npos);
 }
 
 TEST_F(SyncCommands, MergeErrorsLeaveEverythingAsItWas) {
@@ -138,6 +148,52 @@ TEST_F(SyncCommands, ExportCsvAndJsonAgree) {
          "intercourse": false, "comment": "spät", "cycle_day": 4}])"));
     std::filesystem::remove(journal_);
     EXPECT_EQ(Run({"export"}).exitCode, 1);
+}
+
+TEST_F(SyncCommands, ACopysControlCharactersAreShownEscaped) {
+    WriteBytes(journal_, HEADER + "2026/12/03,36.7,S,ok\r\n");
+    const std::string copy = (folder_ / SYNCTHING).string();
+    WriteBytes(copy, HEADER + "\x1b]0;owned\x07\x1b[2J\r\n2026/12/03,36.9,,\x1b[31mrot\\\r\n");
+    for (const std::vector<std::string> &args : {std::vector<std::string>{"merge", copy}, {"conflicts"}}) {
+        const ToolResult result = Run(args);
+        EXPECT_EQ(result.exitCode, 0) << args.front();
+        EXPECT_EQ(result.out.find('\x1b'), std::string::npos) << args.front() << ": " << result.out;
+        EXPECT_EQ(result.out.find('\x07'), std::string::npos) << args.front();
+    }
+    const ToolResult merged = Run({"merge", copy});
+    EXPECT_NE(merged.out.find("line 2 is not a record: \"\\x1b]0;owned\\x07\\x1b[2J\""), std::string::npos)
+        << merged.out;
+    EXPECT_NE(merged.out.find("\"2026/12/03,36.9,,\\x1b[31mrot\\\\\""), std::string::npos) << merged.out;
+}
+
+TEST_F(SyncCommands, ExportOutReplacesOnlyARegularFileAndNeverFollowsALink) {
+    WriteBytes(journal_, HEADER + D1);
+    ASSERT_EQ(Run({"stats"}).exitCode, 0); // makes the lock file
+    const std::filesystem::path victim = folder_ / "victim.txt";
+    WriteBytes(victim, "mine\n");
+    const std::filesystem::path link = folder_ / "link.csv";
+    std::filesystem::create_symlink(victim, link);
+    const std::filesystem::path fifo = folder_ / "fifo.csv";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::filesystem::path lock = folder_ / ".plenta.txt.lock";
+    for (const std::filesystem::path &out : {link, fifo, lock, folder_.Path()}) {
+        const ToolResult result = Run({"export", "--out", out.string()});
+        EXPECT_EQ(result.exitCode, 1) << out;
+        EXPECT_NE(result.err.find(out.string()), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(ReadBytes(victim), "mine\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(lock), "");
+    // A previous export is replaced whole, keeping its permission bits, and no temporary file is left.
+    const std::filesystem::path out = folder_ / "export.csv";
+    WriteBytes(out, "old\n");
+    std::filesystem::permissions(out, std::filesystem::perms(0640));
+    ASSERT_EQ(Run({"export", "--out", out.string()}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(out).substr(0, 4), "date");
+    EXPECT_EQ(std::filesystem::status(out).permissions(), std::filesystem::perms(0640));
+    for (const auto &entry : std::filesystem::directory_iterator(folder_.Path())) {
+        EXPECT_EQ(entry.path().filename().string().find(".export-"), std::string::npos) << entry.path();
+    }
 }
 
 } // namespace
