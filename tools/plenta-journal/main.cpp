@@ -45,6 +45,7 @@ struct CommandLine {
     std::string importFormat = "csv";
     std::optional<std::string> defaultTemperature;
     std::string importFile;
+    int cycles = DEFAULT_REPORT_CYCLES;
 };
 
 struct Commands {
@@ -57,6 +58,7 @@ struct Commands {
     CLI::App *merge = nullptr;
     CLI::App *exportRows = nullptr;
     CLI::App *importRows = nullptr;
+    CLI::App *report = nullptr;
 };
 
 void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
@@ -164,6 +166,10 @@ Commands DefineCommands(CLI::App &app, CommandLine &line) {
                                "the GIF shown under the chart (default: Plenta's)");
     commands.chart->add_option("--scale", line.scale, "enlarge by whole pixels, 1 to 16")
         ->check(CLI::Range(MIN_CHART_SCALE, MAX_CHART_SCALE));
+    commands.report = app.add_subcommand("report", "write a PDF report of the recent cycles for the doctor");
+    commands.report->add_option("--out", line.output, "the PDF file to write")->required();
+    commands.report->add_option("--cycles", line.cycles, "counted cycles before the running one (default 6)")
+        ->check(CLI::Range(0, MAX_REPORT_CYCLES));
     DefineSyncCommands(app, line, commands);
     return commands;
 }
@@ -193,6 +199,10 @@ ExitCode Dispatch(const Commands &commands, const CommandLine &line) {
         const std::filesystem::path picture =
             line.picture ? std::filesystem::path(*line.picture) : location.picture;
         return RunChart({location.journal, picked, today, picture, line.output, line.scale});
+    }
+    if (commands.report->parsed()) {
+        const JournalLocation location = LocateJournal(explicitJournal);
+        return RunReport({location.journal, today, location.picture, line.output, line.cycles});
     }
     if (commands.conflicts->parsed() || commands.merge->parsed() || commands.exportRows->parsed() ||
         commands.importRows->parsed()) {
