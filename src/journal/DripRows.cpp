@@ -15,19 +15,19 @@ namespace plenta {
 namespace {
 
 enum Column : std::size_t {
-    DATE,
-    TEMPERATURE,
-    TEMPERATURE_EXCLUDE,
-    BLEEDING,
-    BLEEDING_EXCLUDE,
-    MUCUS,
-    MUCUS_EXCLUDE,
-    SEX_PARTNER,
-    NOTE,
-    COLUMN_COUNT
+    DateCell,
+    TemperatureCell,
+    TemperatureExcludeCell,
+    BleedingCell,
+    BleedingExcludeCell,
+    MucusCell,
+    MucusExcludeCell,
+    SexPartnerCell,
+    NoteCell,
+    ColumnCount
 };
 
-constexpr std::array<std::string_view, COLUMN_COUNT> COLUMN_NAMES{
+constexpr std::array<std::string_view, ColumnCount> COLUMN_NAMES{
     "date",        "temperature.value", "temperature.exclude", "bleeding.value", "bleeding.exclude",
     "mucus.value", "mucus.exclude",     "sex.partner",         "note.value"};
 
@@ -36,7 +36,7 @@ constexpr std::size_t ABSENT = SIZE_MAX;
 // One data row with its cells found through the header's column positions.
 class DripRow {
 public:
-    DripRow(const CsvRow &row, const std::array<std::size_t, COLUMN_COUNT> &positions)
+    DripRow(const CsvRow &row, const std::array<std::size_t, ColumnCount> &positions)
         : row_(row)
         , positions_(positions) {}
 
@@ -71,7 +71,7 @@ public:
 
 private:
     const CsvRow &row_;
-    const std::array<std::size_t, COLUMN_COUNT> &positions_;
+    const std::array<std::size_t, ColumnCount> &positions_;
 };
 
 // Degrees as decimal text ("36.55") in tenths, rounded half up on the digits themselves.
@@ -98,11 +98,11 @@ std::string TenthsText(std::int32_t tenths) {
 }
 
 // The columns' positions; `error` names a missing or doubled column.
-std::array<std::size_t, COLUMN_COUNT> FindColumns(const CsvRow &header, std::string &error) {
-    std::array<std::size_t, COLUMN_COUNT> positions;
+std::array<std::size_t, ColumnCount> FindColumns(const CsvRow &header, std::string &error) {
+    std::array<std::size_t, ColumnCount> positions;
     positions.fill(ABSENT);
     for (std::size_t at = 0; at < header.fields.size(); ++at) {
-        for (std::size_t column = 0; column < COLUMN_COUNT; ++column) {
+        for (std::size_t column = 0; column < ColumnCount; ++column) {
             if (header.fields[at] != COLUMN_NAMES[column]) {
                 continue;
             }
@@ -112,7 +112,7 @@ std::array<std::size_t, COLUMN_COUNT> FindColumns(const CsvRow &header, std::str
             positions[column] = at;
         }
     }
-    for (const Column required : {DATE, TEMPERATURE}) {
+    for (const Column required : {DateCell, TemperatureCell}) {
         if (error.empty() && positions[required] == ABSENT) {
             error = "the first line is no header of drip's export: it has no column '" +
                     std::string(COLUMN_NAMES[required]) + "'";
@@ -124,7 +124,7 @@ std::array<std::size_t, COLUMN_COUNT> FindColumns(const CsvRow &header, std::str
 // The temperature the day gets, or the reason it gets none.
 std::optional<std::int32_t> DayTemperature(const DripRow &day, bool excluded, const ImportOptions &options,
                                            std::string &reason) {
-    const std::string_view text = day.Cell(TEMPERATURE);
+    const std::string_view text = day.Cell(TemperatureCell);
     if (excluded || text.empty()) {
         if (!options.defaultTemperature) {
             reason = excluded ? "its temperature is marked as excluded" : "it has no temperature";
@@ -146,7 +146,7 @@ std::optional<std::int32_t> DayTemperature(const DripRow &day, bool excluded, co
 
 void ConvertDripRows(const CsvTable &table, const ImportOptions &options, ImportedRecords &imported) {
     std::string &error = imported.error;
-    const std::array<std::size_t, COLUMN_COUNT> positions = FindColumns(table.rows.front(), error);
+    const std::array<std::size_t, ColumnCount> positions = FindColumns(table.rows.front(), error);
     if (!error.empty()) {
         return;
     }
@@ -162,15 +162,15 @@ void ConvertDripRows(const CsvTable &table, const ImportOptions &options, Import
             return;
         }
         const DripRow day(row, positions);
-        const std::optional<Date> date = ParseImportDate(day.Cell(DATE));
+        const std::optional<Date> date = ParseImportDate(day.Cell(DateCell));
         if (!date) {
-            error = RowError(row, "'" + std::string(day.Cell(DATE)) + "' is no date YYYY-MM-DD");
+            error = RowError(row, "'" + std::string(day.Cell(DateCell)) + "' is no date YYYY-MM-DD");
             return;
         }
-        const int bleeding = day.Number(BLEEDING, error);
-        const bool bleedingExcluded = day.Flag(BLEEDING_EXCLUDE, error);
-        day.Number(MUCUS, error);
-        for (const Column flag : {TEMPERATURE_EXCLUDE, MUCUS_EXCLUDE, SEX_PARTNER}) {
+        const int bleeding = day.Number(BleedingCell, error);
+        const bool bleedingExcluded = day.Flag(BleedingExcludeCell, error);
+        day.Number(MucusCell, error);
+        for (const Column flag : {TemperatureExcludeCell, MucusExcludeCell, SexPartnerCell}) {
             day.Flag(flag, error);
         }
         if (!error.empty()) {
@@ -184,10 +184,10 @@ void ConvertDripRows(const CsvTable &table, const ImportOptions &options, Import
     for (std::size_t i = 1; i < table.rows.size(); ++i) {
         const CsvRow &row = table.rows[i];
         const DripRow day(row, positions);
-        const std::string dateText(day.Cell(DATE));
+        const std::string dateText(day.Cell(DateCell));
         std::string reason;
         const std::optional<std::int32_t> temperature =
-            DayTemperature(day, day.Flag(TEMPERATURE_EXCLUDE, error), options, reason);
+            DayTemperature(day, day.Flag(TemperatureExcludeCell, error), options, reason);
         if (!temperature) {
             imported.skipped.push_back({row.line, dateText, reason});
             continue;
@@ -197,15 +197,15 @@ void ConvertDripRows(const CsvTable &table, const ImportOptions &options, Import
         if (bleedingDays.contains(dayNumber) && !bleedingDays.contains(dayNumber - 1)) {
             marks |= MARK_FIRST_DAY;
         }
-        if (day.Number(MUCUS, error) >= 2 && !day.Flag(MUCUS_EXCLUDE, error)) {
+        if (day.Number(MucusCell, error) >= 2 && !day.Flag(MucusExcludeCell, error)) {
             marks |= MARK_MUCUS;
         }
-        if (day.Flag(SEX_PARTNER, error)) {
+        if (day.Flag(SexPartnerCell, error)) {
             marks |= MARK_INTERCOURSE;
         }
         // Control characters become blanks, as the comment field turns line breaks and tabs; none of them
         // belongs in a record that terminals and the window will show.
-        std::string note(day.Cell(NOTE));
+        std::string note(day.Cell(NoteCell));
         for (char &c : note) {
             c = static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c;
         }
