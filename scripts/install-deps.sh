@@ -15,6 +15,7 @@ if [ "${1:-}" = "--test" ]; then
         xvfb xauth xdotool x11-utils
         syncthing curl jq python3
         appstream desktop-file-utils dpkg-dev file man-db lintian
+        poppler-utils
     )
 elif [ $# -gt 0 ]; then
     echo "usage: scripts/install-deps.sh [--test]" >&2

@@ -11,12 +11,16 @@
 #include <cerrno>
 #include <ctime>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace plenta {
 
 namespace {
+
+constexpr int MOVE_ASIDE_ATTEMPTS = 64;
 
 std::string SystemError(int error) {
     return std::generic_category().message(error);
@@ -41,6 +45,23 @@ KeptReason PutBack(const std::filesystem::path &hidden, const std::filesystem::p
     return reason + "; it lies at '" + hidden.string() + "'";
 }
 
+// Moves the copy to a hidden name of this run's own. A merge killed between this rename and the removal
+// leaves its hidden file behind; a fixed name would then make every later merge keep the copy for good, and
+// replacing the leftover could destroy a version that was never merged.
+std::optional<std::filesystem::path> MoveAside(const std::filesystem::path &copy) {
+    const std::string run = ".merged-" + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < MOVE_ASIDE_ATTEMPTS; ++attempt) {
+        const std::filesystem::path hidden = HiddenCompanionOf(copy, run + std::to_string(attempt));
+        if (::renameat2(AT_FDCWD, copy.c_str(), AT_FDCWD, hidden.c_str(), RENAME_NOREPLACE) == 0) {
+            return hidden;
+        }
+        if (errno != EEXIST) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 KeptReason RemoveIfUnchanged(const std::filesystem::path &copy, const FileSeen &seen,
@@ -54,10 +75,11 @@ KeptReason RemoveIfUnchanged(const std::filesystem::path &copy, const FileSeen &
         Nanoseconds(before.st_ctim) != seen.ctimeNs) {
         return std::string("it changed after it was merged");
     }
-    const std::filesystem::path hidden = HiddenCompanionOf(copy, ".merged");
-    if (::renameat2(AT_FDCWD, copy.c_str(), AT_FDCWD, hidden.c_str(), RENAME_NOREPLACE) != 0) {
+    const std::optional<std::filesystem::path> aside = MoveAside(copy);
+    if (!aside) {
         return "it could not be moved aside for removal: " + SystemError(errno);
     }
+    const std::filesystem::path &hidden = *aside;
     const FileDescriptor fd(
         ::open(hidden.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
     if (fd.Get() < 0) {

@@ -14,12 +14,21 @@ namespace plenta {
 
 namespace {
 
+// A spreadsheet runs a cell that begins with one of these as a formula; a comment can arrive from another
+// device through the synced journal, so it is never trusted to be plain text.
+constexpr std::string_view FORMULA_STARTS = "=+-@\t\r";
+
 void AppendCsvField(std::string &out, std::string_view field) {
+    // One apostrophe in front makes the cell text; an apostrophe of the comment's own gets one too, so the
+    // import can always remove exactly one.
+    const bool guarded = !field.empty() && (FORMULA_STARTS.find(field.front()) != std::string_view::npos ||
+                                            field.front() == '\'');
     if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += guarded ? "'" : "";
         out += field;
         return;
     }
-    out += '"';
+    out += guarded ? "\"'" : "\"";
     for (const char c : field) {
         out += c;
         if (c == '"') {

@@ -36,7 +36,8 @@ inline constexpr char CSV_HEADER[] =
     "date,temperature,first_day,mucus,ovulation,intercourse,comment,cycle_day";
 
 // The rows as CSV by RFC 4180: the header row first, CR LF after every row, a field quoted (its quotes
-// doubled) when it holds a comma, a quote or a line break.
+// doubled) when it holds a comma, a quote or a line break. A field beginning with =, +, -, @, a tab or a CR
+// (a spreadsheet formula) or with an apostrophe gets one apostrophe in front.
 std::string ToCsv(std::span<const ExportRow> rows);
 
 } // namespace plenta

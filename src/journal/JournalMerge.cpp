@@ -144,6 +144,24 @@ MergeReport MergeRecords(std::string_view journal, std::span<const OtherJournal>
     return report;
 }
 
+MergeResult MergeReadRecords(const std::filesystem::path &journal, std::span<const OtherJournal> others,
+                             MergePreference preference, Durability durability) {
+    MergeResult result;
+    // The rewrite may build the content more than once when another program changed the journal meanwhile;
+    // the report is the one of the content that was written.
+    const auto transform = [&](std::string_view old, JournalState, std::string &out) {
+        result.report = MergeRecords(old, others, preference, out);
+    };
+    if (RewriteJournal(journal, MissingJournal::Create, durability, transform, &result.failure) !=
+        RewriteStatus::Written) {
+        result.status = MergeStatus::AccessError;
+        result.report = {};
+        return result;
+    }
+    result.status = MergeStatus::Merged;
+    return result;
+}
+
 MergeResult MergeIntoJournal(const std::filesystem::path &journal,
                              std::span<const std::filesystem::path> files, MergePreference preference,
                              MergedFiles merged, Durability durability) {
@@ -160,18 +178,13 @@ MergeResult MergeIntoJournal(const std::filesystem::path &journal,
         result.malformed.insert(result.malformed.end(), other->malformed.begin(), other->malformed.end());
         others.push_back(std::move(*other));
     }
-    // The rewrite may build the content more than once when another program changed the journal meanwhile;
-    // the report is the one of the content that was written.
-    const auto transform = [&](std::string_view old, JournalState, std::string &out) {
-        result.report = MergeRecords(old, others, preference, out);
-    };
-    if (RewriteJournal(journal, MissingJournal::Create, durability, transform, &result.failure) !=
-        RewriteStatus::Written) {
-        result.status = MergeStatus::AccessError;
-        result.report = {};
+    const MergeResult written = MergeReadRecords(journal, others, preference, durability);
+    result.status = written.status;
+    result.report = written.report;
+    result.failure = written.failure;
+    if (result.status != MergeStatus::Merged) {
         return result;
     }
-    result.status = MergeStatus::Merged;
     if (merged == MergedFiles::Remove) {
         for (const OtherJournal &other : others) {
             // A version Syncthing keeps is its user's history, not a copy to tidy away.

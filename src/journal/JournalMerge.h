@@ -106,6 +106,11 @@ MergeResult MergeIntoJournal(const std::filesystem::path &journal,
                              std::span<const std::filesystem::path> files, MergePreference preference,
                              MergedFiles merged, Durability durability = Durability::Fsync);
 
+// The same rewrite for records already read, such as rows an import converted to records. Reading nothing,
+// it never answers MergeStatus::OtherUnreadable.
+MergeResult MergeReadRecords(const std::filesystem::path &journal, std::span<const OtherJournal> others,
+                             MergePreference preference, Durability durability = Durability::Fsync);
+
 // How one conflict copy stands to the journal.
 struct CopyComparison {
     std::filesystem::path path;

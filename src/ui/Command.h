@@ -16,6 +16,8 @@ enum class Command {
     // Desktop keyboard commands that the handheld reached only through the About box or a double tap.
     KeyHelp,
     Statistics,
+    // The report for the doctor, written to a PDF file the user picks.
+    Report,
 };
 
 } // namespace plenta

@@ -9,6 +9,7 @@
 #include "ui/MarkString.h"
 #include "ui/ModalBox.h"
 #include "ui/PickerDate.h"
+#include "ui/ReportSaving.h"
 
 #include "journal/JournalEdit.h"
 #include "journal/JournalScan.h"
@@ -90,6 +91,12 @@ void CommandDispatcher::RunCommand(Command command) {
     case Command::Statistics:
         ShowStatistics();
         break;
+    case Command::Report: {
+        const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
+        SaveReport(window_.mainWindow, state_.paths.journalPath, LocalToday());
+        RestoreFocus(focus);
+        break;
+    }
     }
 }
 

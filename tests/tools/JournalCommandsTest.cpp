@@ -113,7 +113,7 @@ TEST(JournalCommands, AnUnknownCommandIsNamedWithTheCommandsThereAre) {
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err,
               "plenta-journal: unknown command 'statz'; the commands are stats, show, save, delete, "
-              "chart, conflicts, merge, export\n");
+              "chart, report, conflicts, merge, export, import\n");
 }
 
 TEST(JournalCommands, StatsPrintsTheStatisticsBoxText) {

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace plenta {
@@ -42,7 +43,33 @@ QImage PaintWindow(const JournalScan &scan, const Picture &picture) {
     return window;
 }
 
+// Fonts and image plugins need an application object; offscreen keeps the tool usable over ssh and in CI.
+std::unique_ptr<QGuiApplication> MakeApplication() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    previousHandler = qInstallMessageHandler(DropRuntimeFolderNote);
+    static int argc = 1;
+    static char name[] = "plenta-journal";
+    static char *argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
+
+ExitCode RunReport(const ReportRequest &request) {
+    const std::unique_ptr<QGuiApplication> application = MakeApplication();
+    switch (WriteReport(request)) {
+    case ReportStatus::JournalUnreadable:
+        return Fail(ExitCode::Failure, "cannot open the journal '" + request.journal.string() +
+                                           "' (missing, unreadable, or locked by another program)");
+    case ReportStatus::OutputFailed:
+        return Fail(ExitCode::Failure, "cannot write the report '" + request.output.string() + "'");
+    case ReportStatus::Written:
+        break;
+    }
+    return ExitCode::Success;
+}
 
 ExitCode RunChart(const ChartRequest &request) {
     LoadFailure failure;
@@ -51,15 +78,7 @@ ExitCode RunChart(const ChartRequest &request) {
     if (!scan) {
         return CannotOpenJournal(request.journal, failure.file, failure.reason);
     }
-    // Fonts and image plugins need an application object; offscreen keeps the tool usable over ssh and in CI.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    previousHandler = qInstallMessageHandler(DropRuntimeFolderNote);
-    int argc = 1;
-    char name[] = "plenta-journal";
-    char *argv[] = {name, nullptr};
-    const QGuiApplication application(argc, argv);
+    const std::unique_ptr<QGuiApplication> application = MakeApplication();
 
     Picture picture = LoadPicture(request.picture);
     const QImage window = PaintWindow(*scan, picture);

@@ -3,6 +3,7 @@
 #include "ChartExport.h"
 #include "ExitCode.h"
 #include "ExportCommand.h"
+#include "ImportCommand.h"
 #include "JournalCommands.h"
 #include "JournalLocation.h"
 #include "SyncCommands.h"
@@ -41,6 +42,10 @@ struct CommandLine {
     std::vector<std::string> files;
     std::string format = "csv";
     std::optional<std::string> exportOut;
+    std::string importFormat = "csv";
+    std::optional<std::string> defaultTemperature;
+    std::string importFile;
+    int cycles = DEFAULT_REPORT_CYCLES;
 };
 
 struct Commands {
@@ -52,6 +57,8 @@ struct Commands {
     CLI::App *conflicts = nullptr;
     CLI::App *merge = nullptr;
     CLI::App *exportRows = nullptr;
+    CLI::App *importRows = nullptr;
+    CLI::App *report = nullptr;
 };
 
 void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
@@ -72,6 +79,15 @@ void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
     commands.exportRows->add_option("--format", line.format, "csv (default) or json")
         ->check(CLI::IsMember({"csv", "json"}));
     commands.exportRows->add_option("--out", line.exportOut, "the file to write (default: stdout)");
+    commands.importRows = app.add_subcommand("import", "bring the rows of a CSV export into the journal");
+    commands.importRows->add_option("--format", line.importFormat, "csv (Plenta's export, default) or drip")
+        ->check(CLI::IsMember({"csv", "drip"}));
+    commands.importRows
+        ->add_option("--prefer", line.prefer, "whose record stays when a date differs: journal or other")
+        ->check(CLI::IsMember({"journal", "other"}));
+    commands.importRows->add_option("--default-temperature", line.defaultTemperature,
+                                    "drip: the temperature of days without one, 35.5 to 37.5");
+    commands.importRows->add_option("FILE", line.importFile, "the export to import")->required();
 }
 
 // A file that is the journal itself, under any name: merging it or exporting over it would make no sense or
@@ -79,6 +95,10 @@ void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
 bool IsTheJournal(const std::filesystem::path &file, const std::filesystem::path &journal) {
     std::error_code error;
     return std::filesystem::equivalent(file, journal, error) && !error;
+}
+
+MergePreference PreferenceOf(const CommandLine &line) {
+    return line.prefer == "other" ? MergePreference::Other : MergePreference::Journal;
 }
 
 ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
@@ -98,6 +118,21 @@ ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
             request.files.emplace_back(file);
         }
         return RunMerge(request);
+    }
+    if (commands.importRows->parsed()) {
+        ImportRequest request{journal, line.importFile, {}, PreferenceOf(line)};
+        request.options.format = line.importFormat == "drip" ? ImportFormat::Drip : ImportFormat::PlentaCsv;
+        if (line.defaultTemperature) {
+            if (request.options.format != ImportFormat::Drip) {
+                throw UsageError("--default-temperature is for drip's export; Plenta's has a temperature on "
+                                 "every row");
+            }
+            request.options.defaultTemperature = ParseTemperature(*line.defaultTemperature);
+        }
+        if (IsTheJournal(request.file, journal)) {
+            throw UsageError("'" + line.importFile + "' is the journal itself");
+        }
+        return RunImport(request);
     }
     std::optional<std::filesystem::path> out;
     if (line.exportOut) {
@@ -134,6 +169,10 @@ Commands DefineCommands(CLI::App &app, CommandLine &line) {
                                "the GIF shown under the chart (default: Plenta's)");
     commands.chart->add_option("--scale", line.scale, "enlarge by whole pixels, 1 to 16")
         ->check(CLI::Range(MIN_CHART_SCALE, MAX_CHART_SCALE));
+    commands.report = app.add_subcommand("report", "write a PDF report of the recent cycles for the doctor");
+    commands.report->add_option("--out", line.output, "the PDF file to write")->required();
+    commands.report->add_option("--cycles", line.cycles, "counted cycles before the running one (default 6)")
+        ->check(CLI::Range(0, MAX_REPORT_CYCLES));
     DefineSyncCommands(app, line, commands);
     return commands;
 }
@@ -164,7 +203,12 @@ ExitCode Dispatch(const Commands &commands, const CommandLine &line) {
             line.picture ? std::filesystem::path(*line.picture) : location.picture;
         return RunChart({location.journal, picked, today, picture, line.output, line.scale});
     }
-    if (commands.conflicts->parsed() || commands.merge->parsed() || commands.exportRows->parsed()) {
+    if (commands.report->parsed()) {
+        const JournalLocation location = LocateJournal(explicitJournal);
+        return RunReport({location.journal, today, location.picture, line.output, line.cycles});
+    }
+    if (commands.conflicts->parsed() || commands.merge->parsed() || commands.exportRows->parsed() ||
+        commands.importRows->parsed()) {
         return DispatchSyncCommands(commands, line, LocateJournal(explicitJournal).journal);
     }
     return RunStats(LocateJournal(explicitJournal).journal, today);
