@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` in the build folder makes a Debian package of what `cmake --install` puts in place; the
 # libraries it needs become its Depends through dpkg-shlibdeps.
 set(CPACK_PACKAGE_NAME plenta)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target over the journal store: the line reader, the record reader, the scan, a save and a delete
 // of the fuzzed journal, its export and its comparison with a copy of itself; every command must read each
 // line as the scan does. A crash, a sanitizer report or a broken invariant stops the run.

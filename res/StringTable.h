@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's string table: every user-visible text by its resource id, in UTF-8, usable without Qt.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package as a distribution would: a Release build of the programs alone with Debian's
 # hardening flags (fortify, stack protector, relro, bindnow, PIE), then cpack. Prints the package's path.
 #   scripts/build-package.sh [BUILD_DIR]     (default: build-package)

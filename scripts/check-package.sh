@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what desktops and package managers read: validates the desktop entry, the AppStream metainfo and the
 # manual pages, builds the Debian package as a distribution would, runs lintian on it, installs it into a scratch
 # root with dpkg and runs the programs found there, and looks at the installed window's picture strip.

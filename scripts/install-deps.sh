@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Plenta needs, skipping those present: by default only what building and running
 # it takes (scripts/run.sh); with --test also the test kit that scripts/test.sh and CI use (GoogleTest, Google
 # Benchmark, clang and its tools, an X server and xdotool, syncthing, lintian, ...).

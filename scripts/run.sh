@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a fresh Debian machine, builds Plenta and starts it. Any arguments go to Qt (e.g. -platform vnc).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a fresh Debian machine, builds Plenta and runs the whole test suite.
 # BUILD_DIR and PLENTA_SANITIZE (ON/OFF) choose the build; the default is a plain Debug build.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a 16-colour image as a GIF file, which Qt can read but not write. Every pixel is stored as its own
 // code, with a clear code often enough that the code width never grows: larger than real compression, but a
 // few lines that any GIF reader decodes.

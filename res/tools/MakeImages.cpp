@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the toolbar strip (182 x 26, seven 26 x 26 images, 16 colours), the program icon (32 x 32, 16 x
 // 16), the launcher icons (48 to 256 pixels and plenta.svg, smooth, from one 64-unit drawing) and the picture
 // under the chart that comes with the package (plenta.gif, 240 x 90, 16 colours) once; the files are checked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fills a manual page template at build time, so that the page's version, date and desktop key list come from
 // the same tables as --help and the About box and cannot drift from them.
 //   plenta-man-page TEMPLATE OUT YYYY-MM-DD

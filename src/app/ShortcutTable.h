@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop keyboard shortcuts, one table for the shortcuts themselves and for the --help text.
 #pragma once
 

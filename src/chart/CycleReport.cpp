@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painted with QPainter on QPdfWriter, so the text is real PDF text a viewer can search, and the charts come
 // from the same PaintChart the window uses: painted at the window's size, then enlarged by whole pixels.
 #include "chart/CycleReport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report for the doctor: an A4 PDF with the statistics, the chart of all cycles as the window paints it,
 // and each recent cycle with its own chart and a table of its days. The command-line tool's chart painter
 // and the window both write it through this one function.

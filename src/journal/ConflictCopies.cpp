@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conflict copies are found by their names alone: a sync service never changes the journal's base name or
 // extension, and only puts its marker between them.
 #include "journal/ConflictCopies.h"

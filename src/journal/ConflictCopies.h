@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recognises the copies that sync services leave beside the journal when two devices changed it while apart,
 // by the naming schemes of Syncthing, Nextcloud/ownCloud and Dropbox, for the journal's own name only.
 #pragma once

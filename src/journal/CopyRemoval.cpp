@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rename to a hidden name takes the copy out of every sync client's reach in one step: a client that
 // renames a newer version over the copy's name afterwards puts it beside, not over, the file being checked.
 #include "journal/CopyRemoval.h"

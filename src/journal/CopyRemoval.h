@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Removes a merged conflict copy only while it is still the file the merge read, so that a newer version a
 // sync client put in its place meanwhile is never lost.
 #pragma once

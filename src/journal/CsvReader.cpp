@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One pass over the text with the quoting state; the line count follows every LF, quoted ones included, so a
 // message names the line an editor shows.
 #include "journal/CsvReader.h"

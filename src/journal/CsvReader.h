@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads comma-separated text by RFC 4180 into rows of fields. It knows nothing of what the columns mean; the
 // import gives them their meaning.
 #pragma once

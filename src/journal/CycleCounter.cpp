@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A first-day mark starts a cycle at day 1; each record advances the day by the days since the record before;
 // past day 35 a record drops out of counting until the next first-day mark.
 #include "journal/CycleCounter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mapping: a temperature rounded half up on its decimal text (a binary float would round 36.45 down),
 // a first-day mark where a bleeding run begins, mucus from its computed value 2 and above, intercourse from
 // sex.partner, no ovulation mark (drip has none to give), the note as the comment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drip's CSV export as journal records: its columns found by name, its days mapped to temperature and marks.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comments are converted character by character, so the user learns which characters the journal's code page
 // could not keep instead of finding question marks later.
 #include "journal/ImportFields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field readers both import formats share: dates, comments and the record line a row becomes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save and delete: the line-by-line copy that inserts, replaces or leaves out the records of one date.
 #include "journal/JournalEdit.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two commands that rewrite the journal: store the form's entry for a date, delete a date's records.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the journal with the scan's record reader and cycle counter, so every exported row shows what the
 // chart and the form show for that record.
 #include "journal/JournalExport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal's records as rows for spreadsheets, scripts and backups. The export is a view: the journal
 // stays the one source of truth and is never written here.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the file as a whole (regular, bounded, text, its header) before any row counts, and reads Plenta's
 // own CSV; drip's rows are read in DripRows.
 #include "journal/JournalImport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brings the rows of an export file (Plenta's own CSV or drip's) into the journal. The rows are turned into
 // record lines and handed to the merge, so an import is one more merge: the same rewrite, lock and summary.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each link is judged in its own folder, with the same lstat the kernel's path walk makes; the target's first
 // bytes are read without blocking and only from a regular file.
 #include "journal/JournalLinks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which symbolic links on the way to the journal may be followed: a link leads the journal's reads and
 // rewrites out of its folder, so one planted by another user or pointing at a file that is no journal is
 // refused.

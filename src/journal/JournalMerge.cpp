@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The merge reads other files by the scan's rules and writes through the same crash-safe rewrite as a save,
 // so an interrupted merge leaves the journal as it was and a finished one never loses a line of it.
 #include "journal/JournalMerge.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brings the records of other journal files (the conflict copies a sync service leaves) into the journal, and
 // compares such files with it. The journal's own lines are never touched beyond what a merged record needs.
 #pragma once

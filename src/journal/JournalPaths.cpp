@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paths from the registry value, the executable's path and the device root; no file is touched here.
 #include "journal/JournalPaths.h"
 

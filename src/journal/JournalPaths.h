@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the journal and the picture lie, and the caption of the journal's messages.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal line format. Readers work on the raw 1252 bytes; as the separators and the fixed fields are
 // ASCII, byte offsets equal the character offsets the handheld used after its wide-character conversion.
 #include "journal/JournalRecord.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One journal line: the writer of a record and the reader that takes a line apart by the journal's reading
 // rules.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Write-then-rename: the journal is never deleted or truncated, so a crash or a full disk at any point leaves
 // either the old journal or the complete new one. Other programs (an editor, a sync client) write the journal
 // without our lock, so every attempt checks that the journal it read is still the journal it replaces.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan: reads the journal once in large blocks and feeds every well-formed record to the cycle counter,
 // the comment list and the picked date's selection.
 #include "journal/JournalScan.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads through the scan's own line reader, so the merge and the export see exactly the lines the scan sees.
 #include "journal/JournalText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-file reading for the commands that compare, merge or export records rather than scan them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results of one journal scan, shared by the chart, the form and the command-line tool.
 #pragma once
 

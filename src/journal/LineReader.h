@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hands out the lines of an open file as views into a large read buffer, so a scan makes one system call per
 // block instead of one per byte and allocates nothing per line.
 #pragma once

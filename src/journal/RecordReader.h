@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record reader of the scan's loop: a line laid out as the program writes it ("dddd/dd/dd,dd.d,..."),
 // which is nearly every line of a journal, is taken apart in place with a few word-wide tests; any other line
 // goes to the general rules (ReadRecordByRules), which give the same result for every line. Inline, so that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cycles are cut at first-day records in journal order, which the save keeps in date order; a cycle longer
 // than the counter's 35 days is no counted cycle and is left out like the statistics leave it out.
 #include "journal/ReportCycles.h"

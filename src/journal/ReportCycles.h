@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picks the cycles a printed report shows: the last counted cycles and the running one, each with its
 // records.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fills the "%d" places of the statistics format in order; the format is UTF-8 text, so no printf is needed.
 #include "journal/StatisticsText.h"
 

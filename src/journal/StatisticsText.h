@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of the statistics box, made from the results of a scan.
 #pragma once
 

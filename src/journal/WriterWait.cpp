@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writer checks through a read lease, and the change time where no lease can be had.
 #include "journal/WriterWait.h"
 

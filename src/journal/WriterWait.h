@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Telling a journal that another program is still writing from one it has finished: shared by the rewrite,
 // which waits for the writer, and the readers, which leave a last line still being written unread.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handheld's root folder, registry and module name, stood in for by a folder, a text file and /proc.
 #include "platform/DeviceRoot.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder that stands for the handheld's root "\" and the registry file kept in it.
 #pragma once
 

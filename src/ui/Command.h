@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that the toolbar, the keys, the desktop shortcuts and the About box send to the main window.
 #pragma once
 

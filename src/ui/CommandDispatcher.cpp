@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's command handling and the rescan that follows a date change or an edit.
 #include "ui/CommandDispatcher.h"
 

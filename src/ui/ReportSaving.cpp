@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own dialog rather than the desktop's, so that it is a QDialog that RunModal and the tests can hold.
 #include "ui/ReportSaving.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's Ctrl+P: asks where to store the report for the doctor and writes it with the report writer the
 // command-line tool uses.
 #pragma once

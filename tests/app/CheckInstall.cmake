@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program's own install rules into a scratch prefix and checks that every file arrives there.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" -DCMAKE_INSTALL_PREFIX=${PREFIX} -P "${SCRIPT}" RESULT_VARIABLE result

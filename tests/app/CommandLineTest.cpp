@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program's command line: its own options, Qt's passed through, and what is refused; the built
 // program answering --help and --version with no display at all.
 #include "WaitFor.h"

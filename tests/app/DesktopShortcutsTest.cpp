@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop shortcuts, pressed with the focus in the comment field: each step's marks, buttons, boxes and
 // journal, in one walk from an empty journal to the end of the program.
 #include "ShellFixture.h"

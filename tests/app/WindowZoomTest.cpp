@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoomed window: the zoom a screen suggests, the chart's pixels against the chart export's, and the
 // zoom keys with the remembered zoom.
 #include "ShellFixture.h"

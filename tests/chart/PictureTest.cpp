@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture strip: loading each sample picture, the placeholder tile and text, and the decoder's byte
 // source.
 #include "ChartCanvas.h"

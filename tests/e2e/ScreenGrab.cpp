@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves the screen of $DISPLAY, or a WxH+X+Y part of it, as a PNG file (or a PPM, by the name's suffix, for a
-// script to read): the end-to-end tests' eye, and the tool that takes the user guide's screenshot, with nothing
-// beyond Qt.
+// script to read): the end-to-end tests' eye, and the tool that takes the user guide's screenshot, with
+// nothing beyond Qt.
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QRegularExpression>

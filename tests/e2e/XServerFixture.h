@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built program on a private X server (Xvfb, no window manager) and works it as a person would:
 // keys typed with xdotool while the server's own auto-repeat runs, pointer clicks, and judgement by the
 // journal file, the program's windows (xdotool, xwininfo, xprop) and screenshots. One server per test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which names beside the journal are a sync service's conflict copies of it, and which only look like one.
 #include "journal/ConflictCopies.h"
 #include "TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan's short cuts must give what the general rules give: the date read eight bytes at a time, the
 // record reader's road for written lines with the month it keeps, and the comment list's own hash table as it
 // grows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save and delete on real files: byte-exact results, and every failure leaving the journal as it was.
 #include "journal/JournalEdit.h"
 #include "JournalBuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The import's mapping of drip's rows and Plenta's own CSV to records, its refusals of what is no such
 // export, and the export's formula guard that the import undoes.
 #include "journal/JournalImport.h"

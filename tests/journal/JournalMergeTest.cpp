@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merging other journal files into the journal: placement by date, conflicts either way, lines that are no
 // records on both sides, and the files on disk before and after.
 #include "journal/JournalMerge.h"

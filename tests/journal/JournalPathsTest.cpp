@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the journal, the picture and the caption come from, for each kind of "FileSyncPath" value.
 #include "journal/JournalPaths.h"
 #include "TempFolder.h"

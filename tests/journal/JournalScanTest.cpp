@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan over whole journal files: cycle counting, statistics, the picked date's selection and the
 // comments.
 #include "journal/JournalScan.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One reading of every line: hand-edited lines at the start, in the middle and at the end of a journal, and
 // every command run on that journal (scan, form, save, delete, export, conflicts, merge) must agree on
 // whether the line is a record, and of which date.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merge, export and conflicts beside hostile surroundings: a copy replaced while --remove-merged runs, FIFOs
 // wherever a command reads, copies beyond any journal's size, links planted by another user or leading to a
 // file that is no journal, and a full disk under export --out.

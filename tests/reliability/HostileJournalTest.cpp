@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Journals a person or a broken sync could leave behind: garbage, odd line ends, impossible dates and
 // temperatures, huge lines, disorder, nothing at all. The scan must give defined results, and a save or a
 // delete must change only the lines of its own date, every other line staying byte for byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte-level helpers for the reliability tests.
 #include "JournalBytes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte-level helpers for the reliability tests: read and write whole files, and split a journal into the
 // lines a rewrite must carry over unchanged; the suite's scratch folder and header line.
 #pragma once

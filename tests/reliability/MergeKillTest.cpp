@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills the tool's merge and import with SIGKILL at random moments. After every kill the journal must be byte
 // for byte the old or the merged version, and the conflict copy must still be there unless the merge
 // finished.

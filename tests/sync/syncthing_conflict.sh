@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two real Syncthing instances on loopback share the journal's folder. Both save a different day while the
 # folder is paused; when they meet, Syncthing keeps one journal and renames the other into a conflict copy.
 # `plenta-journal conflicts` must list the copy and `plenta-journal merge` bring both days into the journal.

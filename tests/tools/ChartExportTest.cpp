@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart command's PNG: the window's rows 64 to 293, enlarged by whole pixels on request.
 #include "ToolRunner.h"
 

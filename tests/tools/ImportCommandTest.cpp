@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // import seen from outside: the CSV round trip byte for byte, drip's summary, and what it refuses.
 #include "ToolRunner.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal commands seen from outside: messages, exit codes and the bytes they leave in the journal.
 #include "ToolRunner.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual pages name every command and option that --help lists, so a new option cannot ship unexplained.
 #include "ToolRunner.h"
 

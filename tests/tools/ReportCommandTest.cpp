@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // report seen from outside: its pages, its text read back with pdftotext against the journal's export, and
 // the chart on its first page rendered with pdftoppm against the chart command's PNG, pixel for pixel.
 #include "ToolRunner.h"

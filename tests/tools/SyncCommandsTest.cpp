@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // conflicts, merge and export seen from outside: what they print, their exit codes and what they leave on
 // disk.
 #include "ToolRunner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the tool with posix_spawn, its stdout and stderr sent to files, so the test sees both streams apart.
 #include "ToolRunner.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built plenta-journal binary as a user would and captures what it prints.
 #pragma once
 

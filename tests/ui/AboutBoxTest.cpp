@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: its template, the focus on "Ende", the help box over it, and its place over the main window.
 #include "BoxRecorder.h"
 #include "WaitFor.h"

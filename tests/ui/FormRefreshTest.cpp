@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form refresh after a scan: delete button, defaults of a day without entry, list selections, mark
 // buttons.
 #include "ui/FormRefresh.h"

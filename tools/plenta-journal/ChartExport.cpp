@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the chart exactly as the main window paints it with the form and the toolbar above it, then cuts
 // away the rows those two cover.
 #include "ChartExport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart and report commands: paint the main window's chart offscreen and stores the chart area as a PNG.
 #pragma once
 

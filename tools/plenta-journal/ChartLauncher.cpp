@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool's side of the chart command: hands the checked request to the chart painter, a separate program,
 // so that the other commands start without loading Qt and its libraries.
 #include "ChartExport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // plenta-journal-chart JOURNAL PICKED TODAY PICTURE OUTPUT SCALE, or plenta-journal-chart --report JOURNAL
 // TODAY PICTURE OUTPUT CYCLES: the painter that plenta-journal's chart and report commands start with the
 // values they have already checked (dates as YYYY-MM-DD). Not meant to be run by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formats the journal library's export rows; CSV comes from the library, JSON from nlohmann-json here.
 #include "ExportCommand.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The destination is looked at with lstat and replaced by rename, which never follows a link in the last
 // component: a link planted there is replaced, not written through.
 #include "ExportFile.h"

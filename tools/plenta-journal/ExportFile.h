@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puts an export into a file the way the journal's rewrite does: a temporary file beside it, renamed into its
 // place when complete, so that a full disk or an interrupted run keeps the previous export.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text from the imported file reaches the terminal with its control characters escaped, so a hostile file
 // cannot retitle or clear the user's terminal.
 #include "ImportCommand.h"

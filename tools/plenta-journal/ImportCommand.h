@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The import command: another app's export, or Plenta's own, brought into the journal with the merge's
 // summary.
 #pragma once

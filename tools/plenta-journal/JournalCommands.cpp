@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the journal library's scan and edits and turns their outcome into output and an exit code.
 #include "JournalCommands.h"
 

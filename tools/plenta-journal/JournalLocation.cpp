@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds the window program's journal from the tool's own place on disk.
 #include "JournalLocation.h"
 

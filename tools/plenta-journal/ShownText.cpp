@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Escapes byte by byte; a C1 control is two bytes in UTF-8 (C2 80-9F) and is escaped as its code point.
 #include "ShownText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text from other files (a conflict copy's lines, file names) as the tool prints it: control characters are
 // shown escaped, so that bytes a copy holds never retitle, clear or move the user's terminal.
 #pragma once

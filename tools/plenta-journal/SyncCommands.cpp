@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the journal library's comparison and merge into lines a person can read and a script can parse.
 #include "SyncCommands.h"
 #include "FailureCause.h"

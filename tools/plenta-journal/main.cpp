@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // plenta-journal: command-line access to the journal the window program keeps. Parses the command line,
 // checks every value before anything is read or written, and hands over to one command.
 #include "ChartExport.h"
