@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts the runs that ended in an error while the console reporter prints them as usual.
 #include "BenchMain.h"
 

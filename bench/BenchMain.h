@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared main of the benchmark programs: runs what the command line selects and fails when a run failed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The budgets and how each figure is judged; see BenchReport.h.
 #include "BenchReport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The budget table of bench/run: reads Google Benchmark's JSON output and judges each figure against its
 // budget: a figure measured beside its baseline by the median of its per-pair ratios, with their spread; the
 // others by their median. It measures nothing itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // plenta-bench-report FILE.json...: prints the budget table of the benchmark programs' JSON output and exits
 // with 1 when a budget is missed or a figure is missing.
 #include "BenchReport.h"

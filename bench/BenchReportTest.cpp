@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The budget table must judge the right figure by the right clock, at the budget's edge, and never pass a
 // figure that was not measured.
 #include "BenchReport.h"

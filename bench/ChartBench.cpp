@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One paint of the chart with 800 points into an offscreen image of the main window's client area.
 #include "BenchMain.h"
 #include "JournalGenerator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and deleting a day in an 800-record journal, without and with the flushes to the disk.
 #include "BenchMain.h"
 #include "JournalGenerator.h"

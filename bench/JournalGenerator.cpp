@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the synthetic journals: a fixed pseudo-random walk through cycles, so every run measures the same
 // bytes.
 #include "JournalGenerator.h"

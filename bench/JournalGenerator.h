@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthetic journals for the benchmarks: realistic cycles, marks and comments, written as the program writes
 // them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up baseline: the least a Qt Widgets program does to show one 240 x 294 window, ending after its
 // first paint.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Medians and spreads of paired timings; see PairedTiming.h.
 #include "PairedTiming.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A figure and its baseline timed in alternation (A, B, A, B, ...), judged by the median of the per-pair
 // ratios: a load that comes and goes on the shared machine slows both sides of a pair alike.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal scan against the cost of merely reading the same bytes and finding their line ends.
 #include "BenchMain.h"
 #include "JournalGenerator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the folder with mkdtemp in the system's temporary folder (the same disk as a real journal here).
 #include "ScratchDir.h"
 

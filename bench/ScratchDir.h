@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private temporary folder for one benchmark's files, removed with everything in it when it goes.
 #pragma once
 

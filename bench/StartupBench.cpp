@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: from process start to the exit that follows the first paint of the main window, and the peak
 // resident memory, of plenta and of a minimal Qt Widgets program launched in alternation; and the whole
 // process of plenta-journal stats against wc -l on the same journal.

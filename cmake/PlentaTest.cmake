@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # plenta_add_test(): one GoogleTest program of the suite and the ctest tests it lists.
 #
 #   plenta_add_test(<target> SOURCES <file>...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two dialog templates (entry form 128, About box 100) as data: controls, identifiers, texts and
 // rectangles in dialog units. The widgets are built from these tables, so the layout lives in one place.
 #pragma once

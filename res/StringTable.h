@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's string table: every user-visible text by its resource id, in UTF-8, usable without Qt.
 #pragma once
 
@@ -22,6 +23,8 @@ enum class StringId : int {
     PicturePlaceholder = 61220,
     JournalHeader = 61221,
     RecordFormat = 61222,
+    // Not in the handheld's table: the statistics' last line while no cycle has been counted.
+    NextPeriodUnknown = 61223,
 };
 
 struct StringEntry {
@@ -29,7 +32,7 @@ struct StringEntry {
     std::string_view text;
 };
 
-inline constexpr std::array<StringEntry, 15> STRING_TABLE{{
+inline constexpr std::array<StringEntry, 16> STRING_TABLE{{
     {StringId::AppTitle, "Plenta"},
     {StringId::AccessError, "Fehler beim Datenbankzugriff!"},
     {StringId::EntrySaved, "Eintrag gespeichert!"},
@@ -48,6 +51,7 @@ inline constexpr std::array<StringEntry, 15> STRING_TABLE{{
     {StringId::PicturePlaceholder, "Hier würde folgendes Bild mit\n240x90 Pixeln angezeigt\nwerden :\n"},
     {StringId::JournalHeader, "Tag,Temperatur,Attribut,Kommentar\r\n"},
     {StringId::RecordFormat, "%04d/%02d/%02d,%d.%d,%s,%s\r\n"},
+    {StringId::NextPeriodUnknown, "Nächste Periode: unbekannt"},
 }};
 
 // The text of a string id; an id the table does not hold gives the empty string, as a failed load would.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the naming convention in .clang-tidy over src/ and tools/ and fails on the first file that breaks it.
 # It reads the compile commands of a configured build: BUILD_DIR (default: build), e.g. the one scripts/test.sh
 # leaves behind.

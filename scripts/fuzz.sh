@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the journal fuzzer with clang (libFuzzer, ASan, UBSan) and runs it for a given time.
 #   scripts/fuzz.sh [SECONDS] [libFuzzer options...]      e.g. scripts/fuzz.sh 3600 -max_len=1024 -fork=1
 # New inputs collect in $FUZZ_BUILD_DIR/corpus; a finding is written to $FUZZ_BUILD_DIR/crash-*.

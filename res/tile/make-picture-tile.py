@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the 7 x 90 placeholder tile of the picture strip (bitmap 141) as a 24-bit PNG.
 
 The tile looks like a strip of ruled paper: white, a pale blue margin in its two leftmost columns, pale blue

@@ -1,8 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the toolbar strip (182 x 26, seven 26 x 26 images, 16 colours), the program icon (32 x 32, 16 x
-// 16) and the launcher icons (48 to 256 pixels and plenta.svg, smooth, from one 64-unit drawing) once; the
-// files are checked in under res/images. Not part of the build; to redraw them:
+// 16), the launcher icons (48 to 256 pixels and plenta.svg, smooth, from one 64-unit drawing) and the picture
+// under the chart that comes with the package (plenta.gif, 240 x 90, 16 colours) once; the files are checked
+// in under res/images. Not part of the build; to redraw them:
 //   g++ -std=c++20 -fPIC MakeImages.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/make-images
 //   QT_QPA_PLATFORM=offscreen /tmp/make-images ../images
+#include "GifWriter.h"
+
 #include <QColor>
 #include <QFile>
 #include <QFont>
@@ -232,6 +236,34 @@ QString LauncherSvg() {
     return svg;
 }
 
+// The night sky of the icon stretched over the strip: moon, stars, a row of dark hills and the temperature
+// curve's red over them, in the toolbar's sixteen colours.
+QImage StripPicture() {
+    QImage image(240, 90, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.fillRect(image.rect(), NAVY);
+    p.setPen(Qt::NoPen);
+    p.setBrush(YELLOW);
+    p.drawEllipse(QRect(184, 10, 30, 30));
+    p.setBrush(NAVY);
+    p.drawEllipse(QRect(194, 4, 30, 30));
+    p.setPen(WHITE);
+    for (const QPoint star :
+         {QPoint(12, 9), QPoint(37, 22), QPoint(58, 6), QPoint(83, 17), QPoint(109, 8), QPoint(131, 25),
+          QPoint(152, 12), QPoint(228, 44), QPoint(20, 38), QPoint(96, 34)}) {
+        p.drawPoint(star);
+    }
+    p.setPen(QPen(RED, 2));
+    p.drawPolyline(QPolygon({QPoint(10, 56), QPoint(40, 60), QPoint(70, 57), QPoint(100, 61), QPoint(125, 46),
+                             QPoint(155, 42), QPoint(185, 44), QPoint(215, 40), QPoint(232, 52)}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(GREEN);
+    p.drawPolygon(QPolygon({QPoint(0, 90), QPoint(0, 74), QPoint(45, 64), QPoint(90, 72), QPoint(140, 62),
+                            QPoint(190, 70), QPoint(240, 63), QPoint(240, 90)}));
+    p.end();
+    return SixteenColours(image);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -256,6 +288,7 @@ int main(int argc, char **argv) {
     for (const int size : {48, 64, 128, 256}) {
         saved = saved && LauncherIcon(size).save(folder + QStringLiteral("/plenta-%1.png").arg(size));
     }
+    saved = saved && gif::WriteGif(StripPicture(), folder + QStringLiteral("/plenta.gif"));
     QFile svg(folder + QStringLiteral("/plenta.svg"));
     saved = saved && svg.open(QIODevice::WriteOnly) && svg.write(LauncherSvg().toUtf8()) > 0;
     return saved ? 0 : 1;

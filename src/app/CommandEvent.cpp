@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A command posted to the main window.
 #include "app/CommandEvent.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A command posted to the main window: it runs after the current event, through the same handling as a
 // toolbar tap.
 #pragma once

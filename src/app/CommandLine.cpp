@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program's own command-line options and its --help text.
 #include "app/CommandLine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program's own command-line options, read before any Qt object exists, so that --help and
 // --version answer without a display. Qt's options (-platform, -style, ...) are left for QApplication.
 #pragma once

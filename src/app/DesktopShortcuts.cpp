@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop keyboard shortcuts, made from the shortcut table.
 #include "app/DesktopShortcuts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop keyboard shortcuts of the main window (marks, save, delete, help, statistics, exit, zoom). They
 // act wherever the focus is inside the window, the comment field included, and never while a box or a
 // drop-down list has the keys.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font configuration read ahead; see FontConfigPreload.h.
 #include "app/FontConfigPreload.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the font configuration on a second thread while the application object and the main window are being
 // built, so that the first text the form lays out finds it read. Reading /etc/fonts is the largest single
 // step of a start; it does not depend on anything the main thread does before the first text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stand-in for the handheld's input-panel query: a desktop has no soft input panel, so the visible
 // desktop is always that of a 240 x 320 screen less its 26-pixel task bar.
 #pragma once

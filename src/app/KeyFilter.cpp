@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the hardware keys into posted commands and the Enter character into a focus step.
 #include "app/KeyFilter.h"
 

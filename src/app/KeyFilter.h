@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sees every key event of the program before delivery and turns the hardware keys into commands: a held
 // Action key (F23, or Return) saves, a held Escape key (F24, or Escape) deletes the day, a short Escape opens
 // the About box, and Return moves the focus through the entry form. The commands are posted to the main

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one top-level window: chart painting, command delivery, activation, double tap and destruction.
 #include "app/MainWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one top-level window: the parent of the entry form and the toolbar, the painter of the chart, the
 // target of every command, and the owner of the program's state. Commands and rescans are the dispatcher's
 // work.

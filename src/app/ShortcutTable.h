@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop keyboard shortcuts, one table for the shortcuts themselves and for the --help text.
 #pragma once
 
@@ -30,7 +31,7 @@ struct DesktopShortcut {
     std::string_view description;
 };
 
-inline constexpr std::array<DesktopShortcut, 12> DESKTOP_SHORTCUTS{{
+inline constexpr std::array<DesktopShortcut, 13> DESKTOP_SHORTCUTS{{
     {"Alt+1", "Alt+1", ShortcutKind::ToolbarButton, Command::FirstDay, "switch the first-day mark 1"},
     {"Alt+S", "Alt+S", ShortcutKind::ToolbarButton, Command::Mucus, "switch the mucus mark S"},
     {"Alt+E", "Alt+E", ShortcutKind::ToolbarButton, Command::Ovulation, "switch the ovulation mark E"},
@@ -40,6 +41,7 @@ inline constexpr std::array<DesktopShortcut, 12> DESKTOP_SHORTCUTS{{
      "delete every entry of the picked day"},
     {"F1", "F1", ShortcutKind::Command, Command::KeyHelp, "show the key help"},
     {"Ctrl+I", "Ctrl+I", ShortcutKind::Command, Command::Statistics, "show the statistics"},
+    {"Ctrl+P", "Ctrl+P", ShortcutKind::Command, Command::Report, "write the report for the doctor as a PDF"},
     {"Ctrl+Q", "Ctrl+Q", ShortcutKind::Command, Command::Exit, "end the program"},
     {"Ctrl++; Ctrl+Shift++; Ctrl+=", "Ctrl+Plus", ShortcutKind::Zoom, +1, "zoom in"},
     {"Ctrl+-", "Ctrl+Minus", ShortcutKind::Zoom, -1, "zoom out"},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the program to one instance per user through a Unix-domain socket.
 #include "app/SingleInstance.h"
 

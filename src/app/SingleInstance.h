@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the program to one instance per user: the first process listens on a local socket named after the
 // product and the user; a later one connects, asks the first to come forward and then ends.
 #pragma once

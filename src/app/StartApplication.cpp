@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up in its fixed order.
 #include "app/StartApplication.h"
 
@@ -39,7 +40,7 @@ Application::~Application() {
 void LoadPathsAndPicture(ShellState &state) {
     const std::filesystem::path root = DeviceRoot();
     state.paths = ResolvePaths(ReadFileSyncPath(root), ModulePath(), root);
-    state.picture = LoadPicture(state.paths.picturePath);
+    state.picture = LoadPicture(FindPicture(state.paths.pictureCandidates));
 }
 
 void InitialiseState(MainWindow &mainWindow, int layoutOffset) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up in its fixed order: single-instance test, main window, fit to the visible desktop, paths and
 // picture, toolbar, entry form, the rest of the program's state and the first scan, then the key filter and
 // the first paint.

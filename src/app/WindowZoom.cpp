@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zooming the running window and remembering the zoom.
 #include "app/WindowZoom.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zooming the running window: the form, the toolbar, the chart and the boxes' text grow together, and a zoom
 // chosen with the keys is remembered in the device root.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry point: the command line, start-up, then the event loop until the main window is
 // destroyed.
 #include "app/CommandLine.h"

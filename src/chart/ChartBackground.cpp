@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bands, grid, frame and base line of the chart; see ChartBackground.h.
 #include "chart/ChartBackground.h"
 

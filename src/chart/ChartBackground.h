@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What lies behind the curves: the shaded bands, the grid, the frame and the base line above the strip.
 #pragma once
 

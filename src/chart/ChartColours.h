@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's colours, one per purpose, so that painting code and probes name the same values.
 #pragma once
 

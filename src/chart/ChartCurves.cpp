@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Curves and markers of the chart; see ChartCurves.h.
 #include "chart/ChartCurves.h"
 

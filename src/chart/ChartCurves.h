@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The temperature curves: every cycle in grey over the same day axis, the current cycle in black on top, and
 // the current cycle's mucus and ovulation markers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing primitives calibrated to the handheld's pixel rules; see ChartDrawing.h.
 #include "chart/ChartDrawing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing primitives that follow the handheld's pixel rules on an aliased QPainter: a line leaves out its
 // last pixel, a rectangle its right and bottom edges, and a wide pen puts its extra pixels left of a steep
 // line and above a shallow one. Everything the chart draws goes through these, so the rules live in one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's own characters as the bitmaps they are drawn with: DejaVu Sans at 10 pixels without
 // anti-aliasing, as FreeType draws it, kept here so that drawing the chart needs no font. Loading a font
 // (matching it, opening it, rendering each glyph) took longer than the rest of the chart's first paint; a

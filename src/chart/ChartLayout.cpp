@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chart geometry: the layout fixed at start-up and the conversions from cycle days and temperatures to
 // pixels.
 #include "chart/ChartLayout.h"

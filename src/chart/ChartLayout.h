@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's geometry in pixels of the main window's client area, and the day and temperature conversions.
 #pragma once
 

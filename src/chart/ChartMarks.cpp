@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Histograms and day lines of the chart; see ChartMarks.h.
 #include "chart/ChartMarks.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The histograms of ovulation and intercourse marks by cycle day, and the lines of the picked date and today.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's paint, step by step in drawing order.
 #include "chart/ChartPainter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the chart of all cycles and the picture strip from the results of the last journal scan, into any
 // painter; when a window repaints is the ui's business.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture strip; see ChartStrip.h.
 #include "chart/ChartStrip.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture strip under the day numbers: the decoded picture, or the placeholder tile with its text.
 #pragma once
 

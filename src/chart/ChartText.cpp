@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's texts; see ChartText.h.
 #include "chart/ChartText.h"
 

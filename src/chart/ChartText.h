@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's texts: the font, text placed by its first character cell, the day numbers, the temperature
 // labels and the placeholder text of the picture strip.
 #pragma once

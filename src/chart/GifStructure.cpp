@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The GIF block walk; see GifStructure.h.
 #include "chart/GifStructure.h"
 

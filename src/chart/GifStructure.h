@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Follows a GIF's block structure as its bytes stream past, without decoding anything, to tell whether the
 // first image's data arrived whole. Qt's reader hands out a picture cut off inside its image data as if it
 // were complete (its top decoded, black below); this is how the decoder notices.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and releasing the strip's picture, and the read function the decoder pulls the file through.
 #include "chart/Picture.h"
 

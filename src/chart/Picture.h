@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture strip's source: the GIF beside the executable decoded once at start-up, or the placeholder
 // tile.
 #pragma once

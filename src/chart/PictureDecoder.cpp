@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decodes the picture with Qt's GIF reader through the caller's read function; see PictureDecoder.h.
 #include "chart/PictureDecoder.h"
 

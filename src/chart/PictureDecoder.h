@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture decoder: a GIF decoded by Qt's GIF plugin, which obtains every byte through the caller's read
 // function, into an opaque bitmap at the display's depth and no larger than 800 x 480.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decoder's byte source; see PictureDevice.h.
 #include "chart/PictureDevice.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A read-only sequential QIODevice whose bytes come only from the decoder's read function. It lets Qt's GIF
 // reader decode without ever touching the file itself, and follows the GIF's block structure on the way.
 #pragma once

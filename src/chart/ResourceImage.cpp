@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The embedded PNGs through libpng's simplified reader; see ResourceImage.h.
 #include "chart/ResourceImage.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines of a journal as every rewrite carries them over, shared by save, delete and merge.
 #pragma once
 

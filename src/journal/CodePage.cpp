@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1252 <-> UTF-8: the high half 0xA0..0xFF equals Latin-1, only 0x80..0x9F needs a table.
 #include "journal/CodePage.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion between the program's UTF-8 text and the journal's Windows-1252 bytes, by the project's own
 // table.
 #pragma once

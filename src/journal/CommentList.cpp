@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Case-folded 1252 bytes as the key, hashed as they are folded and compared folding on the way, make the
 // look-up one short loop and a probe or two, with no conversion, no division and no copy of a comment seen
 // before.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comments the form offers: every distinct comment of the journal, compared without regard to letter
 // case, in the order of its first appearance.
 #pragma once

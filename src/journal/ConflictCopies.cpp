@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conflict copies are found by their names alone: a sync service never changes the journal's base name or
 // extension, and only puts its marker between them.
 #include "journal/ConflictCopies.h"
@@ -116,6 +117,8 @@ std::string_view SchemeName(ConflictScheme scheme) {
         return "nextcloud";
     case ConflictScheme::Dropbox:
         return "dropbox";
+    case ConflictScheme::SyncthingVersion:
+        return "syncthing-version";
     }
     return "unknown";
 }
@@ -140,35 +143,71 @@ std::optional<ConflictScheme> ConflictSchemeOf(std::string_view fileName, std::s
     return std::nullopt;
 }
 
-std::filesystem::path SetAsideCopyName(const std::filesystem::path &journal, std::time_t when) {
+std::filesystem::path SetAsideCopyName(const std::filesystem::path &journal, std::time_t when, int counter) {
     const std::string journalName = journal.filename().string();
     const std::string_view stem = StemOf(journalName);
     std::tm local{};
     ::localtime_r(&when, &local);
     char stamp[sizeof "20261204-101112"];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    // The device part names this program, which no sync service's short ids (seven of A-Z, 2-7) can be.
+    // The device part names this program, which no sync service's short ids (seven of A-Z, 2-7) can be, and
+    // ends in the counter as two of 0-9 and A-Z.
+    constexpr std::string_view DIGITS = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    const auto index = static_cast<std::size_t>(counter % SET_ASIDE_NAMES);
+    const std::string device{
+        'P', 'L', 'E', 'N', 'T', DIGITS[index / DIGITS.size()], DIGITS[index % DIGITS.size()]};
     return journal.parent_path() /
-           (std::string(stem) + ".sync-conflict-" + stamp + "-PLENTA0" + journalName.substr(stem.size()));
+           (std::string(stem) + ".sync-conflict-" + stamp + "-" + device + journalName.substr(stem.size()));
+}
+
+bool IsKeptVersionName(std::string_view fileName, std::string_view journalName) {
+    const std::string_view extension = journalName.substr(StemOf(journalName).size());
+    std::string name(fileName);
+    // "~20261207-101112" just before the extension; a name without the extension ends in it.
+    constexpr std::size_t STAMP = std::string_view("~20261207-101112").size();
+    if (fileName.ends_with(extension) && fileName.size() >= extension.size() + STAMP) {
+        const std::string_view stamp = fileName.substr(fileName.size() - extension.size() - STAMP, STAMP);
+        if (Matches(stamp, "~DDDDDDDD-DDDDDD")) {
+            name = std::string(fileName.substr(0, fileName.size() - extension.size() - STAMP)) +
+                   std::string(extension);
+        }
+    }
+    return name == journalName || ConflictSchemeOf(name, journalName) == ConflictScheme::Syncthing;
+}
+
+bool IsKeptVersion(const std::filesystem::path &file) {
+    return file.parent_path().filename() == ".stversions";
 }
 
 std::vector<ConflictCopy> FindConflictCopies(const std::filesystem::path &journal) {
     const std::filesystem::path folder = journal.has_parent_path() ? journal.parent_path() : ".";
     const std::string journalName = journal.filename().string();
     std::vector<ConflictCopy> copies;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        const std::optional<ConflictScheme> scheme = ConflictSchemeOf(name, journalName);
-        std::error_code typeError;
-        if (scheme && it->is_regular_file(typeError)) {
-            copies.push_back({it->path(), *scheme});
+    const auto list = [&](const std::filesystem::path &where, bool versions) {
+        const std::size_t first = copies.size();
+        std::error_code error;
+        for (std::filesystem::directory_iterator it(where, error), end; !error && it != end;
+             it.increment(error)) {
+            const std::string name = it->path().filename().string();
+            const std::optional<ConflictScheme> scheme =
+                versions ? (IsKeptVersionName(name, journalName)
+                                ? std::optional<ConflictScheme>(ConflictScheme::SyncthingVersion)
+                                : std::nullopt)
+                         : ConflictSchemeOf(name, journalName);
+            std::error_code typeError;
+            if (scheme && it->is_regular_file(typeError)) {
+                copies.push_back({it->path(), *scheme});
+            }
         }
-    }
-    std::sort(copies.begin(), copies.end(), [](const ConflictCopy &a, const ConflictCopy &b) {
-        return a.path.filename() < b.path.filename();
-    });
+        std::sort(copies.begin() + static_cast<std::ptrdiff_t>(first), copies.end(),
+                  [](const ConflictCopy &a, const ConflictCopy &b) {
+                      return a.path.filename() < b.path.filename();
+                  });
+    };
+    list(folder, false);
+    // Syncthing keeps what it replaces or removes there, conflict copies it overwrote within one second
+    // included; only the journal's own folder's versions are looked at.
+    list(folder / ".stversions", true);
     return copies;
 }
 

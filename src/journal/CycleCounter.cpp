@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A first-day mark starts a cycle at day 1; each record advances the day by the days since the record before;
 // past day 35 a record drops out of counting until the next first-day mark.
 #include "journal/CycleCounter.h"
@@ -46,7 +47,9 @@ void CycleCounter::Add(std::int64_t dayNumber, std::int32_t temperature, std::ui
     const std::int64_t advanced = running_ + (running_ > 0 ? difference : 0);
     running_ =
         static_cast<std::uint64_t>(advanced) <= MAX_CYCLE_DAY ? static_cast<std::int32_t>(advanced) : 0;
-    if ((marks & MARK_FIRST_DAY) != 0) {
+    // A second first-day record of the day its cycle began (a hand-edited or merged journal) starts no new
+    // cycle: it would count one of 0 days and pull the average down.
+    if ((marks & MARK_FIRST_DAY) != 0 && !(hasFirstDay_ && dayNumber == lastFirstDay_)) {
         if (running_ > 0) {
             const std::int32_t length = running_ - 1;
             ++stats_.cycleCount;

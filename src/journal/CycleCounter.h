@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cycle-day counter of the scan: turns records in journal order into chart points and cycle statistics.
 // It knows nothing of files; the scan feeds it one well-formed record at a time.
 #pragma once

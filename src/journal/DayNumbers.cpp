@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day numbers counted from the handheld's epoch, 1 January 1601.
 #include "journal/DayNumbers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day numbers: the handheld's count of days, and a date's day within a cycle.
 #pragma once
 

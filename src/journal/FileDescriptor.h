@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owns one POSIX file descriptor, so every early return of a scan or a rewrite closes its files.
 #pragma once
 

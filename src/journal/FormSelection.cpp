@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form's view of the picked date; see FormSelection.h.
 #include "journal/FormSelection.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the entry form shows of the picked date after a scan, worked out without any widget, so that the
 // window's form refresh and plenta-journal's "show" cannot disagree.
 #pragma once

@@ -1,20 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save and delete: the line-by-line copy that inserts, replaces or leaves out the records of one date.
 #include "journal/JournalEdit.h"
 
 #include "journal/CarriedLines.h"
-#include "journal/CodePage.h"
 #include "journal/JournalRecord.h"
 #include "journal/JournalRewrite.h"
 
+#include <algorithm>
 #include <new>
+#include <optional>
 #include <utility>
 
 namespace plenta {
 
 namespace {
 
-bool HasLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string_view::npos;
+// A byte that would end the record's line (LF) or its text (NUL). A CR within a text is kept: only one
+// before the LF is cut, and a trimmed comment never ends in one.
+bool EndsLineOrText(std::string_view text) {
+    return text.find_first_of(std::string_view("\n\0", 2)) != std::string_view::npos;
+}
+
+// Whether the record's fields read back from `record` exactly as given: the marks are one attribute token.
+bool ReadsBack(std::string_view marks) {
+    return std::none_of(marks.begin(), marks.end(), IsSeparator) && !EndsLineOrText(marks);
 }
 
 // No temporary file exists yet when memory runs out: the copy is built before the file is made.
@@ -30,12 +39,26 @@ EditOutcome OutOfMemory(const std::filesystem::path &journal, RewriteFailure *fa
     return EditOutcome::AccessError;
 }
 
-bool IsStorable(const EntryValues &entry) {
-    return entry.date.ok() && entry.date.year() >= std::chrono::year{1} &&
-           entry.date.year() <= std::chrono::year{9999} && entry.temperature >= 0 &&
-           entry.temperature <= 999 &&
-           Utf8Length(entry.comment) <= static_cast<std::size_t>(MAX_SELECTION_COMMENT_CHARS) &&
-           !HasLineBreak(entry.comment) && !HasLineBreak(entry.marks);
+// The entry as it is stored, or nothing for one the journal cannot hold as a record of its date: a date
+// without a day number, a temperature outside 0.0..99.9, marks that would not read back as the attribute, a
+// text holding a line end or a NUL, or a line beyond the scan's bound. The comment is trimmed as a reader
+// trims it.
+std::optional<std::string> StoredRecord(const EntryValues &entry) {
+    if (!entry.date.ok() || entry.date.year() < std::chrono::year{FIRST_RECORD_YEAR} ||
+        entry.date.year() > std::chrono::year{9999} || entry.temperature < 0 || entry.temperature > 999 ||
+        !ReadsBack(entry.marks) || EndsLineOrText(entry.comment)) {
+        return std::nullopt;
+    }
+    std::string record = FormatRecord(entry.date, entry.temperature, entry.marks, TrimComment(entry.comment));
+    if (record.size() - 2 > MAX_RECORD_TEXT_BYTES) {
+        return std::nullopt;
+    }
+    return record;
+}
+
+bool IsRecordOf(std::string_view line, Date date) {
+    const std::optional<RecordFields> record = RecordOfLine(line);
+    return record && record->date == date;
 }
 
 } // namespace
@@ -69,15 +92,17 @@ std::int32_t TemperatureForSave(int listIndex, std::int32_t scannedTemperature) 
 }
 
 // The first line is the header whatever it holds (the scan skips it too), so it is copied and never replaced.
-// Every other line is placed by its DateKey, read by atoi even from a malformed line; but only a well-formed
-// record of the date is dropped. A malformed line of the same date is kept, just after the new record, so the
-// save never loses a line the user may still want to mend by hand.
+// The date's records, as the scan reads them, go; every other line stays. The new record is placed before
+// the first line whose date is the same or later, that date read by atoi even from a line that is no record,
+// so a line that is no record but looks like one of the date stays just after the new record, for the user to
+// mend by hand.
 EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry, Durability durability,
                       RewriteFailure *failure) try {
-    if (!IsStorable(entry)) {
+    const std::optional<std::string> stored = StoredRecord(entry);
+    if (!stored) {
         return EditOutcome::DatabaseError;
     }
-    const std::string record = FormatRecord(entry.date, entry.temperature, entry.marks, entry.comment);
+    const std::string &record = *stored;
     const std::int32_t newKey = DateKey(record);
     bool replaced = false;
     const auto transform = [&](std::string_view old, JournalState, std::string &out) {
@@ -93,12 +118,11 @@ EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &e
                 out += line;
                 return;
             }
-            const std::int32_t key = DateKey(line);
-            if (key >= newKey && !written) {
+            if (DateKey(line) >= newKey && !written) {
                 out += record;
                 written = true;
             }
-            if (key == newKey && ReadRecord(StripLineEnd(line))) {
+            if (IsRecordOf(line, entry.date)) {
                 replaced = true;
                 return;
             }
@@ -127,11 +151,10 @@ EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date, Du
     if (!date.ok()) {
         return EditOutcome::DatabaseError;
     }
-    const std::string prefix = RecordDatePrefix(date);
     const auto transform = [&](std::string_view old, JournalState, std::string &out) {
         bool first = true;
         ForEachCarriedLine(old, [&](std::string_view line) {
-            if (!std::exchange(first, false) && line.starts_with(prefix) && ReadRecord(StripLineEnd(line))) {
+            if (!std::exchange(first, false) && IsRecordOf(line, date)) {
                 return;
             }
             out += line;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two commands that rewrite the journal: store the form's entry for a date, delete a date's records.
 #pragma once
 
@@ -18,7 +19,7 @@ struct EntryValues {
     std::int32_t temperature = DEFAULT_TEMPERATURE;
     // The pending mark string.
     std::string marks;
-    // Typed: at most MAX_COMMENT_CHARS; kept from the journal: at most MAX_SELECTION_COMMENT_CHARS.
+    // Typed: at most MAX_COMMENT_CHARS; kept from the journal: whole, up to the line bound.
     std::string comment;
 };
 
@@ -38,12 +39,13 @@ bool Succeeded(EditOutcome outcome);
 // the scan read for the day, so that a save never invents 37.6.
 std::int32_t TemperatureForSave(int listIndex, std::int32_t scannedTemperature);
 
-// Inserts the entry at its date, replacing every record of that date, through a crash-safe rewrite. An entry
-// the journal cannot hold (no valid date, a temperature outside 0.0..99.9, a comment of more than
-// MAX_SELECTION_COMMENT_CHARS characters, a line break in a text) is refused with DatabaseError and nothing
-// is written. A comment longer than the form lets one type comes from a hand-edited journal, and a save of
-// its day keeps it whole. A failed rewrite fills `failure`, when given, with the file and the reason; running
-// out of memory is AccessError like any other failed rewrite.
+// Inserts the entry at its date, replacing every record of that date, through a crash-safe rewrite. The
+// comment is stored trimmed as a reader trims it (leading separators, trailing separators and blanks). An
+// entry the journal cannot hold as a record of its date (no date from 1601 on, a temperature outside
+// 0.0..99.9, marks holding a separator, a line end or a NUL in a text, a line beyond the scan's bound) is
+// refused with DatabaseError and nothing is written. A comment longer than the form lets one type comes from
+// a hand-edited journal, and a save of its day keeps it whole. A failed rewrite fills `failure`, when given,
+// with the file and the reason; running out of memory is AccessError like any other failed rewrite.
 EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry,
                       Durability durability = Durability::Fsync, RewriteFailure *failure = nullptr);
 

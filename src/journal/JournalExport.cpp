@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the journal with the scan's record reader and cycle counter, so every exported row shows what the
 // chart and the form show for that record.
 #include "journal/JournalExport.h"
 
+#include "journal/CarriedLines.h"
 #include "journal/CodePage.h"
 #include "journal/CycleCounter.h"
 #include "journal/JournalRecord.h"
@@ -13,12 +15,21 @@ namespace plenta {
 
 namespace {
 
+// A spreadsheet runs a cell that begins with one of these as a formula; a comment can arrive from another
+// device through the synced journal, so it is never trusted to be plain text.
+constexpr std::string_view FORMULA_STARTS = "=+-@\t\r";
+
 void AppendCsvField(std::string &out, std::string_view field) {
+    // One apostrophe in front makes the cell text; an apostrophe of the comment's own gets one too, so the
+    // import can always remove exactly one.
+    const bool guarded = !field.empty() && (FORMULA_STARTS.find(field.front()) != std::string_view::npos ||
+                                            field.front() == '\'');
     if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += guarded ? "'" : "";
         out += field;
         return;
     }
-    out += '"';
+    out += guarded ? "\"'" : "\"";
     for (const char c : field) {
         out += c;
         if (c == '"') {
@@ -43,20 +54,16 @@ std::optional<std::vector<ExportRow>> ReadExportRows(const std::filesystem::path
     DayPointTable points;
     CycleCounter counter(points);
     bool header = true;
-    std::string_view rest = *text;
-    // Bytes after the last LF are no line for the scan, so they are none for the export either.
-    for (std::size_t lf = rest.find('\n'); lf != std::string_view::npos; lf = rest.find('\n')) {
-        const std::string_view line = StripLineEnd(rest.substr(0, lf + 1));
-        rest.remove_prefix(lf + 1);
+    ForEachCarriedLine(*text, [&](std::string_view line) {
         const std::optional<RecordFields> record =
-            std::exchange(header, false) ? std::nullopt : ReadRecord(line);
+            std::exchange(header, false) ? std::nullopt : RecordOfLine(line);
         if (!record) {
-            continue;
+            return;
         }
         counter.Add(record->dayNumber, record->temperature, record->marks);
         rows.push_back({record->date, record->temperature, record->marks, Cp1252ToUtf8(record->comment),
                         counter.LastCycleDay()});
-    }
+    });
     return rows;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal's records as rows for spreadsheets, scripts and backups. The export is a view: the journal
 // stays the one source of truth and is never written here.
 #pragma once
@@ -22,8 +23,8 @@ struct ExportRow {
     std::int32_t cycleDay = 0;    // the cycle day the scan gives the record, 0 outside a counted cycle
 };
 
-// Every well-formed record of the journal in journal order, read under its shared lock by the scan's rules
-// (the header and bytes after the last LF are no records). Nothing when the journal cannot be opened.
+// Every record the scan counts, in journal order, read under the journal's shared lock by the scan's rules
+// (the header is no record, nor a last line still being written). Nothing when the journal cannot be opened.
 std::optional<std::vector<ExportRow>> ReadExportRows(const std::filesystem::path &journal);
 
 // "2026-12-04".
@@ -36,7 +37,8 @@ inline constexpr char CSV_HEADER[] =
     "date,temperature,first_day,mucus,ovulation,intercourse,comment,cycle_day";
 
 // The rows as CSV by RFC 4180: the header row first, CR LF after every row, a field quoted (its quotes
-// doubled) when it holds a comma, a quote or a line break.
+// doubled) when it holds a comma, a quote or a line break. A field beginning with =, +, -, @, a tab or a CR
+// (a spreadsheet formula) or with an apostrophe gets one apostrophe in front.
 std::string ToCsv(std::span<const ExportRow> rows);
 
 } // namespace plenta

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flock with a bounded wait: a second is long enough for any rewrite, short enough for the user to wait.
 #include "journal/JournalLock.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advisory lock that keeps two processes from interleaving a scan and a rewrite of the same journal.
 #pragma once
 

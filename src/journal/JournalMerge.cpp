@@ -1,48 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The merge reads other files by the scan's rules and writes through the same crash-safe rewrite as a save,
 // so an interrupted merge leaves the journal as it was and a finished one never loses a line of it.
 #include "journal/JournalMerge.h"
 
 #include "journal/CarriedLines.h"
+#include "journal/ConflictCopies.h"
+#include "journal/CopyRemoval.h"
 #include "journal/JournalRecord.h"
 #include "journal/JournalRewrite.h"
 #include "journal/JournalText.h"
+#include "journal/LineReader.h"
 
 #include <StringTable.h>
 
+#include <cerrno>
 #include <utility>
 
 namespace plenta {
 
 namespace {
 
-// The well-formed records of the journal by date key; a later record of a date stands for it.
+// A record's line as the scan reads it: without its line end, and ending at a NUL as its text does.
+std::string RecordText(std::string_view line) {
+    const std::string_view text = StripLineEnd(line);
+    return std::string(text.substr(0, text.find('\0')));
+}
+
+// The journal's records as the scan counts them, by date key; a later record of a date stands for it.
 std::map<std::int32_t, std::string> RecordsOf(std::string_view journal) {
     std::map<std::int32_t, std::string> records;
     bool header = true;
     ForEachCarriedLine(journal, [&](std::string_view line) {
-        const std::string_view text = StripLineEnd(line);
         if (std::exchange(header, false)) {
             return;
         }
-        if (const std::optional<RecordFields> record = ReadRecord(text)) {
-            records[record->dateKey] = std::string(text);
+        if (const std::optional<RecordFields> record = RecordOfLine(line)) {
+            records[record->dateKey] = RecordText(line);
         }
     });
     return records;
 }
 
-// The line from its comment on, less trailing separators and blanks. Two comments that differ only after
-// their first word must not count as the same, however much of a comment the reader takes.
-std::string_view CommentTail(std::string_view line, std::string_view comment) {
-    if (comment.empty()) {
-        return {};
-    }
-    std::string_view tail = line.substr(static_cast<std::size_t>(comment.data() - line.data()));
-    while (!tail.empty() && std::string_view(";, \t\r\n\v\f").find(tail.back()) != std::string_view::npos) {
-        tail.remove_suffix(1);
-    }
-    return tail;
-}
+// The record a date has after the files merged so far, and the file it came from (empty: the journal).
+struct Standing {
+    std::string record;
+    std::filesystem::path file;
+};
 
 } // namespace
 
@@ -50,7 +53,7 @@ bool SameRecord(std::string_view a, std::string_view b) {
     const std::optional<RecordFields> left = ReadRecord(a);
     const std::optional<RecordFields> right = ReadRecord(b);
     return left && right && left->dateKey == right->dateKey && left->temperature == right->temperature &&
-           left->marks == right->marks && CommentTail(a, left->comment) == CommentTail(b, right->comment);
+           left->marks == right->marks && left->comment == right->comment;
 }
 
 std::optional<OtherJournal> ReadOtherJournal(const std::filesystem::path &file) {
@@ -58,18 +61,25 @@ std::optional<OtherJournal> ReadOtherJournal(const std::filesystem::path &file) 
     other.path = file;
     std::size_t number = 0;
     // A conflict copy is finished, so unlike the journal it has no line still being written: a last line
-    // without LF counts.
-    const bool read = ReadFileLines(file, [&](std::string_view line) {
-        const std::string_view text = StripLineEnd(line);
-        if (++number == 1 || text.empty()) {
-            return;
-        }
-        if (const std::optional<RecordFields> record = ReadRecord(text)) {
-            other.records[record->dateKey] = std::string(text);
-        } else {
-            other.malformed.push_back({file, number, std::string(text)});
-        }
-    });
+    // without LF counts. A copy may lack the header: its first line is a record when it is one.
+    const bool read = ReadFileLines(
+        file,
+        [&](std::string_view line) {
+            // A line beyond the bound was read past; it is listed as what it was, not as a blank line.
+            const bool readPast = LineReader::WasReadPast(line);
+            const std::string_view text =
+                readPast ? std::string_view("[longer than 64 KiB, not read]") : StripLineEnd(line);
+            const std::optional<RecordFields> record = readPast ? std::nullopt : RecordOfLine(line);
+            if ((++number == 1 && !record) || text.empty()) {
+                return;
+            }
+            if (record) {
+                other.records[record->dateKey] = RecordText(line);
+            } else {
+                other.malformed.push_back({file, number, std::string(text)});
+            }
+        },
+        &other.seen);
     if (!read) {
         return std::nullopt;
     }
@@ -81,22 +91,25 @@ MergeReport MergeRecords(std::string_view journal, std::span<const OtherJournal>
     MergeReport report;
     // `standing` is the record each date has after the files merged so far; `incoming` what the rewrite
     // writes: added dates and, with the other file preferred, replaced ones.
-    std::map<std::int32_t, std::string> standing = RecordsOf(journal);
+    std::map<std::int32_t, Standing> standing;
+    for (auto &[key, record] : RecordsOf(journal)) {
+        standing.emplace(key, Standing{std::move(record), {}});
+    }
     std::map<std::int32_t, std::string> incoming;
     for (const OtherJournal &other : others) {
         for (const auto &[key, record] : other.records) {
             const auto found = standing.find(key);
             if (found == standing.end()) {
-                standing.emplace(key, record);
+                standing.emplace(key, Standing{record, other.path});
                 incoming[key] = record;
                 ++report.counts.added;
-            } else if (SameRecord(found->second, record)) {
+            } else if (SameRecord(found->second.record, record)) {
                 ++report.counts.same;
             } else {
                 ++report.counts.conflicts;
-                report.conflicts.push_back({other.path, found->second, record});
+                report.conflicts.push_back({other.path, found->second.record, record, found->second.file});
                 if (preference == MergePreference::Other) {
-                    found->second = record;
+                    found->second = {record, other.path};
                     incoming[key] = record;
                 }
             }
@@ -120,16 +133,34 @@ MergeReport MergeRecords(std::string_view journal, std::span<const OtherJournal>
             return;
         }
         // Placed as a save places its record: before the first line of its date or a later one. A replaced
-        // date's well-formed records go; a malformed line of that date stays.
-        const std::int32_t key = DateKey(line);
-        writeUpTo(key);
-        if (incoming.contains(key) && ReadRecord(StripLineEnd(line))) {
+        // date's records, as the scan reads them, go; a line of that date that is no record stays.
+        writeUpTo(DateKey(line));
+        if (const std::optional<RecordFields> record = RecordOfLine(line);
+            record && incoming.contains(record->dateKey)) {
             return;
         }
         out += line;
     });
     writeUpTo(INT32_MAX);
     return report;
+}
+
+MergeResult MergeReadRecords(const std::filesystem::path &journal, std::span<const OtherJournal> others,
+                             MergePreference preference, Durability durability) {
+    MergeResult result;
+    // The rewrite may build the content more than once when another program changed the journal meanwhile;
+    // the report is the one of the content that was written.
+    const auto transform = [&](std::string_view old, JournalState, std::string &out) {
+        result.report = MergeRecords(old, others, preference, out);
+    };
+    if (RewriteJournal(journal, MissingJournal::Create, durability, transform, &result.failure) !=
+        RewriteStatus::Written) {
+        result.status = MergeStatus::AccessError;
+        result.report = {};
+        return result;
+    }
+    result.status = MergeStatus::Merged;
+    return result;
 }
 
 MergeResult MergeIntoJournal(const std::filesystem::path &journal,
@@ -142,27 +173,28 @@ MergeResult MergeIntoJournal(const std::filesystem::path &journal,
         if (!other) {
             result.status = MergeStatus::OtherUnreadable;
             result.unreadable = file;
+            result.unreadableError = errno;
             return result;
         }
         result.malformed.insert(result.malformed.end(), other->malformed.begin(), other->malformed.end());
         others.push_back(std::move(*other));
     }
-    // The rewrite may build the content more than once when another program changed the journal meanwhile;
-    // the report is the one of the content that was written.
-    const auto transform = [&](std::string_view old, JournalState, std::string &out) {
-        result.report = MergeRecords(old, others, preference, out);
-    };
-    if (RewriteJournal(journal, MissingJournal::Create, durability, transform) != RewriteStatus::Written) {
-        result.status = MergeStatus::AccessError;
-        result.report = {};
+    const MergeResult written = MergeReadRecords(journal, others, preference, durability);
+    result.status = written.status;
+    result.report = written.report;
+    result.failure = written.failure;
+    if (result.status != MergeStatus::Merged) {
         return result;
     }
-    result.status = MergeStatus::Merged;
     if (merged == MergedFiles::Remove) {
-        for (const std::filesystem::path &file : files) {
-            std::error_code error;
-            if (!std::filesystem::remove(file, error) || error) {
-                result.notRemoved.push_back(file);
+        for (const OtherJournal &other : others) {
+            // A version Syncthing keeps is its user's history, not a copy to tidy away.
+            if (IsKeptVersion(other.path)) {
+                result.kept.push_back({other.path, "it is a version Syncthing keeps, never removed"});
+                continue;
+            }
+            if (KeptReason kept = RemoveIfUnchanged(other.path, other.seen, journal)) {
+                result.kept.push_back({other.path, std::move(*kept)});
             }
         }
     }

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brings the records of other journal files (the conflict copies a sync service leaves) into the journal, and
 // compares such files with it. The journal's own lines are never touched beyond what a merged record needs.
 #pragma once
 
 #include "journal/JournalEdit.h"
+#include "journal/JournalText.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -34,10 +36,12 @@ struct OtherJournal {
     std::filesystem::path path;
     std::map<std::int32_t, std::string> records;
     std::vector<MalformedLine> malformed;
+    FileSeen seen; // the file as it was read, for a removal after the merge
 };
 
-// Reads another journal file by the scan's rules: the first line is its header, a blank line is nothing.
-// Nothing when it cannot be read as a regular file.
+// Reads another journal file by the scan's rules, except that a copy may lack the header: its first line is a
+// record when it is one and the header otherwise; a blank line is nothing, any other line the scan does not
+// count is listed as malformed. Nothing when it cannot be read as a regular file.
 std::optional<OtherJournal> ReadOtherJournal(const std::filesystem::path &file);
 
 struct MergeCounts {
@@ -46,11 +50,14 @@ struct MergeCounts {
     int conflicts = 0; // dates with different records
 };
 
-// One date whose records differ; both lines without line end, in 1252 bytes.
+// One date whose records differ; both lines without line end, in 1252 bytes, as the scan reads them (up to a
+// NUL). The standing record is the one the date had before `file` was taken: the journal's, or with several
+// files that of an earlier file, named by `standingFile` (empty for the journal).
 struct MergeConflict {
     std::filesystem::path file;
     std::string journalRecord;
     std::string otherRecord;
+    std::filesystem::path standingFile;
 };
 
 struct MergeReport {
@@ -58,14 +65,16 @@ struct MergeReport {
     std::vector<MergeConflict> conflicts;
 };
 
-// Two records are the same when they have the same temperature, the same marks (in any order) and the same
-// whole comment.
+// Two records are the same when they have the same date, temperature, marks (in any order) and comment, as
+// the scan reads them.
 bool SameRecord(std::string_view a, std::string_view b);
 
 // The merge as a rewrite of the journal's bytes into `out`, the other files taken in turn: a date only the
 // other file has gets its record in date order (where a save would put it), a date with a different record is
-// a conflict settled by `preference`. Every other line of the journal, its header and malformed lines
-// included, is carried over unchanged.
+// a conflict settled by `preference`. With several files a date's standing record is compared with each
+// file's in turn: preferring the journal, the first record of the date (the journal's, else the first file's
+// that has it) stays; preferring the others, the last differing file's record stays. Every other line of the
+// journal, its header and malformed lines included, is carried over unchanged.
 MergeReport MergeRecords(std::string_view journal, std::span<const OtherJournal> others,
                          MergePreference preference, std::string &out);
 
@@ -75,20 +84,33 @@ enum class MergeStatus {
     AccessError,     // the journal could not be read or written; it is as it was
 };
 
+// A merged file that MergedFiles::Remove did not remove, and why.
+struct KeptCopy {
+    std::filesystem::path file;
+    std::string reason;
+};
+
 struct MergeResult {
     MergeStatus status = MergeStatus::AccessError;
     MergeReport report;
-    std::vector<MalformedLine> malformed;          // of all other files, for the report
-    std::filesystem::path unreadable;              // the file that could not be read
-    std::vector<std::filesystem::path> notRemoved; // merged, but still there after MergedFiles::Remove
+    std::vector<MalformedLine> malformed; // of all other files, for the report
+    std::filesystem::path unreadable;     // the file that could not be read
+    int unreadableError = 0;              // why, as errno (EFBIG: larger than MAX_READ_BYTES)
+    std::vector<KeptCopy> kept;           // merged, but still there after MergedFiles::Remove
+    RewriteFailure failure;               // why the journal was not written (AccessError)
 };
 
 // Reads the other files, then merges them in one crash-safe rewrite under the journal's lock (a missing
 // journal is created). With MergedFiles::Remove the other files are removed, but only after the journal has
-// been written.
+// been written, and each only while it is still the file that was read (RemoveIfUnchanged).
 MergeResult MergeIntoJournal(const std::filesystem::path &journal,
                              std::span<const std::filesystem::path> files, MergePreference preference,
                              MergedFiles merged, Durability durability = Durability::Fsync);
+
+// The same rewrite for records already read, such as rows an import converted to records. Reading nothing,
+// it never answers MergeStatus::OtherUnreadable.
+MergeResult MergeReadRecords(const std::filesystem::path &journal, std::span<const OtherJournal> others,
+                             MergePreference preference, Durability durability = Durability::Fsync);
 
 // How one conflict copy stands to the journal.
 struct CopyComparison {

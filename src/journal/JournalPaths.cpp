@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paths from the registry value, the executable's path and the device root; no file is touched here.
 #include "journal/JournalPaths.h"
 
@@ -56,8 +57,20 @@ ResolvedPaths ResolvePaths(const std::optional<std::string> &fileSyncPath,
     ResolvedPaths paths;
     paths.journalPath = folder / (base + ".txt");
     paths.messageCaption = std::string(Utf8Prefix(base, MAX_TITLE_CHARS));
-    paths.picturePath = modulePath.parent_path() / (base + ".gif");
+    paths.pictureCandidates = {
+        deviceRoot / (base + ".gif"), modulePath.parent_path() / (base + ".gif"),
+        (modulePath.parent_path() / PLENTA_DATA_FOLDER / "plenta.gif").lexically_normal()};
     return paths;
+}
+
+std::filesystem::path FindPicture(const std::array<std::filesystem::path, 3> &candidates) {
+    for (const std::filesystem::path &candidate : candidates) {
+        std::error_code error;
+        if (!candidate.empty() && std::filesystem::exists(candidate, error)) {
+            return candidate;
+        }
+    }
+    return candidates.front();
 }
 
 } // namespace plenta

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One journal line: the writer of a record and the reader that takes a line apart by the journal's reading
 // rules.
 #pragma once
@@ -13,6 +14,15 @@ namespace plenta {
 
 // Where a record's attribute begins: after "dddd/dd/dd,dd.d,".
 inline constexpr std::size_t ATTRIBUTE_OFFSET = 16;
+
+// The longest line the scan keeps, its line end included: far beyond any record (a few dozen bytes), so a
+// longer line is read past and the scan's memory stays bounded whatever the file holds.
+inline constexpr std::size_t MAX_LINE_BYTES = 64 * 1024;
+// The longest line text (without its line end) that can be a record. A rewrite ends every line with CR LF,
+// so a record stays within the scan's bound however its line was ended before.
+inline constexpr std::size_t MAX_RECORD_TEXT_BYTES = MAX_LINE_BYTES - 2;
+// Day numbers count from 1 January 1601; an earlier date has none and is no record.
+inline constexpr int FIRST_RECORD_YEAR = 1601;
 
 // The bytes that separate a record's fields.
 constexpr bool IsSeparator(char c) {
@@ -49,11 +59,22 @@ std::int32_t DateKey(std::string_view line);
 std::string_view StripLineEnd(std::string_view line);
 
 // Takes a line (without its line end) apart. Nothing for a line that is no well-formed record: shorter than
-// 16 bytes, no calendar date, or a temperature that is not two digits, a point and a digit followed by a
-// separator. A NUL ends the line's text. The attribute is the first token from offset 16 (empty when a
-// separator stands there); the comment is everything after it from its first non-separator, less trailing
-// separators and blanks.
+// 16 bytes or longer than MAX_RECORD_TEXT_BYTES, no calendar date from 1601 on, or a temperature that is not
+// two digits, a point and a digit followed by a separator. A NUL ends the line's text. The attribute is the
+// first token from offset 16 (empty when a separator stands there); the comment is everything after it from
+// its first non-separator, less trailing separators and blanks (TrimComment).
 std::optional<RecordFields> ReadRecord(std::string_view line);
+
+// The one reading of a journal line that every command shares: the scan, the form's selection, save, delete,
+// export, merge and conflicts. A line, with or without its line end, is the record of date D for all of them
+// exactly when this gives a record of D. Which line is the header, and whether a last line without line end
+// is still being written, is the caller's to know.
+std::optional<RecordFields> RecordOfLine(std::string_view line);
+
+// A comment as a record's reader takes it from the text after the attribute: from its first non-separator
+// on, less trailing separators and blanks. A save stores a comment trimmed so, so what the form shows is what
+// the journal holds.
+std::string_view TrimComment(std::string_view text);
 
 // The same rules applied byte by byte; ReadRecord (and the scan's RecordReader) give the same result with a
 // short road for lines laid out as the program writes them.

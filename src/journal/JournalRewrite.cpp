@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Write-then-rename: the journal is never deleted or truncated, so a crash or a full disk at any point leaves
 // either the old journal or the complete new one. Other programs (an editor, a sync client) write the journal
 // without our lock, so every attempt checks that the journal it read is still the journal it replaces.
@@ -5,9 +6,11 @@
 
 #include "journal/ConflictCopies.h"
 #include "journal/FileDescriptor.h"
+#include "journal/JournalLinks.h"
 #include "journal/JournalLock.h"
 #include "journal/JournalTarget.h"
 #include "journal/ReadLease.h"
+#include "journal/WriterWait.h"
 
 #include <cerrno>
 #include <chrono>
@@ -25,13 +28,6 @@ namespace {
 
 // Attempts before a journal that keeps changing is given up on, each after a change was seen.
 constexpr int MAX_ATTEMPTS = 6;
-// An editor that rewrites the journal in place truncates it and then writes it, and a sync client may delete
-// it and then create it. A journal that looks cut short while its writer cannot be told, or is missing from a
-// folder, that changed less than this long ago is waited on, since its writer may not be done with it.
-constexpr std::chrono::milliseconds QUIET{50};
-// The pause before looking again at a journal that another program has open for writing (and, when it
-// looks cut short, is writing); with MAX_ATTEMPTS it bounds how long a save waits for a stalled writer.
-constexpr std::chrono::milliseconds WRITER_PAUSE{25};
 
 // What another program's write changes: the file in the journal's place and its size and times.
 struct FileState {
@@ -44,10 +40,6 @@ struct FileState {
     bool operator==(const FileState &) const = default;
 };
 
-std::int64_t Nanoseconds(const timespec &time) {
-    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
-}
-
 FileState StateOf(const struct stat &info) {
     return {info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim)};
 }
@@ -56,39 +48,9 @@ std::string SystemError(int error) {
     return std::generic_category().message(error);
 }
 
-// How long to wait before a journal that was changed a moment ago can be trusted to be complete; zero for a
-// journal that is quiet. The change time, unlike the modification time, cannot be set by a program.
-std::chrono::nanoseconds QuietLeft(const FileState &state) {
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    const std::chrono::nanoseconds age(Nanoseconds(now) - state.ctimeNs);
-    // A change time in the future means a clock that was set back; nothing can be judged from it.
-    if (age.count() < 0 || age >= QUIET) {
-        return std::chrono::nanoseconds::zero();
-    }
-    return QUIET - age;
-}
-
 // An empty journal or one that stops inside a line may be an editor's write that is not finished.
 bool LooksUnfinished(std::string_view content) {
     return content.empty() || content.back() != '\n';
-}
-
-// How long to wait before reading a journal again that looks cut short: while its writer still has it open,
-// a moment; when that cannot be told, until it has been quiet for QUIET. Zero for a journal to go on with.
-std::chrono::nanoseconds WaitForWriter(int fd, std::string_view content, const FileState &state) {
-    if (!LooksUnfinished(content)) {
-        return std::chrono::nanoseconds::zero();
-    }
-    switch (OpenWriters(fd)) {
-    case Writers::None:
-        return std::chrono::nanoseconds::zero();
-    case Writers::Some:
-        return WRITER_PAUSE;
-    case Writers::Unknown:
-        break;
-    }
-    return QuietLeft(state);
 }
 
 // Reads to the end, but never more than one byte beyond `limit`.
@@ -226,7 +188,8 @@ private:
             struct stat folder {};
             const std::filesystem::path parent = target_.parent_path().empty() ? "." : target_.parent_path();
             if (::stat(parent.c_str(), &folder) == 0) {
-                if (const std::chrono::nanoseconds wait = QuietLeft(StateOf(folder)); wait.count() > 0) {
+                if (const std::chrono::nanoseconds wait = QuietLeft(StateOf(folder).ctimeNs);
+                    wait.count() > 0) {
                     std::this_thread::sleep_for(wait);
                     return std::nullopt;
                 }
@@ -239,10 +202,13 @@ private:
             if (::fstat(in.Get(), &opened) != 0) {
                 return Fail(RewriteStatus::Unreadable, target_, "cannot be read: " + SystemError(errno));
             }
-            // A journal made read-only stays as it is, although its folder would let a rename replace it.
-            if (::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0 &&
-                (errno == EACCES || errno == EPERM)) {
-                return Fail(RewriteStatus::WriteFailed, target_, "may not be written: " + SystemError(errno));
+            // A journal the user made read-only stays so, though its folder would let a rename replace it:
+            // the permission is the user's word that the file must not change. The kernel answers (access),
+            // so an ACL counts as well as the permission bits, and root, whom the kernel lets write any file,
+            // may.
+            if (::access(target_.c_str(), W_OK) != 0) {
+                return Fail(RewriteStatus::WriteFailed, target_,
+                            "may not be written: " + SystemError(errno) + "; it was left as it is");
             }
             if (static_cast<std::uint64_t>(opened.st_size) > MAX_REWRITE_BYTES) {
                 return Fail(RewriteStatus::WriteFailed, target_,
@@ -258,7 +224,8 @@ private:
                 old.size() != static_cast<std::size_t>(opened.st_size)) {
                 return std::nullopt;
             }
-            if (const std::chrono::nanoseconds wait = WaitForWriter(in.Get(), old, StateOf(opened));
+            if (const std::chrono::nanoseconds wait =
+                    WaitForWriter(in.Get(), LooksUnfinished(old), StateOf(opened).ctimeNs);
                 wait.count() > 0) {
                 std::this_thread::sleep_for(wait);
                 return std::nullopt;
@@ -267,6 +234,13 @@ private:
         std::string content;
         content.reserve(old.size() + 128);
         transform_(old, state, content);
+        // A journal beyond the bound could not be read back by the next save or delete: a merge of a huge
+        // copy is refused here, before anything is written.
+        if (content.size() > MAX_REWRITE_BYTES) {
+            return Fail(RewriteStatus::WriteFailed, target_,
+                        "would become larger than " + std::to_string(MAX_REWRITE_BYTES >> 20) +
+                            " MiB, more than any journal can hold; it was left as it is");
+        }
         if (!WriteTemporary(content, state, opened)) {
             return RewriteStatus::WriteFailed;
         }
@@ -396,11 +370,21 @@ private:
 
     // Another program's write ended up in the file at the temporary name, which the next save would remove:
     // it is set aside as a conflict copy beside the journal, where the user finds it and can merge it.
+    // Two set-aside copies within one second get different names: the first free one is taken, and an
+    // existing copy is never replaced.
     RewriteStatus KeptAside() {
-        const std::filesystem::path copy = SetAsideCopyName(target_, std::time(nullptr));
-        const bool moved =
-            ::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0;
-        return Fail(RewriteStatus::WriteFailed, moved ? copy : temp_,
+        const std::time_t now = std::time(nullptr);
+        for (int counter = 0; counter < SET_ASIDE_NAMES; ++counter) {
+            const std::filesystem::path copy = SetAsideCopyName(target_, now, counter);
+            if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0) {
+                return Fail(RewriteStatus::WriteFailed, copy,
+                            "holds another program's version of the journal, which changed during the save");
+            }
+            if (errno != EEXIST) {
+                break;
+            }
+        }
+        return Fail(RewriteStatus::WriteFailed, temp_,
                     "holds another program's version of the journal, which changed during the save");
     }
 
@@ -445,6 +429,9 @@ RewriteStatus RewriteJournal(const std::filesystem::path &journal, MissingJourna
     const std::optional<std::filesystem::path> target = ResolveJournalTarget(journal);
     if (!target) {
         return fail(RewriteStatus::WriteFailed, journal, "its symbolic links lead round in a circle");
+    }
+    if (const std::optional<RefusedLink> refused = RefuseJournalLinks(journal)) {
+        return fail(RewriteStatus::WriteFailed, refused->link, refused->reason);
     }
     // Checked before the lock, so that no lock file is made beside a device.
     if (IsNonRegularFile(*target)) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The crash-safe replacement of the journal that every command changing it goes through.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan: reads the journal once in large blocks and feeds every well-formed record to the cycle counter,
 // the comment list and the picked date's selection.
 #include "journal/JournalScan.h"
@@ -6,56 +7,22 @@
 #include "journal/CommentList.h"
 #include "journal/CycleCounter.h"
 #include "journal/FileDescriptor.h"
+#include "journal/JournalLinks.h"
 #include "journal/JournalLock.h"
 #include "journal/JournalRecord.h"
 #include "journal/JournalTarget.h"
 #include "journal/LineReader.h"
 #include "journal/RecordReader.h"
+#include "journal/WriterWait.h"
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
 namespace plenta {
-
-namespace {
-
-// Far beyond any record (a few dozen bytes); a longer line is read past and counts as malformed, so that the
-// scan's memory stays bounded whatever the file holds.
-constexpr std::size_t MAX_LINE_BYTES = 64 * 1024;
-
-// The picked date's text, with its first eight bytes as one number: nearly every line differs from it there,
-// and one comparison tells so without a call to memcmp.
-class SelectionPrefix {
-public:
-    explicit SelectionPrefix(std::string_view text)
-        : text_(text) {
-        if (text_.size() >= sizeof head_) {
-            std::memcpy(&head_, text_.data(), sizeof head_);
-        }
-    }
-
-    bool Begins(std::string_view line) const {
-        if (text_.size() >= sizeof head_ && line.size() >= sizeof head_) {
-            std::uint64_t head = 0;
-            std::memcpy(&head, line.data(), sizeof head);
-            if (head != head_) {
-                return false;
-            }
-        }
-        return line.starts_with(text_);
-    }
-
-private:
-    std::string_view text_;
-    std::uint64_t head_ = 0;
-};
-
-} // namespace
 
 std::string SelectionDateText(Date date) {
     return FormatDate(DateStyle::Selection, date);
@@ -83,6 +50,14 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     if (target == nullptr) {
         return fail("is a loop of links or no possible file name");
     }
+    if (!plainFile) {
+        if (const std::optional<RefusedLink> refused = RefuseJournalLinks(journal)) {
+            if (failure != nullptr) {
+                *failure = {refused->link, refused->reason};
+            }
+            return std::nullopt;
+        }
+    }
     if (!plainFile && IsNonRegularFile(*target)) {
         return fail("is not a regular file");
     }
@@ -96,14 +71,18 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     const int openError = errno;
     const std::optional<std::size_t> size = file.RegularSize();
     if (!size) {
-        return fail(file.Get() < 0 ? std::strerror(openError) : "cannot be read");
+        return fail(file.Get() < 0 ? "cannot be opened: " + std::string(std::strerror(openError))
+                                   : "cannot be read");
     }
 
     // Built where the caller receives it: the point table is a few kilobytes, not to be copied on the way.
     std::optional<JournalScan> result(std::in_place);
     JournalScan &scan = *result;
     scan.selection.date = SelectionDateText(picked);
-    const SelectionPrefix prefix(scan.selection.date);
+    // The picked date's records are those the reader gives that date, however their lines spell it.
+    const std::int32_t pickedKey = static_cast<int>(picked.year()) * 10000 +
+                                   static_cast<int>(static_cast<unsigned>(picked.month())) * 100 +
+                                   static_cast<int>(static_cast<unsigned>(picked.day()));
     CycleCounter counter(scan.table);
     CommentList comments;
     LineReader lines(file.Get(), *size, MAX_LINE_BYTES);
@@ -112,18 +91,20 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     std::string_view line;
     bool header = true;
     while (lines.Next(line)) {
-        // Bytes after the last LF are no line: a writer may be in the middle of it.
-        if (line.back() != '\n' || std::exchange(header, false)) {
+        if (std::exchange(header, false)) {
             continue;
         }
-        const std::string_view text = StripLineEnd(line);
-        if (!reader.Read(text, record)) {
+        // A last line without line end is a line, unless another program is still writing it.
+        if (line.back() != '\n' && LastLineStillWritten(file.Get())) {
             continue;
         }
-        if (prefix.Begins(text)) {
+        if (!reader.Read(StripLineEnd(line), record)) {
+            continue;
+        }
+        if (record.dateKey == pickedKey) {
             scan.selection.hasEntry = true;
             scan.selection.marks = Cp1252ToUtf8(record.attribute);
-            scan.selection.comment = Cp1252ToUtf8(record.comment.substr(0, MAX_SELECTION_COMMENT_CHARS));
+            scan.selection.comment = Cp1252ToUtf8(record.comment);
             scan.selection.temperature = record.temperature;
         }
         comments.Add(record.comment);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the whole journal once and derives the chart items, the cycle statistics and the picked date's state.
 #pragma once
 

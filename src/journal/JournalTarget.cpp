@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Symlink resolution by hand: std::filesystem's canonical forms stop at a dangling link, and a rewrite would
 // then replace the link with a file.
 #include "journal/JournalTarget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a journal path really leads, and how the journal is opened for reading there: the scan and the
 // rewrite both lock and read the file at the end of the journal's symlinks, and only ever a regular file.
 #pragma once

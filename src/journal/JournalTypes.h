@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results of one journal scan, shared by the chart, the form and the command-line tool.
 #pragma once
 
@@ -42,7 +43,6 @@ inline constexpr int TEMPERATURE_BOTTOM = 355;
 inline constexpr int DEFAULT_TEMPERATURE = 365;
 // What the form's comment box lets through to a save.
 inline constexpr int MAX_COMMENT_CHARS = 39;
-inline constexpr int MAX_SELECTION_COMMENT_CHARS = 79;
 inline constexpr int MAX_ATTRIBUTE_CHARS = 4;
 
 // One chart item per record, in journal order.
@@ -78,7 +78,7 @@ struct DaySelection {
     bool hasEntry = false;
     std::string date; // "%d/%02d/%02d" of the picked date
     std::int32_t temperature = 0;
-    std::string comment; // at most 79 characters
+    std::string comment; // whole, as the record reader takes it
     std::string marks;   // the attribute letters, at most 5 characters
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Block reading with a carried-over partial line; a line longer than the buffer makes the buffer grow, up to
 // the line bound.
 #include "journal/LineReader.h"
@@ -62,6 +63,10 @@ bool LineReader::Fill() {
         ClearLookahead();
         return false;
     }
+}
+
+bool LineReader::WasReadPast(std::string_view line) {
+    return line.data() == BARE_LF.data();
 }
 
 bool LineReader::NextSlowly(std::string_view &line) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hands out the lines of an open file as views into a large read buffer, so a scan makes one system call per
 // block instead of one per byte and allocates nothing per line.
 #pragma once
@@ -64,6 +65,9 @@ public:
         }
         return NextSlowly(line);
     }
+
+    // Whether `line`, as Next handed it out, stands for a line beyond the bound that was read past.
+    static bool WasReadPast(std::string_view line);
 
     // True when the loop ended on a read error rather than at the end of the file.
     bool Failed() const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read leases through fcntl, given back on every way out.
 #include "journal/ReadLease.h"
 

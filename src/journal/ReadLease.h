@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A read lease on an open file: the kernel's way of keeping other programs from writing it for a moment.
 #pragma once
 

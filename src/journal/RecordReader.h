@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record reader of the scan's loop: a line laid out as the program writes it ("dddd/dd/dd,dd.d,..."),
 // which is nearly every line of a journal, is taken apart in place with a few word-wide tests; any other line
 // goes to the general rules (ReadRecordByRules), which give the same result for every line. Inline, so that
@@ -112,7 +113,8 @@ public:
     [[gnu::always_inline]] bool Read(std::string_view line, RecordFields &record) {
         using namespace record_layout;
         if constexpr (std::endian::native == std::endian::little) {
-            if (line.size() >= ATTRIBUTE_OFFSET) {
+            // One unsigned comparison for both bounds: at least the fixed fields, at most a record's text.
+            if (line.size() - ATTRIBUTE_OFFSET <= MAX_RECORD_TEXT_BYTES - ATTRIBUTE_OFFSET) {
                 const std::uint64_t head = Load8(line.data());
                 const std::uint64_t tail = Load8(line.data() + 8);
                 // Records come in date order, so nearly every line begins with the year and month of the one
@@ -136,14 +138,14 @@ public:
     }
 
 private:
-    // The year and month of a head not seen before: false when they name no month of years 1 to 9999.
+    // The year and month of a head not seen before: false when they name no month of years 1601 to 9999.
     bool EnterMonth(std::string_view line, std::uint64_t head) {
         using namespace record_layout;
         const char *text = line.data();
         const std::int32_t year =
             ((Digit(text[0]) * 10 + Digit(text[1])) * 10 + Digit(text[2])) * 10 + Digit(text[3]);
         const std::int32_t month = Digit(text[5]) * 10 + Digit(text[6]);
-        if (year < 1 || month < 1 || month > 12) {
+        if (year < FIRST_RECORD_YEAR || month < 1 || month > 12) {
             return false;
         }
         monthHead_ = head;

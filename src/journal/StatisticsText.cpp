@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fills the "%d" places of the statistics format in order; the format is UTF-8 text, so no printf is needed.
 #include "journal/StatisticsText.h"
 
@@ -17,6 +18,12 @@ std::string StatisticsText(const CycleStats &stats) {
         std::int64_t{stats.averageCycleLength} - stats.todayCycleDay,
     };
     std::string_view format = LoadText(StringId::StatisticsFormat);
+    // Without a counted cycle there is no average to count the next period from: its line says so instead
+    // of a number of days that would follow from an average of 0.
+    const bool unknown = stats.cycleCount == 0;
+    if (unknown) {
+        format = format.substr(0, format.rfind('\n') + 1);
+    }
     std::string text;
     // Room for the format and five numbers of any size: one allocation.
     text.reserve(format.size() + numbers.size() * 20);
@@ -28,6 +35,9 @@ std::string StatisticsText(const CycleStats &stats) {
         format.remove_prefix(place + 2);
     }
     text += format;
+    if (unknown) {
+        text += LoadText(StringId::NextPeriodUnknown);
+    }
     return text;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of the statistics box, made from the results of a scan.
 #pragma once
 
@@ -8,7 +9,8 @@
 namespace plenta {
 
 // The string-table format 61215 filled with the record count, the span, the cycles, the average cycle length
-// and the days until the next expected period (average - today's cycle day).
+// and the days until the next expected period (average - today's cycle day); with no counted cycle the last
+// line reads "Nächste Periode: unbekannt".
 std::string StatisticsText(const CycleStats &stats);
 
 } // namespace plenta

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handheld's root folder, registry and module name, stood in for by a folder, a text file and /proc.
 #include "platform/DeviceRoot.h"
 
@@ -30,13 +31,15 @@ std::filesystem::path HomeFolder() {
 
 } // namespace
 
-std::filesystem::path DeviceRoot() {
-    std::filesystem::path root;
+std::filesystem::path DeviceRootPath() {
     if (const char *set = std::getenv("PLENTA_ROOT"); set != nullptr && *set != '\0') {
-        root = set;
-    } else {
-        root = HomeFolder() / ".local" / "share" / "plenta";
+        return set;
     }
+    return HomeFolder() / ".local" / "share" / "plenta";
+}
+
+std::filesystem::path DeviceRoot() {
+    const std::filesystem::path root = DeviceRootPath();
     // A root that cannot be made shows up later as a journal that cannot be opened; that is reported there.
     std::error_code ignored;
     std::filesystem::create_directories(root, ignored);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which desktop keys stand for the handheld's two hardware buttons. The handheld's own buttons send F23
 // (virtual key 134, "Action") and F24 (virtual key 135, "Escape"); a desktop keyboard has neither, so Return
 // and Enter act as Action and Escape as the Escape button. The desktop keys also type their character:

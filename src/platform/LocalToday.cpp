@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The local calendar date from the system clock.
 #include "platform/LocalToday.h"
 

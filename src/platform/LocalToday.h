@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stand-in for the handheld's clock: the day the program and the tool take for today.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A helper thread kept off its starter's processor; see ThreadPlacement.h.
 #include "platform/ThreadPlacement.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a helper thread runs: on another processor than the thread that starts it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The remembered zoom, read with a bound and only from a regular file.
 #include "platform/ZoomSetting.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The remembered zoom of the window: a line "Zoom=N" in settings.ini in the device root, beside registry.ini.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box of template 100.
 #include "ui/AboutBox.h"
 

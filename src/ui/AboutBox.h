@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box of template 100: icon, name and version, two credit lines, "Info" for the key help and
 // "Ende", which sends the exit command to the main window. It keeps no state of its own.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the main window repaints its chart: at once after a command, or later after a scan. What a paint
 // draws is the chart layer's PaintChart(QPainter &, ...), which the window's paintEvent calls.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that the toolbar, the keys, the desktop shortcuts and the About box send to the main window.
 #pragma once
 
@@ -16,6 +17,8 @@ enum class Command {
     // Desktop keyboard commands that the handheld reached only through the About box or a double tap.
     KeyHelp,
     Statistics,
+    // The report for the doctor, written to a PDF file the user picks.
+    Report,
 };
 
 } // namespace plenta

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's command handling and the rescan that follows a date change or an edit.
 #include "ui/CommandDispatcher.h"
 
@@ -9,6 +10,7 @@
 #include "ui/MarkString.h"
 #include "ui/ModalBox.h"
 #include "ui/PickerDate.h"
+#include "ui/ReportSaving.h"
 
 #include "journal/JournalEdit.h"
 #include "journal/JournalScan.h"
@@ -90,6 +92,12 @@ void CommandDispatcher::RunCommand(Command command) {
     case Command::Statistics:
         ShowStatistics();
         break;
+    case Command::Report: {
+        const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
+        SaveReport(window_.mainWindow, state_.paths.journalPath, LocalToday());
+        RestoreFocus(focus);
+        break;
+    }
     }
 }
 

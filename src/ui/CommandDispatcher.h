@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's command handling: the mark toggles with the first-day rule, save, delete, About box and
 // exit, and the rescan that follows a date change or an edit. It reads and applies the form and the toolbar;
 // the journal library does the reading and writing of the file.

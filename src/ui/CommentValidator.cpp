@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comment field's cleaning; see CommentValidator.h.
 #include "ui/CommentValidator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the comment field to what the journal can hold, so the field shows what a save will store: line
 // breaks and tabs become blanks, and characters Windows-1252 lacks are left out, which a tooltip at the field
 // says. It does not limit the length; the field's own maximum does.

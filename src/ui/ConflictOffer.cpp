@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks once per start whether to merge the sync service's conflict copies, and reports what the merge did.
 #include "ui/ConflictOffer.h"
 

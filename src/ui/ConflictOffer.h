@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up offer to merge the conflict copies a sync service left beside the journal. The finding and the
 // merging are the journal library's; this asks, and reports.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion of dialog-template rectangles (dialog units) into pixels.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-row entry form built from template 128.
 #include "ui/EntryForm.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-row entry form built from template 128: date picker, temperature list, "°C" and the comment box.
 // It holds the pending input; reading it for a save and refreshing it after a scan is left to others.
 #pragma once

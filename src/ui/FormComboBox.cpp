@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry form's drop-downs; see FormComboBox.h.
 #include "ui/FormComboBox.h"
 

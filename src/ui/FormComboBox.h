@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drop-down of the entry form whose list rows are the handheld's 22 pixels. The list it drops down is built
 // when it first drops down, not with the form: a combo box's list view is a window of its own, and building
 // two of them is a noticeable part of the program's start.

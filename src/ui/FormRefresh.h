@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brings the toolbar's check states and the form's fields into line with the picked date after a scan.
 #pragma once
 

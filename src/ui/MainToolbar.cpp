@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar: seven image buttons cut from the toolbar strip, and two separators.
 #include "ui/MainToolbar.h"
 

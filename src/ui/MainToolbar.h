@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 240 x 34 strip of mark, save, delete and About buttons below the entry form. It only reports taps; what
 // a command does is the dispatcher's business.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A day-mark check button that looks pressed while switched on.
 #include "ui/MarkButton.h"
 

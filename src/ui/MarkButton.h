@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A day-mark check button of the toolbar. Switched off it is a flat image like its neighbours; switched on it
 // is drawn pressed into a navy ground with a black frame, so that the pending marks show at a glance at 1x.
 // What a tap does is the toolbar's and the dispatcher's business.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edits of the pending mark string by the four mark buttons.
 #include "ui/MarkString.h"
 

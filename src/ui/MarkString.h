@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edits of the pending mark string by the four mark buttons; the toolbar's check states are left to the
 // caller.
 #pragma once

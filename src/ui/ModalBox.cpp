@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the program's modal boxes, or hands them to a test's interceptor.
 #include "ui/ModalBox.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every modal box of the program (About box, help, statistics, save and delete outcomes) runs through
 // RunModal, so that a test can answer a box instead of blocking on it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date picker's dates: its QDate as the journal's calendar date, and its display format.
 #include "ui/PickerDate.h"
 

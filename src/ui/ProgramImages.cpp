@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's embedded images, each path named once.
 #include "ui/ProgramImages.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own images embedded under :/plenta/ (drawn by res/tools/MakeImages.cpp): the toolbar strip
 // and the icon.
 #pragma once

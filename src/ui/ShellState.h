@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's state from start-up to exit: where the journal lies, the last scan's results, the chart
 // layout and the picture. The scan replaces `scan` as a whole; the mark buttons edit its pending marks.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar's constant button table and its tooltips, in display order from the left.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom in force and the zoom a screen suggests.
 #include "ui/Zoom.h"
 

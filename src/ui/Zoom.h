@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's zoom: how many screen pixels across and down each pixel of the handheld's 240 x 294 layout
 // takes. The form, the toolbar and the boxes read the zoom in force; at zoom 1 they are exactly the
 // handheld's.

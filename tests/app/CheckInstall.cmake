@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program's own install rules into a scratch prefix and checks that every file arrives there.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" -DCMAKE_INSTALL_PREFIX=${PREFIX} -P "${SCRIPT}" RESULT_VARIABLE result
@@ -5,8 +6,10 @@ execute_process(COMMAND "${CMAKE_COMMAND}" -DCMAKE_INSTALL_PREFIX=${PREFIX} -P "
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "the install rules failed: ${result}")
 endif()
-set(files bin/plenta share/applications/plenta.desktop share/metainfo/org.plenta.Plenta.metainfo.xml
-          share/icons/hicolor/scalable/apps/plenta.svg share/man/man1/plenta.1)
+set(files bin/plenta bin/plenta-journal share/applications/plenta.desktop share/metainfo/org.plenta.Plenta.metainfo.xml
+          share/icons/hicolor/scalable/apps/plenta.svg share/man/man1/plenta.1.gz
+          share/man/man1/plenta-journal.1.gz share/plenta/plenta.gif share/doc/plenta/copyright
+          share/doc/plenta/changelog.gz)
 foreach(size 16 32 48 64 128 256)
     list(APPEND files share/icons/hicolor/${size}x${size}/apps/plenta.png)
 endforeach()

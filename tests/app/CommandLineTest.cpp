@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window program's command line: its own options, Qt's passed through, and what is refused; the built
 // program answering --help and --version with no display at all.
 #include "WaitFor.h"
@@ -53,8 +54,9 @@ TEST(CommandLineTest, ReadsItsOwnOptionsAndLeavesQtsAlone) {
 
 TEST(CommandLineTest, TheHelpNamesEveryDesktopKey) {
     const std::string help = HelpText();
-    for (const char *key : {"--zoom N", "Alt+1", "Alt+S", "Alt+E", "Alt+X", "Ctrl+S", "Ctrl+D", "F1",
-                            "Ctrl+I", "Ctrl+Q", "Ctrl+Plus", "Ctrl+Minus", "Ctrl+0", "Return", "Escape"}) {
+    for (const char *key :
+         {"--zoom N", "Alt+1", "Alt+S", "Alt+E", "Alt+X", "Ctrl+S", "Ctrl+D", "F1", "Ctrl+I", "Ctrl+P",
+          "Ctrl+Q", "Ctrl+Plus", "Ctrl+Minus", "Ctrl+0", "Return", "Escape"}) {
         EXPECT_NE(help.find(key), std::string::npos) << key;
     }
 }

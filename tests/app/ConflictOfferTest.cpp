@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up offer to merge conflict copies, with its boxes answered by the test.
 #include "WaitFor.h"
 

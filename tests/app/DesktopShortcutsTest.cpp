@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop shortcuts, pressed with the focus in the comment field: each step's marks, buttons, boxes and
 // journal, in one walk from an empty journal to the end of the program.
 #include "ShellFixture.h"
@@ -10,6 +11,7 @@
 #include <StringTable.h>
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QToolButton>
 
 namespace plenta {
@@ -91,6 +93,31 @@ TEST_F(ShellFixture, CtrlIShowsTheStatisticsAndCtrlQEndsTheProgram) {
     EXPECT_EQ(recorder.boxes[0].text, window->State().scan.stats.statisticsText);
     QTest::keyClick(KeyTarget(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_TRUE(WaitFor([&] { return window->IsDestroyed(); }));
+}
+
+TEST_F(ShellFixture, CtrlPAsksForAFileAndWritesTheReport) {
+    WriteJournal(HEADER + RecordDatePrefix(LocalToday()) + ",36.5,1,alk\r\n");
+    const std::filesystem::path pdf = Journal().parent_path() / "bericht";
+    for (const bool accept : {false, true}) {
+        // The recorder rejects every box; this answer accepts the file dialog with a name.
+        std::vector<std::string> seen;
+        const ModalInterceptor previous = SetModalInterceptor([&](QDialog &box) {
+            seen.push_back(box.windowTitle().toStdString() + ": " +
+                           box.property(MESSAGE_TEXT_PROPERTY).toString().toStdString());
+            auto *dialog = qobject_cast<QFileDialog *>(&box);
+            if (dialog != nullptr && accept) {
+                dialog->selectFile(QString::fromStdString(pdf.string()));
+                return static_cast<int>(QDialog::Accepted);
+            }
+            return 0;
+        });
+        QTest::keyClick(KeyTarget(), Qt::Key_P, Qt::ControlModifier);
+        ASSERT_TRUE(WaitFor([&] { return seen.size() == (accept ? 2U : 1U); }));
+        SetModalInterceptor(previous);
+        EXPECT_EQ(seen[0], "Bericht speichern: ");
+        EXPECT_EQ(accept ? seen[1] : "", accept ? "Bericht speichern: Bericht gespeichert!" : "");
+        EXPECT_EQ(test::ReadBytes(pdf.string() + ".pdf").starts_with("%PDF-"), accept);
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hardware keys: holds of Action and Escape, the Escape tap, the Enter focus cycle, and keys around
 // boxes.
 #include "ShellFixture.h"

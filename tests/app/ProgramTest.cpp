@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built program as a user starts it: once per user, and to its end with exit code 0.
 #include "WaitFor.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the whole program inside the test process with a fresh device root, and answers its boxes.
 #pragma once
 

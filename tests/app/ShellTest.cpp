@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up order and results, the refresh over a real journal, the double tap, and the ways out.
 #include "ShellFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One instance per user: a socket left by a program that died. The handshake itself is proven by the shell
 // test (a second claim brings the window forward) and by running the built program twice.
 #include "WaitFor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoomed window: the zoom a screen suggests, the chart's pixels against the chart export's, and the
 // zoom keys with the remembered zoom.
 #include "ShellFixture.h"
@@ -36,8 +37,7 @@ protected:
         QProcess tool;
         tool.start(PLENTA_JOURNAL_TOOL, {"--journal", QString::fromStdString(Journal().string()), "--today",
                                          today, "chart", "--out", out, "--date", today, "--picture",
-                                         QString::fromStdString(window->State().paths.picturePath.string()),
-                                         "--scale", QString::number(scale)});
+                                         window->State().picture.path, "--scale", QString::number(scale)});
         EXPECT_TRUE(tool.waitForFinished(WAIT_LIMIT_MS));
         EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
         return QImage(out).convertToFormat(QImage::Format_RGB32);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helpers: builds scan results, paints the chart onto a white 240 x 294 image and reads its pixels.
 #pragma once
 

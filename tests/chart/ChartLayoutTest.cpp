@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart's geometry: the layout from the stacked sub-windows and the day and temperature conversions.
 #include "chart/ChartLayout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel probes of one painted chart: bands, grid and frame, curves and markers, histograms, day lines, texts.
 #include "ChartCanvas.h"
 

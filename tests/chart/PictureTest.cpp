@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture strip: loading each sample picture, the placeholder tile and text, and the decoder's byte
 // source.
 #include "ChartCanvas.h"
@@ -41,6 +42,8 @@ TEST(PictureStrip, ShowsTheDecodedPicturesTopLeftOnWhite) {
         {"strip-240x90.gif", {240, 90}},
         {"small-100x50.gif", {100, 50}},
         {"large-400x200.gif", {400, 200}},
+        // The picture the package ships, written by the project's own GIF writer.
+        {"../../../res/images/plenta.gif", {240, 90}},
     };
     for (const Case &c : cases) {
         const Picture picture = LoadPicture(DATA / c.name);

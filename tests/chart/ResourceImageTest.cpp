@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNGs decoded by libpng, held to what Qt's own reader makes of the same bytes.
 #include "chart/ResourceImage.h"
 

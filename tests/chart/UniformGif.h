@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a valid GIF of one colour at any size, LZW-compressed the way a common encoder does it, so that a
 // test can make a 6000 x 6000 picture of a few kilobytes instead of checking one in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop additions as a person meets them on an X server: the zoomed window, the shortcuts typed while
 // the comment field has the keyboard, and the help printed where there is no display at all.
 #include "XServerFixture.h"

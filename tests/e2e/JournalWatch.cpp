@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts the rewrites of a journal through inotify on its folder.
 #include "JournalWatch.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts the rewrites of a journal: each one renames a finished copy onto the journal's name (or publishes a
 // new journal there), which inotify reports however quickly the rewrites follow each other.
 #pragma once

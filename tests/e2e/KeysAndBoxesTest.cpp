@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hold keys, the drop-downs, the boxes and the mark buttons as a person meets them on an X server.
 #include "XServerFixture.h"
 

@@ -1,5 +1,7 @@
-// Saves the screen of $DISPLAY, or a WxH+X+Y part of it, as a PNG file: the end-to-end tests' eye, and the
-// tool that takes the user guide's screenshot, with nothing beyond Qt.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saves the screen of $DISPLAY, or a WxH+X+Y part of it, as a PNG file (or a PPM, by the name's suffix, for a
+// script to read): the end-to-end tests' eye, and the tool that takes the user guide's screenshot, with
+// nothing beyond Qt.
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QRegularExpression>
@@ -28,7 +30,7 @@ int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     QScreen *screen = QGuiApplication::primaryScreen();
     if (screen == nullptr || !screen->grabWindow(0, part.x(), part.y(), part.width(), part.height())
-                                  .save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+                                  .save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "plenta-e2e-grab: no screenshot\n");
         return 1;
     }

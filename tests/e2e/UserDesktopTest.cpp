@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as its users run it: under a window manager that moves the keyboard elsewhere in the middle of
 // a key press, maximises on request and places boxes; in a German and a US locale; with text pasted from
 // another program.

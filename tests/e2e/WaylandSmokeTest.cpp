@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The holds under a Wayland compositor, as a smoke test: headless sway, the program on Qt's Wayland platform
 // run by a user without privileges, keys typed with wtype, judged by the journal and sway's window tree.
 #include "JournalWatch.h"

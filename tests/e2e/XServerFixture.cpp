@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built program on a private Xvfb, worked with xdotool and judged by its journal, windows and screen.
 #include "XServerFixture.h"
 

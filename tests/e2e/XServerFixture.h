@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built program on a private X server (Xvfb, bare or with openbox managing its windows, in the
 // caller's or a given locale) and works it as a person would: keys typed with xdotool while the server's own
 // auto-repeat runs, pointer clicks, pastes, and judgement by the journal file, the program's windows

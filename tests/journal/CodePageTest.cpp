@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal's code page: German letters both ways, what 1252 cannot hold, and case folding for the
 // comments.
 #include "journal/CodePage.h"

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which names beside the journal are a sync service's conflict copies of it, and which only look like one.
 #include "journal/ConflictCopies.h"
 #include "TempFolder.h"
+
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +67,15 @@ TEST(ConflictCopies, ACopySetAsideIsFoundLikeASyncServicesCopy) {
         EXPECT_EQ(copy.parent_path(), "/m");
         EXPECT_EQ(ConflictSchemeOf(copy.filename().string(), journal), ConflictScheme::Syncthing) << copy;
     }
+    // Every copy set aside within one second has a name of its own, still in the sync service's scheme.
+    std::set<std::filesystem::path> names;
+    for (int counter = 0; counter < SET_ASIDE_NAMES; ++counter) {
+        const std::filesystem::path copy = SetAsideCopyName("/m/plenta.txt", 1'765'000'000, counter);
+        EXPECT_EQ(ConflictSchemeOf(copy.filename().string(), "plenta.txt"), ConflictScheme::Syncthing)
+            << copy;
+        names.insert(copy);
+    }
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(SET_ASIDE_NAMES));
 }
 
 TEST(ConflictCopies, FindsOnlyRegularFilesBesideTheJournalSortedByName) {
@@ -90,6 +102,39 @@ TEST(ConflictCopies, FindsOnlyRegularFilesBesideTheJournalSortedByName) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(found, expected);
     EXPECT_TRUE(FindConflictCopies(folder / "missing-folder" / "plenta.txt").empty());
+}
+
+TEST(ConflictCopies, VersionsSyncthingKeepsAreListedAfterTheLiveCopies) {
+    test::TempFolder folder;
+    std::filesystem::create_directory(folder / ".stversions");
+    const std::string live = "plenta.sync-conflict-20261204-101112-ABCDEFG.txt";
+    const char *const names[] = {
+        "plenta.txt",                                                       // Trash Can: the journal itself
+        "plenta~20261207-101112.txt",                                       // Simple, Staggered
+        "plenta.sync-conflict-20261204-101112-ABCDEFG~20261207-101113.txt", // an overwritten conflict copy
+        "plenta.sync-conflict-20261204-101112-ABCDEFG.txt",
+        "plenta~2026120-101112.txt",
+        "other~20261207-101112.txt",
+        "plenta.txt~20261207-101112",
+    };
+    for (const char *name : names) {
+        test::WriteBytes(folder / ".stversions" / name, test::HEADER);
+    }
+    test::WriteBytes(folder / live, test::HEADER);
+    std::vector<std::string> found;
+    for (const ConflictCopy &copy : FindConflictCopies(folder / "plenta.txt")) {
+        found.push_back(copy.path.lexically_relative(folder.Path()).string() + " " +
+                        std::string(SchemeName(copy.scheme)));
+        EXPECT_EQ(IsKeptVersion(copy.path), copy.scheme == ConflictScheme::SyncthingVersion);
+    }
+    EXPECT_EQ(found, (std::vector<std::string>{
+                         live + " syncthing",
+                         ".stversions/plenta.sync-conflict-20261204-101112-ABCDEFG.txt syncthing-version",
+                         ".stversions/plenta.sync-conflict-20261204-101112-ABCDEFG~20261207-101113.txt "
+                         "syncthing-version",
+                         ".stversions/plenta.txt syncthing-version",
+                         ".stversions/plenta~20261207-101112.txt syncthing-version",
+                     }));
 }
 
 } // namespace

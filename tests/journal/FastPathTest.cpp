@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan's short cuts must give what the general rules give: the date read eight bytes at a time, the
 // record reader's road for written lines with the month it keeps, and the comment list's own hash table as it
 // grows.
@@ -36,7 +37,7 @@ TEST(FastPathTest, RecordReaderAgreesWithTheRulesWhateverByteStandsAnywhere) {
     const std::string_view written[] = {
         "2004/02/29,36.5,SE,alk",
         "2003/04/30,37.0,X,zu sp\xE4t ,",
-        "0001/12/31,05.3,1SEXQ,a;b\t",
+        "1601/12/31,05.3,1SEXQ,a;b\t",
         "2003/01/01,36.5,,",
         // Eight and nine bytes after the temperature: the last that is told from one word, the first that is
         // not.
@@ -88,7 +89,8 @@ TEST(FastPathTest, RecordReaderCountsDayNumbersAcrossMonthsYearsAndJumps) {
         {"1900/02/29,36.5,,", 0, 0, 0},      {"1900/02/28,36.5,,", 1900, 2, 28},
         {"1900/03/01,36.5,,", 1900, 3, 1},   {"2000/02/29,36.5,,", 2000, 2, 29},
         {"2004/13/01,36.5,,", 0, 0, 0},      {"2004/03/31,36.5,,", 2004, 3, 31},
-        {"0001/01/01,36.5,,", 1, 1, 1},      {"9999/12/31,36.5,,", 9999, 12, 31},
+        {"1600/12/31,36.5,,", 0, 0, 0},      {"1601/01/01,36.5,,", 1601, 1, 1}, // day numbers begin in 1601
+        {"0001/01/01,36.5,,", 0, 0, 0},      {"9999/12/31,36.5,,", 9999, 12, 31},
         {"2004/04/05;36.5;;", 2004, 4, 5},   {"2004/04/06,36.5,,", 2004, 4, 6},
     };
     RecordReader reader;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes test journals day by day, so a test states its records as dates and marks rather than as bytes.
 #pragma once
 

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save and delete on real files: byte-exact results, and every failure leaving the journal as it was.
 #include "journal/JournalEdit.h"
 #include "JournalBuilder.h"
 #include "TempFolder.h"
 #include "journal/JournalLock.h"
+#include "journal/JournalMerge.h"
+#include "journal/JournalRecord.h"
 #include "journal/JournalRewrite.h"
 #include "journal/JournalScan.h"
 
@@ -100,7 +103,8 @@ TEST_F(JournalEditTest, AnUnchangedDaySavesTheSameBytes) {
         "2003/04/05,37.2,E,\x8C"
         "uvre \x80 \x81\r\n",
         "2003/04/05,35.5,S," + std::string(MAX_COMMENT_CHARS, 'w') + "\r\n",
-        "2003/04/05,35.5,S,von Hand " + std::string(MAX_SELECTION_COMMENT_CHARS - 9, 'l') + "\r\n",
+        "2003/04/05,35.5,S,von Hand " + std::string(300, 'l') + "\r\n",
+        "2003/04/05,35.5,S,sp\xE4t\r, doch\r\n", // a CR within the comment is no line end
         "2003/04/05,36.6,,\r\n",
     };
     for (const std::string &line : lines) {
@@ -124,6 +128,9 @@ TEST_F(JournalEditTest, SaveWritesTheFieldsAsGiven) {
     } const cases[] = {
         {Entry(DAY, 376, "X", "日本"), "2003/04/05,37.6,X,??\r\n"}, // a kept odd temperature, foreign letters
         {Entry(DAY, 365, "", std::string(36, 'a') + "äöü"), ""},    // 39 characters are allowed
+        // Trimmed as a reader trims it, so what the form then shows is what was stored.
+        {Entry(DAY, 365, "", ",alk, "), "2003/04/05,36.5,,alk\r\n"},
+        {Entry(DAY, 365, "S", " \t;zu sp\xC3\xA4t \v"), "2003/04/05,36.5,S,zu sp\xE4t\r\n"},
     };
     for (const Case &c : cases) {
         std::filesystem::remove(journal_);
@@ -136,7 +143,10 @@ TEST_F(JournalEditTest, SaveWritesTheFieldsAsGiven) {
 
 TEST_F(JournalEditTest, SaveRefusesWhatTheJournalCannotHold) {
     const EntryValues refused[] = {
-        Entry(DAY, 365, "", std::string(MAX_SELECTION_COMMENT_CHARS + 1, 'a')),
+        Entry(DAY, 365, "", std::string(MAX_RECORD_TEXT_BYTES - 16, 'a')), // one beyond the line bound
+        Entry(DAY, 365, "", std::string("vor\0nach", 8)),
+        Entry(DAY, 365, "S,X", ""),
+        Entry(1600y / December / 31d),
         Entry(DAY, 365, "", "zwei\r\nZeilen"),
         Entry(DAY, 365, "S\n", ""),
         Entry(DAY, 1000),
@@ -232,7 +242,30 @@ TEST_F(JournalEditTest, ReadOnlyFolderAndUnreadableJournal) {
         EXPECT_FALSE(TempLeft());
         std::filesystem::permissions(folder_.Path(), std::filesystem::perms::owner_all);
         EXPECT_EQ(Read(), before);
+
+        // A journal made read-only in a folder that would let a rename replace it: every rewrite refuses and
+        // names the file.
+        std::filesystem::permissions(journal_, std::filesystem::perms::owner_read);
+        RewriteFailure failure;
+        EXPECT_EQ(SaveEntry(journal_, Entry(DAY), Durability::NoFsync, &failure), EditOutcome::AccessError);
+        EXPECT_EQ(failure.file, journal_);
+        EXPECT_EQ(failure.reason, "may not be written: Permission denied; it was left as it is");
+        EXPECT_EQ(DeleteDayEntries(journal_, 2003y / April / 1d), EditOutcome::AccessError);
+        const std::filesystem::path copy = folder_ / "copy.txt";
+        test::WriteBytes(copy, "2003/04/07,36.5,,\r\n");
+        const MergeResult merged = MergeIntoJournal(journal_, std::span(&copy, 1), MergePreference::Journal,
+                                                    MergedFiles::Keep, Durability::NoFsync);
+        EXPECT_EQ(merged.status, MergeStatus::AccessError);
+        EXPECT_EQ(merged.failure.file, journal_);
+        EXPECT_EQ(Read(), before);
     });
+    // Root, whom the kernel lets write any file, saves into a read-only journal as it would edit one; the
+    // journal keeps its bits.
+    if (::geteuid() == 0) {
+        std::filesystem::permissions(journal_, std::filesystem::perms::owner_read);
+        EXPECT_EQ(SaveEntry(journal_, Entry(DAY), Durability::NoFsync), EditOutcome::Saved);
+        EXPECT_EQ(std::filesystem::status(journal_).permissions(), std::filesystem::perms::owner_read);
+    }
 }
 
 TEST_F(JournalEditTest, KeepsPermissionsAndSymlinks) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export's CSV read back by an independent RFC 4180 reader.
 #include "journal/JournalExport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Merging other journal files into the journal: placement by date, conflicts either way, lines that are no
 // records on both sides, and the files on disk before and after.
 #include "journal/JournalMerge.h"
@@ -21,7 +22,7 @@ const std::string D3 = "2026/12/03,36.7,S,\r\n";
 const std::string D3_OTHER = "2026/12/03,36.9,X,\r\n";
 
 OtherJournal Other(const std::map<std::int32_t, std::string> &records) {
-    return OtherJournal{"copy.txt", records, {}};
+    return OtherJournal{"copy.txt", records, {}, {}};
 }
 
 TEST(JournalMerge, RecordsComeInByDateAndConflictsFollowThePreference) {
@@ -76,6 +77,12 @@ TEST(JournalMerge, RecordsComeInByDateAndConflictsFollowThePreference) {
          MergePreference::Journal,
          HEADER + D2,
          {1, 0, 0}},
+        {"the same as the scan reads it: a NUL ends the text",
+         HEADER + std::string("2026/12/03,36.7,S,ab\0xy\r\n", 25),
+         {{20261203, std::string("2026/12/03,36.7,S,ab\0zz", 23)}},
+         MergePreference::Other,
+         HEADER + std::string("2026/12/03,36.7,S,ab\0xy\r\n", 25),
+         {0, 1, 0}},
         {"unterminated last line",
          HEADER + D1.substr(0, D1.size() - 2),
          {{20261202, "2026/12/02,36.6,,"}},
@@ -96,14 +103,17 @@ TEST(JournalMerge, RecordsComeInByDateAndConflictsFollowThePreference) {
 }
 
 TEST(JournalMerge, LaterFilesMeetWhatEarlierOnesBrought) {
-    const OtherJournal others[] = {Other({{20261203, "2026/12/03,36.7,S,"}}),
-                                   Other({{20261203, "2026/12/03,36.9,X,"}})};
+    const OtherJournal others[] = {{"first.txt", {{20261203, "2026/12/03,36.7,S,"}}, {}, {}},
+                                   {"second.txt", {{20261203, "2026/12/03,36.9,X,"}}, {}, {}}};
     std::string out;
     const MergeReport report = MergeRecords(HEADER + D1, others, MergePreference::Other, out);
     EXPECT_EQ(out, HEADER + D1 + D3_OTHER);
     ASSERT_EQ(report.conflicts.size(), 1u);
     EXPECT_EQ(report.conflicts[0].journalRecord, "2026/12/03,36.7,S,");
     EXPECT_EQ(report.conflicts[0].otherRecord, "2026/12/03,36.9,X,");
+    // The standing record came from the first file, which the conflict names, not the journal.
+    EXPECT_EQ(report.conflicts[0].standingFile, "first.txt");
+    EXPECT_EQ(report.conflicts[0].file, "second.txt");
 }
 
 class JournalMergeFiles : public testing::Test {

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the journal, the picture and the caption come from, for each kind of "FileSyncPath" value.
 #include "journal/JournalPaths.h"
+#include "TempFolder.h"
 #include "journal/JournalLock.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +33,9 @@ TEST(JournalPathsTest, ResolvesFromTheSyncValue) {
         const ResolvedPaths paths = ResolvePaths(c.value, module, root);
         EXPECT_EQ(paths.journalPath, std::filesystem::path(c.journal)) << c.value.value_or("(none)");
         EXPECT_EQ(paths.messageCaption, "plenta");
-        EXPECT_EQ(paths.picturePath, std::filesystem::path("/opt/plenta/bin/plenta.gif"));
+        EXPECT_EQ(paths.pictureCandidates[0], std::filesystem::path("/dev-root/plenta.gif"));
+        EXPECT_EQ(paths.pictureCandidates[1], std::filesystem::path("/opt/plenta/bin/plenta.gif"));
+        EXPECT_EQ(paths.pictureCandidates[2], std::filesystem::path("/opt/plenta/share/plenta/plenta.gif"));
     }
 }
 
@@ -51,7 +55,28 @@ TEST(JournalPathsTest, BaseNameIsTheFileNameWithoutItsExtension) {
         const ResolvedPaths paths = ResolvePaths(std::nullopt, c.module, root);
         EXPECT_EQ(paths.messageCaption, c.title);
         EXPECT_EQ(paths.journalPath, std::filesystem::path(c.journal));
-        EXPECT_EQ(paths.picturePath, std::filesystem::path(c.picture));
+        EXPECT_EQ(paths.pictureCandidates[1], std::filesystem::path(c.picture));
+    }
+}
+
+// The user's picture in the root wins over a build folder's and the shipped one; with none the placeholder
+// names the root, where a user can put one.
+TEST(JournalPathsTest, PictureIsTheFirstCandidateThatExists) {
+    test::TempFolder folder;
+    const std::array<std::filesystem::path, 3> candidates{folder / "root.gif", folder / "beside.gif",
+                                                          folder / "shipped.gif"};
+    const struct {
+        std::vector<int> present;
+        int chosen;
+    } cases[] = {{{}, 0}, {{2}, 2}, {{1, 2}, 1}, {{0, 1, 2}, 0}, {{0}, 0}};
+    for (const auto &c : cases) {
+        for (const auto &candidate : candidates) {
+            std::filesystem::remove(candidate);
+        }
+        for (const int index : c.present) {
+            test::WriteBytes(candidates[static_cast<std::size_t>(index)], "");
+        }
+        EXPECT_EQ(FindPicture(candidates), candidates[static_cast<std::size_t>(c.chosen)]) << c.chosen;
     }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading rules for single lines, the hostile lines a hand-edited journal may hold, and the record writer.
 #include "journal/JournalRecord.h"
 

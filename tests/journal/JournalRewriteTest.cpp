@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rewrite beside other programs and odd files: it starts over when the journal changed under it, follows
 // links to one lock, opens only regular files, keeps the journal's owner and says why it failed.
 #include "journal/JournalRewrite.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan over whole journal files: cycle counting, statistics, the picked date's selection and the
 // comments.
 #include "journal/JournalScan.h"
@@ -96,6 +97,14 @@ TEST_F(JournalScanTest, CountsCyclesWithTheirMeanLength) {
         EXPECT_EQ(scan.stats.averageCycleLength, c.average) << *c.gaps.begin();
         EXPECT_EQ(scan.stats.longestCycle, c.longest) << *c.gaps.begin();
     }
+    // A second first-day record of a date that began a cycle (merged or edited by hand, first or last) starts
+    // no cycle of 0 days.
+    const std::string twice =
+        JournalBuilder().Add(START, "1").Text() + Cycles({28, 30}).substr(test::HEADER.size()) +
+        JournalBuilder().Add(DaysAfter(START, 58), "1").Text().substr(test::HEADER.size());
+    const JournalScan scan = Scan(twice);
+    EXPECT_EQ(scan.stats.cycleCount, 2);
+    EXPECT_EQ(scan.stats.averageCycleLength, 29);
 }
 
 TEST_F(JournalScanTest, CycleDaysStopAfterDay35) {
@@ -157,9 +166,13 @@ TEST_F(JournalScanTest, StatisticsText) {
     const JournalScan mean = Scan(Cycles({28, 29, 30}), START, DaysAfter(START, 87 + 2));
     EXPECT_NE(mean.stats.statisticsText.find("Durchschnitt:\t29 Tage\nNächste Periode in 26 Tag(en)"),
               std::string::npos);
+    // Without a counted cycle there is no average to count on from; the other lines keep their numbers.
     EXPECT_EQ(Scan(test::HEADER).stats.statisticsText,
               "Datenbank hat 0 Einträge\nZeitraum:\t1 Tag(e)\nZyklen:\t\t0\nDurchschnitt:\t0 Tage\n"
-              "Nächste Periode in 0 Tag(en)");
+              "Nächste Periode: unbekannt");
+    EXPECT_EQ(Scan(Cycles({35}), START, DaysAfter(START, 36)).stats.statisticsText,
+              "Datenbank hat 36 Einträge\nZeitraum:\t36 Tag(e)\nZyklen:\t\t0\nDurchschnitt:\t0 Tage\n"
+              "Nächste Periode: unbekannt");
 }
 
 TEST_F(JournalScanTest, SelectionOfThePickedDate) {
@@ -177,8 +190,9 @@ TEST_F(JournalScanTest, SelectionOfThePickedDate) {
     EXPECT_EQ(scan.selection.comment, "zu spät");
     EXPECT_EQ(scan.selection.temperature, 366);
 
-    const JournalScan cut = Scan(text, 2003y / April / 6d);
-    EXPECT_EQ(cut.selection.comment, std::string(79, 'w'));
+    // Whole, however long: the form shows and a save keeps exactly what the journal holds.
+    const JournalScan whole = Scan(text, 2003y / April / 6d);
+    EXPECT_EQ(whole.selection.comment, longComment);
     EXPECT_FALSE(Scan(text, 2003y / April / 7d).selection.hasEntry);
 }
 
@@ -207,7 +221,7 @@ TEST_F(JournalScanTest, CommentListIgnoresCaseInOrderOfFirstAppearance) {
     EXPECT_EQ(Scan(text).comments, expected);
 }
 
-TEST_F(JournalScanTest, SkipsFirstLineMalformedLinesAndAnUnterminatedTail) {
+TEST_F(JournalScanTest, SkipsFirstLineAndMalformedLinesButReadsAnUnterminatedTail) {
     const std::string text = "2003/04/01,36.5,1,kopf\r\n" // the first line, even as a record, is skipped
                              "\r\n"
                              "2003/04/02,36.5\r\n"
@@ -216,12 +230,23 @@ TEST_F(JournalScanTest, SkipsFirstLineMalformedLinesAndAnUnterminatedTail) {
                              "2003/04/03,36.55,1,zwei Stellen\r\n"
                              "2003/04/04,36.6,1,ok\n" // a bare LF line end reads the same
                              "junk without any date at all, but long enough\r\n"
-                             "2003/04/05,36.7,S,halb"; // no LF: still being written
+                             "1600/12/31,36.5,1,vor den Tagnummern\r\n"
+                             "2003/04/05,36.7,S,halb"; // no LF, as many editors end a file
     const JournalScan scan = Scan(text, 2003y / April / 5d);
-    ASSERT_EQ(scan.table.count, 1);
+    ASSERT_EQ(scan.table.count, 2);
     EXPECT_EQ(scan.table.points[0].temperature, 366);
-    EXPECT_FALSE(scan.selection.hasEntry);
-    EXPECT_EQ(scan.comments, std::vector<std::string>{"ok"});
+    EXPECT_TRUE(scan.selection.hasEntry);
+    EXPECT_EQ(scan.comments, (std::vector<std::string>{"ok", "halb"}));
+
+    // While another program holds the journal open for writing, a tail without LF may be cut short: no
+    // record.
+    const int writer = ::open(journal_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    const std::optional<JournalScan> writing = LoadJournal(journal_, 2003y / April / 5d, START);
+    ::close(writer);
+    ASSERT_TRUE(writing);
+    EXPECT_EQ(writing->table.count, 1);
+    EXPECT_FALSE(writing->selection.hasEntry);
 }
 
 TEST_F(JournalScanTest, MoreRecordsThanTheTableHolds) {
@@ -279,7 +304,7 @@ TEST_F(JournalScanTest, CannotOpenAndSaysWhy) {
     LoadFailure failure;
     EXPECT_FALSE(LoadJournal(journal_, START, START, &failure).has_value());
     EXPECT_EQ(failure.file, journal_);
-    EXPECT_EQ(failure.reason, std::strerror(ENOENT));
+    EXPECT_EQ(failure.reason, "cannot be opened: " + std::string(std::strerror(ENOENT)));
     std::filesystem::create_directory(journal_);
     EXPECT_FALSE(LoadJournal(journal_, START, START, &failure).has_value());
     EXPECT_EQ(failure.reason, "is not a regular file");

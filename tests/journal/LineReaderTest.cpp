@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines handed out across block boundaries, longer than a block, and the bytes after the last LF.
 #include "journal/LineReader.h"
 #include "TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read lease the rewrite holds across its swap: it must make a writer wait, and show that one waits.
 #include "TempFolder.h"
 

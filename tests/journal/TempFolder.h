@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh folder per test, the journal's header line, and whole-file reads and writes in raw bytes, for tests
 // that compare journals exactly.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The registry file as the handheld's registry, and the device root.
 #include "platform/DeviceRoot.h"
 

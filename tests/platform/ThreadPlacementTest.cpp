@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A helper thread placed off its starter's processor, and left alone where there is no other.
 #include "platform/ThreadPlacement.h"
 

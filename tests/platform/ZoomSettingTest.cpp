@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The remembered zoom: what a settings file yields, what is refused, and a write read back.
 #include "platform/ZoomSetting.h"
 

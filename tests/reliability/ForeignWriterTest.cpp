@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves beside programs that write the journal without the lock: an editor rewriting it in place (truncate,
 // then write in parts) and a sync client replacing it (delete, then create), and two writers reaching one
 // journal through a link and its target. Nothing the other program wrote may be lost, and no journal may be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool run on hostile surroundings: a FIFO, a device, a folder or a link where the journal, its lock or
 // registry.ini should be; a journal of another user; a NUL in the registry value; a file-size limit; a
 // 50-MB line. Each must end at once with the right message and leave every file as it was.

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte-level helpers for the reliability tests.
 #include "JournalBytes.h"
+
+#include "journal/JournalRecord.h"
 
 #include <fstream>
 #include <iterator>
@@ -42,11 +45,12 @@ std::vector<std::string> CarriedLines(std::string_view bytes) {
     return lines;
 }
 
-std::vector<std::string> WithoutDate(const std::vector<std::string> &lines, std::string_view prefix) {
+std::vector<std::string> WithoutDate(const std::vector<std::string> &lines, Date date) {
     std::vector<std::string> kept;
-    for (const std::string &line : lines) {
-        if (!line.starts_with(prefix)) {
-            kept.push_back(line);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::optional<RecordFields> record = i > 0 ? RecordOfLine(lines[i]) : std::nullopt;
+        if (!record || record->date != date) {
+            kept.push_back(lines[i]);
         }
     }
     return kept;

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte-level helpers for the reliability tests: read and write whole files, and split a journal into the
 // lines a rewrite must carry over unchanged; the suite's scratch folder and header line.
 #pragma once
+
+#include "journal/JournalTypes.h"
 
 #include "TempFolder.h"
 
@@ -23,8 +26,8 @@ void WriteBytes(const std::filesystem::path &file, std::string_view bytes);
 // LF.
 std::vector<std::string> CarriedLines(std::string_view bytes);
 
-// The lines without those that begin with a date prefix ("2003/04/05").
-std::vector<std::string> WithoutDate(const std::vector<std::string> &lines, std::string_view prefix);
+// The lines without the records of `date`, as every command reads them; the first line is the header.
+std::vector<std::string> WithoutDate(const std::vector<std::string> &lines, Date date);
 
 // All lines exactly as read, each with its LF (the last one without, when the file does not end in one).
 std::vector<std::string> RawLines(std::string_view bytes);

@@ -1,9 +1,13 @@
-// Kills the tool's merge with SIGKILL at random moments. After every kill the journal must be byte for byte
-// the old or the merged version, and the conflict copy must still be there unless the merge finished.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Kills the tool's merge and import with SIGKILL at random moments. After every kill the journal must be byte
+// for byte the old or the merged version, and the conflict copy must still be there unless the merge
+// finished.
 #include "JournalBytes.h"
 #include "TempFolder.h"
 #include "ToolProcess.h"
 
+#include "journal/JournalExport.h"
+#include "journal/JournalImport.h"
 #include "journal/JournalMerge.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +16,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <random>
 #include <thread>
 
@@ -39,6 +44,46 @@ std::string Records(int days, int changeEvery) {
     return text;
 }
 
+// Runs the tool with `args` and kills it at random moments; after every kill the journal must be `before` or
+// `after` byte for byte. `reset` puts the files back before each run; `check` judges the other files.
+void KillTrials(const char *what, const std::filesystem::path &journal, const std::vector<std::string> &args,
+                const std::string &before, const std::string &after, const std::function<void()> &reset,
+                const std::function<void(bool finished, bool written)> &check) {
+    std::mt19937 random(20261207);
+    double window = 0;
+    for (int run = 0; run < 3; ++run) {
+        reset();
+        const auto start = steady_clock::now();
+        ASSERT_EQ(RunTool(args).code, 0);
+        window = std::max(
+            window, static_cast<double>(duration_cast<microseconds>(steady_clock::now() - start).count()));
+        ASSERT_EQ(ReadBytes(journal), after);
+    }
+    std::uniform_real_distribution<double> share(0.2, 1.1);
+    int killedOld = 0, killedNew = 0, finished = 0, trials = 0;
+    const auto start = steady_clock::now();
+    for (; trials < TRIALS && steady_clock::now() - start < TIME_BOUND; ++trials) {
+        reset();
+        const pid_t pid = SpawnTool(args);
+        std::this_thread::sleep_for(microseconds(static_cast<long>(window * share(random))));
+        kill(pid, SIGKILL);
+        const ToolExit exit = WaitTool(pid);
+        const std::optional<std::string> now = ReadBytes(journal);
+        ASSERT_TRUE(now == before || now == after) << "trial " << trials << ": torn or missing journal";
+        if (exit.signal == 0) {
+            ASSERT_EQ(exit.code, 0);
+            ++finished;
+        } else {
+            ++(now == after ? killedNew : killedOld);
+        }
+        check(exit.signal == 0, now == after);
+        window *= exit.signal == 0 ? 0.95 : 1.05;
+    }
+    std::printf("%s kills: %d trials: %d killed before the rename, %d after it, %d finished\n", what, trials,
+                killedOld, killedNew, finished);
+    EXPECT_GT(killedOld + killedNew, trials / 4) << "the delays missed the runs; the trials prove little";
+}
+
 TEST(MergeKill, JournalIsOldOrMergedAfterEveryKill) {
     TempFolder folder;
     const std::filesystem::path journal = folder.Journal();
@@ -51,46 +96,38 @@ TEST(MergeKill, JournalIsOldOrMergedAfterEveryKill) {
     ASSERT_TRUE(other);
     MergeRecords(before, std::span(&*other, 1), MergePreference::Other, merged);
     ASSERT_NE(merged, before);
-    const std::vector<std::string> args =
-        ToolArgs(journal, {"merge", "--prefer", "other", "--remove-merged", copy.string()});
+    KillTrials(
+        "merge", journal, ToolArgs(journal, {"merge", "--prefer", "other", "--remove-merged", copy.string()}),
+        before, merged,
+        [&] {
+            WriteBytes(journal, before);
+            WriteBytes(copy, copied);
+        },
+        [&](bool finished, bool written) {
+            // The copy goes only after the merged journal is in place.
+            ASSERT_TRUE(written || std::filesystem::exists(copy));
+            ASSERT_TRUE(!finished || !std::filesystem::exists(copy));
+        });
+}
 
-    std::mt19937 random(20261207);
-    double window = 0;
-    for (int run = 0; run < 3; ++run) {
-        WriteBytes(journal, before);
-        WriteBytes(copy, copied);
-        const auto start = steady_clock::now();
-        ASSERT_EQ(RunTool(args).code, 0);
-        window = std::max(
-            window, static_cast<double>(duration_cast<microseconds>(steady_clock::now() - start).count()));
-        ASSERT_EQ(ReadBytes(journal), merged);
-    }
-    std::uniform_real_distribution<double> share(0.2, 1.1);
-    int killedOld = 0, killedNew = 0, finished = 0, trials = 0;
-    const auto start = steady_clock::now();
-    for (; trials < TRIALS && steady_clock::now() - start < TIME_BOUND; ++trials) {
-        WriteBytes(journal, before);
-        WriteBytes(copy, copied);
-        const pid_t pid = SpawnTool(args);
-        std::this_thread::sleep_for(microseconds(static_cast<long>(window * share(random))));
-        kill(pid, SIGKILL);
-        const ToolExit exit = WaitTool(pid);
-        const std::optional<std::string> now = ReadBytes(journal);
-        ASSERT_TRUE(now == before || now == merged) << "trial " << trials << ": torn or missing journal";
-        // The copy goes only after the merged journal is in place.
-        ASSERT_TRUE(now == merged || std::filesystem::exists(copy)) << "trial " << trials;
-        if (exit.signal == 0) {
-            ASSERT_EQ(exit.code, 0);
-            ASSERT_FALSE(std::filesystem::exists(copy));
-            ++finished;
-        } else {
-            ++(now == merged ? killedNew : killedOld);
-        }
-        window *= exit.signal == 0 ? 0.95 : 1.05;
-    }
-    std::printf("merge kills: %d trials: %d killed before the rename, %d after it, %d finished\n", trials,
-                killedOld, killedNew, finished);
-    EXPECT_GT(killedOld + killedNew, trials / 4) << "the delays missed the runs; the trials prove little";
+TEST(MergeKill, JournalIsOldOrImportedAfterEveryKill) {
+    TempFolder folder;
+    const std::filesystem::path journal = folder.Journal();
+    const std::filesystem::path csv = folder.Path() / "export.csv";
+    const std::string before = Records(365, 0);
+    WriteBytes(journal, Records(400, 3));
+    const std::optional<std::vector<ExportRow>> rows = ReadExportRows(journal);
+    ASSERT_TRUE(rows);
+    const std::string exported = ToCsv(*rows);
+    WriteBytes(csv, exported);
+    const ImportedRecords imported = ConvertImport(exported, {});
+    ASSERT_EQ(imported.error, "");
+    std::string merged;
+    MergeRecords(before, std::span(&imported.records, 1), MergePreference::Other, merged);
+    ASSERT_NE(merged, before);
+    KillTrials(
+        "import", journal, ToolArgs(journal, {"import", "--prefer", "other", csv.string()}), before, merged,
+        [&] { WriteBytes(journal, before); }, [&](bool, bool) { ASSERT_EQ(ReadBytes(csv), exported); });
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills the tool with SIGKILL at random moments of repeated saves and deletes. After every kill the journal
 // must be byte for byte the old or the new version, and a temporary file left behind must be gone after the
 // next run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the command-line tool as a child process.
 #include "ToolProcess.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the command-line tool as a child process, as a script or a second copy of the program would, so that a
 // test can kill it at any moment or run two at once.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two processes save 500 different dates each into one journal at the same time: the lock beside the journal
 // must keep every one of the 1,000 records, in date order, one per date.
 #include "JournalBytes.h"

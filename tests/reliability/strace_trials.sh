@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Interrupts and fails the tool's system calls one at a time with strace, then checks the journal.
 #   crash:   SIGKILL at every occurrence of every file call of a save and a delete, each run in turn until one
 #            completes. The journal must be byte-identical to the old or the new version, and running the command

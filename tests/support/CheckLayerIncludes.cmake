@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a layer reaches past what it may use: a source of FOLDER includes a header named in FORBIDDEN
 # (a header of that name in any of the folders), or an include that matches FORBIDDEN_PATTERN; or the
 # layer's library names a library matching FORBIDDEN_PATTERN in LINKS.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a program's tests inside one QApplication on the offscreen platform, so no display is needed (also
 // when ctest lists the tests), with a private runtime folder so that the single-instance socket never meets a
 // Plenta the user runs, nor another test program.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two real Syncthing instances on loopback share the journal's folder. Both save a different day while the
 # folder is paused; when they meet, Syncthing keeps one journal and renames the other into a conflict copy.
 # `plenta-journal conflicts` must list the copy and `plenta-journal merge` bring both days into the journal.
@@ -227,3 +228,52 @@ done
 rescan a
 wait_for "the merged journal to reach b" same_journal
 echo "PASS: two Syncthing devices, one conflict copy, both days merged in $SECONDS s"
+
+# A round of saves on both devices while connected and while apart, with file versioning on: Syncthing may
+# overwrite a conflict copy made in the same second or delete copies past maxConflicts, but every version it
+# replaces lies in .stversions. After the merge of the live copies and both devices' versions no save is lost.
+for instance in a b; do
+    api "$instance" PATCH config/folders/plenta \
+        '{"versioning": {"type": "simple", "params": {"keep": "1000", "cleanoutDays": "0"}}}' >/dev/null
+done
+wait_for "a to be in sync with b" folder_idle a b
+saved=()
+day=10
+save_both() { # the two devices save one new day each
+    save a "2026-12-$day" 36.1
+    save b "2026-12-$((day + 1))" 36.2
+    saved+=("2026-12-$day,36.1" "2026-12-$((day + 1)),36.2")
+    day=$((day + 2))
+}
+for round in 1 2 3; do
+    save_both
+    rescan a
+    rescan b
+    sleep 0.3
+done
+set_paused a true
+set_paused b true
+for round in 1 2; do
+    save_both
+done
+set_paused a false
+set_paused b false
+rescan a
+rescan b
+wait_for "a to be in sync with b" folder_idle a b
+wait_for "b to be in sync with a" folder_idle b a
+wait_for "both journals to be the same" same_journal
+mapfile -t files < <("$tool" --journal "$(journal a)" conflicts --json | jq -r '.copies[].path')
+shopt -s nullglob
+files+=("${folder[b]}"/.stversions/plenta*)
+shopt -u nullglob
+echo "merging ${#files[@]} live copies and kept versions"
+((${#files[@]} == 0)) || "$tool" --journal "$(journal a)" merge "${files[@]}" >/dev/null
+rows=$("$tool" --journal "$(journal a)" export)
+lost=0
+for entry in "${saved[@]}"; do
+    [[ $rows == *"$entry,"* ]] || { echo "lost: $entry"; lost=$((lost + 1)); }
+done
+echo "versioning round: ${#saved[@]} saves, $lost lost after merging live copies and kept versions"
+((lost == 0)) || fail "$lost saves lost with versioning on"
+echo "PASS: versioning round in $SECONDS s"

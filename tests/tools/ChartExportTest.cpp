@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart command's PNG: the window's rows 64 to 293, enlarged by whole pixels on request.
 #include "ToolRunner.h"
 
@@ -26,12 +27,15 @@ protected:
 
     QImage Chart(const std::string &picked, const std::string &scale = "1") {
         const std::string image = folder_ / ("chart-" + picked + "-" + scale + ".png");
-        // No picture file: the strip shows the placeholder tile, the same on every machine.
+        // No picture file: the strip shows the placeholder tile, the same on every machine. Without a runtime
+        // folder (cron, ssh) a successful chart still says nothing on stderr.
         const ToolResult result =
             RunTool({"--journal", folder_ / "plenta.txt", "--today", "2026-03-01", "chart", "--out", image,
-                     "--date", picked, "--picture", folder_ / "none.gif", "--scale", scale});
+                     "--date", picked, "--picture", folder_ / "none.gif", "--scale", scale},
+                    {{"XDG_RUNTIME_DIR", ""}});
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "");
         return QImage(QString::fromStdString(image));
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The show command's JSON for a journal of two complete cycles and a third begun
 // (tests/data/tools/cycles.txt).
 #include "ToolRunner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // conflicts, merge and export seen from outside: what they print, their exit codes and what they leave on
 // disk.
 #include "ToolRunner.h"
@@ -7,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace plenta::test {
@@ -57,21 +59,21 @@ TEST_F(SyncCommands, ConflictsListsTheCopiesWithWhatTheJournalLacks) {
 
 TEST_F(SyncCommands, MergeReportsConflictsAndTheSummary) {
     const std::string copy = (folder_ / SYNCTHING).string();
+    const std::string firstLine = "2026/11/30,35.5,,Kopf\r\n";
     struct Case {
         std::vector<std::string> options;
         std::string journalAfter;
         std::string kept;
     } const cases[] = {
-        {{}, HEADER + D1 + D2 + D3, "journal"},
-        {{"--prefer", "other"}, HEADER + D1 + D2 + "2026/12/03,36.9,,\r\n", "other"},
+        {{}, HEADER + firstLine + D1 + D2 + D3, "journal"},
+        {{"--prefer", "other"}, HEADER + firstLine + D1 + D2 + "2026/12/03,36.9,,\r\n", "other"},
     };
     for (const Case &c : cases) {
         WriteBytes(journal_, HEADER + D1 + D3);
-        // The copy's first line is its header whatever it holds; a blank line is nothing; a last line without
-        // LF is a whole record, as a finished copy has no line still being written.
-        WriteBytes(folder_ / SYNCTHING, "2026/11/30,35.5,,Kopf\r\n" + D2 +
-                                            "2026/12/03,36.9,,\r\nkaputt\r\n\r\n" +
-                                            D1.substr(0, D1.size() - 2));
+        // A copy may lack the header: its first line is a record when it is one; a blank line is nothing; a
+        // last line without LF is a whole record, as a finished copy has no line still being written.
+        WriteBytes(folder_ / SYNCTHING,
+                   firstLine + D2 + "2026/12/03,36.9,,\r\nkaputt\r\n\r\n" + D1.substr(0, D1.size() - 2));
         std::vector<std::string> args{"merge"};
         args.insert(args.end(), c.options.begin(), c.options.end());
         args.push_back(copy);
@@ -80,14 +82,23 @@ TEST_F(SyncCommands, MergeReportsConflictsAndTheSummary) {
         EXPECT_EQ(ReadBytes(journal_), c.journalAfter);
         EXPECT_EQ(result.out, "conflict 2026-12-03: journal \"2026/12/03,36.7,S,\", " + copy +
                                   " \"2026/12/03,36.9,,\"; kept " + c.kept + "\nnot merged: " + copy +
-                                  " line 4 is not a record: \"kaputt\"\nmerged 1 file: 1 " +
+                                  " line 4 is not a record: \"kaputt\"\nmerged 1 file: 2 " +
                                   "added, 1 conflict (kept as the " +
                                   (c.kept == "other" ? "other file" : "journal") +
                                   " has them), 1 already in the journal\n");
         EXPECT_TRUE(std::filesystem::exists(copy));
     }
-    EXPECT_EQ(Run({"merge", "--remove-merged", copy}).exitCode, 0);
+    // A version Syncthing keeps is merged like a copy but never removed; the summary says so.
+    std::filesystem::create_directory(folder_ / ".stversions");
+    const std::string version = (folder_ / ".stversions" / "plenta~20261207-101112.txt").string();
+    WriteBytes(version, HEADER + "2026/12/08,36.1,,\r\n");
+    const ToolResult removed = Run({"merge", "--remove-merged", copy, version});
+    EXPECT_EQ(removed.exitCode, 0) << removed.err;
     EXPECT_FALSE(std::filesystem::exists(copy));
+    EXPECT_TRUE(std::filesystem::exists(version));
+    EXPECT_NE(removed.out.find("kept " + version + ": it is a version Syncthing keeps"), std::string::npos)
+        << removed.out;
+    EXPECT_NE(ReadBytes(journal_).find("2026/12/08,36.1,,"), std::string::npos);
 }
 
 TEST_F(SyncCommands, MergeErrorsLeaveEverythingAsItWas) {
@@ -138,6 +149,52 @@ TEST_F(SyncCommands, ExportCsvAndJsonAgree) {
          "intercourse": false, "comment": "spät", "cycle_day": 4}])"));
     std::filesystem::remove(journal_);
     EXPECT_EQ(Run({"export"}).exitCode, 1);
+}
+
+TEST_F(SyncCommands, ACopysControlCharactersAreShownEscaped) {
+    WriteBytes(journal_, HEADER + "2026/12/03,36.7,S,ok\r\n");
+    const std::string copy = (folder_ / SYNCTHING).string();
+    WriteBytes(copy, HEADER + "\x1b]0;owned\x07\x1b[2J\r\n2026/12/03,36.9,,\x1b[31mrot\\\r\n");
+    for (const std::vector<std::string> &args : {std::vector<std::string>{"merge", copy}, {"conflicts"}}) {
+        const ToolResult result = Run(args);
+        EXPECT_EQ(result.exitCode, 0) << args.front();
+        EXPECT_EQ(result.out.find('\x1b'), std::string::npos) << args.front() << ": " << result.out;
+        EXPECT_EQ(result.out.find('\x07'), std::string::npos) << args.front();
+    }
+    const ToolResult merged = Run({"merge", copy});
+    EXPECT_NE(merged.out.find("line 2 is not a record: \"\\x1b]0;owned\\x07\\x1b[2J\""), std::string::npos)
+        << merged.out;
+    EXPECT_NE(merged.out.find("\"2026/12/03,36.9,,\\x1b[31mrot\\\\\""), std::string::npos) << merged.out;
+}
+
+TEST_F(SyncCommands, ExportOutReplacesOnlyARegularFileAndNeverFollowsALink) {
+    WriteBytes(journal_, HEADER + D1);
+    ASSERT_EQ(Run({"stats"}).exitCode, 0); // makes the lock file
+    const std::filesystem::path victim = folder_ / "victim.txt";
+    WriteBytes(victim, "mine\n");
+    const std::filesystem::path link = folder_ / "link.csv";
+    std::filesystem::create_symlink(victim, link);
+    const std::filesystem::path fifo = folder_ / "fifo.csv";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::filesystem::path lock = folder_ / ".plenta.txt.lock";
+    for (const std::filesystem::path &out : {link, fifo, lock, folder_.Path()}) {
+        const ToolResult result = Run({"export", "--out", out.string()});
+        EXPECT_EQ(result.exitCode, 1) << out;
+        EXPECT_NE(result.err.find(out.string()), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(ReadBytes(victim), "mine\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadBytes(lock), "");
+    // A previous export is replaced whole, keeping its permission bits, and no temporary file is left.
+    const std::filesystem::path out = folder_ / "export.csv";
+    WriteBytes(out, "old\n");
+    std::filesystem::permissions(out, std::filesystem::perms(0640));
+    ASSERT_EQ(Run({"export", "--out", out.string()}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(out).substr(0, 4), "date");
+    EXPECT_EQ(std::filesystem::status(out).permissions(), std::filesystem::perms(0640));
+    for (const auto &entry : std::filesystem::directory_iterator(folder_.Path())) {
+        EXPECT_EQ(entry.path().filename().string().find(".export-"), std::string::npos) << entry.path();
+    }
 }
 
 } // namespace

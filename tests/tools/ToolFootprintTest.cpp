@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the tool costs beyond its output: the commands other than chart load no Qt library, and the scan's
 // memory stays small whatever a line's length.
 #include "ToolRunner.h"

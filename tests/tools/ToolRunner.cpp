@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the tool with posix_spawn, its stdout and stderr sent to files, so the test sees both streams apart.
 #include "ToolRunner.h"
 
@@ -50,11 +51,16 @@ std::vector<char *> PointersOf(std::vector<std::string> &texts) {
 } // namespace
 
 ToolResult RunTool(const std::vector<std::string> &args, const std::vector<EnvSetting> &env) {
+    return RunProgram(PLENTA_JOURNAL_TOOL, args, env);
+}
+
+ToolResult RunProgram(const std::string &program, const std::vector<std::string> &args,
+                      const std::vector<EnvSetting> &env) {
     const TempFolder capture;
     const std::string outPath = capture / "stdout";
     const std::string errPath = capture / "stderr";
 
-    std::vector<std::string> argv{PLENTA_JOURNAL_TOOL};
+    std::vector<std::string> argv{program};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<std::string> envp = MergedEnvironment(env);
     std::vector<char *> argvPointers = PointersOf(argv);

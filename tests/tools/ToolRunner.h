@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built plenta-journal binary as a user would and captures what it prints.
 #pragma once
 
@@ -25,5 +26,8 @@ struct EnvSetting {
 
 // Runs the tool with the arguments (without the program name) and waits for it.
 ToolResult RunTool(const std::vector<std::string> &args, const std::vector<EnvSetting> &env = {});
+// The same for another built program.
+ToolResult RunProgram(const std::string &program, const std::vector<std::string> &args,
+                      const std::vector<EnvSetting> &env = {});
 
 } // namespace plenta::test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: its template, the focus on "Ende", the help box over it, and its place over the main window.
 #include "BoxRecorder.h"
 #include "WaitFor.h"
@@ -36,8 +37,8 @@ TEST(AboutBox, ShowsNameVersionAndTheTwoButtons) {
     EXPECT_TRUE(box.ExitButton()->isDefault());
 }
 
-// The build's version is written by hand into the manual pages and the metainfo; a release that bumps
-// project(VERSION) and forgets one of them fails here.
+// The manual pages and the metainfo are generated from templates; a placeholder the generation misses, or a
+// template that writes a version by hand, fails here.
 TEST(AboutBox, ManualPagesAndMetainfoCarryTheBuildsVersion) {
     const std::string version = PLENTA_VERSION;
     const std::pair<const char *, std::string> places[] = {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers every modal box of the program instead of blocking and records what it showed; a test may add an
 // action to run while a box is up.
 #pragma once

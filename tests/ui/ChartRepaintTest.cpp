@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's chart repaints: at once after a command, and later after a scan.
 #include "ChartCanvas.h"
 

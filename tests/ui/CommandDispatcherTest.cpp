@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command dispatcher over a real journal file: mark buttons, exit, save, delete, the date-change rule and
 // the statistics box. The About box's exit is proven by the box's own test and
 // end to end by the program's.

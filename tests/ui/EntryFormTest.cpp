@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry form and the toolbar as start-up builds them: placement, list contents and button states.
 #include "ui/EntryForm.h"
 #include "ui/Command.h"

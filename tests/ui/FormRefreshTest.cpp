@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form refresh after a scan: delete button, defaults of a day without entry, list selections, mark
 // buttons.
 #include "ui/FormRefresh.h"
 #include "ui/Command.h"
 #include "ui/EntryForm.h"
 #include "ui/MainToolbar.h"
+
+#include "journal/JournalRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -66,15 +69,18 @@ TEST_F(FormRefreshTest, ADayWithoutEntryGetsTheDefaults) {
 // The field shows the day's comment as stored, and a save takes back exactly that; an item is selected only
 // when it is that very text.
 TEST_F(FormRefreshTest, ShowsTheCommentExactlyAndSelectsOnlyItsOwnItem) {
-    form->SetCommentItems({"alkohol", "alk", "Spät", "zu spät, sehr"});
+    // Comments edited into the journal by hand are listed, shown and selected whole, up to the line bound.
+    const std::string listed(300, 'h');
+    const std::string atTheBound(MAX_RECORD_TEXT_BYTES - 17, 'b');
+    form->SetCommentItems({"alkohol", "alk", "Spät", "zu spät, sehr", listed});
     const std::string longest = "ein Kommentar aus vielen Worten, 39 Zei";
     const std::string byHand = longest + " und von Hand noch viel mehr dazu";
     const struct {
         std::string comment;
         int item;
     } cases[] = {
-        {"alk", 1},           {"Alk", -1},   {"alko", -1}, {"spät", -1}, {"Spät", 2},
-        {"zu spät, sehr", 3}, {longest, -1}, {byHand, -1}, {"kurz", -1},
+        {"alk", 1},    {"Alk", -1},  {"alko", -1}, {"spät", -1}, {"Spät", 2},      {"zu spät, sehr", 3},
+        {longest, -1}, {byHand, -1}, {"kurz", -1}, {listed, 4},  {atTheBound, -1},
     };
     for (const auto &c : cases) {
         form->CommentBox()->setCurrentIndex(0);

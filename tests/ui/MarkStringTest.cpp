@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mark toggles and the first-day rule on the pending mark string, for the cases the dispatcher's button
 // table does not reach.
 #include "ui/MarkString.h"

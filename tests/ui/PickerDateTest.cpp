@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date picker's display format derived from the locale's short date.
 #include "ui/PickerDate.h"
 

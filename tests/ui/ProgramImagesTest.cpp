@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's embedded images, decoded without Qt's image reader, hold the pixels that reader gives them.
 #include "ui/ProgramImages.h"
 #include "chart/ResourceImage.h"

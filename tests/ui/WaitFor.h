@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Processes events until a condition holds or a generous time-out passes; the time-out only ends a test that
 // would otherwise hang, it is never the thing tested.
 #pragma once

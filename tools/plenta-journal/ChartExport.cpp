@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the chart exactly as the main window paints it with the form and the toolbar above it, then cuts
 // away the rows those two cover.
 #include "ChartExport.h"
+#include "FailureCause.h"
 
 #include "chart/ChartLayout.h"
 #include "chart/ChartPainter.h"
@@ -12,6 +14,7 @@
 #include <QPainter>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace plenta {
@@ -19,6 +22,18 @@ namespace {
 
 // The rows of the entry form (30) and the toolbar (34) above the chart.
 constexpr int LAYOUT_OFFSET = 64;
+
+QtMessageHandler previousHandler = nullptr;
+
+// Qt asks for the user's runtime folder, which the painter never uses; without XDG_RUNTIME_DIR (cron, ssh
+// without a login session, CI) it notes a fallback that changes nothing here, and a successful chart would
+// print that note. Only that note is dropped; every other message of Qt still reaches stderr.
+void DropRuntimeFolderNote(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
+        return;
+    }
+    previousHandler(type, context, message);
+}
 
 QImage PaintWindow(const JournalScan &scan, const Picture &picture) {
     QImage window(WINDOW_WIDTH, WINDOW_HEIGHT, QImage::Format_RGB32);
@@ -29,24 +44,42 @@ QImage PaintWindow(const JournalScan &scan, const Picture &picture) {
     return window;
 }
 
+// Fonts and image plugins need an application object; offscreen keeps the tool usable over ssh and in CI.
+std::unique_ptr<QGuiApplication> MakeApplication() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    previousHandler = qInstallMessageHandler(DropRuntimeFolderNote);
+    static int argc = 1;
+    static char name[] = "plenta-journal";
+    static char *argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 } // namespace
+
+ExitCode RunReport(const ReportRequest &request) {
+    const std::unique_ptr<QGuiApplication> application = MakeApplication();
+    switch (WriteReport(request)) {
+    case ReportStatus::JournalUnreadable:
+        return Fail(ExitCode::Failure, "cannot open the journal '" + request.journal.string() +
+                                           "' (missing, unreadable, or locked by another program)");
+    case ReportStatus::OutputFailed:
+        return Fail(ExitCode::Failure, "cannot write the report '" + request.output.string() + "'");
+    case ReportStatus::Written:
+        break;
+    }
+    return ExitCode::Success;
+}
 
 ExitCode RunChart(const ChartRequest &request) {
     LoadFailure failure;
     const std::optional<JournalScan> scan =
         LoadJournal(request.journal, request.picked, request.today, &failure);
     if (!scan) {
-        return Fail(ExitCode::Failure, "cannot open the journal '" + request.journal.string() + "': '" +
-                                           failure.file.string() + "' " + failure.reason);
+        return CannotOpenJournal(request.journal, failure.file, failure.reason);
     }
-    // Fonts and image plugins need an application object; offscreen keeps the tool usable over ssh and in CI.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    int argc = 1;
-    char name[] = "plenta-journal";
-    char *argv[] = {name, nullptr};
-    const QGuiApplication application(argc, argv);
+    const std::unique_ptr<QGuiApplication> application = MakeApplication();
 
     Picture picture = LoadPicture(request.picture);
     const QImage window = PaintWindow(*scan, picture);

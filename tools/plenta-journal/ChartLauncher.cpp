@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool's side of the chart command: hands the checked request to the chart painter, a separate program,
 // so that the other commands start without loading Qt and its libraries.
 #include "ChartExport.h"
@@ -28,26 +29,31 @@ std::filesystem::path PainterPath() {
     return (folder / PLENTA_CHART_PAINTER_FOLDER / PAINTER_NAME).lexically_normal();
 }
 
-} // namespace
-
-ExitCode RunChart(const ChartRequest &request) {
+// The painter takes over this process: its output and its exit code are the command's.
+ExitCode StartPainter(std::vector<std::string> arguments) {
     const std::filesystem::path painter = PainterPath();
-    std::vector<std::string> arguments{painter.string(),
-                                       request.journal.string(),
-                                       FormatIsoDate(request.picked),
-                                       FormatIsoDate(request.today),
-                                       request.picture.string(),
-                                       request.output.string(),
-                                       std::to_string(request.scale)};
+    arguments.insert(arguments.begin(), painter.string());
     std::vector<char *> argv;
     for (std::string &argument : arguments) {
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
-    // The painter takes over this process: its output and its exit code are the command's.
     ::execv(argv[0], argv.data());
     return Fail(ExitCode::Failure,
                 "cannot start the chart painter '" + painter.string() + "': " + std::strerror(errno));
+}
+
+} // namespace
+
+ExitCode RunChart(const ChartRequest &request) {
+    return StartPainter({request.journal.string(), FormatIsoDate(request.picked),
+                         FormatIsoDate(request.today), request.picture.string(), request.output.string(),
+                         std::to_string(request.scale)});
+}
+
+ExitCode RunReport(const ReportRequest &request) {
+    return StartPainter({REPORT_MODE, request.journal.string(), FormatIsoDate(request.today),
+                         request.picture.string(), request.output.string(), std::to_string(request.cycles)});
 }
 
 } // namespace plenta

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool's exit codes and the one place that prints its own error lines, so scripts can tell the cases
 // apart.
 #pragma once

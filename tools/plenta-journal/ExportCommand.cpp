@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formats the journal library's export rows; CSV comes from the library, JSON from nlohmann-json here.
 #include "ExportCommand.h"
+
+#include "ExportFile.h"
+#include "FailureCause.h"
 
 #include "journal/JournalExport.h"
 
 #include <nlohmann/json.hpp>
 
-#include <fstream>
 #include <iostream>
 
 namespace plenta {
@@ -34,19 +37,17 @@ ExitCode RunExport(const std::filesystem::path &journal, ExportFormat format,
                    const std::optional<std::filesystem::path> &out) {
     const std::optional<std::vector<ExportRow>> rows = ReadExportRows(journal);
     if (!rows) {
-        return Fail(ExitCode::Failure, "cannot open the journal '" + journal.string() +
-                                           "' (missing, unreadable, or locked by another program)");
+        return CannotOpenJournal(
+            journal, journal,
+            "cannot be read (unreadable, no regular file, larger than 16 MiB, or locked by another program)");
     }
     const std::string text = format == ExportFormat::Json ? ToJson(*rows) : ToCsv(*rows);
     if (!out) {
         std::cout << text << std::flush;
         return std::cout ? ExitCode::Success : Fail(ExitCode::Failure, "cannot write the export to stdout");
     }
-    std::ofstream file(*out, std::ios::binary | std::ios::trunc);
-    file << text;
-    file.close();
-    if (!file) {
-        return Fail(ExitCode::Failure, "cannot write the export to '" + out->string() + "'");
+    if (const std::optional<std::string> refused = WriteExportFile(*out, text, journal)) {
+        return Fail(ExitCode::Failure, "cannot write the export to '" + out->string() + "': it " + *refused);
     }
     return ExitCode::Success;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // plenta-journal export: every record as CSV or JSON for spreadsheets, scripts and backups.
 #pragma once
 

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the journal library's scan and edits and turns their outcome into output and an exit code.
 #include "JournalCommands.h"
 
+#include "FailureCause.h"
 #include "ShowJson.h"
 
 #include "journal/JournalRewrite.h"
@@ -13,24 +15,16 @@
 namespace plenta {
 namespace {
 
-ExitCode CannotOpen(const std::filesystem::path &journal, const LoadFailure &failure) {
-    return Fail(ExitCode::Failure, "cannot open the journal '" + journal.string() + "': '" +
-                                       failure.file.string() + "' " + failure.reason);
-}
-
 // Success messages go to stdout, failures to stderr, each exactly the text the program's message box shows.
 // A failed rewrite then names the file and the system's error, which the window's one message cannot.
-ExitCode Report(EditOutcome outcome, const RewriteFailure &failure) {
+ExitCode Report(const std::filesystem::path &journal, EditOutcome outcome, const RewriteFailure &failure) {
     const std::string_view message = LoadText(MessageOf(outcome));
     if (Succeeded(outcome)) {
         std::cout << message << '\n';
         return ExitCode::Success;
     }
     std::cerr << message << '\n';
-    if (!failure.reason.empty()) {
-        Fail(ExitCode::Failure, "'" + failure.file.string() + "' " + failure.reason);
-    }
-    return ExitCode::Failure;
+    return Fail(ExitCode::Failure, FailureCause(journal, failure.file, failure.reason));
 }
 
 } // namespace
@@ -39,7 +33,7 @@ ExitCode RunStats(const std::filesystem::path &journal, Date today) {
     LoadFailure failure;
     const std::optional<JournalScan> scan = LoadJournal(journal, today, today, &failure);
     if (!scan) {
-        return CannotOpen(journal, failure);
+        return CannotOpenJournal(journal, failure.file, failure.reason);
     }
     std::cout << scan->stats.statisticsText << '\n';
     return ExitCode::Success;
@@ -49,7 +43,7 @@ ExitCode RunShow(const std::filesystem::path &journal, Date picked, Date today) 
     LoadFailure failure;
     const std::optional<JournalScan> scan = LoadJournal(journal, picked, today, &failure);
     if (!scan) {
-        return CannotOpen(journal, failure);
+        return CannotOpenJournal(journal, failure.file, failure.reason);
     }
     std::cout << ScanToJsonText(*scan) << '\n';
     return ExitCode::Success;
@@ -58,13 +52,13 @@ ExitCode RunShow(const std::filesystem::path &journal, Date picked, Date today) 
 ExitCode RunSave(const std::filesystem::path &journal, const EntryValues &entry) {
     RewriteFailure failure;
     const EditOutcome outcome = SaveEntry(journal, entry, Durability::Fsync, &failure);
-    return Report(outcome, failure);
+    return Report(journal, outcome, failure);
 }
 
 ExitCode RunDelete(const std::filesystem::path &journal, Date date) {
     RewriteFailure failure;
     const EditOutcome outcome = DeleteDayEntries(journal, date, Durability::Fsync, &failure);
-    return Report(outcome, failure);
+    return Report(journal, outcome, failure);
 }
 
 } // namespace plenta

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that read or rewrite the journal and print text: stats, show, save and delete. None of them
 // needs a display or a Qt application object.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds the window program's journal from the tool's own place on disk.
 #include "JournalLocation.h"
 
@@ -17,13 +18,14 @@ std::filesystem::path PlentaModulePath() {
 
 JournalLocation LocateJournal(const std::optional<std::filesystem::path> &explicitJournal) {
     if (explicitJournal) {
-        // The device root is not needed here; asking for it would create the folder for nothing.
-        const ResolvedPaths paths = ResolvePaths(std::nullopt, PlentaModulePath(), std::filesystem::path{});
-        return {*explicitJournal, paths.picturePath};
+        // The window's picture is still the one the device root holds, if any; the root's folder is not
+        // created for it.
+        const ResolvedPaths paths = ResolvePaths(std::nullopt, PlentaModulePath(), DeviceRootPath());
+        return {*explicitJournal, FindPicture(paths.pictureCandidates)};
     }
     const std::filesystem::path root = DeviceRoot();
     const ResolvedPaths paths = ResolvePaths(ReadFileSyncPath(root), PlentaModulePath(), root);
-    return {paths.journalPath, paths.picturePath};
+    return {paths.journalPath, FindPicture(paths.pictureCandidates)};
 }
 
 } // namespace plenta

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which journal and picture the tool works on.
 #pragma once
 

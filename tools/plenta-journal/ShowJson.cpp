@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Maps the scan's records field by field onto JSON, keeping the names the program uses for them.
 #include "ShowJson.h"
 

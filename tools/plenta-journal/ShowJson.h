@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan's results as JSON, the output of the show command.
 #pragma once
 

@@ -1,13 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the journal library's comparison and merge into lines a person can read and a script can parse.
 #include "SyncCommands.h"
+#include "FailureCause.h"
+
+#include "ShownText.h"
 
 #include "journal/CodePage.h"
 #include "journal/ConflictCopies.h"
 #include "journal/JournalExport.h"
 #include "journal/JournalRecord.h"
+#include "journal/JournalText.h"
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <iostream>
 #include <optional>
 
@@ -15,8 +21,7 @@ namespace plenta {
 namespace {
 
 ExitCode CannotOpen(const std::filesystem::path &journal) {
-    return Fail(ExitCode::Failure, "cannot open the journal '" + journal.string() +
-                                       "' (unreadable, or locked by another program)");
+    return CannotOpenJournal(journal, journal, "cannot be read (unreadable, or locked by another program)");
 }
 
 std::string Plural(int count, std::string_view one, std::string_view many) {
@@ -24,7 +29,7 @@ std::string Plural(int count, std::string_view one, std::string_view many) {
 }
 
 void PrintCopyText(const ConflictCopy &copy, const CopyComparison &comparison) {
-    std::cout << copy.path.string() << " (" << SchemeName(copy.scheme) << "): ";
+    std::cout << ShownText(copy.path.string()) << " (" << SchemeName(copy.scheme) << "): ";
     if (!comparison.readable) {
         std::cout << "cannot be read\n";
         return;
@@ -89,35 +94,50 @@ ExitCode RunMerge(const MergeRequest &request) {
         MergeIntoJournal(request.journal, request.files, request.preference, request.merged);
     switch (result.status) {
     case MergeStatus::OtherUnreadable:
+        if (result.unreadableError == EFBIG) {
+            return Fail(ExitCode::Failure,
+                        "cannot merge '" + ShownText(result.unreadable.string()) + "': it is larger than " +
+                            std::to_string(MAX_READ_BYTES >> 20) +
+                            " MiB, more than any journal can hold; the journal is unchanged");
+        }
         return Fail(ExitCode::Failure,
-                    "cannot read '" + result.unreadable.string() +
+                    "cannot read '" + ShownText(result.unreadable.string()) +
                         "' (missing, unreadable, or no regular file); the journal is unchanged");
-    case MergeStatus::AccessError:
-        return Fail(ExitCode::Failure,
-                    "cannot rewrite the journal '" + request.journal.string() +
-                        "' (unreadable, locked by another program, or the folder is full or "
-                        "read-only); it is unchanged");
+    case MergeStatus::AccessError: {
+        const std::string reason =
+            result.failure.reason.empty()
+                ? "cannot be rewritten (unreadable, locked by another program, or the folder is full or "
+                  "read-only); it is unchanged"
+                : result.failure.reason;
+        return Fail(ExitCode::Failure, "cannot rewrite the journal: " +
+                                           FailureCause(request.journal, result.failure.file, reason));
+    }
     case MergeStatus::Merged:
         break;
     }
     const bool journalKept = request.preference == MergePreference::Journal;
     for (const MergeConflict &conflict : result.report.conflicts) {
-        std::cout << "conflict " << DateOf(conflict.journalRecord) << ": journal \""
-                  << Cp1252ToUtf8(conflict.journalRecord) << "\", " << conflict.file.string() << " \""
-                  << Cp1252ToUtf8(conflict.otherRecord) << "\"; kept " << (journalKept ? "journal" : "other")
-                  << '\n';
+        // With several files the standing record may be an earlier file's, which is named instead.
+        const std::string standing = conflict.standingFile.empty()
+                                         ? std::string("journal")
+                                         : ShownText(conflict.standingFile.string());
+        std::cout << "conflict " << ShownText(DateOf(conflict.journalRecord)) << ": " << standing << " \""
+                  << ShownText(Cp1252ToUtf8(conflict.journalRecord)) << "\", "
+                  << ShownText(conflict.file.string()) << " \""
+                  << ShownText(Cp1252ToUtf8(conflict.otherRecord)) << "\"; kept "
+                  << (journalKept ? standing : std::string("other")) << '\n';
     }
     for (const MalformedLine &line : result.malformed) {
-        std::cout << "not merged: " << line.file.string() << " line " << line.number << " is not a record: \""
-                  << Cp1252ToUtf8(line.text) << "\"\n";
+        std::cout << "not merged: " << ShownText(line.file.string()) << " line " << line.number
+                  << " is not a record: \"" << ShownText(Cp1252ToUtf8(line.text)) << "\"\n";
     }
     const MergeCounts &counts = result.report.counts;
     std::cout << "merged " << Plural(static_cast<int>(request.files.size()), "file", "files") << ": "
               << counts.added << " added, " << Plural(counts.conflicts, "conflict", "conflicts")
               << " (kept as the " << (journalKept ? "journal" : "other file") << " has them), " << counts.same
               << " already in the journal\n";
-    for (const std::filesystem::path &file : result.notRemoved) {
-        Fail(ExitCode::Failure, "merged, but could not remove '" + file.string() + "'");
+    for (const KeptCopy &kept : result.kept) {
+        std::cout << "kept " << ShownText(kept.file.string()) << ": " << ShownText(kept.reason) << '\n';
     }
     return ExitCode::Success;
 }

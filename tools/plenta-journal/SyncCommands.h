@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands for a journal kept in a synced folder: list the conflict copies a sync service left beside it,
 // and merge other journal files into it.
 #pragma once

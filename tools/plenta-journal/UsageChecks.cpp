@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line value checks: strict formats, so that a typo never becomes a stored record.
 #include "UsageChecks.h"
 

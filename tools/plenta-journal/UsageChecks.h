@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the values a user types on the command line; each turns text into what the entry form would hold,
 // or throws UsageError before anything touches the journal.
 #pragma once

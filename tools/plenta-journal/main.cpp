@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // plenta-journal: command-line access to the journal the window program keeps. Parses the command line,
 // checks every value before anything is read or written, and hands over to one command.
 #include "ChartExport.h"
 #include "ExitCode.h"
 #include "ExportCommand.h"
+#include "ImportCommand.h"
 #include "JournalCommands.h"
 #include "JournalLocation.h"
 #include "SyncCommands.h"
@@ -41,6 +43,10 @@ struct CommandLine {
     std::vector<std::string> files;
     std::string format = "csv";
     std::optional<std::string> exportOut;
+    std::string importFormat = "csv";
+    std::optional<std::string> defaultTemperature;
+    std::string importFile;
+    int cycles = DEFAULT_REPORT_CYCLES;
 };
 
 struct Commands {
@@ -52,6 +58,8 @@ struct Commands {
     CLI::App *conflicts = nullptr;
     CLI::App *merge = nullptr;
     CLI::App *exportRows = nullptr;
+    CLI::App *importRows = nullptr;
+    CLI::App *report = nullptr;
 };
 
 void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
@@ -60,7 +68,10 @@ void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
     commands.conflicts->add_flag("--json", line.json, "print JSON for scripts");
     commands.merge = app.add_subcommand("merge", "bring the records of other journal files into the journal");
     commands.merge
-        ->add_option("--prefer", line.prefer, "whose record stays when a date differs: journal or other")
+        ->add_option(
+            "--prefer", line.prefer,
+            "whose record stays when a date differs: journal (the first one of the date: the journal's, else "
+            "the first file's) or other (each file's in turn, so the last file's)")
         ->check(CLI::IsMember({"journal", "other"}));
     commands.merge->add_flag("--remove-merged", line.removeMerged,
                              "remove the files once the merge succeeded");
@@ -69,6 +80,15 @@ void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
     commands.exportRows->add_option("--format", line.format, "csv (default) or json")
         ->check(CLI::IsMember({"csv", "json"}));
     commands.exportRows->add_option("--out", line.exportOut, "the file to write (default: stdout)");
+    commands.importRows = app.add_subcommand("import", "bring the rows of a CSV export into the journal");
+    commands.importRows->add_option("--format", line.importFormat, "csv (Plenta's export, default) or drip")
+        ->check(CLI::IsMember({"csv", "drip"}));
+    commands.importRows
+        ->add_option("--prefer", line.prefer, "whose record stays when a date differs: journal or other")
+        ->check(CLI::IsMember({"journal", "other"}));
+    commands.importRows->add_option("--default-temperature", line.defaultTemperature,
+                                    "drip: the temperature of days without one, 35.5 to 37.5");
+    commands.importRows->add_option("FILE", line.importFile, "the export to import")->required();
 }
 
 // A file that is the journal itself, under any name: merging it or exporting over it would make no sense or
@@ -76,6 +96,10 @@ void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
 bool IsTheJournal(const std::filesystem::path &file, const std::filesystem::path &journal) {
     std::error_code error;
     return std::filesystem::equivalent(file, journal, error) && !error;
+}
+
+MergePreference PreferenceOf(const CommandLine &line) {
+    return line.prefer == "other" ? MergePreference::Other : MergePreference::Journal;
 }
 
 ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
@@ -95,6 +119,21 @@ ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
             request.files.emplace_back(file);
         }
         return RunMerge(request);
+    }
+    if (commands.importRows->parsed()) {
+        ImportRequest request{journal, line.importFile, {}, PreferenceOf(line)};
+        request.options.format = line.importFormat == "drip" ? ImportFormat::Drip : ImportFormat::PlentaCsv;
+        if (line.defaultTemperature) {
+            if (request.options.format != ImportFormat::Drip) {
+                throw UsageError("--default-temperature is for drip's export; Plenta's has a temperature on "
+                                 "every row");
+            }
+            request.options.defaultTemperature = ParseTemperature(*line.defaultTemperature);
+        }
+        if (IsTheJournal(request.file, journal)) {
+            throw UsageError("'" + line.importFile + "' is the journal itself");
+        }
+        return RunImport(request);
     }
     std::optional<std::filesystem::path> out;
     if (line.exportOut) {
@@ -131,6 +170,10 @@ Commands DefineCommands(CLI::App &app, CommandLine &line) {
                                "the GIF shown under the chart (default: Plenta's)");
     commands.chart->add_option("--scale", line.scale, "enlarge by whole pixels, 1 to 16")
         ->check(CLI::Range(MIN_CHART_SCALE, MAX_CHART_SCALE));
+    commands.report = app.add_subcommand("report", "write a PDF report of the recent cycles for the doctor");
+    commands.report->add_option("--out", line.output, "the PDF file to write")->required();
+    commands.report->add_option("--cycles", line.cycles, "counted cycles before the running one (default 6)")
+        ->check(CLI::Range(0, MAX_REPORT_CYCLES));
     DefineSyncCommands(app, line, commands);
     return commands;
 }
@@ -161,10 +204,29 @@ ExitCode Dispatch(const Commands &commands, const CommandLine &line) {
             line.picture ? std::filesystem::path(*line.picture) : location.picture;
         return RunChart({location.journal, picked, today, picture, line.output, line.scale});
     }
-    if (commands.conflicts->parsed() || commands.merge->parsed() || commands.exportRows->parsed()) {
+    if (commands.report->parsed()) {
+        const JournalLocation location = LocateJournal(explicitJournal);
+        return RunReport({location.journal, today, location.picture, line.output, line.cycles});
+    }
+    if (commands.conflicts->parsed() || commands.merge->parsed() || commands.exportRows->parsed() ||
+        commands.importRows->parsed()) {
         return DispatchSyncCommands(commands, line, LocateJournal(explicitJournal).journal);
     }
     return RunStats(LocateJournal(explicitJournal).journal, today);
+}
+
+// A word where the command belongs that names none: said as such, with the commands there are, instead of
+// CLI11's "A subcommand is required".
+std::optional<std::string> UnknownCommand(CLI::App &app) {
+    const std::vector<std::string> extras = app.remaining();
+    if (!app.get_subcommands().empty() || extras.empty() || extras.front().starts_with("-")) {
+        return std::nullopt;
+    }
+    std::string names;
+    for (const CLI::App *command : app.get_subcommands([](const CLI::App *) { return true; })) {
+        names += (names.empty() ? "" : ", ") + command->get_name();
+    }
+    return "unknown command '" + extras.front() + "'; the commands are " + names;
 }
 
 } // namespace
@@ -181,6 +243,9 @@ int main(int argc, char **argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
+        if (const std::optional<std::string> unknown = UnknownCommand(app)) {
+            return static_cast<int>(Fail(ExitCode::Usage, *unknown));
+        }
         // Help and version requests end with 0; every real parse error is a usage error.
         return app.exit(error) == 0 ? 0 : static_cast<int>(ExitCode::Usage);
     }

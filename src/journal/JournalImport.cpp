@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Checks the file as a whole (regular, bounded, text, its header) before any row counts, and reads Plenta's
+// own CSV; drip's rows are read in DripRows.
+#include "journal/JournalImport.h"
+
+#include "journal/CodePage.h"
+#include "journal/CsvReader.h"
+#include "journal/DripRows.h"
+#include "journal/FileDescriptor.h"
+#include "journal/ImportFields.h"
+#include "journal/JournalExport.h"
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+
+namespace plenta {
+
+namespace {
+
+constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
+constexpr std::size_t PLENTA_COLUMNS = 8;
+
+// The text a spreadsheet would have run as a formula came out of the export behind one apostrophe.
+std::string_view WithoutGuard(std::string_view field) {
+    return !field.empty() && field.front() == '\'' ? field.substr(1) : field;
+}
+
+// "36.5" or "0.5": the export's TemperatureText, whole degrees and a tenths digit.
+std::optional<std::int32_t> ParseTenths(std::string_view text) {
+    const std::size_t point = text.find('.');
+    if (point == std::string_view::npos || point == 0 || point > 2 || text.size() != point + 2) {
+        return std::nullopt;
+    }
+    std::int32_t tenths = 0;
+    for (const char c : text) {
+        if (c != '.' && (c < '0' || c > '9')) {
+            return std::nullopt;
+        }
+        tenths = c == '.' ? tenths : tenths * 10 + (c - '0');
+    }
+    return tenths;
+}
+
+void ConvertPlentaRows(const CsvTable &table, ImportedRecords &imported) {
+    static constexpr std::array<std::uint8_t, 4> FLAGS{MARK_FIRST_DAY, MARK_MUCUS, MARK_OVULATION,
+                                                       MARK_INTERCOURSE};
+    std::string header;
+    for (const std::string &field : table.rows.front().fields) {
+        header += (header.empty() ? "" : ",") + field;
+    }
+    if (header != CSV_HEADER) {
+        imported.error =
+            "the first line is not the header of Plenta's CSV export (" + std::string(CSV_HEADER) + ")";
+        return;
+    }
+    for (std::size_t i = 1; i < table.rows.size(); ++i) {
+        const CsvRow &row = table.rows[i];
+        if (row.fields.size() != PLENTA_COLUMNS) {
+            imported.error =
+                RowError(row, std::to_string(row.fields.size()) + " fields where the header has " +
+                                  std::to_string(PLENTA_COLUMNS));
+            return;
+        }
+        const std::string_view dateText = WithoutGuard(row.fields[0]);
+        const std::optional<Date> date = ParseImportDate(dateText);
+        if (!date) {
+            imported.error = RowError(row, "'" + std::string(dateText) + "' is no date YYYY-MM-DD");
+            return;
+        }
+        std::uint8_t marks = 0;
+        for (std::size_t flag = 0; flag < FLAGS.size(); ++flag) {
+            const std::string_view value = WithoutGuard(row.fields[2 + flag]);
+            if (value != "0" && value != "1") {
+                imported.error = RowError(row, "the mark '" + std::string(value) + "' is neither 0 nor 1");
+                return;
+            }
+            marks |= value == "1" ? FLAGS[flag] : 0;
+        }
+        const std::string_view temperatureText = WithoutGuard(row.fields[1]);
+        const std::optional<std::int32_t> temperature = ParseTenths(temperatureText);
+        const std::string_view comment = WithoutGuard(row.fields[6]);
+        if (!temperature) {
+            imported.skipped.push_back({row.line, std::string(dateText),
+                                        "the temperature '" + std::string(temperatureText) +
+                                            "' is not degrees with one decimal, like 36.5"});
+        } else if (comment.find_first_of("\r\n") != std::string_view::npos) {
+            imported.skipped.push_back(
+                {row.line, std::string(dateText), "the comment holds a line break, which a record cannot"});
+        } else {
+            AddImportedRecord(imported, row, dateText, *date, *temperature, marks,
+                              ConvertComment(comment, std::nullopt));
+        }
+    }
+}
+
+} // namespace
+
+ImportedRecords ConvertImport(std::string_view text, const ImportOptions &options) {
+    ImportedRecords imported;
+    if (text.starts_with(BYTE_ORDER_MARK)) {
+        text.remove_prefix(BYTE_ORDER_MARK.size());
+    }
+    // A NUL never stands in a text export; a picture or an archive given by mistake has them early.
+    if (text.find('\0') != std::string_view::npos) {
+        imported.error = "the file holds NUL bytes: it is no CSV text";
+        return imported;
+    }
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, pos);
+        if (length == 0) {
+            imported.error = "the file is not UTF-8 text (byte " + std::to_string(pos + 1) + ")";
+            return imported;
+        }
+        pos += length;
+    }
+    const CsvTable table = ReadCsv(text);
+    if (!table.error.empty()) {
+        imported.error = table.error;
+        return imported;
+    }
+    if (table.rows.empty()) {
+        imported.error = "the file is empty: no header line";
+        return imported;
+    }
+    if (options.format == ImportFormat::Drip) {
+        ConvertDripRows(table, options, imported);
+    } else {
+        ConvertPlentaRows(table, imported);
+    }
+    return imported;
+}
+
+std::optional<std::string> ReadImportFile(const std::filesystem::path &file, std::string &error) {
+    // O_NONBLOCK: a FIFO given by mistake answers at once instead of waiting for a writer.
+    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (fd.Get() < 0) {
+        error = std::strerror(errno);
+        return std::nullopt;
+    }
+    const std::optional<std::size_t> size = fd.RegularSize();
+    if (!size) {
+        error = "not a regular file";
+        return std::nullopt;
+    }
+    if (*size > MAX_IMPORT_BYTES) {
+        error = "larger than " + std::to_string(MAX_IMPORT_BYTES >> 20) + " MiB";
+        return std::nullopt;
+    }
+    std::string bytes(*size, '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            error = std::strerror(errno);
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break; // the file shrank while it was read: what is there counts
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+ImportResult ImportIntoJournal(const std::filesystem::path &journal, const std::filesystem::path &file,
+                               const ImportOptions &options, MergePreference preference,
+                               Durability durability) {
+    ImportResult result;
+    std::string error;
+    const std::optional<std::string> bytes = ReadImportFile(file, error);
+    if (!bytes) {
+        result.imported.error = "cannot read it: " + error;
+        return result;
+    }
+    result.imported = ConvertImport(*bytes, options);
+    if (!result.imported.error.empty()) {
+        return result;
+    }
+    result.imported.records.path = file;
+    result.merge = MergeReadRecords(journal, std::span(&result.imported.records, 1), preference, durability);
+    return result;
+}
+
+} // namespace plenta

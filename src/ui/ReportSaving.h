@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's Ctrl+P: asks where to store the report for the doctor and writes it with the report writer the
+// command-line tool uses.
+#pragma once
+
+#include "journal/JournalTypes.h"
+
+#include <filesystem>
+
+class QWidget;
+
+namespace plenta {
+
+// Captions and texts of the report's boxes; the window speaks German.
+inline constexpr char REPORT_DIALOG_CAPTION[] = "Bericht speichern";
+inline constexpr char REPORT_WRITTEN[] = "Bericht gespeichert!";
+inline constexpr char REPORT_FAILED[] = "Fehler beim Schreiben des Berichts!";
+
+// The file dialog runs through RunModal like every box, so a test answers it by selecting a file and
+// accepting. Cancelling writes nothing and shows nothing.
+void SaveReport(QWidget &owner, const std::filesystem::path &journal, Date today);
+
+} // namespace plenta
