@@ -9,7 +9,7 @@ seconds=${1:-60}
 shift || true
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DPLENTA_FUZZ=ON -DPLENTA_SANITIZE=ON -DPLENTA_BUILD_TESTS=OFF -DPLENTA_BUILD_BENCH=OFF >/dev/null
+    -DPLENTA_FUZZ=ON -DPLENTA_SANITIZE=ON -DPLENTA_BUILD_TESTS=OFF -DPLENTA_BUILD_BENCH=OFF -DPLENTA_LTO=OFF >/dev/null
 cmake --build "$build" --target journal_fuzz
 mkdir -p "$build/corpus"
 # No allocation stacks and no malloc fill: they double the cost of a run, and memory errors are caught without
