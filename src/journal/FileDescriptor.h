@@ -2,8 +2,10 @@
 // Owns one POSIX file descriptor, so every early return of a scan or a rewrite closes its files.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <optional>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,5 +44,18 @@ public:
 private:
     int fd_;
 };
+
+// Writes every byte, going on after short writes and interrupted calls; false on the first real error.
+inline bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+        if (put > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(put));
+        } else if (put < 0 && errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
 
 } // namespace plenta

@@ -70,13 +70,11 @@ std::optional<RefusedLink> RefuseJournalLinks(const std::filesystem::path &journ
             return RefusedLink{current, "is a link another user made in a folder anyone may write to; it was "
                                         "not followed"};
         }
-        char text[PATH_MAX];
-        const ssize_t length = ::readlink(current.c_str(), text, sizeof text);
-        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof text) {
+        const std::optional<std::filesystem::path> next = LinkTarget(current);
+        if (!next) {
             return std::nullopt;
         }
-        const std::filesystem::path next(std::string(text, static_cast<std::size_t>(length)));
-        current = next.is_absolute() ? next : current.parent_path() / next;
+        current = *next;
         linked = true;
     }
     if (linked && !IsJournalOrEmpty(current)) {

@@ -91,18 +91,6 @@ bool StillHolds(int fd, std::string_view old) {
     }
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put > 0) {
-            bytes.remove_prefix(static_cast<std::size_t>(put));
-        } else if (put < 0 && errno != EINTR) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The old journal's owner and group where the system lets us give the file away (root may; a user may pick a
 // group of their own), and its permission bits; but set-user-id and set-group-id only on a file that kept its
 // owner and group, or a user-planted program would become another user's.

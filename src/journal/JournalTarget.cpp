@@ -29,16 +29,23 @@ std::optional<std::filesystem::path> ResolveJournalTarget(const std::filesystem:
         if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
             return current;
         }
-        char text[PATH_MAX];
-        const ssize_t length = ::readlink(current.c_str(), text, sizeof text);
-        if (length <= 0 || static_cast<std::size_t>(length) >= sizeof text) {
+        const std::optional<std::filesystem::path> next = LinkTarget(current);
+        if (!next) {
             return std::nullopt;
         }
-        // A relative target counts from the link's own folder, as the kernel reads it.
-        const std::filesystem::path next(std::string(text, static_cast<std::size_t>(length)));
-        current = next.is_absolute() ? next : current.parent_path() / next;
+        current = *next;
     }
     return std::nullopt;
+}
+
+std::optional<std::filesystem::path> LinkTarget(const std::filesystem::path &link) {
+    char text[PATH_MAX];
+    const ssize_t length = ::readlink(link.c_str(), text, sizeof text);
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof text) {
+        return std::nullopt;
+    }
+    const std::filesystem::path next(std::string(text, static_cast<std::size_t>(length)));
+    return next.is_absolute() ? next : link.parent_path() / next;
 }
 
 bool IsNonRegularFile(const std::filesystem::path &file) {

@@ -13,6 +13,10 @@ namespace plenta {
 // which no file name can.
 std::optional<std::filesystem::path> ResolveJournalTarget(const std::filesystem::path &journal);
 
+// Where the symlink `link` points, a relative target counted from the link's own folder as the kernel reads
+// it; nothing when it cannot be read.
+std::optional<std::filesystem::path> LinkTarget(const std::filesystem::path &link);
+
 // True when something other than a regular file stands at `file` (a folder, FIFO, device or socket).
 bool IsNonRegularFile(const std::filesystem::path &file);
 

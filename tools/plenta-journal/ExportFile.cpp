@@ -26,18 +26,6 @@ bool SameFile(const struct stat &a, const std::filesystem::path &file) {
     return ::stat(file.c_str(), &info) == 0 && info.st_dev == a.st_dev && info.st_ino == a.st_ino;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put > 0) {
-            bytes.remove_prefix(static_cast<std::size_t>(put));
-        } else if (put < 0 && errno != EINTR) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // A new temporary file in `folder`, created exclusively (never an existing file or a link), or -1.
 int CreateTemporary(const std::filesystem::path &folder, const std::string &name,
                     std::filesystem::path &temp) {
