@@ -37,7 +37,7 @@ bool BoxOpen() {
 
 } // namespace
 
-KeyFilter::KeyFilter(QWidget &mainWindow, EntryForm *form, QObject *parent)
+KeyFilter::KeyFilter(QWidget &mainWindow, EntryForm *form, int holdPeriodMs, QObject *parent)
     : QObject(parent)
     , mainWindow_(&mainWindow)
     , form_(form) {
@@ -45,7 +45,7 @@ KeyFilter::KeyFilter(QWidget &mainWindow, EntryForm *form, QObject *parent)
     deleteHold_.command = Command::DeleteDay;
     for (Hold *hold : {&saveHold_, &deleteHold_}) {
         hold->timer.setSingleShot(true);
-        hold->timer.setInterval(HOLD_PERIOD_MS);
+        hold->timer.setInterval(holdPeriodMs);
         connect(&hold->timer, &QTimer::timeout, this, [this, hold] { HoldElapsed(*hold); });
     }
     for (std::size_t i = 0; i < BUTTON_KEYS.size(); ++i) {

@@ -33,7 +33,8 @@ class KeyFilter : public QObject {
     Q_OBJECT
 
 public:
-    KeyFilter(QWidget &mainWindow, EntryForm *form, QObject *parent = nullptr);
+    // `holdPeriodMs`: how long Action or Escape is held before its command fires.
+    KeyFilter(QWidget &mainWindow, EntryForm *form, int holdPeriodMs, QObject *parent = nullptr);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -52,7 +52,7 @@ void InitialiseState(MainWindow &mainWindow, int layoutOffset) {
     }
 }
 
-std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<int> zoom) {
+std::unique_ptr<Application> StartApplication(QApplication &app, const LaunchSettings &settings) {
     auto application = std::make_unique<Application>();
     application->windowTitle = std::string(LoadText(StringId::AppTitle));
     const QString product = QString::fromStdString(application->windowTitle);
@@ -72,7 +72,7 @@ std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<i
     if (!qEnvironmentVariableIsEmpty("PLENTA_EXIT_AFTER_FIRST_PAINT")) {
         window.SetAfterFirstPaint(AfterFirstPaint::Exit);
     }
-    const int startZoom = StartZoom(zoom);
+    const int startZoom = StartZoom(settings.zoom);
     // A zoom left behind by an earlier window of this process is undone below as well.
     const bool zoomed = startZoom != MIN_ZOOM || CurrentZoom() != MIN_ZOOM;
     SetCurrentZoom(startZoom);
@@ -96,7 +96,7 @@ std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<i
 
     QObject::connect(application->instance.get(), &SingleInstance::activationRequested, &window,
                      &MainWindow::BringForward);
-    application->keyFilter = std::make_unique<KeyFilter>(window, form);
+    application->keyFilter = std::make_unique<KeyFilter>(window, form, settings.holdPeriodMs);
     app.installEventFilter(application->keyFilter.get());
     InstallDesktopShortcuts(window);
 

@@ -4,6 +4,8 @@
 // the first paint.
 #pragma once
 
+#include "platform/HandheldKeys.h"
+
 #include <QString>
 
 #include <memory>
@@ -34,9 +36,16 @@ struct Application {
     Application &operator=(const Application &) = delete;
 };
 
+// What the window is started with.
+struct LaunchSettings {
+    // The zoom asked for on the command line, if any.
+    std::optional<int> zoom;
+    // How long Action or Escape is held before its command fires.
+    int holdPeriodMs = HOLD_PERIOD_MS;
+};
+
 // Builds and shows the program; nothing when another instance runs (it has been asked to come forward).
-// `zoom` is the one asked for on the command line, if any.
-std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<int> zoom = std::nullopt);
+std::unique_ptr<Application> StartApplication(QApplication &app, const LaunchSettings &settings = {});
 
 // The journal's and the picture's paths, and the picture.
 void LoadPathsAndPicture(ShellState &state);

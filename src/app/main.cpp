@@ -24,7 +24,8 @@ int main(int argc, char **argv) {
     // Declared before the application, so that it is gone only after the application is.
     const plenta::FontConfigPreload fontConfig;
     QApplication app(argc, argv);
-    const std::unique_ptr<plenta::Application> application = plenta::StartApplication(app, options.zoom);
+    const std::unique_ptr<plenta::Application> application =
+        plenta::StartApplication(app, {.zoom = options.zoom, .holdPeriodMs = plenta::HOLD_PERIOD_MS});
     if (application == nullptr) {
         // Another instance runs and has been brought forward. The font configuration may still be being read:
         // Qt's font database frees it when the application goes, and the two must not overlap (the read would

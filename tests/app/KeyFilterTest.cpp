@@ -16,7 +16,7 @@
 namespace plenta {
 namespace {
 
-constexpr int SETTLE_MS = 3 * HOLD_PERIOD_MS; // well past any hold that might wrongly still run
+constexpr int SETTLE_MS = 3 * TEST_HOLD_MS; // well past any hold that might wrongly still run
 
 using test::HEADER;
 
@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(ActionKeys, KeyFilterTest,
 TEST_F(ShellFixture, NeitherAutoRepeatNorASecondPressRestartsTheHold) {
     QWidget *target = KeyTarget();
     QTest::keyPress(target, Qt::Key_F23);
-    QTest::qSleep(HOLD_PERIOD_MS / 2 + 100); // time passes, but no event runs
+    QTest::qSleep(TEST_HOLD_MS / 2); // time passes, but no event runs
     const int beforeRepeat = Keys().HoldRemainingMs(HandheldButton::Action);
     QKeyEvent autoRepeat(QEvent::KeyPress, Qt::Key_F23, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(target, &autoRepeat);

@@ -20,12 +20,16 @@
 
 namespace plenta {
 
+// The hold period the program is started with here: short, so that tests of holds wait little, and still long
+// enough that the events a test sends between a press and its release are handled well before it ends.
+inline constexpr int TEST_HOLD_MS = 150;
+
 class ShellFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(root.isValid());
         qputenv("PLENTA_ROOT", root.path().toLocal8Bit());
-        application = StartApplication(*qApp);
+        application = StartApplication(*qApp, {.zoom = std::nullopt, .holdPeriodMs = TEST_HOLD_MS});
         ASSERT_NE(application, nullptr);
         window = application->mainWindow.get();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));

@@ -107,7 +107,7 @@ TEST_F(WindowZoomTest, TheKeysStepTheZoomAndItIsRemembered) {
     ASSERT_NE(application, nullptr);
     EXPECT_EQ(application->mainWindow->size(), QSize(480, 588));
     application.reset();
-    application = StartApplication(*qApp, 3);
+    application = StartApplication(*qApp, {.zoom = 3, .holdPeriodMs = HOLD_PERIOD_MS});
     ASSERT_NE(application, nullptr);
     EXPECT_EQ(application->mainWindow->size(), QSize(720, 882));
     EXPECT_EQ(ReadZoomSetting(settings.parent_path(), MIN_ZOOM, MAX_ZOOM), 2) << "the flag is not stored";

@@ -64,17 +64,16 @@ protected:
 TEST_P(KeysAndBoxes, ReturnHeldThreeSecondsSavesOnceAndItsBoxWaitsForTheUser) {
     WriteJournal(HEADER);
     StartPlenta();
-    for (int round = 1; round <= 3; ++round) {
-        Hold(QStringLiteral("Return"), 3000);
-        ASSERT_TRUE(WaitFor([&] { return !Boxes().empty(); }));
-        Pause(SETTLE_MS);
-        EXPECT_EQ(JournalRewrites(), round);
-        const std::vector<XWindow> boxes = Boxes();
-        ASSERT_EQ(boxes.size(), 1u) << "round " << round;
-        EXPECT_FALSE(IsAbout(boxes.front()));
-        Tap(QStringLiteral("Return"));
-        ASSERT_TRUE(WaitFor([&] { return Boxes().empty(); })) << "a fresh Return confirms the box";
-    }
+    // Well past the server's auto-repeat delay: its repeats reach the box the hold opened.
+    Hold(QStringLiteral("Return"), 3000);
+    ASSERT_TRUE(WaitFor([&] { return !Boxes().empty(); }));
+    Pause(SETTLE_MS);
+    EXPECT_EQ(JournalRewrites(), 1);
+    const std::vector<XWindow> boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_FALSE(IsAbout(boxes.front()));
+    Tap(QStringLiteral("Return"));
+    ASSERT_TRUE(WaitFor([&] { return Boxes().empty(); })) << "a fresh Return confirms the box";
     EXPECT_EQ(JournalBytes(), HEADER + TodayRecord(",36.5,,\r\n"));
     EXPECT_TRUE(PlentaRunning());
 }

@@ -1,9 +1,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Fails when a layer reaches past what it may use: a source of FOLDER includes a header named in FORBIDDEN
-# (a header of that name in any of the folders), or an include that matches FORBIDDEN_PATTERN; or the
-# layer's library names a library matching FORBIDDEN_PATTERN in LINKS.
+# Fails when a layer reaches past what it may use: a source of FOLDER or of a folder below it includes a
+# header named in FORBIDDEN (a header of that name in any of the folders), or an include that matches
+# FORBIDDEN_PATTERN; or the layer's library names a library matching FORBIDDEN_PATTERN in LINKS.
+# An include is matched as written with its ".." steps resolved, and, where it names a file beside the source
+# (or climbs out of its folder), also as the path that file has below the folder holding the layers: so
+# "../ui/EntryForm.h" in src/journal is "ui/EntryForm.h".
 cmake_minimum_required(VERSION 3.25)
-file(GLOB sources "${FOLDER}/*.h" "${FOLDER}/*.cpp")
+file(GLOB_RECURSE sources "${FOLDER}/*.h" "${FOLDER}/*.cpp")
+get_filename_component(layers "${FOLDER}" DIRECTORY)
 set(forbidden_names)
 foreach(folder ${FORBIDDEN})
     file(GLOB headers RELATIVE "${folder}" "${folder}/*")
@@ -15,7 +19,15 @@ foreach(source ${sources})
     foreach(line ${includes})
         string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"].*$" "\\1" header "${line}")
         get_filename_component(name "${header}" NAME)
-        if(header MATCHES "${FORBIDDEN_PATTERN}" OR name IN_LIST forbidden_names)
+        cmake_path(NORMAL_PATH header OUTPUT_VARIABLE written)
+        set(beside "")
+        get_filename_component(folder "${source}" DIRECTORY)
+        if(header MATCHES "^\\.\\./" OR EXISTS "${folder}/${header}")
+            cmake_path(ABSOLUTE_PATH header BASE_DIRECTORY "${folder}" NORMALIZE OUTPUT_VARIABLE resolved)
+            cmake_path(RELATIVE_PATH resolved BASE_DIRECTORY "${layers}" OUTPUT_VARIABLE beside)
+        endif()
+        if(written MATCHES "${FORBIDDEN_PATTERN}" OR (beside AND beside MATCHES "${FORBIDDEN_PATTERN}")
+           OR name IN_LIST forbidden_names)
             list(APPEND faults "${source}: ${header}")
         endif()
     endforeach()
