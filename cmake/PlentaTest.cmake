@@ -6,7 +6,7 @@
 #                   [DEPENDS <target>...] [PREFIX <test name prefix>] [TIMEOUT <seconds>]
 #                   [LABELS <label>...])
 #
-# Every program links the warnings and sanitizers, sees tests/journal (the shared test support) and knows
+# Every program links the warnings and sanitizers, sees tests/support (the test support every layer shares) and knows
 # PLENTA_TEST_DATA. Without QT it gets GoogleTest's own main; with QT it gets tests/support/QtTestMain.cpp,
 # which runs the tests inside one QApplication on the offscreen platform, and its tests run offscreen too.
 # Tests are listed when ctest runs (PRE_TEST), so a program that starts other built programs or needs a
@@ -18,7 +18,7 @@ function(plenta_add_test target)
     endif()
 
     add_executable(${target} ${TEST_SOURCES})
-    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/journal ${TEST_INCLUDE})
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support ${TEST_INCLUDE})
     target_compile_definitions(${target} PRIVATE PLENTA_TEST_DATA="${PLENTA_TEST_DATA}"
                                                  ${TEST_DEFINE})
     target_link_libraries(${target} PRIVATE ${TEST_LINK} plenta_warnings plenta_sanitizers)
