@@ -1,24 +1,29 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # plenta_add_test(): one GoogleTest program of the suite and the ctest tests it lists.
 #
-#   plenta_add_test(<target> SOURCES <file>...
+#   plenta_add_test(<target> SOURCES <file>... PREFIX <test name prefix> LABELS <label>
 #                   [QT] [LINK <library>...] [INCLUDE <folder>...] [DEFINE <definition>...]
-#                   [DEPENDS <target>...] [PREFIX <test name prefix>] [TIMEOUT <seconds>]
-#                   [LABELS <label>...])
+#                   [DEPENDS <target>...] [TIMEOUT <seconds>])
 #
-# Every program links the warnings and sanitizers, sees tests/journal (the shared test support) and knows
+# Every program names its layer at the head of its tests' names (`journal.`, `ui.`, ...) and carries one label,
+# so that `ctest -R` picks a layer and `ctest -L` a kind: `unit` (plain C++ and the chart's painting, no
+# widgets: the inner loop), `qt` (widgets in a QApplication), `reliability` and `e2e`. Every program links the
+# warnings and sanitizers, sees tests/support (the test support every layer shares) and knows
 # PLENTA_TEST_DATA. Without QT it gets GoogleTest's own main; with QT it gets tests/support/QtTestMain.cpp,
 # which runs the tests inside one QApplication on the offscreen platform, and its tests run offscreen too.
 # Tests are listed when ctest runs (PRE_TEST), so a program that starts other built programs or needs a
 # QApplication is never run at build time.
 function(plenta_add_test target)
-    cmake_parse_arguments(PARSE_ARGV 1 TEST "QT" "PREFIX;TIMEOUT" "SOURCES;LINK;INCLUDE;DEFINE;DEPENDS;LABELS")
+    cmake_parse_arguments(PARSE_ARGV 1 TEST "QT" "PREFIX;LABELS;TIMEOUT" "SOURCES;LINK;INCLUDE;DEFINE;DEPENDS")
     if(TEST_UNPARSED_ARGUMENTS)
         message(FATAL_ERROR "plenta_add_test(${target}): unknown arguments ${TEST_UNPARSED_ARGUMENTS}")
     endif()
+    if(NOT TEST_PREFIX OR NOT TEST_LABELS)
+        message(FATAL_ERROR "plenta_add_test(${target}): every program needs a PREFIX and LABELS")
+    endif()
 
     add_executable(${target} ${TEST_SOURCES})
-    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/journal ${TEST_INCLUDE})
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support ${TEST_INCLUDE})
     target_compile_definitions(${target} PRIVATE PLENTA_TEST_DATA="${PLENTA_TEST_DATA}"
                                                  ${TEST_DEFINE})
     target_link_libraries(${target} PRIVATE ${TEST_LINK} plenta_warnings plenta_sanitizers)
@@ -32,23 +37,12 @@ function(plenta_add_test target)
         add_dependencies(${target} ${TEST_DEPENDS})
     endif()
 
-    set(properties)
+    set(properties LABELS ${TEST_LABELS})
     if(TEST_QT)
         list(APPEND properties ENVIRONMENT QT_QPA_PLATFORM=offscreen)
     endif()
     if(TEST_TIMEOUT)
         list(APPEND properties TIMEOUT ${TEST_TIMEOUT})
     endif()
-    if(TEST_LABELS)
-        list(APPEND properties LABELS ${TEST_LABELS})
-    endif()
-    set(prefix)
-    if(TEST_PREFIX)
-        set(prefix TEST_PREFIX ${TEST_PREFIX})
-    endif()
-    if(properties)
-        gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST ${prefix} PROPERTIES ${properties})
-    else()
-        gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST ${prefix})
-    endif()
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_PREFIX ${TEST_PREFIX} PROPERTIES ${properties})
 endfunction()

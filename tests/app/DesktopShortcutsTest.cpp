@@ -2,9 +2,8 @@
 // The desktop shortcuts, pressed with the focus in the comment field: each step's marks, buttons, boxes and
 // journal, in one walk from an empty journal to the end of the program.
 #include "ShellFixture.h"
+#include "TodayRecord.h"
 
-#include "journal/JournalRecord.h"
-#include "platform/LocalToday.h"
 #include "ui/Command.h"
 #include "ui/EntryForm.h"
 #include "ui/MainToolbar.h"
@@ -18,6 +17,7 @@ namespace plenta {
 namespace {
 
 using test::HEADER;
+using test::TodayRecord;
 
 struct Step {
     Qt::Key key;
@@ -77,9 +77,8 @@ TEST_F(ShellFixture, DesktopShortcutsWorkFromTheCommentField) {
         }
         EXPECT_EQ(window->State().scan.selection.marks, step.marks) << name;
         EXPECT_EQ(CheckedButtons(*window->Toolbar()), step.checked) << name;
-        EXPECT_EQ(ReadJournal(), step.record == nullptr
-                                     ? std::string(HEADER)
-                                     : HEADER + RecordDatePrefix(LocalToday()) + step.record)
+        EXPECT_EQ(ReadJournal(),
+                  step.record == nullptr ? std::string(HEADER) : HEADER + TodayRecord(step.record))
             << name;
         EXPECT_EQ(window->Form()->ControlIdOf(QApplication::focusWidget()), IDC_COMMENT) << name;
     }
@@ -96,7 +95,7 @@ TEST_F(ShellFixture, CtrlIShowsTheStatisticsAndCtrlQEndsTheProgram) {
 }
 
 TEST_F(ShellFixture, CtrlPAsksForAFileAndWritesTheReport) {
-    WriteJournal(HEADER + RecordDatePrefix(LocalToday()) + ",36.5,1,alk\r\n");
+    WriteJournal(HEADER + TodayRecord(",36.5,1,alk\r\n"));
     const std::filesystem::path pdf = Journal().parent_path() / "bericht";
     for (const bool accept : {false, true}) {
         // The recorder rejects every box; this answer accepts the file dialog with a name.

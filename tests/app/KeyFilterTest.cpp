@@ -2,10 +2,9 @@
 // The hardware keys: holds of Action and Escape, the Escape tap, the Enter focus cycle, and keys around
 // boxes.
 #include "ShellFixture.h"
+#include "TodayRecord.h"
 
 #include "app/CommandEvent.h"
-#include "journal/JournalRecord.h"
-#include "platform/LocalToday.h"
 #include "ui/Command.h"
 #include "ui/EntryForm.h"
 
@@ -19,11 +18,7 @@ namespace {
 constexpr int SETTLE_MS = 3 * TEST_HOLD_MS; // well past any hold that might wrongly still run
 
 using test::HEADER;
-
-// The record of today as the journal holds it.
-std::string TodayRecord(const char *rest) {
-    return RecordDatePrefix(LocalToday()) + rest;
-}
+using test::TodayRecord;
 
 class KeyFilterTest : public ShellFixture, public ::testing::WithParamInterface<Qt::Key> {};
 

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The hold keys, the drop-downs, the boxes and the mark buttons as a person meets them on an X server.
+#include "TempFolder.h"
+#include "TodayRecord.h"
 #include "XServerFixture.h"
-
-#include <QDate>
 
 #include <algorithm>
 
 namespace plenta::e2e {
 namespace {
 
-const std::string HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
+using test::HEADER;
+using test::TodayRecord;
 
 // Points of the main window at 1x.
 constexpr QPoint DATE_ARROW{79, 15};
@@ -24,10 +25,6 @@ constexpr QPoint PICTURE_STRIP{120, 260};
 
 // Long enough for a stray command to show: three hold periods and the release's wait.
 constexpr int SETTLE_MS = 1600;
-
-std::string TodayRecord(const char *rest) {
-    return QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")).toStdString() + rest;
-}
 
 bool IsAbout(const XWindow &window) {
     return window.title == QLatin1String("About Plenta");

@@ -2,9 +2,10 @@
 // The program as its users run it: under a window manager that moves the keyboard elsewhere in the middle of
 // a key press, maximises on request and places boxes; in a German and a US locale; with text pasted from
 // another program.
+#include "TempFolder.h"
+#include "TodayRecord.h"
 #include "XServerFixture.h"
 
-#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -17,7 +18,8 @@
 namespace plenta::e2e {
 namespace {
 
-const std::string HEADER = "Tag,Temperatur,Attribut,Kommentar\r\n";
+using test::HEADER;
+using test::TodayRecord;
 constexpr QPoint COMMENT_FIELD{200, 12};
 // The chart's rows in the window (64 on) and in the tool's image (0 on), down to the base line.
 constexpr int CHART_TOP = 64;
@@ -26,10 +28,6 @@ constexpr int CHART_ROWS = 141;
 constexpr QPoint OTHER_WINDOW_AT{420, 300};
 // Long enough for a stray command to show: three hold periods and the release's wait.
 constexpr int SETTLE_MS = 1600;
-
-std::string TodayRecord(const char *rest) {
-    return QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")).toStdString() + rest;
-}
 
 const DesktopSetup USER_DESKTOPS[] = {{WindowManager::Openbox, "de_DE.UTF-8", ProgramUser::Unprivileged},
                                       {WindowManager::Openbox, "en_US.UTF-8", ProgramUser::Unprivileged}};

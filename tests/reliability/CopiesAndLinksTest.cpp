@@ -3,7 +3,7 @@
 // wherever a command reads, copies beyond any journal's size, links planted by another user or leading to a
 // file that is no journal, and a full disk under export --out.
 #include "JournalBytes.h"
-#include "ToolProcess.h"
+#include "ToolRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,8 @@
 
 namespace plenta::reliability {
 namespace {
+
+using namespace test; // the tool runner
 
 constexpr std::chrono::seconds DEADLINE{10};
 const std::string COPY_NAME = "plenta.sync-conflict-20261207-090609-XO4L3VF.txt";
@@ -52,7 +54,7 @@ TEST(CopiesAndLinks, ACopyReplacedWhileRemoveMergedRunsIsNeverLost) {
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 12'000));
         WriteBytes(folder / ".syncthing.tmp", HEADER + "2003/04/02,36.5,,\r\n" + newer);
         ASSERT_EQ(::rename((folder / ".syncthing.tmp").c_str(), copy.c_str()), 0);
-        EXPECT_EQ(WaitTool(tool).code, 0);
+        EXPECT_EQ(WaitTool(tool).exitCode, 0);
         const bool inJournal = Contains(ReadBytes(folder.Journal()).value_or(""), newer);
         lost += !inJournal && !AnyFileHolds(folder.Path(), newer);
         kept += !inJournal;
@@ -94,9 +96,9 @@ TEST(CopiesAndLinks, FifosWhereverACommandReadsAreNeverWaitedOn) {
                   : arg == "@out" ? (folder / "out.csv").string()
                                   : arg;
         }
-        const WatchedRun run = RunWatched(ToolArgs(folder.Journal(), command), DEADLINE);
-        EXPECT_EQ(run.exit.code, c.exitCode) << c.name << ": " << run.errors;
-        EXPECT_EQ(run.exit.signal, 0) << c.name << " hung";
+        const ToolResult run = RunWatched(ToolArgs(folder.Journal(), command), DEADLINE);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.name << ": " << run.err;
+        EXPECT_EQ(run.signal, 0) << c.name << " hung";
         slowest = std::max<long>(slowest, run.took.count());
     }
     std::printf("FIFOs: %zu places, the slowest answered in %ld ms\n", std::size(cases), slowest);
@@ -111,20 +113,20 @@ TEST(CopiesAndLinks, HugeCopiesAreRefusedOrReadPastWithBoundedMemory) {
     WriteBytes(folder.Journal(), journal);
     WriteBytes(copy, "");
     std::filesystem::resize_file(copy, std::uintmax_t{1} << 30);
-    WatchedRun run = RunWatched(ToolArgs(folder.Journal(), {"merge", copy.string()}), DEADLINE);
-    EXPECT_EQ(run.exit.code, 1);
-    EXPECT_TRUE(Contains(run.errors, "larger than 16 MiB")) << run.errors;
+    ToolResult run = RunWatched(ToolArgs(folder.Journal(), {"merge", copy.string()}), DEADLINE);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Contains(run.err, "larger than 16 MiB")) << run.err;
     EXPECT_EQ(ReadBytes(folder.Journal()), journal);
-    std::printf("merge of a sparse 1-GB copy: exit %d, peak %ld MB\n", run.exit.code, run.peakKiB >> 10);
+    std::printf("merge of a sparse 1-GB copy: exit %d, peak %ld MB\n", run.exitCode, run.peakKilobytes >> 10);
 
     WriteBytes(copy, std::string(12 << 20, 'x') + "\r\n2003/04/02,36.5,,\r\n");
     run = RunWatched(ToolArgs(folder.Journal(), {"merge", copy.string()}), DEADLINE);
-    EXPECT_EQ(run.exit.code, 0) << run.errors;
+    EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadBytes(folder.Journal()), journal + "2003/04/02,36.5,,\r\n");
-    std::printf("merge of a copy with a 12-MB line: exit %d, peak %ld MB\n", run.exit.code,
-                run.peakKiB >> 10);
+    std::printf("merge of a copy with a 12-MB line: exit %d, peak %ld MB\n", run.exitCode,
+                run.peakKilobytes >> 10);
 #ifndef __SANITIZE_ADDRESS__
-    EXPECT_LT(run.peakKiB, 12 * 1024) << "the over-long line was kept";
+    EXPECT_LT(run.peakKilobytes, 12 * 1024) << "the over-long line was kept";
 #endif
 
     // Each file alone is a journal a save accepts; together they are not.
@@ -138,8 +140,8 @@ TEST(CopiesAndLinks, HugeCopiesAreRefusedOrReadPastWithBoundedMemory) {
     WriteBytes(folder.Journal(), big);
     WriteBytes(copy, other);
     run = RunWatched(ToolArgs(folder.Journal(), {"merge", "--remove-merged", copy.string()}), DEADLINE);
-    EXPECT_EQ(run.exit.code, 1);
-    EXPECT_TRUE(Contains(run.errors, "would become larger than 16 MiB")) << run.errors;
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Contains(run.err, "would become larger than 16 MiB")) << run.err;
     EXPECT_EQ(ReadBytes(folder.Journal()), big);
     EXPECT_EQ(ReadBytes(copy), other);
 }
@@ -152,17 +154,16 @@ TEST(CopiesAndLinks, ALinkToAFileThatIsNoJournalIsNotFollowed) {
     WriteBytes(notes, "Einkaufsliste\n");
     std::filesystem::create_symlink(notes, folder.Journal());
     for (const std::vector<std::string> &command : {SAVE, {"stats"}, {"export"}}) {
-        const WatchedRun run = RunWatched(ToolArgs(folder.Journal(), command), DEADLINE);
-        EXPECT_EQ(run.exit.code, 1) << command[0];
+        const ToolResult run = RunWatched(ToolArgs(folder.Journal(), command), DEADLINE);
+        EXPECT_EQ(run.exitCode, 1) << command[0];
         if (command[0] != "export") {
-            EXPECT_TRUE(Contains(run.errors, folder.Journal().string()) &&
-                        Contains(run.errors, notes.string()))
-                << run.errors;
+            EXPECT_TRUE(Contains(run.err, folder.Journal().string()) && Contains(run.err, notes.string()))
+                << run.err;
         }
     }
     EXPECT_EQ(ReadBytes(notes), "Einkaufsliste\n");
     WriteBytes(notes, "");
-    EXPECT_EQ(RunTool(ToolArgs(folder.Journal(), SAVE)).code, 0);
+    EXPECT_EQ(RunTool(ToolArgs(folder.Journal(), SAVE)).exitCode, 0);
     EXPECT_TRUE(Contains(ReadBytes(notes).value_or(""), "2003/04/05,36.5"));
 }
 
@@ -188,15 +189,15 @@ TEST(CopiesAndLinks, ALinkPlantedInAStickyFolderByAnotherUserIsNotFollowed) {
         std::filesystem::create_symlink(secret / "new.txt", shared / "dangling.txt");
     });
     for (const char *name : {"plenta.txt", "dangling.txt"}) {
-        const WatchedRun run = RunWatched(ToolArgs(shared / name, SAVE), DEADLINE);
-        EXPECT_EQ(run.exit.code, 1) << name;
-        EXPECT_TRUE(Contains(run.errors, (shared / name).string())) << run.errors;
+        const ToolResult run = RunWatched(ToolArgs(shared / name, SAVE), DEADLINE);
+        EXPECT_EQ(run.exitCode, 1) << name;
+        EXPECT_TRUE(Contains(run.err, (shared / name).string())) << run.err;
     }
     EXPECT_EQ(ReadBytes(secret / "root.txt"), rootJournal);
     EXPECT_FALSE(std::filesystem::exists(secret / "new.txt"));
 
     std::filesystem::create_symlink(secret / "root.txt", shared / "mine.txt");
-    EXPECT_EQ(RunTool(ToolArgs(shared / "mine.txt", SAVE)).code, 0);
+    EXPECT_EQ(RunTool(ToolArgs(shared / "mine.txt", SAVE)).exitCode, 0);
     EXPECT_TRUE(Contains(ReadBytes(secret / "root.txt").value_or(""), "2003/04/05,36.5"));
 }
 
@@ -211,11 +212,11 @@ TEST(CopiesAndLinks, AFullDiskUnderExportKeepsThePreviousExport) {
     WriteBytes(folder.Journal(), journal);
     const std::filesystem::path out = folder / "export.csv";
     WriteBytes(out, "previous export\n");
-    const WatchedRun run = RunWatched(ToolArgs(folder.Journal(), {"export", "--out", out.string()}), DEADLINE,
+    const ToolResult run = RunWatched(ToolArgs(folder.Journal(), {"export", "--out", out.string()}), DEADLINE,
                                       journal.size() / 2);
-    EXPECT_EQ(run.exit.signal, 0) << "killed by SIGXFSZ";
-    EXPECT_EQ(run.exit.code, 1);
-    EXPECT_TRUE(Contains(run.errors, "File too large")) << run.errors;
+    EXPECT_EQ(run.signal, 0) << "killed by SIGXFSZ";
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Contains(run.err, "File too large")) << run.err;
     EXPECT_EQ(ReadBytes(out), "previous export\n");
     for (const auto &entry : std::filesystem::directory_iterator(folder.Path())) {
         EXPECT_EQ(entry.path().filename().string().find(".export-"), std::string::npos) << entry.path();

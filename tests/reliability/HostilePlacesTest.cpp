@@ -4,7 +4,7 @@
 // 50-MB line. Each must end at once with the right message and leave every file as it was.
 #include "JournalBytes.h"
 #include "TempFolder.h"
-#include "ToolProcess.h"
+#include "ToolRunner.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,8 @@
 
 namespace plenta::reliability {
 namespace {
+
+using namespace test; // the tool runner
 
 using namespace std::chrono_literals;
 
@@ -96,19 +98,19 @@ TEST_P(HostilePlacesTest, OddFilesAreNeverWaitedOnNorFollowed) {
             std::vector<std::string> args = ToolArgs(journal, command);
             if (GetParam().place == Place::Registry) {
                 // The journal then lies in the device root, named after the tool's program.
-                args.erase(args.begin() + 1, args.begin() + 3);
+                args.erase(args.begin(), args.begin() + 2);
             }
-            const WatchedRun run = RunWatched(args, DEADLINE);
+            const ToolResult run = RunWatched(args, DEADLINE);
             const std::string where =
                 std::string(odd.name) + " as the " + GetParam().name + ", " + command[0];
             slowest = std::max<long>(slowest, run.took.count());
             ++runs;
-            EXPECT_EQ(run.exit.signal, 0) << where << ": hung and was killed";
+            EXPECT_EQ(run.signal, 0) << where << ": hung and was killed";
             const bool readsOn = GetParam().place == Place::Registry ||
                                  (GetParam().place == Place::Lock && command[0] == "stats");
-            EXPECT_EQ(run.exit.code, readsOn ? 0 : 1) << where << ": " << run.errors;
+            EXPECT_EQ(run.exitCode, readsOn ? 0 : 1) << where << ": " << run.err;
             if (GetParam().place == Place::Lock && command[0] != "stats") {
-                EXPECT_TRUE(Contains(run.errors, ".plenta.txt.lock")) << where << ": " << run.errors;
+                EXPECT_TRUE(Contains(run.err, ".plenta.txt.lock")) << where << ": " << run.err;
             }
             EXPECT_FALSE(std::filesystem::exists(folder.Path() / "victim")) << where;
             EXPECT_FALSE(std::filesystem::exists(folder.Temporary())) << where;
@@ -136,7 +138,7 @@ TEST(HostilePlaces, AnotherUsersJournalStaysTheirs) {
     WriteBytes(folder.Journal(), std::string(HEADER) + RECORD);
     ASSERT_EQ(::chown(folder.Journal().c_str(), 65534, 65534), 0);
     ASSERT_EQ(::chmod(folder.Journal().c_str(), 02640), 0);
-    EXPECT_EQ(RunWatched(ToolArgs(folder.Journal(), SAVE), DEADLINE).exit.code, 0);
+    EXPECT_EQ(RunWatched(ToolArgs(folder.Journal(), SAVE), DEADLINE).exitCode, 0);
     struct stat info {};
     ASSERT_EQ(::stat(folder.Journal().c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, 65534u);
@@ -154,10 +156,10 @@ TEST(HostilePlaces, NulInTheRegistryValueIsIgnored) {
                    victim.string() + std::string(1, '\0') + "x\n");
     ::setenv("PLENTA_ROOT", folder.Path().c_str(), 1);
     std::vector<std::string> args = ToolArgs(folder.Journal(), SAVE);
-    args.erase(args.begin() + 1, args.begin() + 3);
-    const WatchedRun run = RunWatched(args, DEADLINE);
+    args.erase(args.begin(), args.begin() + 2);
+    const ToolResult run = RunWatched(args, DEADLINE);
     ::unsetenv("PLENTA_ROOT");
-    EXPECT_EQ(run.exit.code, 0) << run.errors;
+    EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadBytes(victim), "not a journal\n");
     EXPECT_TRUE(std::filesystem::is_regular_file(folder.Path() / "plenta.txt")); // in the device root
 }
@@ -169,11 +171,11 @@ TEST(HostilePlaces, FileSizeLimitIsAnErrorWithAMessage) {
         journal += "2003/02/" + std::string(day < 10 ? "0" : "") + std::to_string(day) + ",36.5,,lang\r\n";
     }
     WriteBytes(folder.Journal(), journal);
-    const WatchedRun run = RunWatched(ToolArgs(folder.Journal(), SAVE), DEADLINE, journal.size() / 2);
-    EXPECT_EQ(run.exit.signal, 0) << "killed by SIGXFSZ";
-    EXPECT_EQ(run.exit.code, 1);
-    EXPECT_TRUE(Contains(run.errors, "Fehler beim Datenbankzugriff!")) << run.errors;
-    EXPECT_TRUE(Contains(run.errors, "File too large")) << run.errors;
+    const ToolResult run = RunWatched(ToolArgs(folder.Journal(), SAVE), DEADLINE, journal.size() / 2);
+    EXPECT_EQ(run.signal, 0) << "killed by SIGXFSZ";
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(Contains(run.err, "Fehler beim Datenbankzugriff!")) << run.err;
+    EXPECT_TRUE(Contains(run.err, "File too large")) << run.err;
     EXPECT_EQ(ReadBytes(folder.Journal()), journal);
     EXPECT_FALSE(std::filesystem::exists(folder.Temporary()));
 }
@@ -190,13 +192,13 @@ TEST(HostilePlaces, LongLinesInSaveAndDelete) {
         WriteBytes(folder.Journal(), journal());
         const bool fits = length < (std::size_t{16} << 20);
         for (const std::vector<std::string> &command : {SAVE, {"delete", "--date", "2003-04-05"}}) {
-            const WatchedRun run = RunWatched(ToolArgs(folder.Journal(), command), DEADLINE);
-            EXPECT_EQ(run.exit.code, fits ? 0 : 1) << run.errors;
+            const ToolResult run = RunWatched(ToolArgs(folder.Journal(), command), DEADLINE);
+            EXPECT_EQ(run.exitCode, fits ? 0 : 1) << run.err;
             std::printf("%s beside a %zu-MB line: exit %d, peak %ld MB\n", command[0].c_str(), length >> 20,
-                        run.exit.code, run.peakKiB >> 10);
+                        run.exitCode, run.peakKilobytes >> 10);
 #ifndef __SANITIZE_ADDRESS__
             if (!fits) {
-                EXPECT_LT(run.peakKiB, 32 * 1024) << "the refused journal was read into memory";
+                EXPECT_LT(run.peakKilobytes, 32 * 1024) << "the refused journal was read into memory";
             }
 #endif
         }

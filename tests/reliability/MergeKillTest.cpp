@@ -4,7 +4,7 @@
 // finished.
 #include "JournalBytes.h"
 #include "TempFolder.h"
-#include "ToolProcess.h"
+#include "ToolRunner.h"
 
 #include "journal/JournalExport.h"
 #include "journal/JournalImport.h"
@@ -22,6 +22,8 @@
 
 namespace plenta::reliability {
 namespace {
+
+using namespace test; // the tool runner
 
 using namespace std::chrono;
 using namespace std::chrono_literals;
@@ -54,7 +56,7 @@ void KillTrials(const char *what, const std::filesystem::path &journal, const st
     for (int run = 0; run < 3; ++run) {
         reset();
         const auto start = steady_clock::now();
-        ASSERT_EQ(RunTool(args).code, 0);
+        ASSERT_EQ(RunTool(args).exitCode, 0);
         window = std::max(
             window, static_cast<double>(duration_cast<microseconds>(steady_clock::now() - start).count()));
         ASSERT_EQ(ReadBytes(journal), after);
@@ -67,11 +69,11 @@ void KillTrials(const char *what, const std::filesystem::path &journal, const st
         const pid_t pid = SpawnTool(args);
         std::this_thread::sleep_for(microseconds(static_cast<long>(window * share(random))));
         kill(pid, SIGKILL);
-        const ToolExit exit = WaitTool(pid);
+        const ToolResult exit = WaitTool(pid);
         const std::optional<std::string> now = ReadBytes(journal);
         ASSERT_TRUE(now == before || now == after) << "trial " << trials << ": torn or missing journal";
         if (exit.signal == 0) {
-            ASSERT_EQ(exit.code, 0);
+            ASSERT_EQ(exit.exitCode, 0);
             ++finished;
         } else {
             ++(now == after ? killedNew : killedOld);

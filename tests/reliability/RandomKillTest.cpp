@@ -4,7 +4,7 @@
 // next run.
 #include "JournalBytes.h"
 #include "TempFolder.h"
-#include "ToolProcess.h"
+#include "ToolRunner.h"
 
 #include "journal/JournalEdit.h"
 
@@ -20,6 +20,8 @@
 
 namespace plenta::reliability {
 namespace {
+
+using namespace test; // the tool runner
 
 using namespace std::chrono;
 using namespace std::chrono_literals;
@@ -82,7 +84,7 @@ microseconds TypicalRunTime(const std::filesystem::path &journal) {
     std::vector<microseconds> runs;
     for (int trial = 0; trial < 5; ++trial) {
         const auto start = steady_clock::now();
-        EXPECT_EQ(RunTool(ToolArgs(journal, CommandOf(trial).args)).code, 0);
+        EXPECT_EQ(RunTool(ToolArgs(journal, CommandOf(trial).args)).exitCode, 0);
         runs.push_back(duration_cast<microseconds>(steady_clock::now() - start));
     }
     std::sort(runs.begin(), runs.end());
@@ -112,13 +114,13 @@ TEST(RandomKill, JournalIsOldOrNewAfterEveryKill) {
         const pid_t pid = SpawnTool(ToolArgs(journal, command.args));
         std::this_thread::sleep_for(microseconds(static_cast<long>(window * share(random))));
         kill(pid, SIGKILL);
-        const ToolExit exit = WaitTool(pid);
+        const ToolResult exit = WaitTool(pid);
 
         const std::optional<std::string> now = ReadBytes(journal);
         ASSERT_TRUE(now == before || now == after) << "trial " << trials << ": torn or missing journal";
         window *= exit.signal == 0 ? 0.95 : 1.05;
         if (exit.signal == 0) {
-            ASSERT_EQ(exit.code, 0) << "trial " << trials;
+            ASSERT_EQ(exit.exitCode, 0) << "trial " << trials;
             ASSERT_TRUE(now == after) << "trial " << trials << ": a finished run left the old journal";
             ASSERT_FALSE(std::filesystem::exists(folder.Temporary())) << "trial " << trials;
             ++finished;
@@ -128,7 +130,7 @@ TEST(RandomKill, JournalIsOldOrNewAfterEveryKill) {
         if (std::filesystem::exists(folder.Temporary())) {
             // The interrupted command, run again to its end, must clear the leftover and finish the job.
             ++leftovers;
-            ASSERT_EQ(RunTool(ToolArgs(journal, command.args)).code, 0) << "trial " << trials;
+            ASSERT_EQ(RunTool(ToolArgs(journal, command.args)).exitCode, 0) << "trial " << trials;
             ASSERT_FALSE(std::filesystem::exists(folder.Temporary())) << "trial " << trials;
             ASSERT_EQ(ReadBytes(journal), after) << "trial " << trials;
         }

@@ -3,7 +3,7 @@
 // must keep every one of the 1,000 records, in date order, one per date.
 #include "JournalBytes.h"
 #include "TempFolder.h"
-#include "ToolProcess.h"
+#include "ToolRunner.h"
 
 #include "journal/JournalExport.h"
 #include "journal/JournalRecord.h"
@@ -17,6 +17,8 @@
 
 namespace plenta::reliability {
 namespace {
+
+using namespace test; // the tool runner
 
 using namespace std::chrono;
 
@@ -44,10 +46,10 @@ TEST(TwoWriters, EveryRecordOfBothWritersSurvives) {
         writers.emplace_back([&, writer] {
             for (int step = 0; step < DATES_PER_WRITER; ++step) {
                 const int offset = OffsetOf(writer, step);
-                const ToolExit exit = RunTool(ToolArgs(
+                const ToolResult exit = RunTool(ToolArgs(
                     journal, {"save", "--date", IsoDate(DateAt(offset)), "--temperature",
                               TemperatureOf(offset), "--comment", writer == 0 ? "erster" : "zweiter"}));
-                failures[writer] += exit.code != 0;
+                failures[writer] += exit.exitCode != 0;
             }
         });
     }
