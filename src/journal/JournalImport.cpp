@@ -76,7 +76,7 @@ void ConvertPlentaRows(const CsvTable &table, ImportedRecords &imported) {
                 imported.error = RowError(row, "the mark '" + std::string(value) + "' is neither 0 nor 1");
                 return;
             }
-            marks |= value == "1" ? FLAGS[flag] : 0;
+            marks |= value == "1" ? FLAGS[flag] : std::uint8_t{0};
         }
         const std::string_view temperatureText = WithoutGuard(row.fields[1]);
         const std::optional<std::int32_t> temperature = ParseTenths(temperatureText);
