@@ -38,11 +38,4 @@ struct Application {
 // `zoom` is the one asked for on the command line, if any.
 std::unique_ptr<Application> StartApplication(QApplication &app, std::optional<int> zoom = std::nullopt);
 
-// The journal's and the picture's paths, and the picture.
-void LoadPathsAndPicture(ShellState &state);
-
-// Form lists, chart layout and the first scan, once the main window and its children exist and the paths are
-// known.
-void InitialiseState(MainWindow &mainWindow, int layoutOffset);
-
 } // namespace plenta
