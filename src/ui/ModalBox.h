@@ -32,9 +32,6 @@ enum class Answer { Yes, No };
 // "Nein".
 Answer AskYesNo(QWidget *owner, std::string_view text, std::string_view caption);
 
-// Where a box goes so that it stands centred over its owner's window.
-QPoint CentredOverOwner(const QWidget &box);
-
 // The message box keeps its text as given under this property; its label shows the text laid out.
 inline constexpr char MESSAGE_TEXT_PROPERTY[] = "plentaMessageText";
 
