@@ -17,7 +17,6 @@ namespace plenta {
 class KeyFilter;
 class MainWindow;
 class SingleInstance;
-struct ShellState;
 
 // Everything that lives from start-up to exit.
 struct Application {

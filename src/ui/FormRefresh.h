@@ -4,11 +4,6 @@
 
 #include "journal/JournalTypes.h"
 
-#include <string>
-#include <vector>
-
-class QComboBox;
-
 namespace plenta {
 
 class EntryForm;

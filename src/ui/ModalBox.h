@@ -7,7 +7,6 @@
 #include <string_view>
 
 class QDialog;
-class QPoint;
 class QString;
 class QWidget;
 

@@ -4,6 +4,8 @@
 
 #include "journal/FormSelection.h"
 
+#include <nlohmann/json.hpp>
+
 namespace plenta {
 namespace {
 

@@ -4,8 +4,6 @@
 
 #include "journal/JournalTypes.h"
 
-#include <nlohmann/json.hpp>
-
 #include <string>
 
 namespace plenta {
