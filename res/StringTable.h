@@ -45,7 +45,7 @@ inline constexpr std::array<StringEntry, 14> STRING_TABLE{{
     {StringId::EntryDeleted, "Eintrag gelöscht!"},
     {StringId::HelpText, "Action\tnächstes Feld\nRocker\t Änderungen\nAction (lang)\tSpeichern\nEscape "
                          "(lang)\tLöschen\n\nDoppeltap\tStatistik\nEscape,  dann Action\n\t Beenden\n"},
-    {StringId::PicturePlaceholder, "Hier würde folgendes Bild mit\n240x90 Pixeln angezeigt\nwerden :\n"},
+    {StringId::PicturePlaceholder, "Hier würde folgendes Bild mit\n%dx%d Pixeln angezeigt\nwerden :\n"},
     {StringId::JournalHeader, "Tag,Temperatur,Attribut,Kommentar\r\n"},
     {StringId::NextPeriodUnknown, "Nächste Periode: unbekannt"},
 }};
