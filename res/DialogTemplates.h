@@ -21,8 +21,6 @@ struct DialogRect {
 };
 
 struct DialogControl {
-    // IDC_STATIC for controls nobody addresses.
-    int id;
     ControlKind kind;
     std::string_view text;
     DialogRect rect;
@@ -34,31 +32,29 @@ struct DialogTemplate {
     DialogRect rect;
 };
 
-inline constexpr int IDC_STATIC = -1;
+// The entry form's controls as EntryForm::Control names them.
 inline constexpr int IDC_DATE = 1000;
 inline constexpr int IDC_TEMPERATURE = 1001;
 inline constexpr int IDC_COMMENT = 1002;
-inline constexpr int IDC_EXIT = 1015;
-inline constexpr int IDC_INFO = 57666;
 
 // The one-row entry form; template order is also the tab order.
 inline constexpr DialogTemplate ENTRY_FORM_TEMPLATE{"", "Tahoma", {0, 0, 108, 12}};
 inline constexpr std::array<DialogControl, 4> ENTRY_FORM_CONTROLS{{
-    {IDC_STATIC, ControlKind::Static, "°C", {64, 2, 9, 8}},
-    {IDC_DATE, ControlKind::DatePicker, "DateTimePicker1", {0, 0, 39, 12}},
-    {IDC_TEMPERATURE, ControlKind::DropDownList, "", {39, 0, 25, 100}},
-    {IDC_COMMENT, ControlKind::DropDownCombo, "", {76, 0, 31, 90}},
+    {ControlKind::Static, "°C", {64, 2, 9, 8}},
+    {ControlKind::DatePicker, "DateTimePicker1", {0, 0, 39, 12}},
+    {ControlKind::DropDownList, "", {39, 0, 25, 100}},
+    {ControlKind::DropDownCombo, "", {76, 0, 31, 90}},
 }};
 
 // The About box; "Ende" is the default button and the first tab stop, so it has the focus.
 inline constexpr DialogTemplate ABOUT_TEMPLATE{"About Plenta", "Tahoma", {34, 44, 119, 63}};
 inline constexpr std::array<DialogControl, 6> ABOUT_CONTROLS{{
-    {IDC_STATIC, ControlKind::Icon, "", {10, 9, 20, 20}},
-    {IDC_STATIC, ControlKind::Static, PLENTA_NAME_AND_VERSION, {39, 7, 44, 8}},
-    {IDC_STATIC, ControlKind::Static, "Zyklus und Temperatur", {39, 14, 66, 8}},
-    {IDC_STATIC, ControlKind::Static, "im Blick", {37, 22, 29, 8}},
-    {IDC_EXIT, ControlKind::DefaultButton, "Ende", {79, 39, 33, 17}},
-    {IDC_INFO, ControlKind::Button, "Info", {7, 39, 33, 17}},
+    {ControlKind::Icon, "", {10, 9, 20, 20}},
+    {ControlKind::Static, PLENTA_NAME_AND_VERSION, {39, 7, 44, 8}},
+    {ControlKind::Static, "Zyklus und Temperatur", {39, 14, 66, 8}},
+    {ControlKind::Static, "im Blick", {37, 22, 29, 8}},
+    {ControlKind::DefaultButton, "Ende", {79, 39, 33, 17}},
+    {ControlKind::Button, "Info", {7, 39, 33, 17}},
 }};
 
 } // namespace plenta

@@ -4,6 +4,7 @@
 
 #include "app/ShortcutTable.h"
 
+#include "platform/HandheldKeys.h"
 #include "ui/Zoom.h"
 #include <PlentaVersion.h>
 
@@ -11,11 +12,29 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 namespace plenta {
 
 namespace {
+
+// "1 to 4": the zooms a window can have.
+std::string ZoomRange() {
+    return std::to_string(MIN_ZOOM) + " to " + std::to_string(MAX_ZOOM);
+}
+
+// A key's hold period as the help says it: "half a second" rather than "500 ms".
+std::string HoldWords(int milliseconds) {
+    if (milliseconds == 500) {
+        return "half a second";
+    }
+    if (milliseconds % 1000 == 0) {
+        const int seconds = milliseconds / 1000;
+        return std::to_string(seconds) + (seconds == 1 ? " second" : " seconds");
+    }
+    return std::to_string(milliseconds) + " ms";
+}
 
 enum class QtValue { None, Follows };
 
@@ -71,6 +90,11 @@ StartOptions Failure(std::string error) {
     return options;
 }
 
+// The one-line usage shown after a usage error.
+std::string UsageLine() {
+    return "Usage: plenta [--zoom N] [--help] [--version] [Qt options such as -platform NAME]\n";
+}
+
 } // namespace
 
 StartOptions ParseCommandLine(std::span<const char *const> arguments) {
@@ -101,7 +125,8 @@ StartOptions ParseCommandLine(std::span<const char *const> arguments) {
             }
             options.zoom = ParseZoom(value);
             if (!options.zoom) {
-                return Failure("--zoom takes a whole number from 1 to 4, not '" + std::string(value) + "'");
+                return Failure("--zoom takes a whole number from " + ZoomRange() + ", not '" +
+                               std::string(value) + "'");
             }
             continue;
         }
@@ -116,23 +141,26 @@ StartOptions ParseCommandLine(std::span<const char *const> arguments) {
     return options;
 }
 
-std::string UsageLine() {
-    return "Usage: plenta [--zoom N] [--help] [--version] [Qt options such as -platform NAME]\n";
-}
-
 std::string HelpText() {
     std::string text = UsageLine();
+    const std::string held = "held for " + HoldWords(HOLD_PERIOD_MS);
     text += "\nPlenta keeps a journal of the basal body temperature and the cycle marks, and shows the\n"
             "cycles as a chart.\n\n"
             "Options:\n"
-            "  --zoom N    show the window N times larger, 1 to 4, for this run; without it the zoom\n"
+            "  --zoom N    show the window N times larger, " +
+            ZoomRange() +
+            ", for this run; without it the zoom\n"
             "              last chosen with Ctrl+Plus, Ctrl+Minus or Ctrl+0, or else the largest whose\n"
             "              window fits in 60% of the screen's available height\n"
             "  --help      print this text and end\n"
             "  --version   print the version and end\n\n"
             "Keys:\n"
-            "  Return          next field; held for half a second: save the picked day's entry\n"
-            "  Escape          the About box; held for half a second: delete the picked day's entries\n"
+            "  Return          next field; " +
+            held +
+            ": save the picked day's entry\n"
+            "  Escape          the About box; " +
+            held +
+            ": delete the picked day's entries\n"
             "  Up, Down        change the value of the field that has the focus\n"
             "  double click    show the statistics\n";
     for (const DesktopShortcut &shortcut : DESKTOP_SHORTCUTS) {

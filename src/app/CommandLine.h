@@ -25,9 +25,6 @@ StartOptions ParseCommandLine(std::span<const char *const> arguments);
 // The --help text: usage, options and every key of the window.
 std::string HelpText();
 
-// The one-line usage shown after a usage error.
-std::string UsageLine();
-
 // Prints what --help, --version or a usage error asks for and returns the exit code; nothing for Run.
 std::optional<int> AnswerWithoutWindow(const StartOptions &options);
 

@@ -84,7 +84,7 @@ void MainWindow::FitToVisibleDesktop() {
     if (foreground == nullptr || foreground == this) {
         // Fixed: a window manager then neither maximises nor tiles it, which would leave the content in a
         // corner of white.
-        setFixedSize(VISIBLE_DESKTOP.size() * CurrentZoom());
+        setFixedSize(VISIBLE_DESKTOP * CurrentZoom());
     }
 }
 
@@ -141,7 +141,7 @@ void MainWindow::paintEvent(QPaintEvent * /*event*/) {
     } else {
         // Zoomed, the chart is painted at the handheld's size and every pixel drawn as a block, unsmoothed,
         // so that it shows exactly the handheld's pixels.
-        QImage unzoomed(VISIBLE_DESKTOP.size(), QImage::Format_RGB32);
+        QImage unzoomed(VISIBLE_DESKTOP, QImage::Format_RGB32);
         unzoomed.fill(Qt::white);
         QPainter imagePainter(&unzoomed);
         PaintChart(imagePainter, state_.layout, inputs);

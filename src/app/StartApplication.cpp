@@ -26,6 +26,28 @@
 
 namespace plenta {
 
+namespace {
+
+// The journal's and the picture's paths, and the picture.
+void LoadPathsAndPicture(ShellState &state) {
+    const std::filesystem::path root = DeviceRoot();
+    state.paths = ResolvePaths(ReadFileSyncPath(root), ModulePath(), root);
+    state.picture = LoadPicture(FindPicture(state.paths.pictureCandidates));
+}
+
+// Form lists, chart layout and the first scan, once the main window and its children exist and the paths are
+// known.
+void InitialiseState(MainWindow &mainWindow) {
+    ShellState &state = mainWindow.State();
+    FillFormLists(mainWindow.Form());
+    state.layout = MakeChartLayout(CHART_TOP);
+    if (CommandDispatcher *dispatcher = mainWindow.Dispatcher()) {
+        dispatcher->Rescan();
+    }
+}
+
+} // namespace
+
 Application::Application() = default;
 
 Application::~Application() {
@@ -35,21 +57,6 @@ Application::~Application() {
     }
     keyFilter.reset();
     mainWindow.reset();
-}
-
-void LoadPathsAndPicture(ShellState &state) {
-    const std::filesystem::path root = DeviceRoot();
-    state.paths = ResolvePaths(ReadFileSyncPath(root), ModulePath(), root);
-    state.picture = LoadPicture(FindPicture(state.paths.pictureCandidates));
-}
-
-void InitialiseState(MainWindow &mainWindow, int layoutOffset) {
-    ShellState &state = mainWindow.State();
-    FillFormLists(mainWindow.Form());
-    state.layout = MakeChartLayout(layoutOffset);
-    if (CommandDispatcher *dispatcher = mainWindow.Dispatcher()) {
-        dispatcher->Rescan();
-    }
 }
 
 std::unique_ptr<Application> StartApplication(QApplication &app, const LaunchSettings &settings) {
@@ -81,15 +88,13 @@ std::unique_ptr<Application> StartApplication(QApplication &app, const LaunchSet
 
     // The picture needs no text, so it is decoded while the font configuration is still being read.
     LoadPathsAndPicture(window.State());
-    // The toolbar shows no text either; it is made below the form's band before the form is.
-    int layoutOffset = FORM_BAND;
-    MainToolbar *toolbar = CreateMainToolbar(window, layoutOffset);
+    // The toolbar shows no text either; it is made in its band below the form's before the form is.
+    MainToolbar *toolbar = CreateMainToolbar(window);
     // The form lays out the first text.
     FontConfigPreload::Wait();
-    int formOffset = 0;
-    EntryForm *form = CreateEntryForm(window, formOffset);
+    EntryForm *form = CreateEntryForm(window);
     window.AttachChildren(form, toolbar);
-    InitialiseState(window, layoutOffset);
+    InitialiseState(window);
     if (zoomed) {
         ApplyZoom(window, startZoom);
     }

@@ -19,7 +19,6 @@ namespace plenta {
 class KeyFilter;
 class MainWindow;
 class SingleInstance;
-struct ShellState;
 
 // Everything that lives from start-up to exit.
 struct Application {
@@ -46,12 +45,5 @@ struct LaunchSettings {
 
 // Builds and shows the program; nothing when another instance runs (it has been asked to come forward).
 std::unique_ptr<Application> StartApplication(QApplication &app, const LaunchSettings &settings = {});
-
-// The journal's and the picture's paths, and the picture.
-void LoadPathsAndPicture(ShellState &state);
-
-// Form lists, chart layout and the first scan, once the main window and its children exist and the paths are
-// known.
-void InitialiseState(MainWindow &mainWindow, int layoutOffset);
 
 } // namespace plenta

@@ -62,7 +62,7 @@ void ApplyZoom(MainWindow &window, int zoom) {
     QApplication::setFont(Times(fonts.application, zoom));
     QToolTip::setFont(Times(fonts.toolTip, zoom));
     window.State().layout.zoom = zoom;
-    window.setFixedSize(VISIBLE_DESKTOP.size() * zoom);
+    window.setFixedSize(VISIBLE_DESKTOP * zoom);
     if (EntryForm *form = window.Form()) {
         form->SetZoom(zoom);
     }

@@ -10,13 +10,12 @@ namespace plenta {
 namespace {
 // 20 rows of 0.1 degree less the shared bottom pixel
 constexpr int CHART_HEIGHT = 119;
-// The frame's right edge, two pixels inside the 240-pixel window
-constexpr int CHART_RIGHT = 238;
+// The frame's right edge, two pixels inside the window
+constexpr int CHART_RIGHT = WINDOW_WIDTH - 2;
 } // namespace
 
-ChartLayout MakeChartLayout(int layoutOffset) {
-    return ChartLayout{
-        .left = 1, .top = layoutOffset, .right = CHART_RIGHT, .bottom = layoutOffset + CHART_HEIGHT};
+ChartLayout MakeChartLayout(int top) {
+    return ChartLayout{.left = 1, .top = top, .right = CHART_RIGHT, .bottom = top + CHART_HEIGHT};
 }
 
 int DayToX(const ChartLayout &layout, std::uint16_t day) {

@@ -2,16 +2,13 @@
 // The chart's geometry in pixels of the main window's client area, and the day and temperature conversions.
 #pragma once
 
+#include "chart/WindowBands.h"
+
 #include <QRect>
 
 #include <cstdint>
 
 namespace plenta {
-
-// The main window's client area: the handheld's visible desktop below its task bar, which the window fills
-// and every layout is drawn in.
-inline constexpr int WINDOW_WIDTH = 240;
-inline constexpr int WINDOW_HEIGHT = 294;
 
 struct ChartLayout {
     // Pixels per cycle day
@@ -20,9 +17,9 @@ struct ChartLayout {
     static constexpr int PIXELS_PER_TENTH = 6;
     int left = 1;
     // The line of 37.5 degrees
-    int top = 64;
-    int right = 238;
-    int bottom = 64 + 119;
+    int top = CHART_TOP;
+    int right = WINDOW_WIDTH - 2;
+    int bottom = CHART_TOP + 119;
     // Screen pixels across and down that the window gives each chart pixel; painting always works in chart
     // pixels, only the window's repaint areas grow with it.
     int zoom = 1;
@@ -35,8 +32,8 @@ struct ChartLayout {
     }
 };
 
-// The layout below the sub-windows stacked so far (64 when both the form and the toolbar exist).
-ChartLayout MakeChartLayout(int layoutOffset);
+// The layout of a chart whose top line lies at `top`; the window's chart lies at CHART_TOP.
+ChartLayout MakeChartLayout(int top);
 
 // x of a cycle day's points: 3 pixels right of the left edge of the day's column. Not clamped.
 int DayToX(const ChartLayout &layout, std::uint16_t day);

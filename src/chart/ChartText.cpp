@@ -2,6 +2,7 @@
 // The chart's texts; see ChartText.h.
 #include "chart/ChartText.h"
 
+#include "chart/Picture.h"
 #include "journal/JournalTypes.h"
 #include <StringTable.h>
 
@@ -76,6 +77,18 @@ QString PrintablePath(const QString &path) {
         }
     }
     return printable;
+}
+
+// The placeholder's text with the strip's size, which the chart owns, in place of its two %d.
+QString PlaceholderText() {
+    QString text = QString::fromUtf8(LoadText(StringId::PicturePlaceholder));
+    for (const int number : {PICTURE_STRIP_WIDTH, PICTURE_STRIP_HEIGHT}) {
+        const qsizetype at = text.indexOf(QLatin1String("%d"));
+        if (at >= 0) {
+            text.replace(at, 2, QString::number(number));
+        }
+    }
+    return text;
 }
 
 } // namespace
@@ -168,7 +181,7 @@ void AddTemperatureLabels(GlyphBatch &glyphs, const ChartLayout &layout) {
 
 void DrawPlaceholderText(QPainter &painter, const ChartLayout &layout, const QString &picturePath) {
     const QRect box(QPoint(10, layout.bottom + 40), QPoint(230 - 1, layout.bottom + 120 - 1));
-    QString text = QString::fromUtf8(LoadText(StringId::PicturePlaceholder));
+    QString text = PlaceholderText();
     text += painter.fontMetrics().elidedText(PrintablePath(picturePath), Qt::ElideMiddle, box.width());
     // Without Qt::TextDontClip the text is clipped to the box, as the handheld's DrawText clips.
     painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, text);

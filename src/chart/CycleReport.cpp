@@ -27,8 +27,6 @@
 namespace plenta {
 namespace {
 
-// The rows of the entry form and the toolbar above the chart in the window.
-constexpr int LAYOUT_OFFSET = 64;
 constexpr int PAGE_WIDTH = 2480; // A4 at REPORT_DPI
 constexpr int PAGE_HEIGHT = 3508;
 constexpr int MARGIN = REPORT_CHART_LEFT;
@@ -48,9 +46,9 @@ QImage ChartImage(const DayPointTable &table, const CycleStats &stats, const Pic
     QImage window(WINDOW_WIDTH, WINDOW_HEIGHT, QImage::Format_RGB32);
     window.fill(Qt::white);
     QPainter painter(&window);
-    PaintChart(painter, MakeChartLayout(LAYOUT_OFFSET), ChartInputs{table, stats, picture});
+    PaintChart(painter, MakeChartLayout(CHART_TOP), ChartInputs{table, stats, picture});
     painter.end();
-    return window.copy(0, LAYOUT_OFFSET, WINDOW_WIDTH, REPORT_CHART_ROWS);
+    return window.copy(0, CHART_TOP, WINDOW_WIDTH, REPORT_CHART_ROWS);
 }
 
 // One cycle on its own, its days counted from its first day as the window would count them alone.

@@ -3,6 +3,8 @@
 // tile.
 #pragma once
 
+#include "chart/WindowBands.h"
+
 #include <QImage>
 #include <QString>
 
@@ -11,7 +13,7 @@
 
 namespace plenta {
 
-inline constexpr int PICTURE_STRIP_WIDTH = 240;
+inline constexpr int PICTURE_STRIP_WIDTH = WINDOW_WIDTH;
 inline constexpr int PICTURE_STRIP_HEIGHT = 90;
 inline constexpr int PICTURE_TILE_WIDTH = 7;
 

@@ -7,9 +7,9 @@
 
 namespace plenta {
 
-PictureDevice::PictureDevice(PictureReadFunction readData, std::intptr_t userValue, QObject *parent)
+PictureDevice::PictureDevice(PictureReadFunction readFunction, std::intptr_t userValue, QObject *parent)
     : QIODevice(parent)
-    , read_(readData)
+    , read_(readFunction)
     , userValue_(userValue) {}
 
 qint64 PictureDevice::readData(char *data, qint64 maxSize) {

@@ -14,7 +14,7 @@ class PictureDevice : public QIODevice {
     Q_OBJECT
 
 public:
-    PictureDevice(PictureReadFunction readData, std::intptr_t userValue, QObject *parent = nullptr);
+    PictureDevice(PictureReadFunction readFunction, std::intptr_t userValue, QObject *parent = nullptr);
 
     bool isSequential() const override { return true; }
 

@@ -66,7 +66,7 @@ CommentList::Spelling CommentList::SpellingOf(std::string_view comment1252) {
 std::size_t CommentList::SlotOf(const Spelling &spelling) const {
     const std::uint64_t mixed =
         (spelling.head * 0x9E3779B97F4A7C15U) ^ (spelling.tail * 0xC2B2AE3D27D4EB4FU) ^ spelling.size;
-    return static_cast<std::size_t>(mixed ^ mixed >> 32) & (spellings_.size() - 1);
+    return (mixed ^ mixed >> 32) & (spellings_.size() - 1);
 }
 
 bool CommentList::SeenBefore(const Spelling &spelling) {

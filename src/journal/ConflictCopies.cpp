@@ -107,6 +107,24 @@ std::string_view StemOf(std::string_view journalName) {
     return dot == std::string_view::npos || dot == 0 ? journalName : journalName.substr(0, dot);
 }
 
+// Whether `fileName` in Syncthing's ".stversions" folder is a kept version of the journal or of one of its
+// conflict copies: the name itself (versioning "Trash Can") or with "~20261207-101112" before the extension
+// ("Simple", "Staggered").
+bool IsKeptVersionName(std::string_view fileName, std::string_view journalName) {
+    const std::string_view extension = journalName.substr(StemOf(journalName).size());
+    std::string name(fileName);
+    // "~20261207-101112" just before the extension; a name without the extension ends in it.
+    constexpr std::size_t STAMP = std::string_view("~20261207-101112").size();
+    if (fileName.ends_with(extension) && fileName.size() >= extension.size() + STAMP) {
+        const std::string_view stamp = fileName.substr(fileName.size() - extension.size() - STAMP, STAMP);
+        if (Matches(stamp, "~DDDDDDDD-DDDDDD")) {
+            name = std::string(fileName.substr(0, fileName.size() - extension.size() - STAMP)) +
+                   std::string(extension);
+        }
+    }
+    return name == journalName || ConflictSchemeOf(name, journalName) == ConflictScheme::Syncthing;
+}
+
 } // namespace
 
 std::string_view SchemeName(ConflictScheme scheme) {
@@ -158,21 +176,6 @@ std::filesystem::path SetAsideCopyName(const std::filesystem::path &journal, std
         'P', 'L', 'E', 'N', 'T', DIGITS[index / DIGITS.size()], DIGITS[index % DIGITS.size()]};
     return journal.parent_path() /
            (std::string(stem) + ".sync-conflict-" + stamp + "-" + device + journalName.substr(stem.size()));
-}
-
-bool IsKeptVersionName(std::string_view fileName, std::string_view journalName) {
-    const std::string_view extension = journalName.substr(StemOf(journalName).size());
-    std::string name(fileName);
-    // "~20261207-101112" just before the extension; a name without the extension ends in it.
-    constexpr std::size_t STAMP = std::string_view("~20261207-101112").size();
-    if (fileName.ends_with(extension) && fileName.size() >= extension.size() + STAMP) {
-        const std::string_view stamp = fileName.substr(fileName.size() - extension.size() - STAMP, STAMP);
-        if (Matches(stamp, "~DDDDDDDD-DDDDDD")) {
-            name = std::string(fileName.substr(0, fileName.size() - extension.size() - STAMP)) +
-                   std::string(extension);
-        }
-    }
-    return name == journalName || ConflictSchemeOf(name, journalName) == ConflictScheme::Syncthing;
 }
 
 bool IsKeptVersion(const std::filesystem::path &file) {

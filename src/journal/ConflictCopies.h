@@ -38,11 +38,6 @@ std::filesystem::path SetAsideCopyName(const std::filesystem::path &journal, std
 // How many set-aside names one second has.
 inline constexpr int SET_ASIDE_NAMES = 36 * 36;
 
-// Whether `fileName` in Syncthing's ".stversions" folder is a kept version of the journal or of one of its
-// conflict copies: the name itself (versioning "Trash Can") or with "~20261207-101112" before the extension
-// ("Simple", "Staggered").
-bool IsKeptVersionName(std::string_view fileName, std::string_view journalName);
-
 // Whether `file` lies in a ".stversions" folder: a kept version, which is merged but never removed.
 bool IsKeptVersion(const std::filesystem::path &file);
 

@@ -6,6 +6,11 @@
 
 namespace plenta {
 
+namespace {
+
+// The index of the item that is exactly `comment`, byte for byte, or -1 when there is none or the comment is
+// empty. An item that only begins with the comment, or differs in letter case, is another text: selecting it
+// would show it, and a save would then store it in place of the day's own comment.
 int CommentItemOf(std::string_view comment, const std::vector<std::string> &items) {
     if (comment.empty()) {
         return -1;
@@ -13,6 +18,8 @@ int CommentItemOf(std::string_view comment, const std::vector<std::string> &item
     const auto found = std::find(items.begin(), items.end(), comment);
     return found == items.end() ? -1 : static_cast<int>(found - items.begin());
 }
+
+} // namespace
 
 FormSelection FormSelectionOf(const DaySelection &scanned, const std::vector<std::string> &comments) {
     FormSelection form{scanned};

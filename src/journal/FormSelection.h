@@ -19,11 +19,6 @@ struct FormSelection {
     int commentItem = -1;
 };
 
-// The index of the item that is exactly `comment`, byte for byte, or -1 when there is none or the comment is
-// empty. An item that only begins with the comment, or differs in letter case, is another text: selecting it
-// would show it, and a save would then store it in place of the day's own comment.
-int CommentItemOf(std::string_view comment, const std::vector<std::string> &items);
-
 // The form's view of the scan's selection, given the comment list the form offers.
 FormSelection FormSelectionOf(const DaySelection &scanned, const std::vector<std::string> &comments);
 

@@ -22,6 +22,17 @@ int Number(std::string_view digits) {
     return value;
 }
 
+// The attribute of the marks in the order the toolbar would switch them on: "1" first, then S, E, X.
+std::string AttributeOf(std::uint8_t marks) {
+    std::string attribute;
+    for (const MarkLetter &letter : MARK_LETTERS) {
+        if ((marks & letter.mark) != 0) {
+            attribute += letter.letter;
+        }
+    }
+    return attribute;
+}
+
 } // namespace
 
 std::optional<Date> ParseImportDate(std::string_view text) {
@@ -58,16 +69,6 @@ ImportComment ConvertComment(std::string_view utf8, std::optional<std::size_t> m
         }
     }
     return comment;
-}
-
-std::string AttributeOf(std::uint8_t marks) {
-    std::string attribute;
-    for (const MarkLetter &letter : MARK_LETTERS) {
-        if ((marks & letter.mark) != 0) {
-            attribute += letter.letter;
-        }
-    }
-    return attribute;
 }
 
 void AddImportedRecord(ImportedRecords &imported, const CsvRow &row, std::string_view dateText, Date date,

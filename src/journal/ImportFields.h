@@ -25,9 +25,6 @@ struct ImportComment {
 };
 ImportComment ConvertComment(std::string_view utf8, std::optional<std::size_t> maxChars);
 
-// The attribute of the marks in the order the toolbar would switch them on: "1" first, then S, E, X.
-std::string AttributeOf(std::uint8_t marks);
-
 // Adds the row's record (a later row of a date replaces an earlier one, as in the scan) and notes a comment
 // that lost characters.
 void AddImportedRecord(ImportedRecords &imported, const CsvRow &row, std::string_view dateText, Date date,

@@ -5,6 +5,7 @@
 #include "journal/CarriedLines.h"
 #include "journal/JournalRecord.h"
 #include "journal/JournalRewrite.h"
+#include "journal/RecordPlacement.h"
 
 #include <algorithm>
 #include <new>
@@ -39,10 +40,10 @@ EditOutcome OutOfMemory(const std::filesystem::path &journal, RewriteFailure *fa
     return EditOutcome::AccessError;
 }
 
-// The entry as it is stored, or nothing for one the journal cannot hold as a record of its date: a date
-// without a day number, a temperature outside 0.0..99.9, marks that would not read back as the attribute, a
-// text holding a line end or a NUL, or a line beyond the scan's bound. The comment is trimmed as a reader
-// trims it.
+// The entry's line as it is stored, without its line end, or nothing for one the journal cannot hold as a
+// record of its date: a date without a day number, a temperature outside 0.0..99.9, marks that would not read
+// back as the attribute, a text holding a line end or a NUL, or a line beyond the scan's bound. The comment
+// is trimmed as a reader trims it.
 std::optional<std::string> StoredRecord(const EntryValues &entry) {
     if (!entry.date.ok() || entry.date.year() < std::chrono::year{FIRST_RECORD_YEAR} ||
         entry.date.year() > std::chrono::year{9999} || entry.temperature < 0 || entry.temperature > 999 ||
@@ -50,7 +51,9 @@ std::optional<std::string> StoredRecord(const EntryValues &entry) {
         return std::nullopt;
     }
     std::string record = FormatRecord(entry.date, entry.temperature, entry.marks, TrimComment(entry.comment));
-    if (record.size() - 2 > MAX_RECORD_TEXT_BYTES) {
+    // The placement adds the line end again.
+    record.resize(record.size() - 2);
+    if (record.size() > MAX_RECORD_TEXT_BYTES) {
         return std::nullopt;
     }
     return record;
@@ -91,46 +94,18 @@ std::int32_t TemperatureForSave(int listIndex, std::int32_t scannedTemperature) 
     return TEMPERATURE_TOP - listIndex;
 }
 
-// The first line is the header whatever it holds (the scan skips it too), so it is copied and never replaced.
-// The date's records, as the scan reads them, go; every other line stays. The new record is placed before
-// the first line whose date is the same or later, that date read by atoi even from a line that is no record,
-// so a line that is no record but looks like one of the date stays just after the new record, for the user to
-// mend by hand.
+// The record is placed as CopyWithRecordsPlaced places every record; the date's old records go.
 EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry, Durability durability,
                       RewriteFailure *failure) try {
     const std::optional<std::string> stored = StoredRecord(entry);
     if (!stored) {
         return EditOutcome::DatabaseError;
     }
-    const std::string &record = *stored;
-    const std::int32_t newKey = DateKey(record);
+    const PlacedRecords records{{DateKey(*stored), *stored}};
     bool replaced = false;
-    const auto transform = [&](std::string_view old, JournalState, std::string &out) {
+    const auto transform = [&](std::string_view old, std::string &out) {
         // The rewrite runs this again when another program changed the journal meanwhile.
-        replaced = false;
-        if (old.empty()) {
-            out += LoadText(StringId::JournalHeader);
-        }
-        bool written = false;
-        bool first = true;
-        ForEachCarriedLine(old, [&](std::string_view line) {
-            if (std::exchange(first, false)) {
-                out += line;
-                return;
-            }
-            if (DateKey(line) >= newKey && !written) {
-                out += record;
-                written = true;
-            }
-            if (IsRecordOf(line, entry.date)) {
-                replaced = true;
-                return;
-            }
-            out += line;
-        });
-        if (!written) {
-            out += record;
-        }
+        replaced = CopyWithRecordsPlaced(old, records, out) > 0;
     };
     switch (RewriteJournal(journal, MissingJournal::Create, durability, transform, failure)) {
     case RewriteStatus::Written:
@@ -151,7 +126,7 @@ EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date, Du
     if (!date.ok()) {
         return EditOutcome::DatabaseError;
     }
-    const auto transform = [&](std::string_view old, JournalState, std::string &out) {
+    const auto transform = [&](std::string_view old, std::string &out) {
         bool first = true;
         ForEachCarriedLine(old, [&](std::string_view line) {
             if (!std::exchange(first, false) && IsRecordOf(line, date)) {

@@ -76,7 +76,7 @@ void ConvertPlentaRows(const CsvTable &table, ImportedRecords &imported) {
                 imported.error = RowError(row, "the mark '" + std::string(value) + "' is neither 0 nor 1");
                 return;
             }
-            marks |= value == "1" ? FLAGS[flag] : 0;
+            marks |= value == "1" ? FLAGS[flag] : std::uint8_t{0};
         }
         const std::string_view temperatureText = WithoutGuard(row.fields[1]);
         const std::optional<std::int32_t> temperature = ParseTenths(temperatureText);
@@ -93,6 +93,44 @@ void ConvertPlentaRows(const CsvTable &table, ImportedRecords &imported) {
                               ConvertComment(comment, std::nullopt));
         }
     }
+}
+
+// The file's bytes: opened without blocking, a regular file of at most MAX_IMPORT_BYTES. Nothing, with
+// `error` saying why, otherwise.
+std::optional<std::string> ReadImportFile(const std::filesystem::path &file, std::string &error) {
+    // O_NONBLOCK: a FIFO given by mistake answers at once instead of waiting for a writer.
+    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (fd.Get() < 0) {
+        error = std::strerror(errno);
+        return std::nullopt;
+    }
+    const std::optional<std::size_t> size = fd.RegularSize();
+    if (!size) {
+        error = "not a regular file";
+        return std::nullopt;
+    }
+    if (*size > MAX_IMPORT_BYTES) {
+        error = "larger than " + std::to_string(MAX_IMPORT_BYTES >> 20) + " MiB";
+        return std::nullopt;
+    }
+    std::string bytes(*size, '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            error = std::strerror(errno);
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break; // the file shrank while it was read: what is there counts
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    bytes.resize(done);
+    return bytes;
 }
 
 } // namespace
@@ -130,42 +168,6 @@ ImportedRecords ConvertImport(std::string_view text, const ImportOptions &option
         ConvertPlentaRows(table, imported);
     }
     return imported;
-}
-
-std::optional<std::string> ReadImportFile(const std::filesystem::path &file, std::string &error) {
-    // O_NONBLOCK: a FIFO given by mistake answers at once instead of waiting for a writer.
-    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (fd.Get() < 0) {
-        error = std::strerror(errno);
-        return std::nullopt;
-    }
-    const std::optional<std::size_t> size = fd.RegularSize();
-    if (!size) {
-        error = "not a regular file";
-        return std::nullopt;
-    }
-    if (*size > MAX_IMPORT_BYTES) {
-        error = "larger than " + std::to_string(MAX_IMPORT_BYTES >> 20) + " MiB";
-        return std::nullopt;
-    }
-    std::string bytes(*size, '\0');
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            error = std::strerror(errno);
-            return std::nullopt;
-        }
-        if (got == 0) {
-            break; // the file shrank while it was read: what is there counts
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    bytes.resize(done);
-    return bytes;
 }
 
 ImportResult ImportIntoJournal(const std::filesystem::path &journal, const std::filesystem::path &file,

@@ -47,10 +47,6 @@ inline constexpr std::size_t MAX_IMPORT_BYTES = MAX_REWRITE_BYTES;
 // front of text a spreadsheet would run as a formula.
 ImportedRecords ConvertImport(std::string_view text, const ImportOptions &options);
 
-// The file's bytes: opened without blocking, a regular file of at most MAX_IMPORT_BYTES. Nothing, with
-// `error` saying why, otherwise.
-std::optional<std::string> ReadImportFile(const std::filesystem::path &file, std::string &error);
-
 struct ImportResult {
     ImportedRecords imported; // its error, or the read's, when nothing was merged
     MergeResult merge;        // meaningful when imported.error is empty

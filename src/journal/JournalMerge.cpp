@@ -10,8 +10,7 @@
 #include "journal/JournalRewrite.h"
 #include "journal/JournalText.h"
 #include "journal/LineReader.h"
-
-#include <StringTable.h>
+#include "journal/RecordPlacement.h"
 
 #include <cerrno>
 #include <utility>
@@ -47,14 +46,16 @@ struct Standing {
     std::filesystem::path file;
 };
 
-} // namespace
-
+// Two records are the same when they have the same date, temperature, marks (in any order) and comment, as
+// the scan reads them.
 bool SameRecord(std::string_view a, std::string_view b) {
     const std::optional<RecordFields> left = ReadRecord(a);
     const std::optional<RecordFields> right = ReadRecord(b);
     return left && right && left->dateKey == right->dateKey && left->temperature == right->temperature &&
            left->marks == right->marks && left->comment == right->comment;
 }
+
+} // namespace
 
 std::optional<OtherJournal> ReadOtherJournal(const std::filesystem::path &file) {
     OtherJournal other;
@@ -95,7 +96,7 @@ MergeReport MergeRecords(std::string_view journal, std::span<const OtherJournal>
     for (auto &[key, record] : RecordsOf(journal)) {
         standing.emplace(key, Standing{std::move(record), {}});
     }
-    std::map<std::int32_t, std::string> incoming;
+    PlacedRecords incoming;
     for (const OtherJournal &other : others) {
         for (const auto &[key, record] : other.records) {
             const auto found = standing.find(key);
@@ -116,32 +117,8 @@ MergeReport MergeRecords(std::string_view journal, std::span<const OtherJournal>
         }
     }
 
-    if (journal.empty()) {
-        out += LoadText(StringId::JournalHeader);
-    }
-    auto next = incoming.begin();
-    const auto writeUpTo = [&](std::int32_t key) {
-        for (; next != incoming.end() && next->first <= key; ++next) {
-            out += next->second;
-            out += "\r\n";
-        }
-    };
-    bool header = true;
-    ForEachCarriedLine(journal, [&](std::string_view line) {
-        if (std::exchange(header, false)) {
-            out += line;
-            return;
-        }
-        // Placed as a save places its record: before the first line of its date or a later one. A replaced
-        // date's records, as the scan reads them, go; a line of that date that is no record stays.
-        writeUpTo(DateKey(line));
-        if (const std::optional<RecordFields> record = RecordOfLine(line);
-            record && incoming.contains(record->dateKey)) {
-            return;
-        }
-        out += line;
-    });
-    writeUpTo(INT32_MAX);
+    // Placed as a save places its record; a replaced date's records, as the scan reads them, go.
+    CopyWithRecordsPlaced(journal, incoming, out);
     return report;
 }
 
@@ -150,7 +127,7 @@ MergeResult MergeReadRecords(const std::filesystem::path &journal, std::span<con
     MergeResult result;
     // The rewrite may build the content more than once when another program changed the journal meanwhile;
     // the report is the one of the content that was written.
-    const auto transform = [&](std::string_view old, JournalState, std::string &out) {
+    const auto transform = [&](std::string_view old, std::string &out) {
         result.report = MergeRecords(old, others, preference, out);
     };
     if (RewriteJournal(journal, MissingJournal::Create, durability, transform, &result.failure) !=

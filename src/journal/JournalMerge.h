@@ -65,10 +65,6 @@ struct MergeReport {
     std::vector<MergeConflict> conflicts;
 };
 
-// Two records are the same when they have the same date, temperature, marks (in any order) and comment, as
-// the scan reads them.
-bool SameRecord(std::string_view a, std::string_view b);
-
 // The merge as a rewrite of the journal's bytes into `out`, the other files taken in turn: a date only the
 // other file has gets its record in date order (where a save would put it), a date with a different record is
 // a conflict settled by `preference`. With several files a date's standing record is compared with each

@@ -7,8 +7,6 @@
 #include "journal/DayNumbers.h"
 #include "journal/RecordReader.h"
 
-#include <StringTable.h>
-
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -86,8 +84,6 @@ constexpr std::uint64_t FIRST_EIGHT_NON_DIGITS = 0x8000008000000000U;
 constexpr std::uint64_t LAST_THREE = 0xFFFFFF0000000000U;
 constexpr std::uint64_t LAST_THREE_NON_DIGITS = 0x8000000000000000U;
 
-} // namespace
-
 // The numbers at offsets 0, 5 and 8 by atoi's rules. Every line the program writes has the digits in place,
 // and atoi's result is then the plain digit value; only other lines take the general road.
 void ReadDate(std::string_view line, std::int32_t &year, std::int32_t &month, std::int32_t &day) {
@@ -110,6 +106,8 @@ void ReadDate(std::string_view line, std::int32_t &year, std::int32_t &month, st
     month = AtoiAt(line, 5);
     day = AtoiAt(line, 8);
 }
+
+} // namespace
 
 std::int32_t AtoiAt(std::string_view line, std::size_t offset) {
     std::size_t pos = offset;
@@ -230,7 +228,6 @@ std::optional<RecordFields> ReadRecordByRules(std::string_view line) {
 
 std::string FormatRecord(Date date, std::int32_t temperature, std::string_view marksUtf8,
                          std::string_view commentUtf8) {
-    static_assert(LoadText(StringId::RecordFormat) == "%04d/%02d/%02d,%d.%d,%s,%s\r\n");
     const std::string marks = Utf8ToCp1252(marksUtf8);
     const std::string comment = Utf8ToCp1252(commentUtf8);
     char head[32];

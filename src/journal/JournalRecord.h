@@ -48,9 +48,6 @@ struct RecordFields {
 // digits or past the line's end. Huge digit runs saturate instead of overflowing.
 std::int32_t AtoiAt(std::string_view line, std::size_t offset);
 
-// The numbers at offsets 0, 5 and 8 by atoi's rules.
-void ReadDate(std::string_view line, std::int32_t &year, std::int32_t &month, std::int32_t &day);
-
 // year * 10000 + month * 100 + day from the numbers at offsets 0, 5 and 8 (any line, even a malformed one).
 std::int32_t DateKey(std::string_view line);
 

@@ -26,6 +26,9 @@ namespace plenta {
 
 namespace {
 
+// Whether an attempt found a journal to replace or publishes the first one.
+enum class JournalState { Missing, Existing };
+
 // Attempts before a journal that keeps changing is given up on, each after a change was seen.
 constexpr int MAX_ATTEMPTS = 6;
 
@@ -221,7 +224,7 @@ private:
         }
         std::string content;
         content.reserve(old.size() + 128);
-        transform_(old, state, content);
+        transform_(old, content);
         // A journal beyond the bound could not be read back by the next save or delete: a merge of a huge
         // copy is refused here, before anything is written.
         if (content.size() > MAX_REWRITE_BYTES) {

@@ -10,8 +10,6 @@
 
 namespace plenta {
 
-enum class JournalState { Missing, Existing };
-
 // Whether a rewrite waits for the disk. Only a benchmark measuring the copy itself turns it off.
 enum class Durability { Fsync, NoFsync };
 
@@ -38,7 +36,7 @@ struct RewriteFailure {
 };
 
 // Builds the new content from the old one; `old` is empty for a missing journal.
-using JournalTransform = std::function<void(std::string_view old, JournalState state, std::string &out)>;
+using JournalTransform = std::function<void(std::string_view old, std::string &out)>;
 
 // Resolves a symlinked journal to its target and, under the exclusive lock beside that target: reads the
 // journal whole, lets `transform` build the new content, writes it to ".<journal name>.tmp" beside the target

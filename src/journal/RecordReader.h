@@ -176,7 +176,9 @@ private:
         std::uint8_t marks = 0;
         while (attributeEnd < end && (ClassOf(*attributeEnd) & (CLASS_SEPARATOR | CLASS_NUL)) == 0) {
             const std::uint8_t within = attributeEnd - attribute < MAX_ATTRIBUTE_CHARS ? 0xFF : 0;
-            marks |= MARK_OF_BYTE[static_cast<unsigned char>(*attributeEnd)] & within;
+            // Both bytes, so their AND is one too.
+            marks |=
+                static_cast<std::uint8_t>(MARK_OF_BYTE[static_cast<unsigned char>(*attributeEnd)] & within);
             ++attributeEnd;
         }
         // A NUL ends the line's text: after one in the attribute there is no comment.

@@ -19,15 +19,6 @@ std::string Counted(int count, std::string_view one, std::string_view many) {
     return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
 
-} // namespace
-
-std::string ConflictQuestion(int copies) {
-    return Counted(copies, "Konfliktkopie", "Konfliktkopien") + " der Datenbank gefunden!\n" +
-           (copies == 1 ? "Sie enthält" : "Sie enthalten") +
-           " Einträge, die der Datenbank fehlen.\nJetzt übernehmen?\n"
-           "(Weicht ein Eintrag ab, bleibt der der Datenbank.)";
-}
-
 std::string MergeSummary(int added, int conflicts, int malformed) {
     std::string text = Counted(added, "Eintrag", "Einträge") + " übernommen!";
     if (conflicts > 0) {
@@ -38,6 +29,15 @@ std::string MergeSummary(int added, int conflicts, int malformed) {
         text += "\n" + Counted(malformed, "Zeile ist", "Zeilen sind") + " kein Eintrag.";
     }
     return text;
+}
+
+} // namespace
+
+std::string ConflictQuestion(int copies) {
+    return Counted(copies, "Konfliktkopie", "Konfliktkopien") + " der Datenbank gefunden!\n" +
+           (copies == 1 ? "Sie enthält" : "Sie enthalten") +
+           " Einträge, die der Datenbank fehlen.\nJetzt übernehmen?\n"
+           "(Weicht ein Eintrag ab, bleibt der der Datenbank.)";
 }
 
 void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, std::string_view caption,

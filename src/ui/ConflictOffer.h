@@ -21,6 +21,5 @@ void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, st
 
 // The box's question and the summary after a merge, in the program's words.
 std::string ConflictQuestion(int copies);
-std::string MergeSummary(int added, int conflicts, int malformed);
 
 } // namespace plenta

@@ -2,6 +2,7 @@
 // Conversion of dialog-template rectangles (dialog units) into pixels.
 #pragma once
 
+#include "chart/WindowBands.h"
 #include <DialogTemplates.h>
 
 #include <QRect>
@@ -17,9 +18,9 @@ struct DialogBase {
 };
 
 // The entry form's fixed scale: 108 units are the 240-pixel screen width, 12 units the 30-pixel band.
-inline constexpr int FORM_PIXELS_ACROSS = 240;
+inline constexpr int FORM_PIXELS_ACROSS = WINDOW_WIDTH;
 inline constexpr int FORM_UNITS_ACROSS = 108;
-inline constexpr int FORM_PIXELS_DOWN = 30;
+inline constexpr int FORM_PIXELS_DOWN = FORM_BAND;
 inline constexpr int FORM_UNITS_DOWN = 12;
 
 // The form's rectangle in pixels, rounded to the nearest pixel.

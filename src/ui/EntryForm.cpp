@@ -84,7 +84,6 @@ EntryForm::EntryForm(QWidget *parent)
             widget = new QLabel(FromUtf8(control.text), this);
             break;
         }
-        widget->setObjectName(QStringLiteral("control%1").arg(control.id));
         widget->setGeometry(control.kind == ControlKind::Static ? FormUnitsToPixels(control.rect)
                                                                 : ClosedRect(control));
         unzoomed_.emplace_back(widget, widget->geometry());
@@ -174,7 +173,7 @@ void EntryForm::PlaceInParent() {
         return;
     }
     const int x = std::max(0, (parent->width() - width()) / 2);
-    move(x, 0);
+    move(x, FORM_TOP * CurrentZoom());
     show();
 }
 
@@ -190,10 +189,9 @@ void EntryForm::mouseDoubleClickEvent(QMouseEvent *event) {
     event->accept();
 }
 
-EntryForm *CreateEntryForm(QWidget &mainWindow, int &layoutOffset) {
+EntryForm *CreateEntryForm(QWidget &mainWindow) {
     auto *form = new EntryForm(&mainWindow);
     form->PlaceInParent();
-    layoutOffset += FORM_BAND;
     return form;
 }
 

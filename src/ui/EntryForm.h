@@ -3,6 +3,7 @@
 // It holds the pending input; reading it for a save and refreshing it after a scan is left to others.
 #pragma once
 
+#include "chart/WindowBands.h"
 #include "journal/JournalTypes.h"
 #include <DialogTemplates.h>
 
@@ -65,11 +66,8 @@ private:
     std::vector<std::pair<QWidget *, QRect>> unzoomed_;
 };
 
-// The band the form takes at the top of the main window; the toolbar lies below it.
-inline constexpr int FORM_BAND = 30;
-
-// Creates the form as a child of the main window, places it and advances layoutOffset by the 30-pixel band.
-EntryForm *CreateEntryForm(QWidget &mainWindow, int &layoutOffset);
+// Creates the form as a child of the main window and places it in its band at FORM_TOP.
+EntryForm *CreateEntryForm(QWidget &mainWindow);
 
 // The start-up content of the lists: 37.5 down to 35.5 with 36.5 selected; "alk" and "spät" with none
 // selected.

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -28,8 +29,7 @@ constexpr std::array<std::pair<Command, char>, 4> MARK_BUTTONS{{
     {Command::Intercourse, LETTER_INTERCOURSE},
 }};
 
-} // namespace
-
+// The comment box's items in UTF-8, in list order.
 std::vector<std::string> CommentItems(const QComboBox &box) {
     std::vector<std::string> items;
     items.reserve(static_cast<std::size_t>(box.count()));
@@ -39,6 +39,8 @@ std::vector<std::string> CommentItems(const QComboBox &box) {
     return items;
 }
 
+// Shows `comment` (UTF-8) exactly in the box's field with list item `item` selected (-1: none). An empty
+// comment clears the field and selects nothing, so that the field never shows an item the day lacks.
 void ShowComment(QComboBox &box, const std::string &comment, int item) {
     const QString text = QString::fromStdString(comment);
     // Typing stops at MAX_COMMENT_CHARS, but a longer comment from a hand-edited journal is shown and kept
@@ -49,12 +51,15 @@ void ShowComment(QComboBox &box, const std::string &comment, int item) {
     box.setEditText(text);
 }
 
+// The temperature list's index of a temperature, -1 (nothing selected) outside 35.5 to 37.5.
 int TemperatureIndexOf(std::int32_t tenths) {
     if (tenths < TEMPERATURE_BOTTOM || tenths > TEMPERATURE_TOP) {
         return -1;
     }
     return TEMPERATURE_TOP - tenths;
 }
+
+} // namespace
 
 void RefreshForm(EntryForm *form, MainToolbar *toolbar, DaySelection &selection) {
     SetButtonEnabled(toolbar, Command::DeleteDay, selection.hasEntry);

@@ -108,12 +108,11 @@ void SetButtonEnabled(MainToolbar *toolbar, Command command, bool enabled) {
     }
 }
 
-MainToolbar *CreateMainToolbar(QWidget &mainWindow, int &layoutOffset) {
+MainToolbar *CreateMainToolbar(QWidget &mainWindow) {
     auto *toolbar = new MainToolbar(&mainWindow);
-    toolbar->setGeometry(0, layoutOffset, TOOLBAR_WIDTH, TOOLBAR_HEIGHT);
+    toolbar->setGeometry(0, TOOLBAR_TOP, TOOLBAR_WIDTH, TOOLBAR_HEIGHT);
     toolbar->raise();
     toolbar->show();
-    layoutOffset += TOOLBAR_HEIGHT;
     return toolbar;
 }
 

@@ -47,7 +47,7 @@ void SetButtonChecked(MainToolbar *toolbar, Command command, bool checked);
 // Enables or disables the button of `command`; a missing toolbar is left alone.
 void SetButtonEnabled(MainToolbar *toolbar, Command command, bool enabled);
 
-// Creates the toolbar at y = layoutOffset, 240 x 34, with its tooltips, and advances layoutOffset by 34.
-MainToolbar *CreateMainToolbar(QWidget &mainWindow, int &layoutOffset);
+// Creates the toolbar in its band at TOOLBAR_TOP, across the window, with its tooltips.
+MainToolbar *CreateMainToolbar(QWidget &mainWindow);
 
 } // namespace plenta

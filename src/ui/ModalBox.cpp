@@ -23,6 +23,19 @@ ModalInterceptor &Interceptor() {
     return interceptor;
 }
 
+// Where a box goes so that it stands centred over its owner's window.
+QPoint CentredOverOwner(const QWidget &box) {
+    const QWidget *owner = box.parentWidget();
+    if (owner == nullptr) {
+        return box.pos();
+    }
+    // Client area over client area: a window manager keeps the box's asked-for place for its client area,
+    // and frames it as it frames the owner.
+    QRect placed(QPoint(), box.size());
+    placed.moveCenter(owner->window()->geometry().center());
+    return placed.topLeft();
+}
+
 // The program's message box, centred over its owner's window once it knows its own size: a message box
 // sizes itself only as it is shown, after Qt has placed it, so Qt's placement is off by the difference, and
 // wholly off while the owner has not been placed yet.
@@ -48,18 +61,6 @@ int RunModal(QDialog &box) {
 
 ModalInterceptor SetModalInterceptor(ModalInterceptor interceptor) {
     return std::exchange(Interceptor(), std::move(interceptor));
-}
-
-QPoint CentredOverOwner(const QWidget &box) {
-    const QWidget *owner = box.parentWidget();
-    if (owner == nullptr) {
-        return box.pos();
-    }
-    // Client area over client area: a window manager keeps the box's asked-for place for its client area,
-    // and frames it as it frames the owner.
-    QRect placed(QPoint(), box.size());
-    placed.moveCenter(owner->window()->geometry().center());
-    return placed.topLeft();
 }
 
 QString MessageLayout(const QString &text) {

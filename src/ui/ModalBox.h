@@ -7,7 +7,6 @@
 #include <string_view>
 
 class QDialog;
-class QPoint;
 class QString;
 class QWidget;
 
@@ -31,9 +30,6 @@ enum class Answer { Yes, No };
 // A question with the buttons "Ja" and "Nein", in the program's message-box look. Closing the box counts as
 // "Nein".
 Answer AskYesNo(QWidget *owner, std::string_view text, std::string_view caption);
-
-// Where a box goes so that it stands centred over its owner's window.
-QPoint CentredOverOwner(const QWidget &box);
 
 // The message box keeps its text as given under this property; its label shows the text laid out.
 inline constexpr char MESSAGE_TEXT_PROPERTY[] = "plentaMessageText";

@@ -2,6 +2,7 @@
 // The toolbar's constant button table and its tooltips, in display order from the left.
 #pragma once
 
+#include "chart/WindowBands.h"
 #include "ui/Command.h"
 
 #include <array>
@@ -21,8 +22,7 @@ struct ToolbarButton {
 };
 
 inline constexpr int TOOLBAR_IMAGE_SIZE = 26;
-inline constexpr int TOOLBAR_WIDTH = 240;
-inline constexpr int TOOLBAR_HEIGHT = 34;
+inline constexpr int TOOLBAR_WIDTH = WINDOW_WIDTH;
 
 // Every button starts enabled and unchecked.
 inline constexpr std::array<ToolbarButton, 9> TOOLBAR_BUTTONS{{

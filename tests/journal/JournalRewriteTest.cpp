@@ -44,7 +44,7 @@ protected:
         int calls = 0;
         const RewriteStatus status = RewriteJournal(
             journal_, MissingJournal::Create, Durability::NoFsync,
-            [&](std::string_view old, JournalState, std::string &out) {
+            [&](std::string_view old, std::string &out) {
                 out.assign(old.empty() ? std::string(HEADER) : std::string(old));
                 out += RECORD;
                 meddle(calls++);

@@ -32,12 +32,12 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         window.resize(240, 294);
-        form = CreateEntryForm(window, layoutOffset);
-        toolbar = CreateMainToolbar(window, layoutOffset);
+        form = CreateEntryForm(window);
+        toolbar = CreateMainToolbar(window);
         FillFormLists(form);
         state.paths.journalPath = std::filesystem::path(dir.path().toStdString()) / "plenta.txt";
         state.paths.messageCaption = "plenta";
-        state.layout = MakeChartLayout(layoutOffset);
+        state.layout = MakeChartLayout(CHART_TOP);
         dispatcher = std::make_unique<CommandDispatcher>(
             CommandDispatcher::Window{window, form, toolbar,
                                       [this](Command command) { sent.push_back(command); },
@@ -56,7 +56,6 @@ protected:
 
     QTemporaryDir dir;
     QWidget window;
-    int layoutOffset = 0;
     EntryForm *form = nullptr;
     MainToolbar *toolbar = nullptr;
     ShellState state;

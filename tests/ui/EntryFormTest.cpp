@@ -26,19 +26,18 @@ class EntryFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         window.resize(240, 294);
-        form = CreateEntryForm(window, layoutOffset);
-        toolbar = CreateMainToolbar(window, layoutOffset);
+        form = CreateEntryForm(window);
+        toolbar = CreateMainToolbar(window);
         FillFormLists(form);
     }
 
     QWidget window;
-    int layoutOffset = 0;
     EntryForm *form = nullptr;
     MainToolbar *toolbar = nullptr;
 };
 
 TEST_F(EntryFormTest, FormAndToolbarStackInTheirBands) {
-    EXPECT_EQ(layoutOffset, 64);
+    EXPECT_EQ(CHART_TOP, toolbar->geometry().bottom() + 1);
     EXPECT_EQ(form->geometry(), QRect(0, 0, 240, 30));
     EXPECT_EQ(toolbar->geometry(), QRect(0, 30, 240, 34));
     for (const int id : {IDC_DATE, IDC_TEMPERATURE, IDC_COMMENT}) {
@@ -207,8 +206,7 @@ TEST(PickerDateFormat, TheFieldFollowsTheLocaleLikeItsCalendar) {
     for (const auto &[locale, format] : cases) {
         QLocale::setDefault(locale);
         QWidget window;
-        int layoutOffset = 0;
-        const QDateEdit &picker = *CreateEntryForm(window, layoutOffset)->DatePicker();
+        const QDateEdit &picker = *CreateEntryForm(window)->DatePicker();
         EXPECT_EQ(picker.displayFormat(), QString::fromLatin1(format));
         EXPECT_LE(picker.sizeHint().width(), picker.width()) << format;
         EXPECT_EQ(picker.text(), locale.toString(picker.date(), QString::fromLatin1(format)));

@@ -20,8 +20,8 @@ namespace {
 class FormRefreshTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = CreateEntryForm(window, layoutOffset);
-        toolbar = CreateMainToolbar(window, layoutOffset);
+        form = CreateEntryForm(window);
+        toolbar = CreateMainToolbar(window);
         FillFormLists(form);
         form->SetCommentItems({"alkohol", "alk", "Spät"});
     }
@@ -29,7 +29,6 @@ protected:
     bool Enabled(Command command) const { return toolbar->Button(command)->isEnabled(); }
 
     QWidget window;
-    int layoutOffset = 0;
     EntryForm *form = nullptr;
     MainToolbar *toolbar = nullptr;
 };

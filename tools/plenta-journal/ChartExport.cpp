@@ -20,9 +20,6 @@
 namespace plenta {
 namespace {
 
-// The rows of the entry form (30) and the toolbar (34) above the chart.
-constexpr int LAYOUT_OFFSET = 64;
-
 QtMessageHandler previousHandler = nullptr;
 
 // Qt asks for the user's runtime folder, which the painter never uses; without XDG_RUNTIME_DIR (cron, ssh
@@ -39,7 +36,7 @@ QImage PaintWindow(const JournalScan &scan, const Picture &picture) {
     QImage window(WINDOW_WIDTH, WINDOW_HEIGHT, QImage::Format_RGB32);
     window.fill(Qt::white); // the main window's background, which the first paint finds erased
     QPainter painter(&window);
-    PaintChart(painter, MakeChartLayout(LAYOUT_OFFSET), ChartInputs{scan.table, scan.stats, picture});
+    PaintChart(painter, MakeChartLayout(CHART_TOP), ChartInputs{scan.table, scan.stats, picture});
     painter.end();
     return window;
 }
@@ -85,7 +82,7 @@ ExitCode RunChart(const ChartRequest &request) {
     const QImage window = PaintWindow(*scan, picture);
     ReleasePicture(picture);
 
-    QImage chart = window.copy(0, LAYOUT_OFFSET, WINDOW_WIDTH, WINDOW_HEIGHT - LAYOUT_OFFSET);
+    QImage chart = window.copy(0, CHART_TOP, WINDOW_WIDTH, WINDOW_HEIGHT - CHART_TOP);
     if (request.scale > 1) {
         chart = chart.scaled(chart.width() * request.scale, chart.height() * request.scale,
                              Qt::IgnoreAspectRatio, Qt::FastTransformation);

@@ -17,7 +17,7 @@ struct ChartRequest {
     Date today;
     std::filesystem::path picture;
     std::filesystem::path output;
-    int scale = 1; // whole-pixel enlargement, 1 to 16
+    int scale = 1; // whole-pixel enlargement, MIN_CHART_SCALE to MAX_CHART_SCALE
 };
 
 inline constexpr int MIN_CHART_SCALE = 1;

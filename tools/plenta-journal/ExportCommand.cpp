@@ -6,6 +6,7 @@
 #include "FailureCause.h"
 
 #include "journal/JournalExport.h"
+#include "journal/JournalText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -37,9 +38,10 @@ ExitCode RunExport(const std::filesystem::path &journal, ExportFormat format,
                    const std::optional<std::filesystem::path> &out) {
     const std::optional<std::vector<ExportRow>> rows = ReadExportRows(journal);
     if (!rows) {
-        return CannotOpenJournal(
-            journal, journal,
-            "cannot be read (unreadable, no regular file, larger than 16 MiB, or locked by another program)");
+        return CannotOpenJournal(journal, journal,
+                                 "cannot be read (unreadable, no regular file, larger than " +
+                                     std::to_string(MAX_READ_BYTES >> 20) +
+                                     " MiB, or locked by another program)");
     }
     const std::string text = format == ExportFormat::Json ? ToJson(*rows) : ToCsv(*rows);
     if (!out) {

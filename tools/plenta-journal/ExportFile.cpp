@@ -67,7 +67,7 @@ std::optional<std::string> WriteExportFile(const std::filesystem::path &out, std
         return "names no file";
     }
     const std::filesystem::path folder = out.has_parent_path() ? out.parent_path() : ".";
-    if (std::filesystem::path(folder / name).lexically_normal() == lockFile.lexically_normal()) {
+    if ((folder / name).lexically_normal() == lockFile.lexically_normal()) {
         return "is the journal or its lock file";
     }
     std::filesystem::path temp;

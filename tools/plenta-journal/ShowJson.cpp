@@ -4,6 +4,8 @@
 
 #include "journal/FormSelection.h"
 
+#include <nlohmann/json.hpp>
+
 namespace plenta {
 namespace {
 
@@ -42,8 +44,7 @@ nlohmann::ordered_json SelectionToJson(const FormSelection &form) {
     };
 }
 
-} // namespace
-
+// count, points, stats, selection (as the form shows it after the refresh) and comments, in that order.
 nlohmann::ordered_json ScanToJson(const JournalScan &scan) {
     nlohmann::ordered_json json;
     json["count"] = scan.table.count;
@@ -53,6 +54,8 @@ nlohmann::ordered_json ScanToJson(const JournalScan &scan) {
     json["comments"] = scan.comments;
     return json;
 }
+
+} // namespace
 
 std::string ScanToJsonText(const JournalScan &scan) {
     return ScanToJson(scan).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);

@@ -160,7 +160,8 @@ Commands DefineCommands(CLI::App &app, CommandLine &line) {
     commands.save->add_option("--date", line.date, "the entry's date, YYYY-MM-DD")->required();
     commands.save->add_option("--temperature", line.temperature, "35.5 to 37.5 in steps of 0.1")->required();
     commands.save->add_option("--marks", line.marks, "mark letters in switching order: 1 S E X");
-    commands.save->add_option("--comment", line.comment, "at most 39 characters");
+    commands.save->add_option("--comment", line.comment,
+                              "at most " + std::to_string(MAX_COMMENT_CHARS) + " characters");
     commands.remove = app.add_subcommand("delete", "delete every record of a date as the form's delete does");
     commands.remove->add_option("--date", line.date, "the date, YYYY-MM-DD")->required();
     commands.chart = app.add_subcommand("chart", "paint the chart as the main window shows it into a PNG");
@@ -168,7 +169,10 @@ Commands DefineCommands(CLI::App &app, CommandLine &line) {
     commands.chart->add_option("--date", line.date, "the picked date, YYYY-MM-DD (default: today)");
     commands.chart->add_option("--picture", line.picture,
                                "the GIF shown under the chart (default: Plenta's)");
-    commands.chart->add_option("--scale", line.scale, "enlarge by whole pixels, 1 to 16")
+    commands.chart
+        ->add_option("--scale", line.scale,
+                     "enlarge by whole pixels, " + std::to_string(MIN_CHART_SCALE) + " to " +
+                         std::to_string(MAX_CHART_SCALE))
         ->check(CLI::Range(MIN_CHART_SCALE, MAX_CHART_SCALE));
     commands.report = app.add_subcommand("report", "write a PDF report of the recent cycles for the doctor");
     commands.report->add_option("--out", line.output, "the PDF file to write")->required();
