@@ -3,6 +3,7 @@
 // the statistics box. The About box's exit is proven by the box's own test and
 // end to end by the program's.
 #include "BoxRecorder.h"
+#include "FormFixture.h"
 
 #include <TempFolder.h>
 
@@ -27,14 +28,11 @@ namespace {
 
 using test::ReadBytes;
 
-class DispatcherTest : public ::testing::Test {
+class DispatcherTest : public FormFixture {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        window.resize(240, 294);
-        form = CreateEntryForm(window);
-        toolbar = CreateMainToolbar(window);
-        FillFormLists(form);
+        FormFixture::SetUp();
         state.paths.journalPath = std::filesystem::path(dir.path().toStdString()) / "plenta.txt";
         state.paths.messageCaption = "plenta";
         state.layout = MakeChartLayout(CHART_TOP);
@@ -51,13 +49,9 @@ protected:
     }
 
     void Tap(Command command) { toolbar->Button(command)->click(); }
-    bool Checked(Command command) const { return toolbar->Button(command)->isChecked(); }
     void Pick(int year, int month, int day) { form->DatePicker()->setDate(QDate(year, month, day)); }
 
     QTemporaryDir dir;
-    QWidget window;
-    EntryForm *form = nullptr;
-    MainToolbar *toolbar = nullptr;
     ShellState state;
     std::unique_ptr<CommandDispatcher> dispatcher;
     std::vector<Command> sent;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The entry form and the toolbar as start-up builds them: placement, list contents and button states.
-#include "ui/EntryForm.h"
+#include "FormFixture.h"
+
 #include "ui/Command.h"
+#include "ui/EntryForm.h"
 #include "ui/FormComboBox.h"
 #include "ui/MainToolbar.h"
 #include "ui/MarkButton.h"
@@ -22,19 +24,7 @@
 namespace plenta {
 namespace {
 
-class EntryFormTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        window.resize(240, 294);
-        form = CreateEntryForm(window);
-        toolbar = CreateMainToolbar(window);
-        FillFormLists(form);
-    }
-
-    QWidget window;
-    EntryForm *form = nullptr;
-    MainToolbar *toolbar = nullptr;
-};
+using EntryFormTest = FormFixture;
 
 TEST_F(EntryFormTest, FormAndToolbarStackInTheirBands) {
     EXPECT_EQ(CHART_TOP, toolbar->geometry().bottom() + 1);

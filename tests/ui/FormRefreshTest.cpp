@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The form refresh after a scan: delete button, defaults of a day without entry, list selections, mark
 // buttons.
-#include "ui/FormRefresh.h"
+#include "FormFixture.h"
+
 #include "ui/Command.h"
 #include "ui/EntryForm.h"
+#include "ui/FormRefresh.h"
 #include "ui/MainToolbar.h"
 
 #include "journal/JournalRecord.h"
@@ -17,20 +19,12 @@
 namespace plenta {
 namespace {
 
-class FormRefreshTest : public ::testing::Test {
+class FormRefreshTest : public FormFixture {
 protected:
     void SetUp() override {
-        form = CreateEntryForm(window);
-        toolbar = CreateMainToolbar(window);
-        FillFormLists(form);
+        FormFixture::SetUp();
         form->SetCommentItems({"alkohol", "alk", "Spät"});
     }
-    bool Checked(Command command) const { return toolbar->Button(command)->isChecked(); }
-    bool Enabled(Command command) const { return toolbar->Button(command)->isEnabled(); }
-
-    QWidget window;
-    EntryForm *form = nullptr;
-    MainToolbar *toolbar = nullptr;
 };
 
 TEST_F(FormRefreshTest, ADayWithEntryShowsItsValues) {
