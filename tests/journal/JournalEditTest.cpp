@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -194,8 +196,10 @@ TEST_F(JournalEditTest, LockedJournal) {
     const int fd = ::open(JournalLock::LockPathOf(journal_).c_str(), O_RDWR | O_CREAT, 0600);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::flock(fd, LOCK_SH), 0); // a scan in another process
-    EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::AccessError);
+    // Both wait out the lock's full second, side by side so the suite waits it once.
+    auto save = std::async(std::launch::async, [&] { return SaveEntry(journal_, Entry(DAY)); });
     EXPECT_EQ(DeleteDayEntries(journal_, DAY), EditOutcome::DatabaseError);
+    EXPECT_EQ(save.get(), EditOutcome::AccessError);
     EXPECT_EQ(Read(), before);
     ::close(fd);
     EXPECT_EQ(SaveEntry(journal_, Entry(DAY)), EditOutcome::Replaced);
