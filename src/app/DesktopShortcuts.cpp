@@ -4,7 +4,7 @@
 
 #include "app/CommandEvent.h"
 #include "app/MainWindow.h"
-#include "app/ShortcutTable.h"
+#include "ui/ShortcutTable.h"
 #include "app/WindowZoom.h"
 
 #include "ui/MainToolbar.h"

@@ -5,6 +5,7 @@
 #include "ui/FromUtf8.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QShowEvent>
 #include <QString>
@@ -111,10 +112,10 @@ Answer AskYesNo(QWidget *owner, std::string_view text, std::string_view caption)
     box.setProperty(MESSAGE_TEXT_PROPERTY, message);
     box.setTextFormat(Qt::RichText);
     box.setText(MessageLayout(message));
-    // Qt's own button texts are English unless a translation is loaded; the program speaks German. The
-    // mnemonics answer Alt+J and Alt+N (and J and N alone, as a message box takes its buttons' letters).
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    // Qt's own button texts are English whatever the language; the program names them itself. The mnemonics
+    // answer Alt+J and Alt+N (and J and N alone, as a message box takes its buttons' letters).
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("MessageBox", "&Ja"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("MessageBox", "&Nein"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return RunModal(box) == QMessageBox::Yes ? Answer::Yes : Answer::No;
