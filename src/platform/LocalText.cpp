@@ -11,8 +11,8 @@ std::string_view LocalText(UiLanguage language, std::string_view context, std::s
 }
 
 std::string_view LocalText(std::string_view context, std::string_view source) {
-    static const UiLanguage language = ProcessLanguage();
-    return LocalText(language, context, source);
+    // Read each time: a few getenv calls, and a test may change the environment between texts.
+    return LocalText(ProcessLanguage(), context, source);
 }
 
 std::string WithArgs(std::string_view text, std::initializer_list<std::string_view> values) {

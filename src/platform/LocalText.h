@@ -13,7 +13,7 @@ namespace plenta {
 // The text in the given language.
 std::string_view LocalText(UiLanguage language, std::string_view context, std::string_view source);
 
-// The text in this process's language (chosen once, from the environment at the first call).
+// The text in this process's language, chosen from its environment.
 std::string_view LocalText(std::string_view context, std::string_view source);
 
 // The text with each "%1", "%2", ... replaced by the value of that position, as QString::arg places them.
