@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/UiLanguage.h"
+#include <TranslatedText.h>
 
 #include <string>
 #include <string_view>

@@ -76,6 +76,10 @@ std::string TextUtf8(StringId id) {
 }
 
 std::string StatisticsBoxText(const CycleStats &stats) {
+    // No scan has filled the statistics (the journal could not be read): the box stays empty, as before.
+    if (stats.statisticsText.empty()) {
+        return {};
+    }
     return StatisticsText(stats, TextUtf8(StringId::StatisticsFormat), TextUtf8(StringId::NextPeriodUnknown));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built program's boxes in the locale's language on an X server: the statistics, the key help and the
 // About box's help, each read as a person would copy it (Ctrl+C in a message box copies its text).
+#include "TempFolder.h"
 #include "TodayRecord.h"
 #include "XServerFixture.h"
 

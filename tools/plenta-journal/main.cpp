@@ -27,11 +27,6 @@ namespace {
 
 using namespace plenta;
 
-// A text of the tool in the user's language.
-std::string_view Said(std::string_view german) {
-    return LocalText("plenta-journal", german);
-}
-
 // The same as a string, as CLI11 takes its descriptions.
 std::string Tr(std::string_view german) {
     return std::string(Said(german));
