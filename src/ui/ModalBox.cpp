@@ -5,7 +5,10 @@
 #include "ui/FromUtf8.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QShowEvent>
 #include <QString>
@@ -48,6 +51,16 @@ protected:
     void showEvent(QShowEvent *event) override {
         QMessageBox::showEvent(event);
         move(CentredOverOwner(*this));
+    }
+
+    // Ctrl+C copies the message as the program wrote it (tabs and line breaks, not the laid-out table), so
+    // that the statistics can be pasted elsewhere; Qt's message box copies only on Windows.
+    void keyPressEvent(QKeyEvent *event) override {
+        if (event->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(property(MESSAGE_TEXT_PROPERTY).toString());
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
     }
 };
 

@@ -184,6 +184,14 @@ TEST(TranslationLanguage, WindowAndToolChooseTheSameLanguage) {
     }
 }
 
+} // namespace
+
+void PrintTo(UiLanguage language, std::ostream *out) {
+    *out << (language == UiLanguage::English ? "English" : "German");
+}
+
+namespace {
+
 class TranslatedBoxes : public ::testing::TestWithParam<UiLanguage> {
 protected:
     void SetUp() override { ASSERT_EQ(InstallTranslation(GetParam()), GetParam() == UiLanguage::English); }
