@@ -2,10 +2,9 @@
 // The window program's own command-line options and its --help text.
 #include "app/CommandLine.h"
 
-#include "ui/ShortcutTable.h"
-
 #include "platform/HandheldKeys.h"
 #include "platform/LocalText.h"
+#include "ui/ShortcutTable.h"
 #include "ui/Zoom.h"
 #include <PlentaVersion.h>
 
