@@ -112,27 +112,21 @@ TEST(JournalCommands, UsageErrorsWriteNothing) {
 // The tool's texts follow the language: German under C (and so byte for byte what scripts have read so far)
 // and German locales, English under others.
 TEST(JournalCommands, MessagesFollowTheLanguage) {
+    const std::string commands =
+        "stats, show, save, delete, chart, report, conflicts, merge, export, import\n";
+    const std::string germanUnknown =
+        "plenta-journal: unbekannter Befehl 'statz'; die Befehle sind " + commands;
+    const std::string germanStats = "Datenbank hat 9 Einträge\nZeitraum:\t61 Tag(e)\nZyklen:\t\t2\n"
+                                    "Durchschnitt:\t29 Tage\nNächste Periode in 18 Tag(en)\n";
     struct Case {
         std::vector<EnvSetting> env;
         std::string unknown;
         std::string stats;
     } const cases[] = {
-        {{{"LC_ALL", "C"}, {"LANGUAGE", "en"}},
-         "plenta-journal: unbekannter Befehl 'statz'; die Befehle sind stats, show, save, delete, chart, "
-         "report, "
-         "conflicts, merge, export, import\n",
-         "Datenbank hat 9 Einträge\nZeitraum:\t61 Tag(e)\nZyklen:\t\t2\nDurchschnitt:\t29 Tage\nNächste "
-         "Periode in 18 Tag(en)\n"},
-        {{{"LC_ALL", ""}, {"LANG", "de_AT.UTF-8"}},
-         "plenta-journal: unbekannter Befehl 'statz'; die Befehle sind stats, show, save, delete, chart, "
-         "report, "
-         "conflicts, merge, export, import\n",
-         "Datenbank hat 9 Einträge\nZeitraum:\t61 Tag(e)\nZyklen:\t\t2\nDurchschnitt:\t29 Tage\nNächste "
-         "Periode in 18 Tag(en)\n"},
+        {{{"LC_ALL", "C"}, {"LANGUAGE", "en"}}, germanUnknown, germanStats},
+        {{{"LC_ALL", ""}, {"LANG", "de_AT.UTF-8"}}, germanUnknown, germanStats},
         {{{"LC_ALL", "en_US.UTF-8"}},
-         "plenta-journal: unknown command 'statz'; the commands are stats, show, save, delete, chart, "
-         "report, "
-         "conflicts, merge, export, import\n",
+         "plenta-journal: unknown command 'statz'; the commands are " + commands,
          "The journal holds 9 entries\nTime span:\t61 day(s)\nCycles:\t\t2\nAverage cycle:\t29 days\nNext "
          "period in 18 day(s)\n"},
     };
