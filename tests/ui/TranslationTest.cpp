@@ -7,6 +7,7 @@
 #include "ToolRunner.h"
 
 #include "journal/JournalTypes.h"
+#include "journal/StatisticsText.h"
 #include "platform/UiLanguage.h"
 #include "ui/AboutBox.h"
 #include "ui/ConflictOffer.h"
@@ -205,6 +206,7 @@ TEST_P(TranslatedBoxes, EveryTextFitsItsControl) {
     stats.spanDays = 9999;
     stats.cycleCount = 333;
     stats.averageCycleLength = 35;
+    stats.statisticsText = StatisticsText(stats); // as a scan leaves it
     const std::vector<std::string> texts{KeyHelpText(), StatisticsBoxText(stats), ConflictQuestion(12),
                                          TextUtf8(StringId::AccessError), TextUtf8(StringId::DatabaseError)};
     BoxRecorder recorder;
