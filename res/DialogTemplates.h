@@ -4,6 +4,7 @@
 #pragma once
 
 #include "PlentaVersion.h"
+#include "TranslatedText.h"
 
 #include <array>
 #include <string_view>
@@ -46,15 +47,17 @@ inline constexpr std::array<DialogControl, 4> ENTRY_FORM_CONTROLS{{
     {ControlKind::DropDownCombo, "", {76, 0, 31, 90}},
 }};
 
-// The About box; "Ende" is the default button and the first tab stop, so it has the focus.
-inline constexpr DialogTemplate ABOUT_TEMPLATE{"About Plenta", "Tahoma", {34, 44, 119, 63}};
+// The About box, its texts translated under the context "AboutBox"; "Ende" is the default button and the
+// first tab stop, so it has the focus.
+inline constexpr DialogTemplate ABOUT_TEMPLATE{
+    PLENTA_TEXT("AboutBox", "About Plenta"), "Tahoma", {34, 44, 119, 63}};
 inline constexpr std::array<DialogControl, 6> ABOUT_CONTROLS{{
     {ControlKind::Icon, "", {10, 9, 20, 20}},
     {ControlKind::Static, PLENTA_NAME_AND_VERSION, {39, 7, 44, 8}},
-    {ControlKind::Static, "Zyklus und Temperatur", {39, 14, 66, 8}},
-    {ControlKind::Static, "im Blick", {37, 22, 29, 8}},
-    {ControlKind::DefaultButton, "Ende", {79, 39, 33, 17}},
-    {ControlKind::Button, "Info", {7, 39, 33, 17}},
+    {ControlKind::Static, PLENTA_TEXT("AboutBox", "Zyklus und Temperatur"), {39, 14, 66, 8}},
+    {ControlKind::Static, PLENTA_TEXT("AboutBox", "im Blick"), {37, 22, 29, 8}},
+    {ControlKind::DefaultButton, PLENTA_TEXT("AboutBox", "Ende"), {79, 39, 33, 17}},
+    {ControlKind::Button, PLENTA_TEXT("AboutBox", "Info"), {7, 39, 33, 17}},
 }};
 
 } // namespace plenta

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's string table: every user-visible text by its resource id, in UTF-8, usable without Qt.
+// The program's string table: every user-visible text by its resource id, in UTF-8, usable without Qt. The
+// texts are German; the ones a user reads are marked for translation under the context "StringTable".
 #pragma once
+
+#include <TranslatedText.h>
 
 #include <array>
 #include <string_view>
@@ -32,22 +35,25 @@ struct StringEntry {
 
 inline constexpr std::array<StringEntry, 14> STRING_TABLE{{
     {StringId::AppTitle, "Plenta"},
-    {StringId::AccessError, "Fehler beim Datenbankzugriff!"},
-    {StringId::EntrySaved, "Eintrag gespeichert!"},
-    {StringId::EntryReplaced, "Eintrag ersetzt!"},
+    {StringId::AccessError, PLENTA_TEXT("StringTable", "Fehler beim Datenbankzugriff!")},
+    {StringId::EntrySaved, PLENTA_TEXT("StringTable", "Eintrag gespeichert!")},
+    {StringId::EntryReplaced, PLENTA_TEXT("StringTable", "Eintrag ersetzt!")},
     {StringId::DayUnits, "1234567890123456789012345678901234"},
-    {StringId::DatabaseError, "Fehler mit der Datenbank!"},
-    {StringId::InfoCaption, "Plenta - Information"},
+    {StringId::DatabaseError, PLENTA_TEXT("StringTable", "Fehler mit der Datenbank!")},
+    {StringId::InfoCaption, PLENTA_TEXT("StringTable", "Plenta - Information")},
     {StringId::StatisticsFormat,
-     "Datenbank hat %d Einträge\nZeitraum:\t%d Tag(e)\nZyklen:\t\t%d\nDurchschnitt:\t%d "
-     "Tage\nNächste Periode in %d Tag(en)"},
+     PLENTA_TEXT("StringTable",
+                 "Datenbank hat %d Einträge\nZeitraum:\t%d Tag(e)\nZyklen:\t\t%d\nDurchschnitt:\t%d "
+                 "Tage\nNächste Periode in %d Tag(en)")},
     {StringId::DayTens, "0000000001111111111222222222233333"},
-    {StringId::EntryDeleted, "Eintrag gelöscht!"},
-    {StringId::HelpText, "Action\tnächstes Feld\nRocker\t Änderungen\nAction (lang)\tSpeichern\nEscape "
-                         "(lang)\tLöschen\n\nDoppeltap\tStatistik\nEscape,  dann Action\n\t Beenden\n"},
+    {StringId::EntryDeleted, PLENTA_TEXT("StringTable", "Eintrag gelöscht!")},
+    {StringId::HelpText,
+     PLENTA_TEXT("StringTable",
+                 "Action\tnächstes Feld\nRocker\t Änderungen\nAction (lang)\tSpeichern\nEscape "
+                 "(lang)\tLöschen\n\nDoppeltap\tStatistik\nEscape,  dann Action\n\t Beenden\n")},
     {StringId::PicturePlaceholder, "Hier würde folgendes Bild mit\n%dx%d Pixeln angezeigt\nwerden :\n"},
     {StringId::JournalHeader, "Tag,Temperatur,Attribut,Kommentar\r\n"},
-    {StringId::NextPeriodUnknown, "Nächste Periode: unbekannt"},
+    {StringId::NextPeriodUnknown, PLENTA_TEXT("StringTable", "Nächste Periode: unbekannt")},
 }};
 
 // The text of a string id; an id the table does not hold gives the empty string, as a failed load would.

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libpng-dev libfontconfig-dev fonts-dejavu-core
+    qt6-l10n-tools qt6-tools-dev
     nlohmann-json3-dev libcli11-dev
 )
 if [ "${1:-}" = "--test" ]; then

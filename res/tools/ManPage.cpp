@@ -2,7 +2,8 @@
 // Fills a manual page template at build time, so that the page's version, date and desktop key list come from
 // the same tables as --help and the About box and cannot drift from them.
 //   plenta-man-page TEMPLATE OUT YYYY-MM-DD
-#include "app/ShortcutTable.h"
+#include "ui/ShortcutTable.h"
+#include <EnglishTexts.h>
 #include <PlentaVersion.h>
 
 #include <array>
@@ -34,9 +35,11 @@ std::string Roff(std::string_view text) {
 std::string DesktopKeys() {
     std::string out;
     for (const plenta::DesktopShortcut &shortcut : plenta::DESKTOP_SHORTCUTS) {
-        std::string description(shortcut.description);
+        // The manual pages are English.
+        std::string description(plenta::LookUp(plenta::ENGLISH_TEXTS, "Shortcuts", shortcut.description));
         description[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(description[0])));
-        out += ".TP\n.B " + Roff(shortcut.label) + "\n" + Roff(description) + ".\n";
+        out += ".TP\n.B " + Roff(plenta::LookUp(plenta::ENGLISH_TEXTS, "Shortcuts", shortcut.label)) + "\n" +
+               Roff(description) + ".\n";
     }
     return out;
 }

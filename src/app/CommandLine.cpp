@@ -2,9 +2,9 @@
 // The window program's own command-line options and its --help text.
 #include "app/CommandLine.h"
 
-#include "app/ShortcutTable.h"
-
 #include "platform/HandheldKeys.h"
+#include "platform/LocalText.h"
+#include "ui/ShortcutTable.h"
 #include "ui/Zoom.h"
 #include <PlentaVersion.h>
 
@@ -19,21 +19,23 @@ namespace plenta {
 
 namespace {
 
+// A text of --help and of the usage errors in the user's language, read before Qt starts.
+std::string_view Said(std::string_view german) {
+    return LocalText("CommandLine", german);
+}
+
 // "1 to 4": the zooms a window can have.
 std::string ZoomRange() {
-    return std::to_string(MIN_ZOOM) + " to " + std::to_string(MAX_ZOOM);
+    return WithArgs(Said(PLENTA_TEXT("CommandLine", "%1 bis %2")),
+                    {std::to_string(MIN_ZOOM), std::to_string(MAX_ZOOM)});
 }
 
 // A key's hold period as the help says it: "half a second" rather than "500 ms".
 std::string HoldWords(int milliseconds) {
     if (milliseconds == 500) {
-        return "half a second";
+        return std::string(Said(PLENTA_TEXT("CommandLine", "eine halbe Sekunde gehalten")));
     }
-    if (milliseconds % 1000 == 0) {
-        const int seconds = milliseconds / 1000;
-        return std::to_string(seconds) + (seconds == 1 ? " second" : " seconds");
-    }
-    return std::to_string(milliseconds) + " ms";
+    return WithArgs(Said(PLENTA_TEXT("CommandLine", "%1 ms gehalten")), {std::to_string(milliseconds)});
 }
 
 enum class QtValue { None, Follows };
@@ -92,7 +94,9 @@ StartOptions Failure(std::string error) {
 
 // The one-line usage shown after a usage error.
 std::string UsageLine() {
-    return "Usage: plenta [--zoom N] [--help] [--version] [Qt options such as -platform NAME]\n";
+    return std::string(
+        Said(PLENTA_TEXT("CommandLine", "Aufruf: plenta [--zoom N] [--help] [--version] [Qt-Optionen wie "
+                                        "-platform NAME]\n")));
 }
 
 } // namespace
@@ -125,14 +129,15 @@ StartOptions ParseCommandLine(std::span<const char *const> arguments) {
             }
             options.zoom = ParseZoom(value);
             if (!options.zoom) {
-                return Failure("--zoom takes a whole number from " + ZoomRange() + ", not '" +
-                               std::string(value) + "'");
+                return Failure(WithArgs(
+                    Said(PLENTA_TEXT("CommandLine", "--zoom braucht eine ganze Zahl von %1, nicht '%2'")),
+                    {ZoomRange(), value}));
             }
             continue;
         }
         const QtOption *qt = FindQtOption(name);
         if (qt == nullptr) {
-            return Failure("unknown option '" + std::string(argument) + "'");
+            return Failure(WithArgs(Said(PLENTA_TEXT("CommandLine", "unbekannte Option '%1'")), {argument}));
         }
         if (qt->value == QtValue::Follows && equals == std::string_view::npos) {
             ++i;
@@ -143,34 +148,32 @@ StartOptions ParseCommandLine(std::span<const char *const> arguments) {
 
 std::string HelpText() {
     std::string text = UsageLine();
-    const std::string held = "held for " + HoldWords(HOLD_PERIOD_MS);
-    text += "\nPlenta keeps a journal of the basal body temperature and the cycle marks, and shows the\n"
-            "cycles as a chart.\n\n"
-            "Options:\n"
-            "  --zoom N    show the window N times larger, " +
-            ZoomRange() +
-            ", for this run; without it the zoom\n"
-            "              last chosen with Ctrl+Plus, Ctrl+Minus or Ctrl+0, or else the largest whose\n"
-            "              window fits in 60% of the screen's available height\n"
-            "  --help      print this text and end\n"
-            "  --version   print the version and end\n\n"
-            "Keys:\n"
-            "  Return          next field; " +
-            held +
-            ": save the picked day's entry\n"
-            "  Escape          the About box; " +
-            held +
-            ": delete the picked day's entries\n"
-            "  Up, Down        change the value of the field that has the focus\n"
-            "  double click    show the statistics\n";
+    text += WithArgs(
+        Said(PLENTA_TEXT(
+            "CommandLine",
+            "\nPlenta führt ein Tagebuch der Basaltemperatur und der Zykluszeichen und zeigt die Zyklen als\n"
+            "Kurve.\n\n"
+            "Optionen:\n"
+            "  --zoom N    das Fenster N-mal größer zeigen, %1, für diesen Start; ohne die Option gilt\n"
+            "              der zuletzt mit Strg+Plus, Strg+Minus oder Strg+0 gewählte Zoom, sonst der\n"
+            "              größte, dessen Fenster in 60 % der verfügbaren Bildschirmhöhe passt\n"
+            "  --help      diesen Text ausgeben und enden\n"
+            "  --version   die Version ausgeben und enden\n\n"
+            "Tasten:\n"
+            "  Eingabe         nächstes Feld; %2: den Eintrag des gewählten Tages speichern\n"
+            "  Escape          das Info-Fenster; %2: die Einträge des gewählten Tages löschen\n"
+            "  Hoch, Runter    den Wert des Feldes mit dem Fokus ändern\n"
+            "  Doppelklick     die Statistik zeigen\n")),
+        {ZoomRange(), HoldWords(HOLD_PERIOD_MS)});
     for (const DesktopShortcut &shortcut : DESKTOP_SHORTCUTS) {
-        std::string label(shortcut.label);
+        std::string label(LocalText("Shortcuts", shortcut.label));
         label.resize(std::max<std::size_t>(label.size(), 14), ' ');
-        text += "  " + label + "  " + std::string(shortcut.description) + "\n";
+        text += "  " + label + "  " + std::string(LocalText("Shortcuts", shortcut.description)) + "\n";
     }
-    text +=
-        "\nThe journal lies in $PLENTA_ROOT, or else in ~/.local/share/plenta, unless registry.ini there\n"
-        "names the synchronised folder. See also plenta-journal(1).\n";
+    text += Said(
+        PLENTA_TEXT("CommandLine",
+                    "\nDas Tagebuch liegt in $PLENTA_ROOT, sonst in ~/.local/share/plenta, außer die\n"
+                    "registry.ini dort nennt den synchronisierten Ordner. Siehe auch plenta-journal(1).\n"));
     return text;
 }
 
@@ -183,8 +186,8 @@ std::optional<int> AnswerWithoutWindow(const StartOptions &options) {
         std::printf("plenta %s\n", PLENTA_VERSION);
         return 0;
     case StartAction::UsageError:
-        std::fprintf(stderr, "plenta: %s\n%sTry 'plenta --help' for more.\n", options.error.c_str(),
-                     UsageLine().c_str());
+        std::fprintf(stderr, "plenta: %s\n%s%s", options.error.c_str(), UsageLine().c_str(),
+                     Said(PLENTA_TEXT("CommandLine", "Mehr mit 'plenta --help'.\n")).data());
         return 2;
     case StartAction::Run:
         break;

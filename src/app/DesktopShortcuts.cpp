@@ -4,10 +4,10 @@
 
 #include "app/CommandEvent.h"
 #include "app/MainWindow.h"
-#include "app/ShortcutTable.h"
 #include "app/WindowZoom.h"
 
 #include "ui/MainToolbar.h"
+#include "ui/ShortcutTable.h"
 
 #include <QKeySequence>
 #include <QPointer>

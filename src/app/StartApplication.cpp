@@ -17,6 +17,7 @@
 #include "ui/EntryForm.h"
 #include "ui/MainToolbar.h"
 #include "ui/ProgramImages.h"
+#include "ui/Translation.h"
 #include "ui/Zoom.h"
 #include <StringTable.h>
 
@@ -61,6 +62,8 @@ Application::~Application() {
 
 std::unique_ptr<Application> StartApplication(QApplication &app, const LaunchSettings &settings) {
     auto application = std::make_unique<Application>();
+    // Before the first widget, so every text is made in the user's language; German loads nothing.
+    InstallTranslation(WindowLanguage());
     application->windowTitle = std::string(LoadText(StringId::AppTitle));
     const QString product = QString::fromStdString(application->windowTitle);
 

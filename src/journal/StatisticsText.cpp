@@ -10,6 +10,10 @@
 namespace plenta {
 
 std::string StatisticsText(const CycleStats &stats) {
+    return StatisticsText(stats, LoadText(StringId::StatisticsFormat), LoadText(StringId::NextPeriodUnknown));
+}
+
+std::string StatisticsText(const CycleStats &stats, std::string_view format, std::string_view unknownLine) {
     const std::array<std::int64_t, 5> numbers{
         stats.recordCount,
         stats.spanDays,
@@ -17,7 +21,6 @@ std::string StatisticsText(const CycleStats &stats) {
         stats.averageCycleLength,
         std::int64_t{stats.averageCycleLength} - stats.todayCycleDay,
     };
-    std::string_view format = LoadText(StringId::StatisticsFormat);
     // Without a counted cycle there is no average to count the next period from: its line says so instead
     // of a number of days that would follow from an average of 0.
     const bool unknown = stats.cycleCount == 0;
@@ -36,7 +39,7 @@ std::string StatisticsText(const CycleStats &stats) {
     }
     text += format;
     if (unknown) {
-        text += LoadText(StringId::NextPeriodUnknown);
+        text += unknownLine;
     }
     return text;
 }

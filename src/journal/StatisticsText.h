@@ -5,6 +5,7 @@
 #include "journal/JournalTypes.h"
 
 #include <string>
+#include <string_view>
 
 namespace plenta {
 
@@ -12,5 +13,9 @@ namespace plenta {
 // and the days until the next expected period (average - today's cycle day); with no counted cycle the last
 // line reads "Nächste Periode: unbekannt".
 std::string StatisticsText(const CycleStats &stats);
+
+// The same with another language's format (five "%d" in the same order, the last one on the last line) and
+// last line for no counted cycle.
+std::string StatisticsText(const CycleStats &stats, std::string_view format, std::string_view unknownLine);
 
 } // namespace plenta

@@ -6,11 +6,13 @@
 #include "ui/FromUtf8.h"
 #include "ui/ModalBox.h"
 #include "ui/ProgramImages.h"
+#include "ui/Translation.h"
 #include "ui/Zoom.h"
 
 #include <DialogTemplates.h>
 #include <StringTable.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -23,12 +25,18 @@ namespace {
 
 constexpr int DIALOG_FONT_PIXELS = 11;
 
+// A template text in the window's language; the version line is no translatable text and stays as it is.
+QString TemplateText(std::string_view text) {
+    return text == PLENTA_NAME_AND_VERSION ? FromUtf8(text)
+                                           : QCoreApplication::translate("AboutBox", text.data());
+}
+
 } // namespace
 
 AboutBox::AboutBox(QWidget *owner, std::function<void(Command)> sendCommand)
     : QDialog(owner)
     , sendCommand_(std::move(sendCommand)) {
-    setWindowTitle(FromUtf8(ABOUT_TEMPLATE.caption));
+    setWindowTitle(TemplateText(ABOUT_TEMPLATE.caption));
     QFont font(FromUtf8(ABOUT_TEMPLATE.fontFamily));
     const int zoom = CurrentZoom();
     font.setPixelSize(DIALOG_FONT_PIXELS * zoom);
@@ -48,7 +56,7 @@ AboutBox::AboutBox(QWidget *owner, std::function<void(Command)> sendCommand)
             break;
         }
         case ControlKind::DefaultButton:
-            exit_ = new QPushButton(FromUtf8(control.text), this);
+            exit_ = new QPushButton(TemplateText(control.text), this);
             exit_->setDefault(true);
             connect(exit_, &QPushButton::clicked, this, [this] {
                 if (sendCommand_) {
@@ -58,13 +66,13 @@ AboutBox::AboutBox(QWidget *owner, std::function<void(Command)> sendCommand)
             widget = exit_;
             break;
         case ControlKind::Button:
-            info_ = new QPushButton(FromUtf8(control.text), this);
+            info_ = new QPushButton(TemplateText(control.text), this);
             info_->setAutoDefault(false);
             connect(info_, &QPushButton::clicked, this, &AboutBox::ShowHelp);
             widget = info_;
             break;
         default:
-            widget = new QLabel(FromUtf8(control.text), this);
+            widget = new QLabel(TemplateText(control.text), this);
             break;
         }
         QRect rect = DialogUnitsToPixels(control.rect, base);
@@ -94,7 +102,7 @@ void AboutBox::showEvent(QShowEvent *event) {
 }
 
 void AboutBox::ShowHelp() {
-    ShowMessageBox(this, LoadText(StringId::HelpText), LoadText(StringId::InfoCaption));
+    ShowMessageBox(this, KeyHelpText(), TextUtf8(StringId::InfoCaption));
 }
 
 } // namespace plenta

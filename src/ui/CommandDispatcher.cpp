@@ -11,6 +11,7 @@
 #include "ui/ModalBox.h"
 #include "ui/PickerDate.h"
 #include "ui/ReportSaving.h"
+#include "ui/Translation.h"
 
 #include "journal/JournalEdit.h"
 #include "journal/JournalScan.h"
@@ -53,7 +54,7 @@ void CommandDispatcher::OnCommand(Command command) {
     try {
         RunCommand(command);
     } catch (const std::bad_alloc &) {
-        ShowMessageBox(&window_.mainWindow, LoadText(MessageOf(EditOutcome::AccessError)),
+        ShowMessageBox(&window_.mainWindow, TextUtf8(MessageOf(EditOutcome::AccessError)),
                        state_.paths.messageCaption);
     }
 }
@@ -163,7 +164,7 @@ void CommandDispatcher::ReportEdit(EditOutcome outcome, DeleteButton deleteButto
         SetButtonEnabled(window_.toolbar, Command::DeleteDay, deleteButton == DeleteButton::Enable);
         Rescan();
     }
-    ShowMessageBox(&window_.mainWindow, LoadText(MessageOf(outcome)), state_.paths.messageCaption);
+    ShowMessageBox(&window_.mainWindow, TextUtf8(MessageOf(outcome)), state_.paths.messageCaption);
 }
 
 void CommandDispatcher::ShowAbout() {
@@ -175,12 +176,13 @@ void CommandDispatcher::ShowAbout() {
 
 void CommandDispatcher::ShowKeyHelp() {
     const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
-    ShowMessageBox(&window_.mainWindow, LoadText(StringId::HelpText), LoadText(StringId::InfoCaption));
+    ShowMessageBox(&window_.mainWindow, KeyHelpText(), TextUtf8(StringId::InfoCaption));
     RestoreFocus(focus);
 }
 
 void CommandDispatcher::ShowStatistics() {
-    ShowMessageBox(&window_.mainWindow, state_.scan.stats.statisticsText, LoadText(StringId::InfoCaption));
+    ShowMessageBox(&window_.mainWindow, StatisticsBoxText(state_.scan.stats),
+                   TextUtf8(StringId::InfoCaption));
 }
 
 } // namespace plenta

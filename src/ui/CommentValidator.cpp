@@ -4,6 +4,7 @@
 
 #include "journal/CodePage.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QToolTip>
 
@@ -60,8 +61,11 @@ QValidator::State CommentValidator::validate(QString &input, int &pos) const {
     CleanedComment cleaned = CleanComment(input, pos);
     if (!cleaned.left.isEmpty() && field_ != nullptr) {
         // Said at the field and gone by itself; a box would take the keyboard from the typing.
-        QToolTip::showText(field_->mapToGlobal(QPoint(0, field_->height())),
-                           QStringLiteral("Nicht speicherbar, weggelassen: %1").arg(cleaned.left), field_);
+        QToolTip::showText(
+            field_->mapToGlobal(QPoint(0, field_->height())),
+            QCoreApplication::translate("CommentValidator", "Nicht speicherbar, weggelassen: %1")
+                .arg(cleaned.left),
+            field_);
     }
     input = std::move(cleaned.text);
     pos = cleaned.cursor;

@@ -3,10 +3,13 @@
 #include "ui/ConflictOffer.h"
 
 #include "ui/ModalBox.h"
+#include "ui/Translation.h"
 
 #include "journal/ConflictCopies.h"
 #include "journal/JournalMerge.h"
 #include <StringTable.h>
+
+#include <QCoreApplication>
 
 #include <optional>
 #include <vector>
@@ -15,18 +18,23 @@ namespace plenta {
 
 namespace {
 
-std::string Counted(int count, std::string_view one, std::string_view many) {
-    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+// One line with its count, in the singular's or the plural's own wording, in the window's language.
+std::string Counted(int count, const char *one, const char *many) {
+    return QCoreApplication::translate("ConflictOffer", count == 1 ? one : many).arg(count).toStdString();
 }
 
 std::string MergeSummary(int added, int conflicts, int malformed) {
-    std::string text = Counted(added, "Eintrag", "Einträge") + " übernommen!";
+    std::string text = Counted(added, QT_TRANSLATE_NOOP("ConflictOffer", "%1 Eintrag übernommen!"),
+                               QT_TRANSLATE_NOOP("ConflictOffer", "%1 Einträge übernommen!"));
     if (conflicts > 0) {
         text +=
-            "\n" + Counted(conflicts, "abweichender Eintrag", "abweichende Einträge") + " nicht übernommen.";
+            "\n" + Counted(conflicts,
+                           QT_TRANSLATE_NOOP("ConflictOffer", "%1 abweichender Eintrag nicht übernommen."),
+                           QT_TRANSLATE_NOOP("ConflictOffer", "%1 abweichende Einträge nicht übernommen."));
     }
     if (malformed > 0) {
-        text += "\n" + Counted(malformed, "Zeile ist", "Zeilen sind") + " kein Eintrag.";
+        text += "\n" + Counted(malformed, QT_TRANSLATE_NOOP("ConflictOffer", "%1 Zeile ist kein Eintrag."),
+                               QT_TRANSLATE_NOOP("ConflictOffer", "%1 Zeilen sind kein Eintrag."));
     }
     return text;
 }
@@ -34,10 +42,16 @@ std::string MergeSummary(int added, int conflicts, int malformed) {
 } // namespace
 
 std::string ConflictQuestion(int copies) {
-    return Counted(copies, "Konfliktkopie", "Konfliktkopien") + " der Datenbank gefunden!\n" +
-           (copies == 1 ? "Sie enthält" : "Sie enthalten") +
-           " Einträge, die der Datenbank fehlen.\nJetzt übernehmen?\n"
-           "(Weicht ein Eintrag ab, bleibt der der Datenbank.)";
+    return Counted(
+        copies,
+        QT_TRANSLATE_NOOP("ConflictOffer",
+                          "%1 Konfliktkopie der Datenbank gefunden!\nSie enthält Einträge, die der "
+                          "Datenbank fehlen.\nJetzt übernehmen?\n(Weicht ein Eintrag ab, bleibt der "
+                          "der Datenbank.)"),
+        QT_TRANSLATE_NOOP("ConflictOffer",
+                          "%1 Konfliktkopien der Datenbank gefunden!\nSie enthalten Einträge, die "
+                          "der Datenbank fehlen.\nJetzt übernehmen?\n(Weicht ein Eintrag ab, bleibt "
+                          "der der Datenbank.)"));
 }
 
 void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, std::string_view caption,
@@ -67,7 +81,7 @@ void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, st
     const MergeResult result =
         MergeIntoJournal(journal, offered, MergePreference::Journal, MergedFiles::Keep);
     if (result.status != MergeStatus::Merged) {
-        ShowMessageBox(owner, LoadText(StringId::AccessError), caption);
+        ShowMessageBox(owner, TextUtf8(StringId::AccessError), caption);
         return;
     }
     rescan();

@@ -7,6 +7,7 @@
 #include "ui/ProgramImages.h"
 #include "ui/Zoom.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QToolButton>
@@ -45,7 +46,7 @@ MainToolbar::MainToolbar(QWidget *parent)
         // The keyboard focus cycles through the form only.
         button->setFocusPolicy(Qt::NoFocus);
         button->setCheckable(entry.style == ButtonStyle::Check);
-        button->setToolTip(FromUtf8(entry.tip));
+        button->setToolTip(QCoreApplication::translate("Toolbar", entry.tip.data()));
         const Command command = entry.command;
         connect(button, &QToolButton::clicked, this, [this, command] { emit commandTriggered(command); });
         buttons_[i] = button;

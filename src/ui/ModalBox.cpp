@@ -5,6 +5,10 @@
 #include "ui/FromUtf8.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QShowEvent>
 #include <QString>
@@ -47,6 +51,16 @@ protected:
     void showEvent(QShowEvent *event) override {
         QMessageBox::showEvent(event);
         move(CentredOverOwner(*this));
+    }
+
+    // Ctrl+C copies the message as the program wrote it (tabs and line breaks, not the laid-out table), so
+    // that the statistics can be pasted elsewhere; Qt's message box copies only on Windows.
+    void keyPressEvent(QKeyEvent *event) override {
+        if (event->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(property(MESSAGE_TEXT_PROPERTY).toString());
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
     }
 };
 
@@ -111,10 +125,10 @@ Answer AskYesNo(QWidget *owner, std::string_view text, std::string_view caption)
     box.setProperty(MESSAGE_TEXT_PROPERTY, message);
     box.setTextFormat(Qt::RichText);
     box.setText(MessageLayout(message));
-    // Qt's own button texts are English unless a translation is loaded; the program speaks German. The
-    // mnemonics answer Alt+J and Alt+N (and J and N alone, as a message box takes its buttons' letters).
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    // Qt's own button texts are English whatever the language; the program names them itself. The mnemonics
+    // answer Alt+J and Alt+N (and J and N alone, as a message box takes its buttons' letters).
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("MessageBox", "&Ja"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("MessageBox", "&Nein"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return RunModal(box) == QMessageBox::Yes ? Answer::Yes : Answer::No;

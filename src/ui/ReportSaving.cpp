@@ -6,6 +6,7 @@
 #include "journal/JournalExport.h"
 #include "ui/ModalBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QString>
@@ -14,7 +15,7 @@ namespace plenta {
 
 void SaveReport(QWidget &owner, const std::filesystem::path &journal, Date today) {
     QFileDialog dialog(
-        &owner, QString::fromUtf8(REPORT_DIALOG_CAPTION),
+        &owner, QCoreApplication::translate("ReportSaving", REPORT_DIALOG_CAPTION),
         QDir::home().filePath(
             QStringLiteral("plenta-bericht-%1.pdf").arg(QString::fromStdString(IsoDate(today)))),
         QStringLiteral("PDF (*.pdf)"));
@@ -28,7 +29,10 @@ void SaveReport(QWidget &owner, const std::filesystem::path &journal, Date today
     const ReportRequest request{
         journal, today, {}, dialog.selectedFiles().constFirst().toStdString(), DEFAULT_REPORT_CYCLES};
     const bool written = WriteReport(request) == ReportStatus::Written;
-    ShowMessageBox(&owner, written ? REPORT_WRITTEN : REPORT_FAILED, REPORT_DIALOG_CAPTION);
+    const auto text = [](const char *source) {
+        return QCoreApplication::translate("ReportSaving", source).toStdString();
+    };
+    ShowMessageBox(&owner, text(written ? REPORT_WRITTEN : REPORT_FAILED), text(REPORT_DIALOG_CAPTION));
 }
 
 } // namespace plenta

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "journal/JournalTypes.h"
+#include <TranslatedText.h>
 
 #include <filesystem>
 
@@ -11,10 +12,10 @@ class QWidget;
 
 namespace plenta {
 
-// Captions and texts of the report's boxes; the window speaks German.
-inline constexpr char REPORT_DIALOG_CAPTION[] = "Bericht speichern";
-inline constexpr char REPORT_WRITTEN[] = "Bericht gespeichert!";
-inline constexpr char REPORT_FAILED[] = "Fehler beim Schreiben des Berichts!";
+// Captions and texts of the report's boxes, in German; shown translated under the context "ReportSaving".
+inline constexpr char REPORT_DIALOG_CAPTION[] = PLENTA_TEXT("ReportSaving", "Bericht speichern");
+inline constexpr char REPORT_WRITTEN[] = PLENTA_TEXT("ReportSaving", "Bericht gespeichert!");
+inline constexpr char REPORT_FAILED[] = PLENTA_TEXT("ReportSaving", "Fehler beim Schreiben des Berichts!");
 
 // The file dialog runs through RunModal like every box, so a test answers it by selecting a file and
 // accepting. Cancelling writes nothing and shows nothing.

@@ -4,6 +4,7 @@
 
 #include "chart/WindowBands.h"
 #include "ui/Command.h"
+#include <TranslatedText.h>
 
 #include <array>
 #include <string_view>
@@ -17,7 +18,7 @@ struct ToolbarButton {
     int image;
     Command command;
     ButtonStyle style;
-    // The tooltip; separators have none.
+    // The tooltip, translated under the context "Toolbar"; separators have none.
     std::string_view tip;
 };
 
@@ -26,14 +27,14 @@ inline constexpr int TOOLBAR_WIDTH = WINDOW_WIDTH;
 
 // Every button starts enabled and unchecked.
 inline constexpr std::array<ToolbarButton, 9> TOOLBAR_BUTTONS{{
-    {0, Command::FirstDay, ButtonStyle::Check, "1st day"},
-    {1, Command::Mucus, ButtonStyle::Check, "Schleim"},
-    {2, Command::Ovulation, ButtonStyle::Check, "Eisprung"},
-    {3, Command::Intercourse, ButtonStyle::Check, "Sex"},
+    {0, Command::FirstDay, ButtonStyle::Check, PLENTA_TEXT("Toolbar", "1st day")},
+    {1, Command::Mucus, ButtonStyle::Check, PLENTA_TEXT("Toolbar", "Schleim")},
+    {2, Command::Ovulation, ButtonStyle::Check, PLENTA_TEXT("Toolbar", "Eisprung")},
+    {3, Command::Intercourse, ButtonStyle::Check, PLENTA_TEXT("Toolbar", "Sex")},
     {0, {}, ButtonStyle::Separator, {}},
-    {4, Command::Save, ButtonStyle::Push, "Speichern"},
-    {5, Command::DeleteDay, ButtonStyle::Push, "Delete All Entries of This Day"},
-    {6, Command::About, ButtonStyle::Push, "About - Exit"},
+    {4, Command::Save, ButtonStyle::Push, PLENTA_TEXT("Toolbar", "Speichern")},
+    {5, Command::DeleteDay, ButtonStyle::Push, PLENTA_TEXT("Toolbar", "Delete All Entries of This Day")},
+    {6, Command::About, ButtonStyle::Push, PLENTA_TEXT("Toolbar", "About - Exit")},
     {0, {}, ButtonStyle::Separator, {}},
 }};
 

@@ -52,27 +52,49 @@ TEST(CommandLineTest, ReadsItsOwnOptionsAndLeavesQtsAlone) {
     }
 }
 
+// In the user's language: the keys as a German or an English keyboard names them.
 TEST(CommandLineTest, TheHelpNamesEveryDesktopKey) {
-    const std::string help = HelpText();
-    for (const char *key :
-         {"--zoom N", "Alt+1", "Alt+S", "Alt+E", "Alt+X", "Ctrl+S", "Ctrl+D", "F1", "Ctrl+I", "Ctrl+P",
-          "Ctrl+Q", "Ctrl+Plus", "Ctrl+Minus", "Ctrl+0", "Return", "Escape"}) {
-        EXPECT_NE(help.find(key), std::string::npos) << key;
+    struct Case {
+        const char *locale;
+        std::vector<const char *> keys;
+    } const cases[] = {
+        {"C",
+         {"Aufruf:", "Strg+S", "Strg+D", "Strg+I", "Strg+P", "Strg+Q", "Strg+Plus", "Strg+Minus", "Strg+0",
+          "Eingabe", "eine halbe Sekunde"}},
+        {"en_US.UTF-8",
+         {"Usage:", "Ctrl+S", "Ctrl+D", "Ctrl+I", "Ctrl+P", "Ctrl+Q", "Ctrl+Plus", "Ctrl+Minus", "Ctrl+0",
+          "Return", "half a second"}},
+    };
+    const QByteArray saved = qgetenv("LC_ALL");
+    for (const Case &c : cases) {
+        qputenv("LC_ALL", c.locale);
+        const std::string help = HelpText();
+        for (const char *key : c.keys) {
+            EXPECT_NE(help.find(key), std::string::npos) << c.locale << ": " << key;
+        }
+        for (const char *key : {"--zoom N", "Alt+1", "Alt+S", "Alt+E", "Alt+X", "F1", "Escape"}) {
+            EXPECT_NE(help.find(key), std::string::npos) << c.locale << ": " << key;
+        }
     }
+    qputenv("LC_ALL", saved);
 }
 
 // The built program, started with no display and no platform: what it prints and how it ends.
 TEST(CommandLineTest, TheProgramAnswersWithoutADisplay) {
     struct Case {
+        QString locale;
         QStringList arguments;
         int exitCode;
         QString out;
         QString err;
     } const cases[] = {
-        {{"--version"}, 0, QStringLiteral("plenta %1\n").arg(PLENTA_VERSION), ""},
-        {{"--help"}, 0, "Usage: plenta", ""},
-        {{"--nonsense"}, 2, "", "unknown option '--nonsense'"},
-        {{"--zoom", "9"}, 2, "", "Usage: plenta"},
+        {"C", {"--version"}, 0, QStringLiteral("plenta %1\n").arg(PLENTA_VERSION), ""},
+        {"C", {"--help"}, 0, "Aufruf: plenta", ""},
+        {"en_US.UTF-8", {"--help"}, 0, "Usage: plenta", ""},
+        {"C", {"--nonsense"}, 2, "", "unbekannte Option '--nonsense'"},
+        {"en_US.UTF-8", {"--nonsense"}, 2, "", "unknown option '--nonsense'"},
+        {"C", {"--zoom", "9"}, 2, "", "Aufruf: plenta"},
+        {"en_US.UTF-8", {"--zoom", "9"}, 2, "", "Usage: plenta"},
     };
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -80,6 +102,7 @@ TEST(CommandLineTest, TheProgramAnswersWithoutADisplay) {
     }
     for (const Case &c : cases) {
         QProcess program;
+        environment.insert("LC_ALL", c.locale);
         program.setProcessEnvironment(environment);
         program.start(PLENTA_BINARY, c.arguments);
         ASSERT_TRUE(program.waitForFinished(WAIT_LIMIT_MS)) << c.arguments.join(' ').toStdString();

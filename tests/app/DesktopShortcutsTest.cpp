@@ -7,6 +7,7 @@
 #include "ui/Command.h"
 #include "ui/EntryForm.h"
 #include "ui/MainToolbar.h"
+#include "ui/Translation.h"
 #include <StringTable.h>
 
 #include <QComboBox>
@@ -44,7 +45,7 @@ std::string CheckedButtons(const MainToolbar &toolbar) {
 }
 
 TEST_F(ShellFixture, DesktopShortcutsWorkFromTheCommentField) {
-    const std::string help(LoadText(StringId::HelpText));
+    const std::string help = KeyHelpText();
     const Step steps[] = {
         {Qt::Key_S, Qt::AltModifier, "S", "S", nullptr, nullptr},
         {Qt::Key_E, Qt::AltModifier, "SE", "SE", nullptr, nullptr},

@@ -307,6 +307,11 @@ unsigned long XServerFixture::ActiveWindow() const {
     return property.section(QLatin1Char('#'), 1).trimmed().toULong(nullptr, 16);
 }
 
+QString XServerFixture::Clipboard() const {
+    return Run(QStringLiteral("xclip"),
+               {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")});
+}
+
 void XServerFixture::SetClipboard(const QByteArray &text) {
     const QString file = scratch_.filePath(QStringLiteral("clipboard.txt"));
     QFile out(file);

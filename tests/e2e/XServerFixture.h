@@ -105,6 +105,8 @@ protected:
     unsigned long ActiveWindow() const;
     // Owns the clipboard with this UTF-8 text, as a program the user copied from does.
     void SetClipboard(const QByteArray &text);
+    // The clipboard's text, as the program that owns it gives it (a message box copies its text on Ctrl+C).
+    QString Clipboard() const;
     // Asks the window manager to maximise the window, as its title bar's button does.
     void RequestMaximise(unsigned long id);
     const DesktopSetup &TestDesktop() const { return desktop_; }

@@ -24,7 +24,7 @@ std::vector<std::string> MergedEnvironment(const std::vector<EnvSetting> &settin
     for (char **entry = environ; *entry != nullptr; ++entry) {
         const std::string variable(*entry);
         const std::string name = variable.substr(0, variable.find('='));
-        bool replaced = false;
+        bool replaced = name == "LC_ALL";
         for (const EnvSetting &setting : settings) {
             replaced = replaced || setting.name == name;
         }
@@ -32,8 +32,15 @@ std::vector<std::string> MergedEnvironment(const std::vector<EnvSetting> &settin
             merged.push_back(variable);
         }
     }
+    // The programs speak the user's language; a test sees the German of the C locale unless it asks for
+    // another, whatever the locale of the shell that runs the suite.
+    bool localeSet = false;
     for (const EnvSetting &setting : settings) {
         merged.push_back(setting.name + "=" + setting.value);
+        localeSet = localeSet || setting.name == "LC_ALL";
+    }
+    if (!localeSet) {
+        merged.emplace_back("LC_ALL=C.UTF-8");
     }
     return merged;
 }

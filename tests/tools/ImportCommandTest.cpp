@@ -94,9 +94,11 @@ TEST_F(ImportCommand, RefusalsTouchNothing) {
         {{"import", "--format", "drip", (folder_ / "bad.csv").string()},
          1,
          "line 2: '\\x1b[2J' is no date YYYY-MM-DD"},
-        {{"import", "--default-temperature", "36.5", (folder_ / "plenta.csv").string()}, 2, "is for drip's"},
-        {{"import", "--format", "drip", "--default-temperature", "38.0", "x.csv"}, 2, "temperature '38.0'"},
-        {{"import", journal_.string()}, 2, "is the journal itself"},
+        {{"import", "--default-temperature", "36.5", (folder_ / "plenta.csv").string()},
+         2,
+         "gilt für den Export von drip"},
+        {{"import", "--format", "drip", "--default-temperature", "38.0", "x.csv"}, 2, "Temperatur '38.0'"},
+        {{"import", journal_.string()}, 2, "ist das Tagebuch selbst"},
         {{"import", "--format", "json", "x.csv"}, 2, "--format"},
     };
     for (const auto &c : cases) {

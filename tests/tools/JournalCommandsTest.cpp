@@ -109,21 +109,39 @@ TEST(JournalCommands, UsageErrorsWriteNothing) {
     EXPECT_FALSE(std::filesystem::exists(image));
 }
 
-TEST(JournalCommands, AnUnknownCommandIsNamedWithTheCommandsThereAre) {
-    const ToolResult result = RunTool({"--journal", "/nonexistent/plenta.txt", "statz"});
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err,
-              "plenta-journal: unknown command 'statz'; the commands are stats, show, save, delete, "
-              "chart, report, conflicts, merge, export, import\n");
-}
-
-TEST(JournalCommands, StatsPrintsTheStatisticsBoxText) {
+// The tool's texts follow the language: German under C (and so byte for byte what scripts have read so far)
+// and German locales, English under others.
+TEST(JournalCommands, MessagesFollowTheLanguage) {
+    const std::string commands =
+        "stats, show, save, delete, chart, report, conflicts, merge, export, import\n";
+    const std::string germanUnknown =
+        "plenta-journal: unbekannter Befehl 'statz'; die Befehle sind " + commands;
+    const std::string germanStats = "Datenbank hat 9 Einträge\nZeitraum:\t61 Tag(e)\nZyklen:\t\t2\n"
+                                    "Durchschnitt:\t29 Tage\nNächste Periode in 18 Tag(en)\n";
+    struct Case {
+        std::vector<EnvSetting> env;
+        std::string unknown;
+        std::string stats;
+    } const cases[] = {
+        {{{"LC_ALL", "C"}, {"LANGUAGE", "en"}}, germanUnknown, germanStats},
+        {{{"LC_ALL", ""}, {"LANG", "de_AT.UTF-8"}}, germanUnknown, germanStats},
+        {{{"LC_ALL", "en_US.UTF-8"}},
+         "plenta-journal: unknown command 'statz'; the commands are " + commands,
+         "The journal holds 9 entries\nTime span:\t61 day(s)\nCycles:\t\t2\nAverage cycle:\t29 days\nNext "
+         "period in 18 day(s)\n"},
+    };
     const TempFolder folder;
     WriteBytes(folder / "plenta.txt", SampleJournal());
-    const ToolResult result = RunTool({"--journal", folder / "plenta.txt", "--today", "2026-03-10", "stats"});
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "Datenbank hat 9 Einträge\nZeitraum:\t61 Tag(e)\nZyklen:\t\t2\nDurchschnitt:\t29 "
-                          "Tage\nNächste Periode in 18 Tag(en)\n");
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.env.back().value);
+        const ToolResult unknown = RunTool({"--journal", "/nonexistent/plenta.txt", "statz"}, c.env);
+        EXPECT_EQ(unknown.exitCode, 2);
+        EXPECT_EQ(unknown.err, c.unknown);
+        const ToolResult stats =
+            RunTool({"--journal", folder / "plenta.txt", "--today", "2026-03-10", "stats"}, c.env);
+        EXPECT_EQ(stats.exitCode, 0) << stats.err;
+        EXPECT_EQ(stats.out, c.stats);
+    }
 }
 
 // Failures of the file system end with 1 and, after the window's message where it has one, a line that names

@@ -61,7 +61,8 @@ TEST(ManPage, NamesEveryCommandAndOptionOfTheToolsHelp) {
 
 TEST(ManPage, NamesEveryOptionAndKeyOfTheWindowProgramsHelp) {
     const std::string page = ManPageText("plenta.1");
-    const ToolResult help = RunProgram(PLENTA_BINARY, {"--help"});
+    // The manual pages are English, as is the help under an English locale.
+    const ToolResult help = RunProgram(PLENTA_BINARY, {"--help"}, {{"LC_ALL", "en_US.UTF-8"}});
     ASSERT_EQ(help.exitCode, 0);
     for (const std::string &option : Matches(help.out, std::regex(R"((--[a-z][a-z-]*))"))) {
         EXPECT_NE(page.find(option), std::string::npos) << option;

@@ -7,6 +7,8 @@
 
 #include "journal/JournalRewrite.h"
 #include "journal/JournalScan.h"
+#include "journal/StatisticsText.h"
+#include "platform/LocalText.h"
 #include <StringTable.h>
 
 #include <iostream>
@@ -18,7 +20,7 @@ namespace {
 // Success messages go to stdout, failures to stderr, each exactly the text the program's message box shows.
 // A failed rewrite then names the file and the system's error, which the window's one message cannot.
 ExitCode Report(const std::filesystem::path &journal, EditOutcome outcome, const RewriteFailure &failure) {
-    const std::string_view message = LoadText(MessageOf(outcome));
+    const std::string_view message = LocalText("StringTable", LoadText(MessageOf(outcome)));
     if (Succeeded(outcome)) {
         std::cout << message << '\n';
         return ExitCode::Success;
@@ -35,7 +37,10 @@ ExitCode RunStats(const std::filesystem::path &journal, Date today) {
     if (!scan) {
         return CannotOpenJournal(journal, failure.file, failure.reason);
     }
-    std::cout << scan->stats.statisticsText << '\n';
+    // The journal library's text is German; under another language the same numbers fill the translation.
+    std::cout << StatisticsText(scan->stats, LocalText("StringTable", LoadText(StringId::StatisticsFormat)),
+                                LocalText("StringTable", LoadText(StringId::NextPeriodUnknown)))
+              << '\n';
     return ExitCode::Success;
 }
 

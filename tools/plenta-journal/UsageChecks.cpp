@@ -5,6 +5,7 @@
 #include "journal/CodePage.h"
 #include "journal/JournalExport.h"
 #include "journal/JournalRecord.h"
+#include "platform/LocalText.h"
 
 namespace plenta {
 namespace {
@@ -35,19 +36,26 @@ bool AllDigits(std::string_view text) {
 
 } // namespace
 
+std::string_view Said(std::string_view german) {
+    return LocalText("plenta-journal", german);
+}
+
 Date ParseDate(std::string_view text) {
     const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
                         AllDigits(text.substr(0, 4)) && AllDigits(text.substr(5, 2)) &&
                         AllDigits(text.substr(8, 2));
     if (!shaped) {
-        throw UsageError("date '" + std::string(text) + "' is not of the form YYYY-MM-DD");
+        throw UsageError(WithArgs(
+            Said(PLENTA_TEXT("plenta-journal", "Datum '%1' hat nicht die Form JJJJ-MM-TT")), {text}));
     }
     const int year = DigitsValue(text.substr(0, 4));
     const Date date{std::chrono::year{year},
                     std::chrono::month{static_cast<unsigned>(DigitsValue(text.substr(5, 2)))},
                     std::chrono::day{static_cast<unsigned>(DigitsValue(text.substr(8, 2)))}};
     if (!date.ok() || year < FIRST_YEAR || year > LAST_YEAR) {
-        throw UsageError("date '" + std::string(text) + "' is no calendar date between 1601 and 9999");
+        throw UsageError(WithArgs(
+            Said(PLENTA_TEXT("plenta-journal", "Datum '%1' ist kein Kalenderdatum zwischen 1601 und 9999")),
+            {text}));
     }
     return date;
 }
@@ -60,7 +68,9 @@ std::int32_t ParseTemperature(std::string_view text) {
         tenths = DigitsValue(text.substr(0, 2)) * 10 + DigitsValue(text.substr(3, 1));
     }
     if (tenths < TEMPERATURE_BOTTOM || tenths > TEMPERATURE_TOP) {
-        throw UsageError("temperature '" + std::string(text) + "' is not one of 35.5, 35.6, ... 37.5");
+        throw UsageError(WithArgs(
+            Said(PLENTA_TEXT("plenta-journal", "Temperatur '%1' ist keine von 35.5, 35.6, ... 37.5")),
+            {text}));
     }
     return tenths;
 }
@@ -69,13 +79,19 @@ std::string CheckMarks(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char letter = text[i];
         if (MarkOfLetter(letter) == 0) {
-            throw UsageError("mark '" + std::string(1, letter) + "' is none of the letters 1 S E X");
+            throw UsageError(WithArgs(
+                Said(PLENTA_TEXT("plenta-journal", "Zeichen '%1' ist keiner der Buchstaben 1 S E X")),
+                {std::string(1, letter)}));
         }
         if (text.find(letter) != i) {
-            throw UsageError("mark '" + std::string(1, letter) + "' is given twice");
+            throw UsageError(
+                WithArgs(Said(PLENTA_TEXT("plenta-journal", "Zeichen '%1' ist doppelt angegeben")),
+                         {std::string(1, letter)}));
         }
         if (letter == LETTER_FIRST_DAY && i != 0) {
-            throw UsageError("mark '1' must come first: switching the first day on clears the other marks");
+            throw UsageError(std::string(
+                Said(PLENTA_TEXT("plenta-journal", "Zeichen '1' muss zuerst kommen: der erste Tag löscht "
+                                                   "beim Einschalten die anderen Zeichen"))));
         }
     }
     return std::string(text);
@@ -86,18 +102,22 @@ std::string CheckComment(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = Utf8SequenceLength(text, i);
         if (length == 0) {
-            throw UsageError("comment is not valid UTF-8");
+            throw UsageError(
+                std::string(Said(PLENTA_TEXT("plenta-journal", "Kommentar ist kein gültiges UTF-8"))));
         }
         const auto lead = static_cast<unsigned char>(text[i]);
         if (length == 1 && (lead < 0x20 || lead == 0x7F)) {
-            throw UsageError("comment holds a control character (line breaks and tabs are not allowed)");
+            throw UsageError(std::string(Said(PLENTA_TEXT(
+                "plenta-journal",
+                "Kommentar enthält ein Steuerzeichen (Zeilenumbrüche und Tabulatoren sind nicht erlaubt)"))));
         }
         i += length;
         ++characters;
     }
     if (characters > MAX_COMMENT_CHARS) {
-        throw UsageError("comment has " + std::to_string(characters) + " characters; at most " +
-                         std::to_string(MAX_COMMENT_CHARS) + " are allowed");
+        throw UsageError(WithArgs(
+            Said(PLENTA_TEXT("plenta-journal", "Kommentar hat %1 Zeichen; erlaubt sind höchstens %2")),
+            {std::to_string(characters), std::to_string(MAX_COMMENT_CHARS)}));
     }
     return std::string(text);
 }

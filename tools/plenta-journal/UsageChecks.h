@@ -12,6 +12,10 @@
 
 namespace plenta {
 
+// A text of the tool in the user's language: the German source, or its translation under the context
+// "plenta-journal".
+std::string_view Said(std::string_view german);
+
 class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

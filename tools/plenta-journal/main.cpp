@@ -10,6 +10,7 @@
 #include "SyncCommands.h"
 #include "UsageChecks.h"
 
+#include "platform/LocalText.h"
 #include "platform/LocalToday.h"
 #include <CLI/CLI.hpp>
 #include <PlentaVersion.h>
@@ -25,6 +26,11 @@
 namespace {
 
 using namespace plenta;
+
+// The same as a string, as CLI11 takes its descriptions.
+std::string Tr(std::string_view german) {
+    return std::string(Said(german));
+}
 
 // What the command line said, as typed; checked and converted only after parsing succeeded.
 struct CommandLine {
@@ -63,32 +69,54 @@ struct Commands {
 };
 
 void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
-    commands.conflicts =
-        app.add_subcommand("conflicts", "list the sync services' conflict copies of the journal");
-    commands.conflicts->add_flag("--json", line.json, "print JSON for scripts");
-    commands.merge = app.add_subcommand("merge", "bring the records of other journal files into the journal");
+    commands.conflicts = app.add_subcommand(
+        "conflicts",
+        Tr(PLENTA_TEXT("plenta-journal",
+                       "die Konfliktkopien des Tagebuchs auflisten, die Sync-Dienste angelegt haben")));
+    commands.conflicts->add_flag("--json", line.json,
+                                 Tr(PLENTA_TEXT("plenta-journal", "JSON für Skripte ausgeben")));
+    commands.merge = app.add_subcommand(
+        "merge",
+        Tr(PLENTA_TEXT("plenta-journal", "die Einträge anderer Tagebuchdateien ins Tagebuch übernehmen")));
     commands.merge
-        ->add_option(
-            "--prefer", line.prefer,
-            "whose record stays when a date differs: journal (the first one of the date: the journal's, else "
-            "the first file's) or other (each file's in turn, so the last file's)")
+        ->add_option("--prefer", line.prefer,
+                     Tr(PLENTA_TEXT("plenta-journal",
+                                    "wessen Eintrag bleibt, wenn ein Datum abweicht: journal (der erste des "
+                                    "Datums: der des Tagebuchs, sonst der der ersten Datei) oder other (der "
+                                    "jeder Datei der Reihe nach, also der der letzten)")))
         ->check(CLI::IsMember({"journal", "other"}));
-    commands.merge->add_flag("--remove-merged", line.removeMerged,
-                             "remove the files once the merge succeeded");
-    commands.merge->add_option("FILE", line.files, "the files to merge, such as conflict copies")->required();
-    commands.exportRows = app.add_subcommand("export", "print every record as CSV or JSON");
-    commands.exportRows->add_option("--format", line.format, "csv (default) or json")
+    commands.merge->add_flag(
+        "--remove-merged", line.removeMerged,
+        Tr(PLENTA_TEXT("plenta-journal", "die Dateien nach gelungener Übernahme entfernen")));
+    commands.merge
+        ->add_option("FILE", line.files,
+                     Tr(PLENTA_TEXT("plenta-journal", "die zu übernehmenden Dateien, etwa Konfliktkopien")))
+        ->required();
+    commands.exportRows = app.add_subcommand(
+        "export", Tr(PLENTA_TEXT("plenta-journal", "alle Einträge als CSV oder JSON ausgeben")));
+    commands.exportRows
+        ->add_option("--format", line.format, Tr(PLENTA_TEXT("plenta-journal", "csv (Vorgabe) oder json")))
         ->check(CLI::IsMember({"csv", "json"}));
-    commands.exportRows->add_option("--out", line.exportOut, "the file to write (default: stdout)");
-    commands.importRows = app.add_subcommand("import", "bring the rows of a CSV export into the journal");
-    commands.importRows->add_option("--format", line.importFormat, "csv (Plenta's export, default) or drip")
+    commands.exportRows->add_option(
+        "--out", line.exportOut,
+        Tr(PLENTA_TEXT("plenta-journal", "die zu schreibende Datei (Vorgabe: Standardausgabe)")));
+    commands.importRows = app.add_subcommand(
+        "import", Tr(PLENTA_TEXT("plenta-journal", "die Zeilen eines CSV-Exports ins Tagebuch übernehmen")));
+    commands.importRows
+        ->add_option("--format", line.importFormat,
+                     Tr(PLENTA_TEXT("plenta-journal", "csv (Plentas Export, Vorgabe) oder drip")))
         ->check(CLI::IsMember({"csv", "drip"}));
     commands.importRows
-        ->add_option("--prefer", line.prefer, "whose record stays when a date differs: journal or other")
+        ->add_option("--prefer", line.prefer,
+                     Tr(PLENTA_TEXT("plenta-journal",
+                                    "wessen Eintrag bleibt, wenn ein Datum abweicht: journal oder other")))
         ->check(CLI::IsMember({"journal", "other"}));
-    commands.importRows->add_option("--default-temperature", line.defaultTemperature,
-                                    "drip: the temperature of days without one, 35.5 to 37.5");
-    commands.importRows->add_option("FILE", line.importFile, "the export to import")->required();
+    commands.importRows->add_option(
+        "--default-temperature", line.defaultTemperature,
+        Tr(PLENTA_TEXT("plenta-journal", "drip: die Temperatur der Tage ohne eine, 35.5 bis 37.5")));
+    commands.importRows
+        ->add_option("FILE", line.importFile, Tr(PLENTA_TEXT("plenta-journal", "der zu übernehmende Export")))
+        ->required();
 }
 
 // A file that is the journal itself, under any name: merging it or exporting over it would make no sense or
@@ -114,7 +142,8 @@ ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
                              line.removeMerged ? MergedFiles::Remove : MergedFiles::Keep};
         for (const std::string &file : line.files) {
             if (IsTheJournal(file, journal)) {
-                throw UsageError("'" + file + "' is the journal itself");
+                throw UsageError(
+                    WithArgs(Said(PLENTA_TEXT("plenta-journal", "'%1' ist das Tagebuch selbst")), {file}));
             }
             request.files.emplace_back(file);
         }
@@ -125,13 +154,15 @@ ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
         request.options.format = line.importFormat == "drip" ? ImportFormat::Drip : ImportFormat::PlentaCsv;
         if (line.defaultTemperature) {
             if (request.options.format != ImportFormat::Drip) {
-                throw UsageError("--default-temperature is for drip's export; Plenta's has a temperature on "
-                                 "every row");
+                throw UsageError(
+                    Tr(PLENTA_TEXT("plenta-journal", "--default-temperature gilt für den Export von drip; "
+                                                     "der von Plenta hat in jeder Zeile eine Temperatur")));
             }
             request.options.defaultTemperature = ParseTemperature(*line.defaultTemperature);
         }
         if (IsTheJournal(request.file, journal)) {
-            throw UsageError("'" + line.importFile + "' is the journal itself");
+            throw UsageError(WithArgs(Said(PLENTA_TEXT("plenta-journal", "'%1' ist das Tagebuch selbst")),
+                                      {line.importFile}));
         }
         return RunImport(request);
     }
@@ -139,44 +170,81 @@ ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
     if (line.exportOut) {
         out = std::filesystem::path(*line.exportOut);
         if (IsTheJournal(*out, journal)) {
-            throw UsageError("the export would overwrite the journal '" + *line.exportOut + "'");
+            throw UsageError(WithArgs(
+                Said(PLENTA_TEXT("plenta-journal", "der Export würde das Tagebuch '%1' überschreiben")),
+                {*line.exportOut}));
         }
     }
     return RunExport(journal, line.format == "json" ? ExportFormat::Json : ExportFormat::Csv, out);
 }
 
 Commands DefineCommands(CLI::App &app, CommandLine &line) {
-    app.add_option("--journal", line.journal, "the journal file (default: the one Plenta uses)");
+    app.add_option("--journal", line.journal,
+                   Tr(PLENTA_TEXT("plenta-journal", "die Tagebuchdatei (Vorgabe: die, die Plenta benutzt)")));
     app.add_option("--today", line.today,
-                   "the date that stands for today, YYYY-MM-DD (default: the local date)");
+                   Tr(PLENTA_TEXT("plenta-journal",
+                                  "das Datum, das für heute steht, JJJJ-MM-TT (Vorgabe: das lokale Datum)")));
     app.require_subcommand(1);
     app.fallthrough();
 
     Commands commands;
-    commands.stats = app.add_subcommand("stats", "print the statistics text as the statistics box shows it");
-    commands.show = app.add_subcommand("show", "print the scan's results for a picked date as JSON");
-    commands.show->add_option("--date", line.date, "the picked date, YYYY-MM-DD (default: today)");
-    commands.save = app.add_subcommand("save", "store an entry as the form's save does");
-    commands.save->add_option("--date", line.date, "the entry's date, YYYY-MM-DD")->required();
-    commands.save->add_option("--temperature", line.temperature, "35.5 to 37.5 in steps of 0.1")->required();
-    commands.save->add_option("--marks", line.marks, "mark letters in switching order: 1 S E X");
+    commands.stats = app.add_subcommand(
+        "stats",
+        Tr(PLENTA_TEXT("plenta-journal", "den Statistiktext ausgeben, wie ihn das Statistikfenster zeigt")));
+    commands.show = app.add_subcommand(
+        "show",
+        Tr(PLENTA_TEXT("plenta-journal", "die Auswertung für ein gewähltes Datum als JSON ausgeben")));
+    commands.show->add_option(
+        "--date", line.date,
+        Tr(PLENTA_TEXT("plenta-journal", "das gewählte Datum, JJJJ-MM-TT (Vorgabe: heute)")));
+    commands.save = app.add_subcommand(
+        "save", Tr(PLENTA_TEXT("plenta-journal", "einen Eintrag speichern, wie es das Formular tut")));
+    commands.save
+        ->add_option("--date", line.date,
+                     Tr(PLENTA_TEXT("plenta-journal", "das Datum des Eintrags, JJJJ-MM-TT")))
+        ->required();
+    commands.save
+        ->add_option("--temperature", line.temperature,
+                     Tr(PLENTA_TEXT("plenta-journal", "35.5 bis 37.5 in Schritten von 0.1")))
+        ->required();
+    commands.save->add_option(
+        "--marks", line.marks,
+        Tr(PLENTA_TEXT("plenta-journal", "Zeichenbuchstaben in Schaltreihenfolge: 1 S E X")));
     commands.save->add_option("--comment", line.comment,
-                              "at most " + std::to_string(MAX_COMMENT_CHARS) + " characters");
-    commands.remove = app.add_subcommand("delete", "delete every record of a date as the form's delete does");
-    commands.remove->add_option("--date", line.date, "the date, YYYY-MM-DD")->required();
-    commands.chart = app.add_subcommand("chart", "paint the chart as the main window shows it into a PNG");
-    commands.chart->add_option("--out", line.output, "the PNG file to write")->required();
-    commands.chart->add_option("--date", line.date, "the picked date, YYYY-MM-DD (default: today)");
-    commands.chart->add_option("--picture", line.picture,
-                               "the GIF shown under the chart (default: Plenta's)");
+                              WithArgs(Said(PLENTA_TEXT("plenta-journal", "höchstens %1 Zeichen")),
+                                       {std::to_string(MAX_COMMENT_CHARS)}));
+    commands.remove = app.add_subcommand(
+        "delete",
+        Tr(PLENTA_TEXT("plenta-journal", "alle Einträge eines Datums löschen, wie es das Formular tut")));
+    commands.remove
+        ->add_option("--date", line.date, Tr(PLENTA_TEXT("plenta-journal", "das Datum, JJJJ-MM-TT")))
+        ->required();
+    commands.chart = app.add_subcommand(
+        "chart",
+        Tr(PLENTA_TEXT("plenta-journal", "die Kurve, wie sie das Hauptfenster zeigt, als PNG zeichnen")));
+    commands.chart
+        ->add_option("--out", line.output, Tr(PLENTA_TEXT("plenta-journal", "die zu schreibende PNG-Datei")))
+        ->required();
+    commands.chart->add_option(
+        "--date", line.date,
+        Tr(PLENTA_TEXT("plenta-journal", "das gewählte Datum, JJJJ-MM-TT (Vorgabe: heute)")));
+    commands.chart->add_option(
+        "--picture", line.picture,
+        Tr(PLENTA_TEXT("plenta-journal", "das GIF unter der Kurve (Vorgabe: Plentas)")));
     commands.chart
         ->add_option("--scale", line.scale,
-                     "enlarge by whole pixels, " + std::to_string(MIN_CHART_SCALE) + " to " +
-                         std::to_string(MAX_CHART_SCALE))
+                     WithArgs(Said(PLENTA_TEXT("plenta-journal", "um ganze Pixel vergrößern, %1 bis %2")),
+                              {std::to_string(MIN_CHART_SCALE), std::to_string(MAX_CHART_SCALE)}))
         ->check(CLI::Range(MIN_CHART_SCALE, MAX_CHART_SCALE));
-    commands.report = app.add_subcommand("report", "write a PDF report of the recent cycles for the doctor");
-    commands.report->add_option("--out", line.output, "the PDF file to write")->required();
-    commands.report->add_option("--cycles", line.cycles, "counted cycles before the running one (default 6)")
+    commands.report = app.add_subcommand(
+        "report", Tr(PLENTA_TEXT("plenta-journal",
+                                 "einen PDF-Bericht der letzten Zyklen für die Arztpraxis schreiben")));
+    commands.report
+        ->add_option("--out", line.output, Tr(PLENTA_TEXT("plenta-journal", "die zu schreibende PDF-Datei")))
+        ->required();
+    commands.report
+        ->add_option("--cycles", line.cycles,
+                     Tr(PLENTA_TEXT("plenta-journal", "gezählte Zyklen vor dem laufenden (Vorgabe 6)")))
         ->check(CLI::Range(0, MAX_REPORT_CYCLES));
     DefineSyncCommands(app, line, commands);
     return commands;
@@ -230,7 +298,8 @@ std::optional<std::string> UnknownCommand(CLI::App &app) {
     for (const CLI::App *command : app.get_subcommands([](const CLI::App *) { return true; })) {
         names += (names.empty() ? "" : ", ") + command->get_name();
     }
-    return "unknown command '" + extras.front() + "'; the commands are " + names;
+    return WithArgs(Said(PLENTA_TEXT("plenta-journal", "unbekannter Befehl '%1'; die Befehle sind %2")),
+                    {extras.front(), names});
 }
 
 } // namespace
@@ -239,7 +308,8 @@ int main(int argc, char **argv) {
     // Under a file-size limit a write then fails with EFBIG and takes the rewrite's error path, instead of
     // the signal ending the tool with no message and a temporary file left behind.
     std::signal(SIGXFSZ, SIG_IGN);
-    CLI::App app{"Reads and edits the Plenta journal from the command line."};
+    CLI::App app{
+        Tr(PLENTA_TEXT("plenta-journal", "Liest und bearbeitet Plentas Tagebuch auf der Kommandozeile."))};
     app.name("plenta-journal");
     app.set_version_flag("--version", std::string("plenta-journal ") + PLENTA_VERSION);
     CommandLine line;
@@ -258,7 +328,9 @@ int main(int argc, char **argv) {
     } catch (const UsageError &error) {
         return static_cast<int>(Fail(ExitCode::Usage, error.what()));
     } catch (const std::bad_alloc &) {
-        return static_cast<int>(Fail(ExitCode::Failure, "not enough memory; no file was changed"));
+        return static_cast<int>(
+            Fail(ExitCode::Failure,
+                 Tr(PLENTA_TEXT("plenta-journal", "nicht genug Speicher; keine Datei wurde geändert"))));
     } catch (const std::exception &error) {
         // For example a device root that cannot be created.
         return static_cast<int>(Fail(ExitCode::Failure, error.what()));

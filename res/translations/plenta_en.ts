@@ -1,0 +1,587 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="de_DE">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Plenta</source>
+        <translation>About Plenta</translation>
+    </message>
+    <message>
+        <source>Zyklus und Temperatur</source>
+        <translation>Cycle and temperature</translation>
+    </message>
+    <message>
+        <source>im Blick</source>
+        <translation>at a glance</translation>
+    </message>
+    <message>
+        <source>Ende</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Keys</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>eine halbe Sekunde gehalten</source>
+        <translation>held for half a second</translation>
+    </message>
+    <message>
+        <source>%1 ms gehalten</source>
+        <translation>held for %1 ms</translation>
+    </message>
+    <message>
+        <source>Aufruf: plenta [--zoom N] [--help] [--version] [Qt-Optionen wie -platform NAME]
+</source>
+        <translation>Usage: plenta [--zoom N] [--help] [--version] [Qt options such as -platform NAME]
+</translation>
+    </message>
+    <message>
+        <source>--zoom braucht eine ganze Zahl von %1, nicht '%2'</source>
+        <translation>--zoom takes a whole number from %1, not '%2'</translation>
+    </message>
+    <message>
+        <source>unbekannte Option '%1'</source>
+        <translation>unknown option '%1'</translation>
+    </message>
+    <message>
+        <source>
+Plenta führt ein Tagebuch der Basaltemperatur und der Zykluszeichen und zeigt die Zyklen als
+Kurve.
+
+Optionen:
+  --zoom N    das Fenster N-mal größer zeigen, %1, für diesen Start; ohne die Option gilt
+              der zuletzt mit Strg+Plus, Strg+Minus oder Strg+0 gewählte Zoom, sonst der
+              größte, dessen Fenster in 60 % der verfügbaren Bildschirmhöhe passt
+  --help      diesen Text ausgeben und enden
+  --version   die Version ausgeben und enden
+
+Tasten:
+  Eingabe         nächstes Feld; %2: den Eintrag des gewählten Tages speichern
+  Escape          das Info-Fenster; %2: die Einträge des gewählten Tages löschen
+  Hoch, Runter    den Wert des Feldes mit dem Fokus ändern
+  Doppelklick     die Statistik zeigen
+</source>
+        <translation>
+Plenta keeps a journal of the basal body temperature and the cycle marks, and shows the
+cycles as a chart.
+
+Options:
+  --zoom N    show the window N times larger, %1, for this run; without it the zoom
+              last chosen with Ctrl+Plus, Ctrl+Minus or Ctrl+0, or else the largest whose
+              window fits in 60% of the screen's available height
+  --help      print this text and end
+  --version   print the version and end
+
+Keys:
+  Return          next field; %2: save the picked day's entry
+  Escape          the About box; %2: delete the picked day's entries
+  Up, Down        change the value of the field that has the focus
+  double click    show the statistics
+</translation>
+    </message>
+    <message>
+        <source>
+Das Tagebuch liegt in $PLENTA_ROOT, sonst in ~/.local/share/plenta, außer die
+registry.ini dort nennt den synchronisierten Ordner. Siehe auch plenta-journal(1).
+</source>
+        <translation>
+The journal lies in $PLENTA_ROOT, or else in ~/.local/share/plenta, unless registry.ini there
+names the synchronised folder. See also plenta-journal(1).
+</translation>
+    </message>
+    <message>
+        <source>Mehr mit 'plenta --help'.
+</source>
+        <translation>Try 'plenta --help' for more.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommentValidator</name>
+    <message>
+        <source>Nicht speicherbar, weggelassen: %1</source>
+        <translation>Cannot be stored, left out: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictOffer</name>
+    <message>
+        <source>%1 Eintrag übernommen!</source>
+        <translation>%1 entry merged!</translation>
+    </message>
+    <message>
+        <source>%1 Einträge übernommen!</source>
+        <translation>%1 entries merged!</translation>
+    </message>
+    <message>
+        <source>%1 abweichender Eintrag nicht übernommen.</source>
+        <translation>%1 differing entry not merged.</translation>
+    </message>
+    <message>
+        <source>%1 abweichende Einträge nicht übernommen.</source>
+        <translation>%1 differing entries not merged.</translation>
+    </message>
+    <message>
+        <source>%1 Zeile ist kein Eintrag.</source>
+        <translation>%1 line is not an entry.</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen sind kein Eintrag.</source>
+        <translation>%1 lines are not entries.</translation>
+    </message>
+    <message>
+        <source>%1 Konfliktkopie der Datenbank gefunden!
+Sie enthält Einträge, die der Datenbank fehlen.
+Jetzt übernehmen?
+(Weicht ein Eintrag ab, bleibt der der Datenbank.)</source>
+        <translation>%1 conflict copy of the journal found!
+It holds entries the journal lacks.
+Merge them now?
+(Where an entry differs, the journal's stays.)</translation>
+    </message>
+    <message>
+        <source>%1 Konfliktkopien der Datenbank gefunden!
+Sie enthalten Einträge, die der Datenbank fehlen.
+Jetzt übernehmen?
+(Weicht ein Eintrag ab, bleibt der der Datenbank.)</source>
+        <translation>%1 conflict copies of the journal found!
+They hold entries the journal lacks.
+Merge them now?
+(Where an entry differs, the journal's stays.)</translation>
+    </message>
+</context>
+<context>
+    <name>KeyHelp</name>
+    <message>
+        <source>
+Eingabe, Esc	Action, Escape
+Alt+1, S, E, X	Zeichen
+Strg+S, Strg+D	Speichern, Löschen
+Strg+I, F1	Statistik, Hilfe
+Strg+P	Bericht (PDF)
+Strg+Plus, -, 0	Größe
+Strg+Q	Beenden
+</source>
+        <translation>
+Return, Esc	Action, Escape
+Alt+1, S, E, X	marks
+Ctrl+S, Ctrl+D	save, delete
+Ctrl+I, F1	statistics, help
+Ctrl+P	report (PDF)
+Ctrl+Plus, -, 0	zoom
+Ctrl+Q	quit
+</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSaving</name>
+    <message>
+        <source>Bericht speichern</source>
+        <translation>Save the report</translation>
+    </message>
+    <message>
+        <source>Bericht gespeichert!</source>
+        <translation>Report saved!</translation>
+    </message>
+    <message>
+        <source>Fehler beim Schreiben des Berichts!</source>
+        <translation>The report could not be written!</translation>
+    </message>
+</context>
+<context>
+    <name>Shortcuts</name>
+    <message>
+        <source>Zeichen 1 (erster Tag) umschalten</source>
+        <translation>switch the first-day mark 1</translation>
+    </message>
+    <message>
+        <source>Zeichen S (Schleim) umschalten</source>
+        <translation>switch the mucus mark S</translation>
+    </message>
+    <message>
+        <source>Zeichen E (Eisprung) umschalten</source>
+        <translation>switch the ovulation mark E</translation>
+    </message>
+    <message>
+        <source>Zeichen X (Sex) umschalten</source>
+        <translation>switch the intercourse mark X</translation>
+    </message>
+    <message>
+        <source>Strg+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>den Eintrag des gewählten Tages speichern</source>
+        <translation>save the picked day's entry</translation>
+    </message>
+    <message>
+        <source>Strg+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>alle Einträge des gewählten Tages löschen</source>
+        <translation>delete every entry of the picked day</translation>
+    </message>
+    <message>
+        <source>die Tastenhilfe zeigen</source>
+        <translation>show the key help</translation>
+    </message>
+    <message>
+        <source>Strg+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>die Statistik zeigen</source>
+        <translation>show the statistics</translation>
+    </message>
+    <message>
+        <source>Strg+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>den Bericht für die Arztpraxis als PDF schreiben</source>
+        <translation>write the report for the doctor as a PDF</translation>
+    </message>
+    <message>
+        <source>Strg+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>das Programm beenden</source>
+        <translation>end the program</translation>
+    </message>
+    <message>
+        <source>Strg+Plus</source>
+        <translation>Ctrl+Plus</translation>
+    </message>
+    <message>
+        <source>größer zeigen</source>
+        <translation>zoom in</translation>
+    </message>
+    <message>
+        <source>Strg+Minus</source>
+        <translation>Ctrl+Minus</translation>
+    </message>
+    <message>
+        <source>kleiner zeigen</source>
+        <translation>zoom out</translation>
+    </message>
+    <message>
+        <source>Strg+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>zurück zur Größe des Handhelds (Zoom 1)</source>
+        <translation>back to the handheld's size (zoom 1)</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Fehler beim Datenbankzugriff!</source>
+        <translation>The journal could not be changed!</translation>
+    </message>
+    <message>
+        <source>Eintrag gespeichert!</source>
+        <translation>Entry saved!</translation>
+    </message>
+    <message>
+        <source>Eintrag ersetzt!</source>
+        <translation>Entry replaced!</translation>
+    </message>
+    <message>
+        <source>Fehler mit der Datenbank!</source>
+        <translation>The journal cannot be opened!</translation>
+    </message>
+    <message>
+        <source>Plenta - Information</source>
+        <translation>Plenta - Information</translation>
+    </message>
+    <message>
+        <source>Datenbank hat %d Einträge
+Zeitraum:	%d Tag(e)
+Zyklen:		%d
+Durchschnitt:	%d Tage
+Nächste Periode in %d Tag(en)</source>
+        <translation>The journal holds %d entries
+Time span:	%d day(s)
+Cycles:		%d
+Average cycle:	%d days
+Next period in %d day(s)</translation>
+    </message>
+    <message>
+        <source>Eintrag gelöscht!</source>
+        <translation>Entry deleted!</translation>
+    </message>
+    <message>
+        <source>Action	nächstes Feld
+Rocker	 Änderungen
+Action (lang)	Speichern
+Escape (lang)	Löschen
+
+Doppeltap	Statistik
+Escape,  dann Action
+	 Beenden
+</source>
+        <translation>Action	next field
+Rocker	 change the value
+Action (hold)	save
+Escape (hold)	delete
+
+Double tap	statistics
+Escape, then Action
+	 quit
+</translation>
+    </message>
+    <message>
+        <source>Nächste Periode: unbekannt</source>
+        <translation>Next period: not known yet</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>1st day</source>
+        <translation>First day of the period</translation>
+    </message>
+    <message>
+        <source>Schleim</source>
+        <translation>Mucus</translation>
+    </message>
+    <message>
+        <source>Eisprung</source>
+        <translation>Ovulation</translation>
+    </message>
+    <message>
+        <source>Sex</source>
+        <translation>Intercourse</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Delete All Entries of This Day</source>
+        <translation>Delete all entries of this day</translation>
+    </message>
+    <message>
+        <source>About - Exit</source>
+        <translation>About - Quit</translation>
+    </message>
+</context>
+<context>
+    <name>plenta-journal</name>
+    <message>
+        <source>die Konfliktkopien des Tagebuchs auflisten, die Sync-Dienste angelegt haben</source>
+        <translation>list the sync services' conflict copies of the journal</translation>
+    </message>
+    <message>
+        <source>JSON für Skripte ausgeben</source>
+        <translation>print JSON for scripts</translation>
+    </message>
+    <message>
+        <source>die Einträge anderer Tagebuchdateien ins Tagebuch übernehmen</source>
+        <translation>bring the records of other journal files into the journal</translation>
+    </message>
+    <message>
+        <source>wessen Eintrag bleibt, wenn ein Datum abweicht: journal (der erste des Datums: der des Tagebuchs, sonst der der ersten Datei) oder other (der jeder Datei der Reihe nach, also der der letzten)</source>
+        <translation>whose record stays when a date differs: journal (the first one of the date: the journal's, else the first file's) or other (each file's in turn, so the last file's)</translation>
+    </message>
+    <message>
+        <source>die Dateien nach gelungener Übernahme entfernen</source>
+        <translation>remove the files once the merge succeeded</translation>
+    </message>
+    <message>
+        <source>die zu übernehmenden Dateien, etwa Konfliktkopien</source>
+        <translation>the files to merge, such as conflict copies</translation>
+    </message>
+    <message>
+        <source>alle Einträge als CSV oder JSON ausgeben</source>
+        <translation>print every record as CSV or JSON</translation>
+    </message>
+    <message>
+        <source>csv (Vorgabe) oder json</source>
+        <translation>csv (default) or json</translation>
+    </message>
+    <message>
+        <source>die zu schreibende Datei (Vorgabe: Standardausgabe)</source>
+        <translation>the file to write (default: stdout)</translation>
+    </message>
+    <message>
+        <source>die Zeilen eines CSV-Exports ins Tagebuch übernehmen</source>
+        <translation>bring the rows of a CSV export into the journal</translation>
+    </message>
+    <message>
+        <source>csv (Plentas Export, Vorgabe) oder drip</source>
+        <translation>csv (Plenta's export, default) or drip</translation>
+    </message>
+    <message>
+        <source>wessen Eintrag bleibt, wenn ein Datum abweicht: journal oder other</source>
+        <translation>whose record stays when a date differs: journal or other</translation>
+    </message>
+    <message>
+        <source>drip: die Temperatur der Tage ohne eine, 35.5 bis 37.5</source>
+        <translation>drip: the temperature of days without one, 35.5 to 37.5</translation>
+    </message>
+    <message>
+        <source>der zu übernehmende Export</source>
+        <translation>the export to import</translation>
+    </message>
+    <message>
+        <source>'%1' ist das Tagebuch selbst</source>
+        <translation>'%1' is the journal itself</translation>
+    </message>
+    <message>
+        <source>--default-temperature gilt für den Export von drip; der von Plenta hat in jeder Zeile eine Temperatur</source>
+        <translation>--default-temperature is for drip's export; Plenta's has a temperature on every row</translation>
+    </message>
+    <message>
+        <source>der Export würde das Tagebuch '%1' überschreiben</source>
+        <translation>the export would overwrite the journal '%1'</translation>
+    </message>
+    <message>
+        <source>die Tagebuchdatei (Vorgabe: die, die Plenta benutzt)</source>
+        <translation>the journal file (default: the one Plenta uses)</translation>
+    </message>
+    <message>
+        <source>das Datum, das für heute steht, JJJJ-MM-TT (Vorgabe: das lokale Datum)</source>
+        <translation>the date that stands for today, YYYY-MM-DD (default: the local date)</translation>
+    </message>
+    <message>
+        <source>den Statistiktext ausgeben, wie ihn das Statistikfenster zeigt</source>
+        <translation>print the statistics text as the statistics box shows it</translation>
+    </message>
+    <message>
+        <source>die Auswertung für ein gewähltes Datum als JSON ausgeben</source>
+        <translation>print the scan's results for a picked date as JSON</translation>
+    </message>
+    <message>
+        <source>das gewählte Datum, JJJJ-MM-TT (Vorgabe: heute)</source>
+        <translation>the picked date, YYYY-MM-DD (default: today)</translation>
+    </message>
+    <message>
+        <source>einen Eintrag speichern, wie es das Formular tut</source>
+        <translation>store an entry as the form's save does</translation>
+    </message>
+    <message>
+        <source>das Datum des Eintrags, JJJJ-MM-TT</source>
+        <translation>the entry's date, YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>35.5 bis 37.5 in Schritten von 0.1</source>
+        <translation>35.5 to 37.5 in steps of 0.1</translation>
+    </message>
+    <message>
+        <source>Zeichenbuchstaben in Schaltreihenfolge: 1 S E X</source>
+        <translation>mark letters in switching order: 1 S E X</translation>
+    </message>
+    <message>
+        <source>höchstens %1 Zeichen</source>
+        <translation>at most %1 characters</translation>
+    </message>
+    <message>
+        <source>alle Einträge eines Datums löschen, wie es das Formular tut</source>
+        <translation>delete every record of a date as the form's delete does</translation>
+    </message>
+    <message>
+        <source>das Datum, JJJJ-MM-TT</source>
+        <translation>the date, YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>die Kurve, wie sie das Hauptfenster zeigt, als PNG zeichnen</source>
+        <translation>paint the chart as the main window shows it into a PNG</translation>
+    </message>
+    <message>
+        <source>die zu schreibende PNG-Datei</source>
+        <translation>the PNG file to write</translation>
+    </message>
+    <message>
+        <source>das GIF unter der Kurve (Vorgabe: Plentas)</source>
+        <translation>the GIF shown under the chart (default: Plenta's)</translation>
+    </message>
+    <message>
+        <source>um ganze Pixel vergrößern, %1 bis %2</source>
+        <translation>enlarge by whole pixels, %1 to %2</translation>
+    </message>
+    <message>
+        <source>einen PDF-Bericht der letzten Zyklen für die Arztpraxis schreiben</source>
+        <translation>write a PDF report of the recent cycles for the doctor</translation>
+    </message>
+    <message>
+        <source>die zu schreibende PDF-Datei</source>
+        <translation>the PDF file to write</translation>
+    </message>
+    <message>
+        <source>gezählte Zyklen vor dem laufenden (Vorgabe 6)</source>
+        <translation>counted cycles before the running one (default 6)</translation>
+    </message>
+    <message>
+        <source>unbekannter Befehl '%1'; die Befehle sind %2</source>
+        <translation>unknown command '%1'; the commands are %2</translation>
+    </message>
+    <message>
+        <source>Liest und bearbeitet Plentas Tagebuch auf der Kommandozeile.</source>
+        <translation>Reads and edits the Plenta journal from the command line.</translation>
+    </message>
+    <message>
+        <source>nicht genug Speicher; keine Datei wurde geändert</source>
+        <translation>not enough memory; no file was changed</translation>
+    </message>
+    <message>
+        <source>Datum '%1' hat nicht die Form JJJJ-MM-TT</source>
+        <translation>date '%1' is not of the form YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Datum '%1' ist kein Kalenderdatum zwischen 1601 und 9999</source>
+        <translation>date '%1' is no calendar date between 1601 and 9999</translation>
+    </message>
+    <message>
+        <source>Temperatur '%1' ist keine von 35.5, 35.6, ... 37.5</source>
+        <translation>temperature '%1' is not one of 35.5, 35.6, ... 37.5</translation>
+    </message>
+    <message>
+        <source>Zeichen '%1' ist keiner der Buchstaben 1 S E X</source>
+        <translation>mark '%1' is none of the letters 1 S E X</translation>
+    </message>
+    <message>
+        <source>Zeichen '%1' ist doppelt angegeben</source>
+        <translation>mark '%1' is given twice</translation>
+    </message>
+    <message>
+        <source>Zeichen '1' muss zuerst kommen: der erste Tag löscht beim Einschalten die anderen Zeichen</source>
+        <translation>mark '1' must come first: switching the first day on clears the other marks</translation>
+    </message>
+    <message>
+        <source>Kommentar ist kein gültiges UTF-8</source>
+        <translation>comment is not valid UTF-8</translation>
+    </message>
+    <message>
+        <source>Kommentar enthält ein Steuerzeichen (Zeilenumbrüche und Tabulatoren sind nicht erlaubt)</source>
+        <translation>comment holds a control character (line breaks and tabs are not allowed)</translation>
+    </message>
+    <message>
+        <source>Kommentar hat %1 Zeichen; erlaubt sind höchstens %2</source>
+        <translation>comment has %1 characters; at most %2 are allowed</translation>
+    </message>
+</context>
+</TS>
