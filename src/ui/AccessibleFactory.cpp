@@ -5,6 +5,7 @@
 #include "ui/ChartArea.h"
 #include "ui/ControlAccess.h"
 #include "ui/FormComboBox.h"
+#include "ui/MarkButton.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -60,12 +61,47 @@ private:
     QComboBox *Box() const { return static_cast<QComboBox *>(widget()); }
 };
 
+// Qt's own check-button interface toggles a button without the tap that the toolbar reports, so a mark a
+// reader switched on would look on and never reach a save. Here both actions tap it.
+class MarkAccessible : public QAccessibleWidget {
+public:
+    explicit MarkAccessible(MarkButton *button)
+        : QAccessibleWidget(button, QAccessible::CheckBox) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = Button()->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{toggleAction()} << QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override {
+        if (action == toggleAction() || action == pressAction()) {
+            if (Button()->isEnabled()) {
+                Button()->click();
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    MarkButton *Button() const { return static_cast<MarkButton *>(widget()); }
+};
+
 QAccessibleInterface *CreateInterface(const QString &className, QObject *object) {
     if (className == QLatin1String(ChartArea::staticMetaObject.className())) {
         return new ChartAccessible(static_cast<ChartArea *>(object));
     }
     if (className == QLatin1String(FormComboBox::staticMetaObject.className())) {
         return new ComboAccessible(static_cast<FormComboBox *>(object));
+    }
+    if (className == QLatin1String(MarkButton::staticMetaObject.className())) {
+        return new MarkAccessible(static_cast<MarkButton *>(object));
     }
     return nullptr;
 }

@@ -2,7 +2,8 @@
 // What screen readers get from the program's own widgets where Qt's stock answers fall short: the chart's
 // stand-in describes the picked day and the statistics, computed only when a reader asks; the form's
 // drop-downs are named by their purpose (Qt names a drop-down by its current text on Linux) and give their
-// text as the value. Everything here runs only while a screen reader or other assistive tool listens.
+// text as the value; a mark's actions tap it as a pointer does, so the toolbar reports the change. Everything
+// here runs only while a screen reader or other assistive tool listens.
 #pragma once
 
 class QWidget;

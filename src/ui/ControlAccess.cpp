@@ -150,7 +150,12 @@ QString ChartDescription(const JournalScan &scan) {
     const QString temperature = day.hasEntry ? Translated(QT_TRANSLATE_NOOP("ControlAccess", "%1 °C"))
                                                    .arg(QLocale().toString(day.temperature / 10.0, 'f', 1))
                                              : Translated(QT_TRANSLATE_NOOP("ControlAccess", "kein Eintrag"));
-    const QString picked = Translated(QT_TRANSLATE_NOOP("ControlAccess", "Gewählter Tag %1: %2, %3, %4."))
+    // Until a scan has read the journal (there may be none yet) the picked day's date is unknown here, while
+    // the pending marks are already known.
+    const QString picked =
+        day.date.empty() ? Translated(QT_TRANSLATE_NOOP("ControlAccess", "Gewählter Tag: %1, %2, %3."))
+                               .arg(cycleDay, temperature, MarkNames(day.marks))
+                         : Translated(QT_TRANSLATE_NOOP("ControlAccess", "Gewählter Tag %1: %2, %3, %4."))
                                .arg(FromUtf8(day.date), cycleDay, temperature, MarkNames(day.marks));
     return picked + QLatin1Char('\n') + FromUtf8(scan.stats.statisticsText);
 }
