@@ -1,37 +1,20 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Works the running program through the AT-SPI accessibility bus as a screen reader does.
-
-Finds the application `plenta` on the bus, prints its tree, and checks that every button, check box, field and
-the chart has a name, that a mark's checked state follows a press through its action, and that Tab takes the
-focus through every control once, in the window's order. Every wait polls with a limit; no fixed sleeps.
-Needs DISPLAY and the session bus of the running program; exits 0 when every check holds.
-"""
+# Works the running program through AT-SPI as a screen reader does: prints its tree, checks that every button,
+# check box, field and the chart is named, that a mark's checked state and the chart's description follow a
+# press, and that Tab takes the focus through every control in the window's order. Every wait polls with a
+# limit. Needs DISPLAY and the program's session bus; exits 0 when every check holds.
 import subprocess
 import sys
 import time
 
 import pyatspi
 
-LIMIT_S = 15.0
-POLL_S = 0.02
-APPLICATION = "plenta"
-NAMED_ROLES = {
-    pyatspi.ROLE_PUSH_BUTTON,
-    pyatspi.ROLE_TOGGLE_BUTTON,
-    pyatspi.ROLE_CHECK_BOX,
-    pyatspi.ROLE_TEXT,
-    pyatspi.ROLE_ENTRY,
-    pyatspi.ROLE_COMBO_BOX,
-    pyatspi.ROLE_SPIN_BUTTON,
-    pyatspi.ROLE_DATE_EDITOR,
-    pyatspi.ROLE_CHART,
-}
-# The window's Tab order by role, from the temperature: the marks, the comment, save, delete, About, the date.
-TOUR_FROM_TEMPERATURE = [pyatspi.ROLE_CHECK_BOX] * 4 + [pyatspi.ROLE_COMBO_BOX] + [
-    pyatspi.ROLE_PUSH_BUTTON
-] * 3 + [pyatspi.ROLE_SPIN_BUTTON]
-
+R = pyatspi
+NAMED = {R.ROLE_PUSH_BUTTON, R.ROLE_TOGGLE_BUTTON, R.ROLE_CHECK_BOX, R.ROLE_TEXT, R.ROLE_ENTRY, R.ROLE_COMBO_BOX,
+         R.ROLE_SPIN_BUTTON, R.ROLE_DATE_EDITOR, R.ROLE_CHART}
+# Tab from the temperature: the four marks, the comment, save, delete, About, and round to the date.
+TOUR = [R.ROLE_CHECK_BOX] * 4 + [R.ROLE_COMBO_BOX] + [R.ROLE_PUSH_BUTTON] * 3 + [R.ROLE_SPIN_BUTTON]
 failures = []
 
 
@@ -41,126 +24,73 @@ def check(condition, message):
     return condition
 
 
-def poll(condition, limit=LIMIT_S):
-    """The condition's first true value, or its last value when the time is up."""
+def poll(condition, limit=15.0):
     end = time.monotonic() + limit
-    while True:
-        value = condition()
-        if value or time.monotonic() > end:
-            return value
-        time.sleep(POLL_S)
-
-
-def find_application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == APPLICATION:
-            return app
-    return None
+    while not (value := condition()) and time.monotonic() < end:
+        time.sleep(0.02)
+    return value
 
 
 def walk(node, depth=0):
     yield node, depth
     for child in node:
-        if child is not None:
-            yield from walk(child, depth + 1)
+        yield from walk(child, depth + 1)
 
 
-def describe(node):
-    return f"{node.getRoleName()} '{node.name}'"
+def key(node):
+    return f"{node.getRoleName()} '{node.name}'" if node is not None else "nothing"
 
 
-def control_of(node):
-    """A field's inner line edit stands for its field."""
-    parent = node.parent
-    if node.getRole() == pyatspi.ROLE_TEXT and parent is not None and parent.getRole() == pyatspi.ROLE_COMBO_BOX:
-        return parent
-    return node
+def has(node, state):
+    return node.getState().contains(state)
 
 
 def focused(app):
-    for node, _ in walk(app):
-        if node.getState().contains(pyatspi.STATE_FOCUSED):
-            return control_of(node)
-    return None
-
-
-def same(a, b):
-    return a is not None and b is not None and describe(a) == describe(b)
+    # A drop-down's inner line edit stands for the drop-down.
+    node = next((n for n, _ in walk(app) if has(n, R.STATE_FOCUSED)), None)
+    return node.parent if node is not None and node.getRole() == R.ROLE_TEXT else node
 
 
 def act(node, name=None):
-    """Runs the node's action of this name, or its first; false when it has none such."""
     action = node.queryAction()
-    for i in range(action.nActions):
-        if name is None or action.getName(i) == name:
-            return action.doAction(i)
-    return False
+    return any(action.doAction(i) for i in range(action.nActions) if name in (None, action.getName(i)))
 
 
-def description(node):
-    # The client library keeps what it read; the program's description changes behind its back.
-    node.clearCache()
+def described(node):
+    node.clearCache()  # the client library keeps what it read, and the description changes behind its back
     return node.description
 
 
-def checked(node):
-    return node.getState().contains(pyatspi.STATE_CHECKED)
+app = poll(lambda: next((a for a in R.Registry.getDesktop(0) if a is not None and a.name == "plenta"), None))
+if app is None or not poll(lambda: any(n.getRole() == R.ROLE_CHART for n, _ in walk(app))):
+    sys.exit("plenta did not appear on the accessibility bus")
+nodes = [n for n, _ in walk(app)]
+for node, depth in walk(app):
+    print("  " * depth + key(node), f"[{node.description}]")
+for node in nodes:
+    check(node.getRole() not in NAMED or node.name.strip(), f"{node.getRoleName()} without a name")
+chart = next(n for n in nodes if n.getRole() == R.ROLE_CHART)
+check(described(chart), "the chart has no description")
 
+# The last mark switches no other off; its state and the chart's description follow a press, and a second one.
+mark = [n for n in nodes if n.getRole() == R.ROLE_CHECK_BOX][-1]
+for on in (True, False):
+    act(mark)
+    check(poll(lambda: has(mark, R.STATE_CHECKED) == on), f"{key(mark)} is not {'on' if on else 'off'}")
+    check(poll(lambda: (mark.name in described(chart)) == on), f"the chart's description with {key(mark)} {on}")
 
-def main():
-    app = poll(find_application)
-    if app is None:
-        print(f"{APPLICATION} did not appear on the accessibility bus", file=sys.stderr)
-        return 1
-    # The window's controls register once it is shown; the chart is the last of them.
-    poll(lambda: any(node.getRole() == pyatspi.ROLE_CHART for node, _ in walk(app)))
-    nodes = [node for node, _ in walk(app)]
-    for node, depth in walk(app):
-        print("  " * depth + describe(node), f"[{node.description}]" if node.description else "")
-
-    for node in nodes:
-        if node.getRole() in NAMED_ROLES:
-            check(node.name.strip() != "", f"{node.getRoleName()} without a name")
-    charts = [node for node in nodes if node.getRole() == pyatspi.ROLE_CHART]
-    check(len(charts) == 1 and charts[0].description != "", "no chart with a description")
-    marks = [node for node in nodes if node.getRole() == pyatspi.ROLE_CHECK_BOX]
-    check(len(marks) == 4, f"{len(marks)} marks instead of 4")
-
-    # The last mark switches nothing else off; its checked state and the chart's description follow a press.
-    if marks and charts:
-        mark = marks[-1]
-        was = checked(mark)
-        act(mark)
-        check(poll(lambda: checked(mark) != was), f"{describe(mark)} stayed as it was after a press")
-        check(
-            poll(lambda: mark.name in description(charts[0])) or was,
-            f"the chart's description does not name {describe(mark)}",
-        )
-        act(mark)
-        check(poll(lambda: checked(mark) == was), f"{describe(mark)} did not return after a second press")
-
-    # Tab from the temperature round to the date: every focus change is one step of the tour.
-    controls = [control_of(node) for node in nodes if node.getState().contains(pyatspi.STATE_FOCUSABLE)]
-    controls = [node for i, node in enumerate(controls) if not any(same(node, seen) for seen in controls[:i])]
-    temperature = next((n for n in controls if n.getRole() == pyatspi.ROLE_COMBO_BOX), None)
-    if check(temperature is not None, "no temperature field"):
-        check(act(temperature, "SetFocus"), "the temperature field has no focus action")
-        check(poll(lambda: same(focused(app), temperature)), "the temperature field did not take the focus")
-    tour = [temperature]
-    for _ in TOUR_FROM_TEMPERATURE:
-        subprocess.run(["xdotool", "key", "Tab"], check=True)
-        step = poll(lambda: (lambda now: now if now is not None and not same(now, tour[-1]) else None)(focused(app)))
-        if not check(step is not None, f"Tab from {describe(tour[-1])} moved the focus nowhere"):
-            break
-        tour.append(step)
-    print("Tab:", " -> ".join(describe(node) for node in tour))
-    check([node.getRole() for node in tour[1:]] == TOUR_FROM_TEMPERATURE, "Tab visits the controls out of order")
-    check(sorted(map(describe, tour)) == sorted(map(describe, controls)), "Tab misses controls")
-
-    for failure in failures:
-        print("FAILED:", failure, file=sys.stderr)
-    return 1 if failures else 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+# Tab from the temperature round to the date: each press moves the focus one control on.
+tour = [next(n for n in nodes if n.getRole() == R.ROLE_COMBO_BOX)]
+check(act(tour[0], "SetFocus") and poll(lambda: key(focused(app)) == key(tour[0])), "no focus on the temperature")
+for _ in TOUR:
+    subprocess.run(["xdotool", "key", "Tab"], check=True)
+    if not check(poll(lambda: key(focused(app)) != key(tour[-1])), f"Tab from {key(tour[-1])} went nowhere"):
+        break
+    tour.append(focused(app))
+print("Tab:", " -> ".join(map(key, tour)))
+check([n.getRole() for n in tour[1:]] == TOUR, "Tab visits the controls out of order")
+controls = {key(n.parent if n.getRole() == R.ROLE_TEXT else n) for n in nodes if has(n, R.STATE_FOCUSABLE)}
+check(set(map(key, tour)) == controls, f"Tab misses {controls - set(map(key, tour))}")
+for failure in failures:
+    print("FAILED:", failure, file=sys.stderr)
+sys.exit(1 if failures else 0)
