@@ -40,7 +40,7 @@ constexpr std::array<ButtonText, 7> BUTTON_TEXTS{{
      {QT_TRANSLATE_NOOP("ControlAccess", "Erster Tag der Periode"),
       QT_TRANSLATE_NOOP(
           "ControlAccess",
-          "Der Tag beginnt einen neuen Zyklus; eingeschaltet löscht es die anderen Zeichen des Tages")}},
+          "Mit diesem Tag beginnt ein neuer Zyklus; das Einschalten löscht die anderen Zeichen des Tages")}},
     {Command::Mucus,
      LETTER_MUCUS,
      {QT_TRANSLATE_NOOP("ControlAccess", "Schleim"),
