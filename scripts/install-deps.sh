@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Plenta needs, skipping those present: by default only what building and running
 # it takes (scripts/run.sh); with --test also the test kit that scripts/test.sh and CI use (GoogleTest, Google
-# Benchmark, clang and its tools, an X server and xdotool, syncthing, lintian, ...).
+# Benchmark, clang and its tools, an X server and xdotool, the accessibility bus and pyatspi, syncthing,
+# lintian, ...).
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
@@ -14,7 +15,7 @@ if [ "${1:-}" = "--test" ]; then
     packages+=(
         qt6-image-formats-plugins libgtest-dev libgmock-dev libbenchmark-dev
         clang clang-format clang-tidy libclang-rt-14-dev strace
-        xvfb xauth xdotool x11-utils
+        xvfb xauth xdotool x11-utils dbus-daemon at-spi2-core python3-pyatspi
         syncthing curl jq python3
         appstream desktop-file-utils dpkg-dev file man-db lintian
         poppler-utils openbox wmctrl xclip sway wtype qt6-wayland locales

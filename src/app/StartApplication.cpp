@@ -13,7 +13,10 @@
 #include "chart/Picture.h"
 #include "journal/JournalPaths.h"
 #include "platform/DeviceRoot.h"
+#include "ui/AccessibleFactory.h"
+#include "ui/ChartArea.h"
 #include "ui/ConflictOffer.h"
+#include "ui/ControlAccess.h"
 #include "ui/EntryForm.h"
 #include "ui/MainToolbar.h"
 #include "ui/ProgramImages.h"
@@ -74,6 +77,8 @@ std::unique_ptr<Application> StartApplication(QApplication &app, const LaunchSet
     application->appInstance = &app;
     QApplication::setWindowIcon(QIcon(ProgramIcon()));
 
+    // Before any widget exists, as Qt keeps the first accessible interface it makes for a widget.
+    InstallAccessibleFactory();
     application->mainWindow = std::make_unique<MainWindow>();
     MainWindow &window = *application->mainWindow;
     window.setWindowTitle(product);
@@ -97,6 +102,8 @@ std::unique_ptr<Application> StartApplication(QApplication &app, const LaunchSet
     FontConfigPreload::Wait();
     EntryForm *form = CreateEntryForm(window);
     window.AttachChildren(form, toolbar);
+    // Names and the Tab order cost a few assignments; what screen readers compute is made only when asked.
+    OpenControls(form, toolbar, CreateChartArea(window, window.State()));
     InitialiseState(window);
     if (zoomed) {
         ApplyZoom(window, startZoom);

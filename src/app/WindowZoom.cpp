@@ -7,6 +7,7 @@
 
 #include "platform/DeviceRoot.h"
 #include "platform/ZoomSetting.h"
+#include "ui/ChartArea.h"
 #include "ui/EntryForm.h"
 #include "ui/MainToolbar.h"
 #include "ui/Zoom.h"
@@ -68,6 +69,9 @@ void ApplyZoom(MainWindow &window, int zoom) {
     }
     if (MainToolbar *toolbar = window.Toolbar()) {
         toolbar->SetZoom(zoom);
+    }
+    if (ChartArea *chart = window.findChild<ChartArea *>(QString(), Qt::FindDirectChildrenOnly)) {
+        chart->SetZoom(zoom);
     }
     window.update();
 }

@@ -5,6 +5,7 @@
 #include "ui/FromUtf8.h"
 #include "ui/MarkButton.h"
 #include "ui/ProgramImages.h"
+#include "ui/ToolbarImageButton.h"
 #include "ui/Zoom.h"
 
 #include <QCoreApplication>
@@ -38,13 +39,11 @@ MainToolbar::MainToolbar(QWidget *parent)
             continue;
         }
         QToolButton *button =
-            entry.style == ButtonStyle::Check ? new MarkButton(this) : new QToolButton(this);
+            entry.style == ButtonStyle::Check ? new MarkButton(this) : new ToolbarImageButton(this);
         button->setGeometry(x, (TOOLBAR_HEIGHT - BUTTON_SIZE) / 2, BUTTON_SIZE, BUTTON_SIZE);
         button->setIcon(QIcon(ImageOf(strip, entry)));
         button->setIconSize(QSize(TOOLBAR_IMAGE_SIZE, TOOLBAR_IMAGE_SIZE));
         button->setAutoRaise(true);
-        // The keyboard focus cycles through the form only.
-        button->setFocusPolicy(Qt::NoFocus);
         button->setCheckable(entry.style == ButtonStyle::Check);
         button->setToolTip(QCoreApplication::translate("Toolbar", entry.tip.data()));
         const Command command = entry.command;

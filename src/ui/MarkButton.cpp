@@ -7,13 +7,13 @@
 namespace plenta {
 
 MarkButton::MarkButton(QWidget *parent)
-    : QToolButton(parent) {
+    : ToolbarImageButton(parent) {
     setCheckable(true);
 }
 
 void MarkButton::paintEvent(QPaintEvent *event) {
     if (!isChecked()) {
-        QToolButton::paintEvent(event);
+        ToolbarImageButton::paintEvent(event);
         return;
     }
     QPainter painter(this);
@@ -25,6 +25,7 @@ void MarkButton::paintEvent(QPaintEvent *event) {
     const QPoint at((width() - size.width()) / 2 + 1, (height() - size.height()) / 2 + 1);
     painter.drawPixmap(
         at, icon().pixmap(size, devicePixelRatioF(), isEnabled() ? QIcon::Normal : QIcon::Disabled));
+    PaintFocusFrame(painter);
 }
 
 } // namespace plenta

@@ -4,8 +4,9 @@
 // What a tap does is the toolbar's and the dispatcher's business.
 #pragma once
 
+#include "ui/ToolbarImageButton.h"
+
 #include <QColor>
-#include <QToolButton>
 
 namespace plenta {
 
@@ -13,7 +14,7 @@ namespace plenta {
 inline constexpr QColor MARK_ON_GROUND{0x00, 0x00, 0x80};
 inline constexpr QColor MARK_ON_FRAME{0x00, 0x00, 0x00};
 
-class MarkButton : public QToolButton {
+class MarkButton : public ToolbarImageButton {
     Q_OBJECT
 
 public:

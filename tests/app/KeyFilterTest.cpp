@@ -7,10 +7,12 @@
 #include "app/CommandEvent.h"
 #include "ui/Command.h"
 #include "ui/EntryForm.h"
+#include "ui/MainToolbar.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QKeyEvent>
+#include <QToolButton>
 
 namespace plenta {
 namespace {
@@ -201,6 +203,23 @@ TEST_F(ShellFixture, EscapeTapOpensTheAboutBoxThroughAPostedCommand) {
     QTest::qWait(SETTLE_MS);
     EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"<About>"});
     EXPECT_FALSE(std::filesystem::exists(Journal()));
+}
+
+// Tab takes the focus to the toolbar's buttons: a held Return still saves from there, and Space taps the
+// button.
+TEST_F(ShellFixture, KeysWithTheFocusOnAToolbarButton) {
+    QToolButton *about = window->Toolbar()->Button(Command::About);
+    about->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(KeyTarget(), about);
+    QTest::keyPress(about, Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] { return !recorder.boxes.empty(); }));
+    QTest::keyRelease(KeyTarget(), Qt::Key_Return);
+    QTest::qWait(SETTLE_MS);
+    EXPECT_EQ(recorder.Texts(), std::vector<std::string>{"Eintrag gespeichert!"});
+    QToolButton *mucus = window->Toolbar()->Button(Command::Mucus);
+    mucus->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(mucus, Qt::Key_Space);
+    EXPECT_EQ(window->State().scan.selection.marks, "S");
 }
 
 TEST_F(ShellFixture, EscapeHoldDeletesTheDayAndOpensNoAboutBox) {

@@ -170,6 +170,7 @@ QProcessEnvironment XServerFixture::Environment() const {
         }
         environment.insert(QStringLiteral("LANG"), QString::fromLatin1(desktop_.locale));
     }
+    environment.insert(variables_);
     return environment;
 }
 

@@ -110,6 +110,10 @@ protected:
     // Asks the window manager to maximise the window, as its title bar's button does.
     void RequestMaximise(unsigned long id);
     const DesktopSetup &TestDesktop() const { return desktop_; }
+    // Sets a variable for the programs started from now on (the program, the window manager, the tools).
+    void SetVariable(const QString &name, const QString &value) { variables_.insert(name, value); }
+    // The environment those programs get.
+    QProcessEnvironment Environment() const;
 
     // The program's mapped top-level windows, topmost first.
     std::vector<XWindow> Windows() const;
@@ -133,10 +137,10 @@ private:
     void StopServer();
     QString ServerLog() const;
     QString Run(const QString &program, const QStringList &arguments) const;
-    QProcessEnvironment Environment() const;
 
     QSize screen_;
     DesktopSetup desktop_;
+    QProcessEnvironment variables_;
     long switchUid_ = -1;
     long switchGid_ = -1;
     QTemporaryDir scratch_;
