@@ -45,12 +45,12 @@
 </translation>
     </message>
     <message>
-        <source>--zoom braucht eine ganze Zahl von %1, nicht '%2'</source>
-        <translation>--zoom takes a whole number from %1, not '%2'</translation>
+        <source>--zoom braucht eine ganze Zahl von %1, nicht &apos;%2&apos;</source>
+        <translation>--zoom takes a whole number from %1, not &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>unbekannte Option '%1'</source>
-        <translation>unknown option '%1'</translation>
+        <source>unbekannte Option &apos;%1&apos;</source>
+        <translation>unknown option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>
@@ -77,13 +77,13 @@ cycles as a chart.
 Options:
   --zoom N    show the window N times larger, %1, for this run; without it the zoom
               last chosen with Ctrl+Plus, Ctrl+Minus or Ctrl+0, or else the largest whose
-              window fits in 60% of the screen's available height
+              window fits in 60% of the screen&apos;s available height
   --help      print this text and end
   --version   print the version and end
 
 Keys:
-  Return          next field; %2: save the picked day's entry
-  Escape          the About box; %2: delete the picked day's entries
+  Return          next field; %2: save the picked day&apos;s entry
+  Escape          the About box; %2: delete the picked day&apos;s entries
   Up, Down        change the value of the field that has the focus
   double click    show the statistics
 </translation>
@@ -99,9 +99,9 @@ names the synchronised folder. See also plenta-journal(1).
 </translation>
     </message>
     <message>
-        <source>Mehr mit 'plenta --help'.
+        <source>Mehr mit &apos;plenta --help&apos;.
 </source>
-        <translation>Try 'plenta --help' for more.
+        <translation>Try &apos;plenta --help&apos; for more.
 </translation>
     </message>
 </context>
@@ -146,7 +146,7 @@ Jetzt übernehmen?
         <translation>%1 conflict copy of the journal found!
 It holds entries the journal lacks.
 Merge them now?
-(Where an entry differs, the journal's stays.)</translation>
+(Where an entry differs, the journal&apos;s stays.)</translation>
     </message>
     <message>
         <source>%1 Konfliktkopien der Datenbank gefunden!
@@ -156,7 +156,126 @@ Jetzt übernehmen?
         <translation>%1 conflict copies of the journal found!
 They hold entries the journal lacks.
 Merge them now?
-(Where an entry differs, the journal's stays.)</translation>
+(Where an entry differs, the journal&apos;s stays.)</translation>
+    </message>
+</context>
+<context>
+    <name>ControlAccess</name>
+    <message>
+        <source>Erster Tag der Periode</source>
+        <translation>First day of period</translation>
+    </message>
+    <message>
+        <source>Mit diesem Tag beginnt ein neuer Zyklus; das Einschalten löscht die anderen Zeichen des Tages</source>
+        <translation>A new cycle starts on this day; switching it on clears the day&apos;s other marks</translation>
+    </message>
+    <message>
+        <source>Schleim</source>
+        <translation>Mucus</translation>
+    </message>
+    <message>
+        <source>Zervixschleim an diesem Tag</source>
+        <translation>Cervical mucus on this day</translation>
+    </message>
+    <message>
+        <source>Eisprung</source>
+        <translation>Ovulation</translation>
+    </message>
+    <message>
+        <source>Vermuteter Eisprung an diesem Tag</source>
+        <translation>Presumed ovulation on this day</translation>
+    </message>
+    <message>
+        <source>Geschlechtsverkehr</source>
+        <translation>Intercourse</translation>
+    </message>
+    <message>
+        <source>Geschlechtsverkehr an diesem Tag</source>
+        <translation>Intercourse on this day</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Speichert Temperatur, Zeichen und Kommentar des gewählten Tages (auch: Eingabetaste halten)</source>
+        <translation>Saves the picked day&apos;s temperature, marks and comment (or hold Return)</translation>
+    </message>
+    <message>
+        <source>Tag löschen</source>
+        <translation>Delete day</translation>
+    </message>
+    <message>
+        <source>Löscht alle Einträge des gewählten Tages (auch: Escape halten)</source>
+        <translation>Deletes every entry of the picked day (or hold Escape)</translation>
+    </message>
+    <message>
+        <source>Info und Beenden</source>
+        <translation>About and quit</translation>
+    </message>
+    <message>
+        <source>Zeigt Programminfo und Tastenhilfe; dort lässt sich Plenta beenden</source>
+        <translation>Shows information about Plenta and the key help; you can quit Plenta from there</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Der Tag, dessen Eintrag das Formular zeigt</source>
+        <translation>The day whose entry the form shows</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Aufwachtemperatur in Grad Celsius</source>
+        <translation>Waking temperature in degrees Celsius</translation>
+    </message>
+    <message>
+        <source>Kommentar</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Kurzer Kommentar zum gewählten Tag</source>
+        <translation>A short comment on the picked day</translation>
+    </message>
+    <message>
+        <source>Temperaturkurve</source>
+        <translation>Temperature chart</translation>
+    </message>
+    <message>
+        <source>keine Zeichen</source>
+        <translation>no marks</translation>
+    </message>
+    <message>
+        <source>Zeichen: %1</source>
+        <translation>marks: %1</translation>
+    </message>
+    <message>
+        <source>Zyklustag %1</source>
+        <translation>cycle day %1</translation>
+    </message>
+    <message>
+        <source>kein Zyklustag</source>
+        <translation>no cycle day</translation>
+    </message>
+    <message>
+        <source>%1 °C</source>
+        <translation>%1 °C</translation>
+    </message>
+    <message>
+        <source>kein Eintrag</source>
+        <translation>no entry</translation>
+    </message>
+    <message>
+        <source>Gewählter Tag: %1, %2, %3.</source>
+        <translation>Picked day: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <source>Gewählter Tag %1: %2, %3, %4.</source>
+        <translation>Picked day %1: %2, %3, %4.</translation>
     </message>
 </context>
 <context>
@@ -232,7 +351,7 @@ Ctrl+Q	quit
     </message>
     <message>
         <source>den Eintrag des gewählten Tages speichern</source>
-        <translation>save the picked day's entry</translation>
+        <translation>save the picked day&apos;s entry</translation>
     </message>
     <message>
         <source>Strg+D</source>
@@ -292,7 +411,7 @@ Ctrl+Q	quit
     </message>
     <message>
         <source>zurück zur Größe des Handhelds (Zoom 1)</source>
-        <translation>back to the handheld's size (zoom 1)</translation>
+        <translation>back to the handheld&apos;s size (zoom 1)</translation>
     </message>
 </context>
 <context>
@@ -393,7 +512,7 @@ Escape, then Action
     <name>plenta-journal</name>
     <message>
         <source>die Konfliktkopien des Tagebuchs auflisten, die Sync-Dienste angelegt haben</source>
-        <translation>list the sync services' conflict copies of the journal</translation>
+        <translation>list the sync services&apos; conflict copies of the journal</translation>
     </message>
     <message>
         <source>JSON für Skripte ausgeben</source>
@@ -405,7 +524,7 @@ Escape, then Action
     </message>
     <message>
         <source>wessen Eintrag bleibt, wenn ein Datum abweicht: journal (der erste des Datums: der des Tagebuchs, sonst der der ersten Datei) oder other (der jeder Datei der Reihe nach, also der der letzten)</source>
-        <translation>whose record stays when a date differs: journal (the first one of the date: the journal's, else the first file's) or other (each file's in turn, so the last file's)</translation>
+        <translation>whose record stays when a date differs: journal (the first one of the date: the journal&apos;s, else the first file&apos;s) or other (each file&apos;s in turn, so the last file&apos;s)</translation>
     </message>
     <message>
         <source>die Dateien nach gelungener Übernahme entfernen</source>
@@ -433,7 +552,7 @@ Escape, then Action
     </message>
     <message>
         <source>csv (Plentas Export, Vorgabe) oder drip</source>
-        <translation>csv (Plenta's export, default) or drip</translation>
+        <translation>csv (Plenta&apos;s export, default) or drip</translation>
     </message>
     <message>
         <source>wessen Eintrag bleibt, wenn ein Datum abweicht: journal oder other</source>
@@ -448,16 +567,16 @@ Escape, then Action
         <translation>the export to import</translation>
     </message>
     <message>
-        <source>'%1' ist das Tagebuch selbst</source>
-        <translation>'%1' is the journal itself</translation>
+        <source>&apos;%1&apos; ist das Tagebuch selbst</source>
+        <translation>&apos;%1&apos; is the journal itself</translation>
     </message>
     <message>
         <source>--default-temperature gilt für den Export von drip; der von Plenta hat in jeder Zeile eine Temperatur</source>
-        <translation>--default-temperature is for drip's export; Plenta's has a temperature on every row</translation>
+        <translation>--default-temperature is for drip&apos;s export; Plenta&apos;s has a temperature on every row</translation>
     </message>
     <message>
-        <source>der Export würde das Tagebuch '%1' überschreiben</source>
-        <translation>the export would overwrite the journal '%1'</translation>
+        <source>der Export würde das Tagebuch &apos;%1&apos; überschreiben</source>
+        <translation>the export would overwrite the journal &apos;%1&apos;</translation>
     </message>
     <message>
         <source>die Tagebuchdatei (Vorgabe: die, die Plenta benutzt)</source>
@@ -473,7 +592,7 @@ Escape, then Action
     </message>
     <message>
         <source>die Auswertung für ein gewähltes Datum als JSON ausgeben</source>
-        <translation>print the scan's results for a picked date as JSON</translation>
+        <translation>print the scan&apos;s results for a picked date as JSON</translation>
     </message>
     <message>
         <source>das gewählte Datum, JJJJ-MM-TT (Vorgabe: heute)</source>
@@ -481,11 +600,11 @@ Escape, then Action
     </message>
     <message>
         <source>einen Eintrag speichern, wie es das Formular tut</source>
-        <translation>store an entry as the form's save does</translation>
+        <translation>store an entry as the form&apos;s save does</translation>
     </message>
     <message>
         <source>das Datum des Eintrags, JJJJ-MM-TT</source>
-        <translation>the entry's date, YYYY-MM-DD</translation>
+        <translation>the entry&apos;s date, YYYY-MM-DD</translation>
     </message>
     <message>
         <source>35.5 bis 37.5 in Schritten von 0.1</source>
@@ -501,7 +620,7 @@ Escape, then Action
     </message>
     <message>
         <source>alle Einträge eines Datums löschen, wie es das Formular tut</source>
-        <translation>delete every record of a date as the form's delete does</translation>
+        <translation>delete every record of a date as the form&apos;s delete does</translation>
     </message>
     <message>
         <source>das Datum, JJJJ-MM-TT</source>
@@ -517,7 +636,7 @@ Escape, then Action
     </message>
     <message>
         <source>das GIF unter der Kurve (Vorgabe: Plentas)</source>
-        <translation>the GIF shown under the chart (default: Plenta's)</translation>
+        <translation>the GIF shown under the chart (default: Plenta&apos;s)</translation>
     </message>
     <message>
         <source>um ganze Pixel vergrößern, %1 bis %2</source>
@@ -536,8 +655,8 @@ Escape, then Action
         <translation>counted cycles before the running one (default 6)</translation>
     </message>
     <message>
-        <source>unbekannter Befehl '%1'; die Befehle sind %2</source>
-        <translation>unknown command '%1'; the commands are %2</translation>
+        <source>unbekannter Befehl &apos;%1&apos;; die Befehle sind %2</source>
+        <translation>unknown command &apos;%1&apos;; the commands are %2</translation>
     </message>
     <message>
         <source>Liest und bearbeitet Plentas Tagebuch auf der Kommandozeile.</source>
@@ -548,28 +667,28 @@ Escape, then Action
         <translation>not enough memory; no file was changed</translation>
     </message>
     <message>
-        <source>Datum '%1' hat nicht die Form JJJJ-MM-TT</source>
-        <translation>date '%1' is not of the form YYYY-MM-DD</translation>
+        <source>Datum &apos;%1&apos; hat nicht die Form JJJJ-MM-TT</source>
+        <translation>date &apos;%1&apos; is not of the form YYYY-MM-DD</translation>
     </message>
     <message>
-        <source>Datum '%1' ist kein Kalenderdatum zwischen 1601 und 9999</source>
-        <translation>date '%1' is no calendar date between 1601 and 9999</translation>
+        <source>Datum &apos;%1&apos; ist kein Kalenderdatum zwischen 1601 und 9999</source>
+        <translation>date &apos;%1&apos; is no calendar date between 1601 and 9999</translation>
     </message>
     <message>
-        <source>Temperatur '%1' ist keine von 35.5, 35.6, ... 37.5</source>
-        <translation>temperature '%1' is not one of 35.5, 35.6, ... 37.5</translation>
+        <source>Temperatur &apos;%1&apos; ist keine von 35.5, 35.6, ... 37.5</source>
+        <translation>temperature &apos;%1&apos; is not one of 35.5, 35.6, ... 37.5</translation>
     </message>
     <message>
-        <source>Zeichen '%1' ist keiner der Buchstaben 1 S E X</source>
-        <translation>mark '%1' is none of the letters 1 S E X</translation>
+        <source>Zeichen &apos;%1&apos; ist keiner der Buchstaben 1 S E X</source>
+        <translation>mark &apos;%1&apos; is none of the letters 1 S E X</translation>
     </message>
     <message>
-        <source>Zeichen '%1' ist doppelt angegeben</source>
-        <translation>mark '%1' is given twice</translation>
+        <source>Zeichen &apos;%1&apos; ist doppelt angegeben</source>
+        <translation>mark &apos;%1&apos; is given twice</translation>
     </message>
     <message>
-        <source>Zeichen '1' muss zuerst kommen: der erste Tag löscht beim Einschalten die anderen Zeichen</source>
-        <translation>mark '1' must come first: switching the first day on clears the other marks</translation>
+        <source>Zeichen &apos;1&apos; muss zuerst kommen: der erste Tag löscht beim Einschalten die anderen Zeichen</source>
+        <translation>mark &apos;1&apos; must come first: switching the first day on clears the other marks</translation>
     </message>
     <message>
         <source>Kommentar ist kein gültiges UTF-8</source>
