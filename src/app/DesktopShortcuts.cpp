@@ -7,9 +7,13 @@
 #include "app/ShortcutTable.h"
 #include "app/WindowZoom.h"
 
+#include "ui/EntryForm.h"
 #include "ui/MainToolbar.h"
 
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QPointer>
 #include <QShortcut>
 #include <QToolButton>
@@ -40,6 +44,37 @@ void Trigger(MainWindow &window, const DesktopShortcut &shortcut) {
     }
 }
 
+// The comment field takes Ctrl+Z for its own undo whether or not it has typing to undo; once it has none,
+// the key undoes the journal's latest change instead, as the shortcut does everywhere else in the window.
+class CommentUndoFirst : public QObject {
+public:
+    CommentUndoFirst(MainWindow &window, QComboBox &comment)
+        : QObject(&window)
+        , window_(window)
+        , comment_(comment) {}
+
+    bool eventFilter(QObject * /*watched*/, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent *>(event)->keyCombination() != QKeyCombination(Qt::CTRL, Qt::Key_Z)) {
+            return false;
+        }
+        const QLineEdit *field = comment_.lineEdit();
+        if (field == nullptr || field->isUndoAvailable()) {
+            return false;
+        }
+        // Accepted, so that the combo box the field sits in does not get the key a second time.
+        event->accept();
+        if (!window_.IsDestroyed()) {
+            PostCommand(window_, Command::Undo);
+        }
+        return true;
+    }
+
+private:
+    MainWindow &window_;
+    QComboBox &comment_;
+};
+
 } // namespace
 
 void InstallDesktopShortcuts(MainWindow &window) {
@@ -53,6 +88,13 @@ void InstallDesktopShortcuts(MainWindow &window) {
         shortcut->setAutoRepeat(false);
         QObject::connect(shortcut, &QShortcut::activated, &window,
                          [&window, &entry] { Trigger(window, entry); });
+    }
+    if (QComboBox *comment = window.Form() != nullptr ? window.Form()->CommentBox() : nullptr) {
+        auto *filter = new CommentUndoFirst(window, *comment);
+        comment->installEventFilter(filter);
+        if (comment->lineEdit() != nullptr) {
+            comment->lineEdit()->installEventFilter(filter);
+        }
     }
 }
 

@@ -31,7 +31,7 @@ struct DesktopShortcut {
     std::string_view description;
 };
 
-inline constexpr std::array<DesktopShortcut, 13> DESKTOP_SHORTCUTS{{
+inline constexpr std::array<DesktopShortcut, 14> DESKTOP_SHORTCUTS{{
     {"Alt+1", "Alt+1", ShortcutKind::ToolbarButton, Command::FirstDay, "switch the first-day mark 1"},
     {"Alt+S", "Alt+S", ShortcutKind::ToolbarButton, Command::Mucus, "switch the mucus mark S"},
     {"Alt+E", "Alt+E", ShortcutKind::ToolbarButton, Command::Ovulation, "switch the ovulation mark E"},
@@ -39,6 +39,9 @@ inline constexpr std::array<DesktopShortcut, 13> DESKTOP_SHORTCUTS{{
     {"Ctrl+S", "Ctrl+S", ShortcutKind::ToolbarButton, Command::Save, "save the picked day's entry"},
     {"Ctrl+D", "Ctrl+D", ShortcutKind::ToolbarButton, Command::DeleteDay,
      "delete every entry of the picked day"},
+    // The comment field's own typing is undone first; see InstallDesktopShortcuts.
+    {"Ctrl+Z", "Ctrl+Z", ShortcutKind::Command, Command::Undo,
+     "undo the latest change to the journal (typing in the comment field first)"},
     {"F1", "F1", ShortcutKind::Command, Command::KeyHelp, "show the key help"},
     {"Ctrl+I", "Ctrl+I", ShortcutKind::Command, Command::Statistics, "show the statistics"},
     {"Ctrl+P", "Ctrl+P", ShortcutKind::Command, Command::Report, "write the report for the doctor as a PDF"},

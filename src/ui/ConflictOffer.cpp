@@ -2,6 +2,7 @@
 // Asks once per start whether to merge the sync service's conflict copies, and reports what the merge did.
 #include "ui/ConflictOffer.h"
 
+#include "ui/ChangeTexts.h"
 #include "ui/ModalBox.h"
 
 #include "journal/ConflictCopies.h"
@@ -40,19 +41,20 @@ std::string ConflictQuestion(int copies) {
            "(Weicht ein Eintrag ab, bleibt der der Datenbank.)";
 }
 
-void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, std::string_view caption,
-                        const std::function<void()> &rescan) {
+bool OfferConflictMerge(QWidget *owner, const ResolvedPaths &paths, const std::function<void()> &rescan) {
+    const std::filesystem::path &journal = paths.journalPath;
+    const std::string_view caption = paths.messageCaption;
     const std::vector<ConflictCopy> copies = FindConflictCopies(journal);
     if (copies.empty()) {
-        return;
+        return false;
     }
-    std::vector<std::filesystem::path> paths;
+    std::vector<std::filesystem::path> copyPaths;
     for (const ConflictCopy &copy : copies) {
-        paths.push_back(copy.path);
+        copyPaths.push_back(copy.path);
     }
-    const std::optional<std::vector<CopyComparison>> comparisons = CompareWithJournal(journal, paths);
+    const std::optional<std::vector<CopyComparison>> comparisons = CompareWithJournal(journal, copyPaths);
     if (!comparisons) {
-        return;
+        return false;
     }
     std::vector<std::filesystem::path> offered;
     for (const CopyComparison &comparison : *comparisons) {
@@ -60,21 +62,27 @@ void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, st
             offered.push_back(comparison.path);
         }
     }
-    if (offered.empty() ||
-        AskYesNo(owner, ConflictQuestion(static_cast<int>(offered.size())), caption) == Answer::No) {
-        return;
+    if (offered.empty()) {
+        return false;
     }
-    const MergeResult result =
-        MergeIntoJournal(journal, offered, MergePreference::Journal, MergedFiles::Keep);
+    if (AskYesNo(owner, ConflictQuestion(static_cast<int>(offered.size())), caption) == Answer::No) {
+        return true;
+    }
+    ChangeRecording recording;
+    recording.history = paths.historyPath;
+    const MergeResult result = MergeIntoJournal(journal, offered, MergePreference::Journal, MergedFiles::Keep,
+                                                Durability::Fsync, &recording);
     if (result.status != MergeStatus::Merged) {
         ShowMessageBox(owner, LoadText(StringId::AccessError), caption);
-        return;
+        return true;
     }
     rescan();
     ShowMessageBox(owner,
                    MergeSummary(result.report.counts.added, result.report.counts.conflicts,
-                                static_cast<int>(result.malformed.size())),
+                                static_cast<int>(result.malformed.size())) +
+                       HistoryWarning(recording),
                    caption);
+    return true;
 }
 
 } // namespace plenta

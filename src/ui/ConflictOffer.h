@@ -3,6 +3,8 @@
 // merging are the journal library's; this asks, and reports.
 #pragma once
 
+#include "journal/JournalPaths.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -15,9 +17,9 @@ namespace plenta {
 // Only copies holding a record the journal lacks are offered: after a merge, or with nothing new in them,
 // the question would have no point. Keeps the start cheap without copies: one listing of the journal's
 // folder. On "Ja" merges them (the journal's record stays where a date differs), calls `rescan` and shows the
-// summary; on "Nein" nothing changes and the next start asks again.
-void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, std::string_view caption,
-                        const std::function<void()> &rescan);
+// summary; on "Nein" nothing changes and the next start asks again. Returns whether it asked.
+// The merge is recorded in the history of `paths`.
+bool OfferConflictMerge(QWidget *owner, const ResolvedPaths &paths, const std::function<void()> &rescan);
 
 // The box's question and the summary after a merge, in the program's words.
 std::string ConflictQuestion(int copies);

@@ -55,8 +55,8 @@ TEST(CommandLineTest, ReadsItsOwnOptionsAndLeavesQtsAlone) {
 TEST(CommandLineTest, TheHelpNamesEveryDesktopKey) {
     const std::string help = HelpText();
     for (const char *key :
-         {"--zoom N", "Alt+1", "Alt+S", "Alt+E", "Alt+X", "Ctrl+S", "Ctrl+D", "F1", "Ctrl+I", "Ctrl+P",
-          "Ctrl+Q", "Ctrl+Plus", "Ctrl+Minus", "Ctrl+0", "Return", "Escape"}) {
+         {"--zoom N", "Alt+1", "Alt+S", "Alt+E", "Alt+X", "Ctrl+S", "Ctrl+D", "Ctrl+Z", "F1", "Ctrl+I",
+          "Ctrl+P", "Ctrl+Q", "Ctrl+Plus", "Ctrl+Minus", "Ctrl+0", "Return", "Escape"}) {
         EXPECT_NE(help.find(key), std::string::npos) << key;
     }
 }
