@@ -128,6 +128,7 @@ TEST_F(ShellFixture, CtrlZUndoesTheCommentsTypingAndThenTheJournal) {
     const std::string journal = HEADER + TodayRecord(",36.7,S,alk\r\n");
     const std::string otherDay = "2026/01/05,36.4,,\r\n";
     const std::string restored = "Eintrag wiederhergestellt!\n" + day;
+    const std::string refused = "Nicht rückgängig gemacht!\nInzwischen anderswo geändert:\n" + day;
     struct Case {
         const char *what;
         // Written over the journal after the delete, as another program would; empty for none.
@@ -151,8 +152,8 @@ TEST_F(ShellFixture, CtrlZUndoesTheCommentsTypingAndThenTheJournal) {
         {"the day written since",
          HEADER + TodayRecord(",36.9,,\r\n"),
          {"", "", ""},
-         {"", "Nicht rückgängig gemacht!\nInzwischen anderswo geändert:\n" + day,
-          "Nichts rückgängig zu machen!"},
+         // The refused change stays the latest, and is refused again.
+         {"", refused, refused},
          {HEADER + TodayRecord(",36.9,,\r\n"), HEADER + TodayRecord(",36.9,,\r\n"),
           HEADER + TodayRecord(",36.9,,\r\n")}},
     };
