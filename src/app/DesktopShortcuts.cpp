@@ -11,6 +11,7 @@
 #include "ui/MainToolbar.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -44,25 +45,29 @@ void Trigger(MainWindow &window, const DesktopShortcut &shortcut) {
     }
 }
 
-// The comment field takes Ctrl+Z for its own undo whether or not it has typing to undo; once it has none,
-// the key undoes the journal's latest change instead, as the shortcut does everywhere else in the window.
-class CommentUndoFirst : public QObject {
+// The form's text fields (the comment and the date picker's) take Ctrl+Z for their own undo whether or not
+// they have typing to undo; once a field has none, the key undoes the journal's latest change instead, as the
+// shortcut does everywhere else in the window. Installed on each control and on the field inside it, since
+// either may be the one the key is delivered to.
+class FieldUndoFirst : public QObject {
 public:
-    CommentUndoFirst(MainWindow &window, QComboBox &comment)
+    explicit FieldUndoFirst(MainWindow &window)
         : QObject(&window)
-        , window_(window)
-        , comment_(comment) {}
+        , window_(window) {}
 
-    bool eventFilter(QObject * /*watched*/, QEvent *event) override {
+    bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() != QEvent::KeyPress ||
             static_cast<QKeyEvent *>(event)->keyCombination() != QKeyCombination(Qt::CTRL, Qt::Key_Z)) {
             return false;
         }
-        const QLineEdit *field = comment_.lineEdit();
-        if (field == nullptr || field->isUndoAvailable()) {
+        const auto *field = qobject_cast<QLineEdit *>(watched);
+        if (field == nullptr) {
+            field = watched->findChild<QLineEdit *>();
+        }
+        if (field != nullptr && field->isUndoAvailable()) {
             return false;
         }
-        // Accepted, so that the combo box the field sits in does not get the key a second time.
+        // Accepted, so that the control the field sits in does not get the key a second time.
         event->accept();
         if (!window_.IsDestroyed()) {
             PostCommand(window_, Command::Undo);
@@ -72,7 +77,6 @@ public:
 
 private:
     MainWindow &window_;
-    QComboBox &comment_;
 };
 
 } // namespace
@@ -89,11 +93,14 @@ void InstallDesktopShortcuts(MainWindow &window) {
         QObject::connect(shortcut, &QShortcut::activated, &window,
                          [&window, &entry] { Trigger(window, entry); });
     }
-    if (QComboBox *comment = window.Form() != nullptr ? window.Form()->CommentBox() : nullptr) {
-        auto *filter = new CommentUndoFirst(window, *comment);
-        comment->installEventFilter(filter);
-        if (comment->lineEdit() != nullptr) {
-            comment->lineEdit()->installEventFilter(filter);
+    if (EntryForm *form = window.Form()) {
+        auto *filter = new FieldUndoFirst(window);
+        for (QWidget *control :
+             {static_cast<QWidget *>(form->CommentBox()), static_cast<QWidget *>(form->DatePicker())}) {
+            control->installEventFilter(filter);
+            for (QLineEdit *field : control->findChildren<QLineEdit *>()) {
+                field->installEventFilter(filter);
+            }
         }
     }
 }
