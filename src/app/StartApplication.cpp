@@ -112,8 +112,8 @@ std::unique_ptr<Application> StartApplication(QApplication &app, const LaunchSet
     QObject::connect(
         &window, &MainWindow::firstPainted, &window,
         [&window] {
-            OfferConflictMerge(&window, window.State().paths.journalPath, window.State().paths.messageCaption,
-                               [&window] {
+            OfferConflictMerge(&window, window.State().paths.journalPath, window.State().paths.historyPath,
+                               window.State().paths.messageCaption, [&window] {
                                    if (CommandDispatcher *dispatcher = window.Dispatcher()) {
                                        dispatcher->Rescan();
                                    }

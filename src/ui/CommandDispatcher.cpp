@@ -146,13 +146,19 @@ void CommandDispatcher::Save() {
     entry.temperature = TemperatureForSave(listIndex, state_.scan.selection.temperature);
     entry.marks = state_.scan.selection.marks;
     entry.comment = window_.form != nullptr ? window_.form->CommentText() : state_.scan.selection.comment;
-    ReportEdit(SaveEntry(state_.paths.journalPath, entry), DeleteButton::Enable);
+    // Recorded in the local history, so that the save can be undone.
+    ChangeRecording recording{state_.paths.historyPath};
+    ReportEdit(SaveEntry(state_.paths.journalPath, entry, Durability::Fsync, nullptr, &recording),
+               DeleteButton::Enable);
     RestoreFocus(focus);
 }
 
 void CommandDispatcher::DeleteDay() {
     const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
-    ReportEdit(DeleteDayEntries(state_.paths.journalPath, PickedDate()), DeleteButton::Disable);
+    ChangeRecording recording{state_.paths.historyPath};
+    ReportEdit(
+        DeleteDayEntries(state_.paths.journalPath, PickedDate(), Durability::Fsync, nullptr, &recording),
+        DeleteButton::Disable);
     RestoreFocus(focus);
 }
 

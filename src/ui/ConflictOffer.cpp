@@ -40,7 +40,8 @@ std::string ConflictQuestion(int copies) {
            "(Weicht ein Eintrag ab, bleibt der der Datenbank.)";
 }
 
-void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, std::string_view caption,
+void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal,
+                        const std::filesystem::path &history, std::string_view caption,
                         const std::function<void()> &rescan) {
     const std::vector<ConflictCopy> copies = FindConflictCopies(journal);
     if (copies.empty()) {
@@ -64,8 +65,10 @@ void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, st
         AskYesNo(owner, ConflictQuestion(static_cast<int>(offered.size())), caption) == Answer::No) {
         return;
     }
-    const MergeResult result =
-        MergeIntoJournal(journal, offered, MergePreference::Journal, MergedFiles::Keep);
+    // The merge is recorded so that it can be undone; a history that cannot be written does not stop it.
+    ChangeRecording recording{history};
+    const MergeResult result = MergeIntoJournal(journal, offered, MergePreference::Journal, MergedFiles::Keep,
+                                                Durability::Fsync, &recording);
     if (result.status != MergeStatus::Merged) {
         ShowMessageBox(owner, LoadText(StringId::AccessError), caption);
         return;

@@ -16,7 +16,8 @@ namespace plenta {
 // the question would have no point. Keeps the start cheap without copies: one listing of the journal's
 // folder. On "Ja" merges them (the journal's record stays where a date differs), calls `rescan` and shows the
 // summary; on "Nein" nothing changes and the next start asks again.
-void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, std::string_view caption,
+void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal,
+                        const std::filesystem::path &history, std::string_view caption,
                         const std::function<void()> &rescan);
 
 // The box's question and the summary after a merge, in the program's words.
