@@ -120,7 +120,8 @@ std::unique_ptr<Application> StartApplication(QApplication &app, const LaunchSet
                     dispatcher->Rescan();
                 }
             };
-            if (!OfferConflictMerge(&window, state.paths, rescan)) {
+            if (!OfferConflictMerge(&window, state.paths.journalPath, state.paths.historyPath,
+                                    state.paths.messageCaption, rescan)) {
                 OfferMissingRestore(&window, state.paths.journalPath, state.paths.historyPath,
                                     state.paths.messageCaption, rescan);
             }

@@ -67,7 +67,7 @@ struct ChangeRecording {
     std::filesystem::path history;
     RecordStatus status = RecordStatus::NotRecorded;
     // Why the history could not be written or read, with the file named.
-    std::string problem;
+    std::string problem = {};
 };
 
 // The history's entries, oldest first. A missing file is an empty history. A last line without line end (a

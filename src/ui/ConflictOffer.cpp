@@ -41,18 +41,18 @@ std::string ConflictQuestion(int copies) {
            "(Weicht ein Eintrag ab, bleibt der der Datenbank.)";
 }
 
-bool OfferConflictMerge(QWidget *owner, const ResolvedPaths &paths, const std::function<void()> &rescan) {
-    const std::filesystem::path &journal = paths.journalPath;
-    const std::string_view caption = paths.messageCaption;
+bool OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal,
+                        const std::filesystem::path &history, std::string_view caption,
+                        const std::function<void()> &rescan) {
     const std::vector<ConflictCopy> copies = FindConflictCopies(journal);
     if (copies.empty()) {
         return false;
     }
-    std::vector<std::filesystem::path> copyPaths;
+    std::vector<std::filesystem::path> paths;
     for (const ConflictCopy &copy : copies) {
-        copyPaths.push_back(copy.path);
+        paths.push_back(copy.path);
     }
-    const std::optional<std::vector<CopyComparison>> comparisons = CompareWithJournal(journal, copyPaths);
+    const std::optional<std::vector<CopyComparison>> comparisons = CompareWithJournal(journal, paths);
     if (!comparisons) {
         return false;
     }
@@ -69,7 +69,7 @@ bool OfferConflictMerge(QWidget *owner, const ResolvedPaths &paths, const std::f
         return true;
     }
     ChangeRecording recording;
-    recording.history = paths.historyPath;
+    recording.history = history;
     const MergeResult result = MergeIntoJournal(journal, offered, MergePreference::Journal, MergedFiles::Keep,
                                                 Durability::Fsync, &recording);
     if (result.status != MergeStatus::Merged) {

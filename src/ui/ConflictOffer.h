@@ -3,8 +3,6 @@
 // merging are the journal library's; this asks, and reports.
 #pragma once
 
-#include "journal/JournalPaths.h"
-
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -18,8 +16,10 @@ namespace plenta {
 // the question would have no point. Keeps the start cheap without copies: one listing of the journal's
 // folder. On "Ja" merges them (the journal's record stays where a date differs), calls `rescan` and shows the
 // summary; on "Nein" nothing changes and the next start asks again. Returns whether it asked.
-// The merge is recorded in the history of `paths`.
-bool OfferConflictMerge(QWidget *owner, const ResolvedPaths &paths, const std::function<void()> &rescan);
+// The merge is recorded in `history`, so that it can be undone.
+bool OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal,
+                        const std::filesystem::path &history, std::string_view caption,
+                        const std::function<void()> &rescan);
 
 // The box's question and the summary after a merge, in the program's words.
 std::string ConflictQuestion(int copies);

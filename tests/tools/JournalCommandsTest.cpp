@@ -114,7 +114,7 @@ TEST(JournalCommands, AnUnknownCommandIsNamedWithTheCommandsThereAre) {
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err,
               "plenta-journal: unknown command 'statz'; the commands are stats, show, save, delete, "
-              "chart, report, conflicts, merge, export, import\n");
+              "chart, report, conflicts, merge, export, import, undo, history, missing, restore\n");
 }
 
 TEST(JournalCommands, StatsPrintsTheStatisticsBoxText) {

@@ -4,6 +4,7 @@
 #include "ChartExport.h"
 #include "ExitCode.h"
 #include "ExportCommand.h"
+#include "HistoryCommands.h"
 #include "ImportCommand.h"
 #include "JournalCommands.h"
 #include "JournalLocation.h"
@@ -47,6 +48,8 @@ struct CommandLine {
     std::optional<std::string> defaultTemperature;
     std::string importFile;
     int cycles = DEFAULT_REPORT_CYCLES;
+    std::optional<std::size_t> limit;
+    bool all = false;
 };
 
 struct Commands {
@@ -60,7 +63,43 @@ struct Commands {
     CLI::App *exportRows = nullptr;
     CLI::App *importRows = nullptr;
     CLI::App *report = nullptr;
+    CLI::App *undo = nullptr;
+    CLI::App *history = nullptr;
+    CLI::App *missing = nullptr;
+    CLI::App *restore = nullptr;
 };
+
+void DefineHistoryCommands(CLI::App &app, CommandLine &line, Commands &commands) {
+    commands.undo = app.add_subcommand("undo", "revert the latest change Plenta made that is not undone");
+    commands.history =
+        app.add_subcommand("history", "list the changes Plenta made to the journal, newest first");
+    commands.history->add_flag("--json", line.json, "print JSON for scripts");
+    commands.history->add_option("--limit", line.limit, "list at most N changes")->check(CLI::PositiveNumber);
+    commands.missing =
+        app.add_subcommand("missing", "list records Plenta wrote that the journal no longer holds");
+    commands.missing->add_flag("--json", line.json, "print JSON for scripts");
+    commands.restore = app.add_subcommand("restore", "bring back missing records (see missing)");
+    CLI::Option *date = commands.restore->add_option("--date", line.date, "the date to restore, YYYY-MM-DD");
+    CLI::Option *all = commands.restore->add_flag("--all", line.all, "restore every missing record");
+    date->excludes(all);
+    commands.restore->require_option(1);
+}
+
+ExitCode DispatchHistoryCommands(const Commands &commands, const CommandLine &line,
+                                 const JournalLocation &location) {
+    const HistoryPlace place{location.journal, location.history};
+    const HistoryFormat format = line.json ? HistoryFormat::Json : HistoryFormat::Text;
+    if (commands.undo->parsed()) {
+        return RunUndo(place);
+    }
+    if (commands.history->parsed()) {
+        return RunHistory(place, format, line.limit);
+    }
+    if (commands.missing->parsed()) {
+        return RunMissing(place, format);
+    }
+    return RunRestore(place, line.date ? std::optional<Date>(ParseDate(*line.date)) : std::nullopt);
+}
 
 void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
     commands.conflicts =
@@ -103,7 +142,7 @@ MergePreference PreferenceOf(const CommandLine &line) {
 }
 
 ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
-                              const std::filesystem::path &journal) {
+                              const std::filesystem::path &journal, const std::filesystem::path &history) {
     if (commands.conflicts->parsed()) {
         return RunConflicts(journal, line.json ? OutputFormat::Json : OutputFormat::Text);
     }
@@ -111,7 +150,8 @@ ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
         MergeRequest request{journal,
                              {},
                              line.prefer == "other" ? MergePreference::Other : MergePreference::Journal,
-                             line.removeMerged ? MergedFiles::Remove : MergedFiles::Keep};
+                             line.removeMerged ? MergedFiles::Remove : MergedFiles::Keep,
+                             history};
         for (const std::string &file : line.files) {
             if (IsTheJournal(file, journal)) {
                 throw UsageError("'" + file + "' is the journal itself");
@@ -121,7 +161,7 @@ ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
         return RunMerge(request);
     }
     if (commands.importRows->parsed()) {
-        ImportRequest request{journal, line.importFile, {}, PreferenceOf(line)};
+        ImportRequest request{journal, line.importFile, {}, PreferenceOf(line), history};
         request.options.format = line.importFormat == "drip" ? ImportFormat::Drip : ImportFormat::PlentaCsv;
         if (line.defaultTemperature) {
             if (request.options.format != ImportFormat::Drip) {
@@ -179,6 +219,7 @@ Commands DefineCommands(CLI::App &app, CommandLine &line) {
     commands.report->add_option("--cycles", line.cycles, "counted cycles before the running one (default 6)")
         ->check(CLI::Range(0, MAX_REPORT_CYCLES));
     DefineSyncCommands(app, line, commands);
+    DefineHistoryCommands(app, line, commands);
     return commands;
 }
 
@@ -194,10 +235,12 @@ ExitCode Dispatch(const Commands &commands, const CommandLine &line) {
     if (commands.save->parsed()) {
         const EntryValues entry{picked, ParseTemperature(line.temperature), CheckMarks(line.marks),
                                 CheckComment(line.comment)};
-        return RunSave(LocateJournal(explicitJournal).journal, entry);
+        const JournalLocation location = LocateJournal(explicitJournal);
+        return RunSave(location.journal, location.history, entry);
     }
     if (commands.remove->parsed()) {
-        return RunDelete(LocateJournal(explicitJournal).journal, picked);
+        const JournalLocation location = LocateJournal(explicitJournal);
+        return RunDelete(location.journal, location.history, picked);
     }
     if (commands.show->parsed()) {
         return RunShow(LocateJournal(explicitJournal).journal, picked, today);
@@ -214,7 +257,12 @@ ExitCode Dispatch(const Commands &commands, const CommandLine &line) {
     }
     if (commands.conflicts->parsed() || commands.merge->parsed() || commands.exportRows->parsed() ||
         commands.importRows->parsed()) {
-        return DispatchSyncCommands(commands, line, LocateJournal(explicitJournal).journal);
+        const JournalLocation location = LocateJournal(explicitJournal);
+        return DispatchSyncCommands(commands, line, location.journal, location.history);
+    }
+    if (commands.undo->parsed() || commands.history->parsed() || commands.missing->parsed() ||
+        commands.restore->parsed()) {
+        return DispatchHistoryCommands(commands, line, LocateJournal(explicitJournal));
     }
     return RunStats(LocateJournal(explicitJournal).journal, today);
 }
