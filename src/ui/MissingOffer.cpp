@@ -8,6 +8,7 @@
 #include <StringTable.h>
 
 #include <optional>
+#include <system_error>
 
 namespace plenta {
 
@@ -26,6 +27,12 @@ std::string MissingQuestion(const std::vector<MissingDate> &missing) {
 bool OfferMissingRestore(QWidget *owner, const std::filesystem::path &journal,
                          const std::filesystem::path &history, std::string_view caption,
                          const std::function<void()> &rescan) {
+    // Without a history Plenta has written nothing here yet, and the journal is not read at all: the start
+    // stays as cheap as before.
+    std::error_code unknown;
+    if (std::filesystem::symlink_status(history, unknown).type() == std::filesystem::file_type::not_found) {
+        return false;
+    }
     const std::optional<std::vector<MissingDate>> missing = FindMissingRecords(journal, history);
     if (!missing || missing->empty()) {
         return false;
