@@ -67,9 +67,11 @@ public:
         if (field != nullptr && field->isUndoAvailable()) {
             return false;
         }
-        // Accepted, so that the control the field sits in does not get the key a second time.
+        // Accepted, so that the control the field sits in does not get the key a second time. A held Ctrl+Z
+        // undoes one change, as the shortcut (no auto-repeat) does: the key's repeats after the field's own
+        // typing is undone never reach the journal.
         event->accept();
-        if (!window_.IsDestroyed()) {
+        if (!static_cast<QKeyEvent *>(event)->isAutoRepeat() && !window_.IsDestroyed()) {
             PostCommand(window_, Command::Undo);
         }
         return true;
