@@ -170,7 +170,10 @@ std::string HelpText() {
     }
     text +=
         "\nThe journal lies in $PLENTA_ROOT, or else in ~/.local/share/plenta, unless registry.ini there\n"
-        "names the synchronised folder. See also plenta-journal(1).\n";
+        "names the synchronised folder. Every save, delete and merge is recorded in history.jsonl\n"
+        "there, on this device only (the latest 5000 changes, at most 1 MiB), so that plenta-journal\n"
+        "undo reverts it and plenta-journal missing and restore bring back entries a sync client\n"
+        "dropped. See also plenta-journal(1).\n";
     return text;
 }
 

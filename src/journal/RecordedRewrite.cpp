@@ -54,7 +54,9 @@ std::set<std::int32_t> KeysWhereDiffering(std::string_view old, std::string_view
     std::set<std::int32_t> keys;
     for (const std::string_view text : {old, now}) {
         const std::size_t start = lineStart(text, head);
-        const std::size_t end = text.size() - tail;
+        // The last differing line reaches into the common tail: it is taken whole.
+        const std::size_t lineEnd = text.find('\n', text.size() - tail);
+        const std::size_t end = lineEnd == std::string_view::npos ? text.size() : lineEnd;
         std::string_view part = text.substr(start, end > start ? end - start : 0);
         while (!part.empty()) {
             const std::size_t lf = part.find('\n');

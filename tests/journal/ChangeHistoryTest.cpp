@@ -3,6 +3,7 @@
 #include "TempFolder.h"
 
 #include "journal/ChangeHistory.h"
+#include "journal/RecordedRewrite.h"
 
 #include <gtest/gtest.h>
 
@@ -122,6 +123,37 @@ TEST(ChangeHistory, RecordsReadBackByteForByte) {
     ASSERT_TRUE(read);
     EXPECT_EQ(read->dates[0].after[0], bytes);
     EXPECT_FALSE(ParseHistoryLine(HistoryLineOf(Entry(7)).substr(0, 40)));
+}
+
+// The dates a rewrite changed, found from the journal before and after it. Regressions: a change in a
+// temperature's first digit cut the record short and lost the date.
+TEST(ChangeHistory, ChangedDatesAreTheDatesWhoseRecordsDiffer) {
+    const std::string a = "2026/12/01,36.5,,\r\n";
+    const std::string b = "2026/12/02,36.6,S,\r\n";
+    struct ChangeCase {
+        const char *name;
+        std::string before;
+        std::string after;
+        std::vector<unsigned> days; // of December 2026
+    };
+    const std::vector<ChangeCase> cases{
+        {"last digit", HEADER + a + b, HEADER + a + "2026/12/02,36.7,S,\r\n", {2}},
+        {"first digit", HEADER + a + b, HEADER + "2026/12/01,37.5,,\r\n" + b, {1}},
+        {"added", HEADER + b, HEADER + a + b, {1}},
+        {"deleted", HEADER + a + b, HEADER + a, {2}},
+        {"one of two records of a date", HEADER + a + a + b, HEADER + a + b, {1}},
+        {"last line ended only", HEADER + a + b.substr(0, b.size() - 2), HEADER + a + b, {}},
+        {"header given to an empty journal", "", HEADER, {}},
+        {"lines that are no record", HEADER + "x\r\n" + a, HEADER + "y\r\n" + a, {}},
+    };
+    for (const ChangeCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<unsigned> days;
+        for (const DateChange &change : ChangedDates(c.before, c.after)) {
+            days.push_back(static_cast<unsigned>(change.date.day()));
+        }
+        EXPECT_EQ(days, c.days);
+    }
 }
 
 } // namespace
