@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the window's local history gives back on an X server: Ctrl+Z after a held Escape, and the start-up
-// offer of a record that another program dropped from the journal. One desktop is enough here: the keys and
-// boxes themselves are proven on every desktop elsewhere.
+// The local history on an X server: Ctrl+Z after a held Escape, and the start-up offer of a record another
+// program dropped. One desktop is enough: the keys and boxes themselves are proven on every desktop
+// elsewhere.
 #include "TempFolder.h"
 #include "TodayRecord.h"
 #include "XServerFixture.h"
@@ -12,7 +12,7 @@ namespace {
 using test::HEADER;
 using test::TodayRecord;
 
-const std::string OLDER_RECORD = "2026/12/01,36.5,1,\r\n";
+const std::string OLDER = HEADER + "2026/12/01,36.5,1,\r\n";
 
 class UndoAndRestore : public XServerFixture {
 protected:
@@ -29,33 +29,31 @@ protected:
 };
 
 TEST_F(UndoAndRestore, CtrlZBringsBackTheDayEscapeDeleted) {
-    const std::string journal = HEADER + OLDER_RECORD + TodayRecord(",36.7,S,alk\r\n");
-    WriteJournal(journal);
+    WriteJournal(OLDER + TodayRecord(",36.7,S,alk\r\n"));
     StartPlenta();
     Hold(QStringLiteral("Escape"), 1000);
     ConfirmBox();
-    ASSERT_EQ(JournalBytes(), HEADER + OLDER_RECORD);
+    ASSERT_EQ(JournalBytes(), OLDER);
     Tap(QStringLiteral("ctrl+z"));
     ConfirmBox();
     EXPECT_EQ(JournalRewrites(), 2);
-    EXPECT_EQ(JournalBytes(), journal);
+    EXPECT_EQ(JournalBytes(), OLDER + TodayRecord(",36.7,S,alk\r\n"));
 }
 
 TEST_F(UndoAndRestore, TheNextStartOffersARecordAnotherProgramDropped) {
-    WriteJournal(HEADER + OLDER_RECORD);
+    WriteJournal(OLDER);
     StartPlenta();
     Hold(QStringLiteral("Return"), 1000);
     ConfirmBox();
-    const std::string saved = HEADER + OLDER_RECORD + TodayRecord(",36.5,,\r\n");
-    ASSERT_EQ(JournalBytes(), saved);
+    ASSERT_EQ(JournalBytes(), OLDER + TodayRecord(",36.5,,\r\n"));
     StopPlenta();
     // An editor writes back the journal as it read it before the save.
-    WriteJournal(HEADER + OLDER_RECORD);
+    WriteJournal(OLDER);
     StartPlenta();
     ASSERT_TRUE(WaitFor([&] { return !Boxes().empty(); }));
     Tap(QStringLiteral("alt+j"));
     EXPECT_TRUE(WaitFor([&] { return JournalRewrites() == 1; }));
-    EXPECT_EQ(JournalBytes(), saved);
+    EXPECT_EQ(JournalBytes(), OLDER + TodayRecord(",36.5,,\r\n"));
 }
 
 } // namespace
