@@ -39,9 +39,9 @@ inline constexpr std::array<DesktopShortcut, 14> DESKTOP_SHORTCUTS{{
     {"Ctrl+S", "Ctrl+S", ShortcutKind::ToolbarButton, Command::Save, "save the picked day's entry"},
     {"Ctrl+D", "Ctrl+D", ShortcutKind::ToolbarButton, Command::DeleteDay,
      "delete every entry of the picked day"},
-    // The comment field's own typing is undone first; see InstallDesktopShortcuts.
+    // A form field's own typing is undone first; see InstallDesktopShortcuts.
     {"Ctrl+Z", "Ctrl+Z", ShortcutKind::Command, Command::Undo,
-     "undo the latest change to the journal (typing in the comment field first)"},
+     "undo the latest change to the journal (a text field's own typing first)"},
     {"F1", "F1", ShortcutKind::Command, Command::KeyHelp, "show the key help"},
     {"Ctrl+I", "Ctrl+I", ShortcutKind::Command, Command::Statistics, "show the statistics"},
     {"Ctrl+P", "Ctrl+P", ShortcutKind::Command, Command::Report, "write the report for the doctor as a PDF"},
