@@ -37,7 +37,10 @@ function(plenta_add_test target)
         add_dependencies(${target} ${TEST_DEPENDS})
     endif()
 
-    set(properties LABELS ${TEST_LABELS})
+    # Every change the tool or the window makes is recorded in the device root's history: the tests get a
+    # device root of their own instead of the user's (tests that need another one set theirs).
+    set(properties LABELS ${TEST_LABELS} ENVIRONMENT_MODIFICATION
+                   "PLENTA_ROOT=set:${CMAKE_BINARY_DIR}/test-device-root")
     if(TEST_QT)
         list(APPEND properties ENVIRONMENT QT_QPA_PLATFORM=offscreen)
     endif()

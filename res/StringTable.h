@@ -26,6 +26,13 @@ enum class StringId : int {
     JournalHeader = 61221,
     // Not in the handheld's table: the statistics' last line while no cycle has been counted.
     NextPeriodUnknown = 61223,
+    // Not in the handheld's table either: the outcomes of an undo.
+    EntryRestored = 61224,
+    NothingToUndo = 61225,
+    UndoRefused = 61226,
+    // The local history itself failed: the journal's change stands, or nothing was done.
+    HistoryNotWritten = 61227,
+    HistoryUnreadable = 61228,
 };
 
 struct StringEntry {
@@ -33,7 +40,7 @@ struct StringEntry {
     std::string_view text;
 };
 
-inline constexpr std::array<StringEntry, 14> STRING_TABLE{{
+inline constexpr std::array<StringEntry, 19> STRING_TABLE{{
     {StringId::AppTitle, "Plenta"},
     {StringId::AccessError, PLENTA_TEXT("StringTable", "Fehler beim Datenbankzugriff!")},
     {StringId::EntrySaved, PLENTA_TEXT("StringTable", "Eintrag gespeichert!")},
@@ -54,6 +61,13 @@ inline constexpr std::array<StringEntry, 14> STRING_TABLE{{
     {StringId::PicturePlaceholder, "Hier würde folgendes Bild mit\n%dx%d Pixeln angezeigt\nwerden :\n"},
     {StringId::JournalHeader, "Tag,Temperatur,Attribut,Kommentar\r\n"},
     {StringId::NextPeriodUnknown, PLENTA_TEXT("StringTable", "Nächste Periode: unbekannt")},
+    {StringId::EntryRestored, PLENTA_TEXT("StringTable", "Eintrag wiederhergestellt!")},
+    {StringId::NothingToUndo, PLENTA_TEXT("StringTable", "Nichts rückgängig zu machen!")},
+    {StringId::UndoRefused,
+     PLENTA_TEXT("StringTable", "Nicht rückgängig gemacht!\nInzwischen anderswo geändert:")},
+    {StringId::HistoryNotWritten,
+     PLENTA_TEXT("StringTable", "Nicht im Verlauf gespeichert:\nnicht rückgängig zu machen!")},
+    {StringId::HistoryUnreadable, PLENTA_TEXT("StringTable", "Fehler beim Lesen des Verlaufs!")},
 }};
 
 // The text of a string id; an id the table does not hold gives the empty string, as a failed load would.

@@ -25,6 +25,26 @@
     </message>
 </context>
 <context>
+    <name>ChangeTexts</name>
+    <message>
+        <source>%1.%2.%3</source>
+        <comment>day, month, year</comment>
+        <translation>%3-%2-%1</translation>
+    </message>
+    <message>
+        <source> und </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source> und %1 weiterer Tag</source>
+        <translation> and %1 more day</translation>
+    </message>
+    <message>
+        <source> und %1 weitere Tage</source>
+        <translation> and %1 more days</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1 bis %2</source>
@@ -89,19 +109,26 @@ Keys:
 </translation>
     </message>
     <message>
-        <source>
-Das Tagebuch liegt in $PLENTA_ROOT, sonst in ~/.local/share/plenta, außer die
-registry.ini dort nennt den synchronisierten Ordner. Siehe auch plenta-journal(1).
-</source>
-        <translation>
-The journal lies in $PLENTA_ROOT, or else in ~/.local/share/plenta, unless registry.ini there
-names the synchronised folder. See also plenta-journal(1).
-</translation>
-    </message>
-    <message>
         <source>Mehr mit &apos;plenta --help&apos;.
 </source>
         <translation>Try &apos;plenta --help&apos; for more.
+</translation>
+    </message>
+    <message>
+        <source>
+Das Tagebuch liegt in $PLENTA_ROOT, sonst in ~/.local/share/plenta, außer die
+registry.ini dort nennt den synchronisierten Ordner. Jedes Speichern, Löschen und Übernehmen
+wird dort in history.jsonl festgehalten, nur auf diesem Gerät (die letzten %1 Änderungen,
+höchstens %2 MiB), damit plenta-journal undo es rückgängig macht und plenta-journal missing
+und restore Einträge zurückbringen, die ein Sync-Dienst verloren hat. Siehe auch
+plenta-journal(1).
+</source>
+        <translation>
+The journal lies in $PLENTA_ROOT, or else in ~/.local/share/plenta, unless registry.ini there
+names the synchronised folder. Every save, delete and merge is recorded in history.jsonl
+there, on this device only (the latest %1 changes, at most %2 MiB), so that plenta-journal
+undo reverts it and plenta-journal missing and restore bring back entries a sync client
+dropped. See also plenta-journal(1).
 </translation>
     </message>
 </context>
@@ -313,6 +340,37 @@ Ctrl+Q	quit
     </message>
 </context>
 <context>
+    <name>MissingOffer</name>
+    <message>
+        <source>%1 gespeicherter Eintrag fehlt der Datenbank!
+%2
+Ein anderes Programm hat ihn entfernt.
+Jetzt wiederherstellen?</source>
+        <translation>%1 saved entry is missing from the journal!
+%2
+Another program removed it.
+Restore it now?</translation>
+    </message>
+    <message>
+        <source>%1 gespeicherte Einträge fehlen der Datenbank!
+%2
+Ein anderes Programm hat sie entfernt.
+Jetzt wiederherstellen?</source>
+        <translation>%1 saved entries are missing from the journal!
+%2
+Another program removed them.
+Restore them now?</translation>
+    </message>
+    <message>
+        <source>%1 Eintrag wiederhergestellt!</source>
+        <translation>%1 entry restored!</translation>
+    </message>
+    <message>
+        <source>%1 Einträge wiederhergestellt!</source>
+        <translation>%1 entries restored!</translation>
+    </message>
+</context>
+<context>
     <name>ReportSaving</name>
     <message>
         <source>Bericht speichern</source>
@@ -413,6 +471,14 @@ Ctrl+Q	quit
         <source>zurück zur Größe des Handhelds (Zoom 1)</source>
         <translation>back to the handheld&apos;s size (zoom 1)</translation>
     </message>
+    <message>
+        <source>Strg+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>die letzte Änderung der Datenbank rückgängig machen (zuerst das Getippte eines Textfelds)</source>
+        <translation>undo the latest change to the journal (a text field&apos;s own typing first)</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -475,6 +541,30 @@ Escape, then Action
     <message>
         <source>Nächste Periode: unbekannt</source>
         <translation>Next period: not known yet</translation>
+    </message>
+    <message>
+        <source>Eintrag wiederhergestellt!</source>
+        <translation>Entry restored!</translation>
+    </message>
+    <message>
+        <source>Nichts rückgängig zu machen!</source>
+        <translation>Nothing to undo!</translation>
+    </message>
+    <message>
+        <source>Nicht rückgängig gemacht!
+Inzwischen anderswo geändert:</source>
+        <translation>Not undone!
+Changed elsewhere since:</translation>
+    </message>
+    <message>
+        <source>Nicht im Verlauf gespeichert:
+nicht rückgängig zu machen!</source>
+        <translation>Not recorded in the history:
+this cannot be undone!</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen des Verlaufs!</source>
+        <translation>The history cannot be read!</translation>
     </message>
 </context>
 <context>
@@ -701,6 +791,34 @@ Escape, then Action
     <message>
         <source>Kommentar hat %1 Zeichen; erlaubt sind höchstens %2</source>
         <translation>comment has %1 characters; at most %2 are allowed</translation>
+    </message>
+    <message>
+        <source>die letzte noch nicht rückgängig gemachte Änderung von Plenta rückgängig machen</source>
+        <translation>revert the latest change Plenta made that is not undone</translation>
+    </message>
+    <message>
+        <source>die Änderungen von Plenta am Tagebuch auflisten, die neueste zuerst</source>
+        <translation>list the changes Plenta made to the journal, newest first</translation>
+    </message>
+    <message>
+        <source>höchstens N Änderungen auflisten</source>
+        <translation>list at most N changes</translation>
+    </message>
+    <message>
+        <source>Einträge auflisten, die Plenta schrieb und die dem Tagebuch nun fehlen</source>
+        <translation>list records Plenta wrote that the journal no longer holds</translation>
+    </message>
+    <message>
+        <source>fehlende Einträge zurückholen (siehe missing)</source>
+        <translation>bring back missing records (see missing)</translation>
+    </message>
+    <message>
+        <source>das Datum, das zurückgeholt wird, JJJJ-MM-TT</source>
+        <translation>the date to restore, YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>jeden fehlenden Eintrag zurückholen</source>
+        <translation>restore every missing record</translation>
     </message>
 </context>
 </TS>

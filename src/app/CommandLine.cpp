@@ -2,6 +2,7 @@
 // The window program's own command-line options and its --help text.
 #include "app/CommandLine.h"
 
+#include "journal/ChangeHistory.h"
 #include "platform/HandheldKeys.h"
 #include "platform/LocalText.h"
 #include "ui/ShortcutTable.h"
@@ -170,10 +171,16 @@ std::string HelpText() {
         label.resize(std::max<std::size_t>(label.size(), 14), ' ');
         text += "  " + label + "  " + std::string(LocalText("Shortcuts", shortcut.description)) + "\n";
     }
-    text += Said(
-        PLENTA_TEXT("CommandLine",
-                    "\nDas Tagebuch liegt in $PLENTA_ROOT, sonst in ~/.local/share/plenta, außer die\n"
-                    "registry.ini dort nennt den synchronisierten Ordner. Siehe auch plenta-journal(1).\n"));
+    text += WithArgs(
+        Said(PLENTA_TEXT(
+            "CommandLine",
+            "\nDas Tagebuch liegt in $PLENTA_ROOT, sonst in ~/.local/share/plenta, außer die\n"
+            "registry.ini dort nennt den synchronisierten Ordner. Jedes Speichern, Löschen und Übernehmen\n"
+            "wird dort in history.jsonl festgehalten, nur auf diesem Gerät (die letzten %1 Änderungen,\n"
+            "höchstens %2 MiB), damit plenta-journal undo es rückgängig macht und plenta-journal missing\n"
+            "und restore Einträge zurückbringen, die ein Sync-Dienst verloren hat. Siehe auch\n"
+            "plenta-journal(1).\n")),
+        {std::to_string(MAX_HISTORY_ENTRIES), std::to_string(MAX_HISTORY_BYTES >> 20)});
     return text;
 }
 

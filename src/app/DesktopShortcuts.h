@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop keyboard shortcuts of the main window (marks, save, delete, help, statistics, exit, zoom). They
-// act wherever the focus is inside the window, the comment field included, and never while a box or a
-// drop-down list has the keys.
+// The desktop keyboard shortcuts of the main window (marks, save, delete, undo, help, statistics, exit,
+// zoom). They act wherever the focus is inside the window, the comment field included, and never while a box
+// or a drop-down list has the keys.
 #pragma once
 
 namespace plenta {

@@ -19,6 +19,7 @@
 #include "ui/ControlAccess.h"
 #include "ui/EntryForm.h"
 #include "ui/MainToolbar.h"
+#include "ui/MissingOffer.h"
 #include "ui/ProgramImages.h"
 #include "ui/Translation.h"
 #include "ui/Zoom.h"
@@ -32,7 +33,7 @@ namespace plenta {
 
 namespace {
 
-// The journal's and the picture's paths, and the picture.
+// The journal's, the history's and the picture's paths, and the picture.
 void LoadPathsAndPicture(ShellState &state) {
     const std::filesystem::path root = DeviceRoot();
     state.paths = ResolvePaths(ReadFileSyncPath(root), ModulePath(), root);
@@ -117,17 +118,23 @@ std::unique_ptr<Application> StartApplication(QApplication &app, const LaunchSet
 
     window.show();
     window.update();
-    // Once the window is up and placed, so that the offer's box stands over it; queued, so the paint ends
-    // first.
+    // Once the window is up and placed, so that an offer's box stands over it; queued, so the paint ends
+    // first. One offer per start: vanished records wait while there are conflict copies to merge, whose
+    // records the journal lacks as well.
     QObject::connect(
         &window, &MainWindow::firstPainted, &window,
         [&window] {
-            OfferConflictMerge(&window, window.State().paths.journalPath, window.State().paths.messageCaption,
-                               [&window] {
-                                   if (CommandDispatcher *dispatcher = window.Dispatcher()) {
-                                       dispatcher->Rescan();
-                                   }
-                               });
+            const ShellState &state = window.State();
+            const auto rescan = [&window] {
+                if (CommandDispatcher *dispatcher = window.Dispatcher()) {
+                    dispatcher->Rescan();
+                }
+            };
+            if (!OfferConflictMerge(&window, state.paths.journalPath, state.paths.historyPath,
+                                    state.paths.messageCaption, rescan)) {
+                OfferMissingRestore(&window, state.paths.journalPath, state.paths.historyPath,
+                                    state.paths.messageCaption, rescan);
+            }
         },
         Qt::QueuedConnection);
     return application;

@@ -6,6 +6,7 @@
 #include "journal/JournalRecord.h"
 #include "journal/JournalRewrite.h"
 #include "journal/RecordPlacement.h"
+#include "journal/RecordedRewrite.h"
 
 #include <algorithm>
 #include <new>
@@ -96,7 +97,7 @@ std::int32_t TemperatureForSave(int listIndex, std::int32_t scannedTemperature) 
 
 // The record is placed as CopyWithRecordsPlaced places every record; the date's old records go.
 EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry, Durability durability,
-                      RewriteFailure *failure) try {
+                      RewriteFailure *failure, ChangeRecording *recording) try {
     const std::optional<std::string> stored = StoredRecord(entry);
     if (!stored) {
         return EditOutcome::DatabaseError;
@@ -107,12 +108,14 @@ EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &e
         // The rewrite runs this again when another program changed the journal meanwhile.
         replaced = CopyWithRecordsPlaced(old, records, out) > 0;
     };
-    switch (RewriteJournal(journal, MissingJournal::Create, durability, transform, failure)) {
+    switch (RecordedRewrite(journal, MissingJournal::Create, durability, transform, failure, recording,
+                            {"save"})) {
     case RewriteStatus::Written:
         return replaced ? EditOutcome::Replaced : EditOutcome::Saved;
     case RewriteStatus::Missing:
     case RewriteStatus::Unreadable:
     case RewriteStatus::WriteFailed:
+    case RewriteStatus::Declined:
         break;
     }
     // A journal that exists but cannot be read is never taken for a new one: that would overwrite it.
@@ -122,7 +125,7 @@ EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &e
 }
 
 EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date, Durability durability,
-                             RewriteFailure *failure) try {
+                             RewriteFailure *failure, ChangeRecording *recording) try {
     if (!date.ok()) {
         return EditOutcome::DatabaseError;
     }
@@ -135,13 +138,15 @@ EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date, Du
             out += line;
         });
     };
-    switch (RewriteJournal(journal, MissingJournal::Refuse, durability, transform, failure)) {
+    switch (RecordedRewrite(journal, MissingJournal::Refuse, durability, transform, failure, recording,
+                            {"delete"})) {
     case RewriteStatus::Written:
         return EditOutcome::Deleted;
     case RewriteStatus::Missing:
     case RewriteStatus::Unreadable:
         return EditOutcome::DatabaseError;
     case RewriteStatus::WriteFailed:
+    case RewriteStatus::Declined:
         break;
     }
     return EditOutcome::AccessError;

@@ -2,6 +2,7 @@
 // The two commands that rewrite the journal: store the form's entry for a date, delete a date's records.
 #pragma once
 
+#include "journal/ChangeHistory.h"
 #include "journal/JournalRewrite.h"
 #include "journal/JournalTypes.h"
 
@@ -46,11 +47,16 @@ std::int32_t TemperatureForSave(int listIndex, std::int32_t scannedTemperature);
 // refused with DatabaseError and nothing is written. A comment longer than the form lets one type comes from
 // a hand-edited journal, and a save of its day keeps it whole. A failed rewrite fills `failure`, when given,
 // with the file and the reason; running out of memory is AccessError like any other failed rewrite.
+// With `recording`, a save that changed a record is appended to its history as command "save" before this
+// returns; the history's outcome is in `recording->status` and never changes the returned outcome.
 EditOutcome SaveEntry(const std::filesystem::path &journal, const EntryValues &entry,
-                      Durability durability = Durability::Fsync, RewriteFailure *failure = nullptr);
+                      Durability durability = Durability::Fsync, RewriteFailure *failure = nullptr,
+                      ChangeRecording *recording = nullptr);
 
-// Removes every record of the date; the header and all other lines stay byte for byte.
+// Removes every record of the date; the header and all other lines stay byte for byte. Recorded as "delete"
+// like a save.
 EditOutcome DeleteDayEntries(const std::filesystem::path &journal, Date date,
-                             Durability durability = Durability::Fsync, RewriteFailure *failure = nullptr);
+                             Durability durability = Durability::Fsync, RewriteFailure *failure = nullptr,
+                             ChangeRecording *recording = nullptr);
 
 } // namespace plenta

@@ -172,7 +172,7 @@ ImportedRecords ConvertImport(std::string_view text, const ImportOptions &option
 
 ImportResult ImportIntoJournal(const std::filesystem::path &journal, const std::filesystem::path &file,
                                const ImportOptions &options, MergePreference preference,
-                               Durability durability) {
+                               Durability durability, ChangeRecording *recording) {
     ImportResult result;
     std::string error;
     const std::optional<std::string> bytes = ReadImportFile(file, error);
@@ -185,7 +185,8 @@ ImportResult ImportIntoJournal(const std::filesystem::path &journal, const std::
         return result;
     }
     result.imported.records.path = file;
-    result.merge = MergeReadRecords(journal, std::span(&result.imported.records, 1), preference, durability);
+    result.merge =
+        MergeReadRecords(journal, std::span(&result.imported.records, 1), preference, durability, recording);
     return result;
 }
 

@@ -53,9 +53,10 @@ struct ImportResult {
 };
 
 // Reads and converts the file, then merges its records in one crash-safe rewrite. The journal is not touched
-// when the file cannot be read or converted.
+// when the file cannot be read or converted. Recorded as "import" (see MergeReadRecords).
 ImportResult ImportIntoJournal(const std::filesystem::path &journal, const std::filesystem::path &file,
                                const ImportOptions &options, MergePreference preference,
-                               Durability durability = Durability::Fsync);
+                               Durability durability = Durability::Fsync,
+                               ChangeRecording *recording = nullptr);
 
 } // namespace plenta

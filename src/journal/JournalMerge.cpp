@@ -11,6 +11,7 @@
 #include "journal/JournalText.h"
 #include "journal/LineReader.h"
 #include "journal/RecordPlacement.h"
+#include "journal/RecordedRewrite.h"
 
 #include <cerrno>
 #include <utility>
@@ -122,16 +123,19 @@ MergeReport MergeRecords(std::string_view journal, std::span<const OtherJournal>
     return report;
 }
 
-MergeResult MergeReadRecords(const std::filesystem::path &journal, std::span<const OtherJournal> others,
-                             MergePreference preference, Durability durability) {
+namespace {
+
+MergeResult MergeRecorded(const std::filesystem::path &journal, std::span<const OtherJournal> others,
+                          MergePreference preference, Durability durability, ChangeRecording *recording,
+                          const ChangeName &name) {
     MergeResult result;
     // The rewrite may build the content more than once when another program changed the journal meanwhile;
     // the report is the one of the content that was written.
     const auto transform = [&](std::string_view old, std::string &out) {
         result.report = MergeRecords(old, others, preference, out);
     };
-    if (RewriteJournal(journal, MissingJournal::Create, durability, transform, &result.failure) !=
-        RewriteStatus::Written) {
+    if (RecordedRewrite(journal, MissingJournal::Create, durability, transform, &result.failure, recording,
+                        name) != RewriteStatus::Written) {
         result.status = MergeStatus::AccessError;
         result.report = {};
         return result;
@@ -140,9 +144,16 @@ MergeResult MergeReadRecords(const std::filesystem::path &journal, std::span<con
     return result;
 }
 
+} // namespace
+
+MergeResult MergeReadRecords(const std::filesystem::path &journal, std::span<const OtherJournal> others,
+                             MergePreference preference, Durability durability, ChangeRecording *recording) {
+    return MergeRecorded(journal, others, preference, durability, recording, {"import"});
+}
+
 MergeResult MergeIntoJournal(const std::filesystem::path &journal,
                              std::span<const std::filesystem::path> files, MergePreference preference,
-                             MergedFiles merged, Durability durability) {
+                             MergedFiles merged, Durability durability, ChangeRecording *recording) {
     MergeResult result;
     std::vector<OtherJournal> others;
     for (const std::filesystem::path &file : files) {
@@ -156,7 +167,7 @@ MergeResult MergeIntoJournal(const std::filesystem::path &journal,
         result.malformed.insert(result.malformed.end(), other->malformed.begin(), other->malformed.end());
         others.push_back(std::move(*other));
     }
-    const MergeResult written = MergeReadRecords(journal, others, preference, durability);
+    const MergeResult written = MergeRecorded(journal, others, preference, durability, recording, {"merge"});
     result.status = written.status;
     result.report = written.report;
     result.failure = written.failure;

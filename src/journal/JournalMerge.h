@@ -98,15 +98,18 @@ struct MergeResult {
 
 // Reads the other files, then merges them in one crash-safe rewrite under the journal's lock (a missing
 // journal is created). With MergedFiles::Remove the other files are removed, but only after the journal has
-// been written, and each only while it is still the file that was read (RemoveIfUnchanged).
+// been written, and each only while it is still the file that was read (RemoveIfUnchanged). With `recording`,
+// a merge that changed a record is appended to its history as "merge" (see SaveEntry).
 MergeResult MergeIntoJournal(const std::filesystem::path &journal,
                              std::span<const std::filesystem::path> files, MergePreference preference,
-                             MergedFiles merged, Durability durability = Durability::Fsync);
+                             MergedFiles merged, Durability durability = Durability::Fsync,
+                             ChangeRecording *recording = nullptr);
 
 // The same rewrite for records already read, such as rows an import converted to records. Reading nothing,
-// it never answers MergeStatus::OtherUnreadable.
+// it never answers MergeStatus::OtherUnreadable. Recorded as "import".
 MergeResult MergeReadRecords(const std::filesystem::path &journal, std::span<const OtherJournal> others,
-                             MergePreference preference, Durability durability = Durability::Fsync);
+                             MergePreference preference, Durability durability = Durability::Fsync,
+                             ChangeRecording *recording = nullptr);
 
 // How one conflict copy stands to the journal.
 struct CopyComparison {

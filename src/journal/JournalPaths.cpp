@@ -2,6 +2,8 @@
 // Paths from the registry value, the executable's path and the device root; no file is touched here.
 #include "journal/JournalPaths.h"
 
+#include "journal/ChangeHistory.h"
+
 #include "journal/CodePage.h"
 
 namespace plenta {
@@ -60,6 +62,7 @@ ResolvedPaths ResolvePaths(const std::optional<std::string> &fileSyncPath,
     paths.pictureCandidates = {
         deviceRoot / (base + ".gif"), modulePath.parent_path() / (base + ".gif"),
         (modulePath.parent_path() / PLENTA_DATA_FOLDER / "plenta.gif").lexically_normal()};
+    paths.historyPath = HistoryPathOf(deviceRoot);
     return paths;
 }
 

@@ -19,6 +19,8 @@ struct ResolvedPaths {
     // name + ".gif"), the executable's path with ".gif" for its extension (a build folder), and the picture
     // that comes with the program in its data folder.
     std::array<std::filesystem::path, 3> pictureCandidates;
+    // The local history of Plenta's changes, in the device root beside settings.ini (HistoryPathOf).
+    std::filesystem::path historyPath;
 };
 
 // The first of the candidates that exists; the user's place when none does, so that the placeholder shows

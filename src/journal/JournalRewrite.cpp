@@ -413,7 +413,7 @@ std::filesystem::path TemporaryPathOf(const std::filesystem::path &journal) {
 
 RewriteStatus RewriteJournal(const std::filesystem::path &journal, MissingJournal missing,
                              Durability durability, const JournalTransform &transform,
-                             RewriteFailure *failure) {
+                             RewriteFailure *failure, const PublishedHook &published) {
     const auto fail = [failure](RewriteStatus status, const std::filesystem::path &file, std::string reason) {
         return Report(failure, status, file, std::move(reason));
     };
@@ -438,7 +438,17 @@ RewriteStatus RewriteJournal(const std::filesystem::path &journal, MissingJourna
         return fail(RewriteStatus::Unreadable, lockPath,
                     "another program has held the lock for over a second");
     }
-    return Rewrite(*target, missing, durability, transform, failure).Run();
+    RewriteStatus status = RewriteStatus::Declined;
+    try {
+        status = Rewrite(*target, missing, durability, transform, failure).Run();
+    } catch (const RewriteDeclined &) {
+        // Thrown before any temporary file was made: there is nothing to clean up.
+        return RewriteStatus::Declined;
+    }
+    if (status == RewriteStatus::Written && published) {
+        published();
+    }
+    return status;
 }
 
 } // namespace plenta

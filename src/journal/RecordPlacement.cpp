@@ -43,4 +43,32 @@ std::size_t CopyWithRecordsPlaced(std::string_view old, const PlacedRecords &rec
     return replaced;
 }
 
+void CopyWithLinesPlaced(std::string_view old, const DatedLines &lines, std::string &out) {
+    if (old.empty()) {
+        out += LoadText(StringId::JournalHeader);
+    }
+    auto next = lines.begin();
+    const auto placeUpTo = [&](std::int32_t key) {
+        for (; next != lines.end() && next->first <= key; ++next) {
+            for (const std::string &line : next->second) {
+                out += line;
+            }
+        }
+    };
+    bool header = true;
+    ForEachCarriedLine(old, [&](std::string_view line) {
+        if (std::exchange(header, false)) {
+            out += line;
+            return;
+        }
+        placeUpTo(DateKey(line));
+        if (const std::optional<RecordFields> record = RecordOfLine(line);
+            record && lines.contains(record->dateKey)) {
+            return;
+        }
+        out += line;
+    });
+    placeUpTo(std::numeric_limits<std::int32_t>::max());
+}
+
 } // namespace plenta

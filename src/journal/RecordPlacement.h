@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plenta {
 
@@ -20,5 +21,14 @@ using PlacedRecords = std::map<std::int32_t, std::string>;
 // one, for the user to mend by hand. The journal's records of a placed date, as the scan reads them, go;
 // every other line stays byte for byte. Returns how many of the journal's records were left out that way.
 std::size_t CopyWithRecordsPlaced(std::string_view old, const PlacedRecords &records, std::string &out);
+
+// Whole lines by date key, each with its line end, in journal order.
+using DatedLines = std::map<std::int32_t, std::vector<std::string>>;
+
+// The same walk for lines given back from the history: every record of a date in `lines` goes and that date's
+// lines go in where a record of it is placed, exactly as given (an empty list only removes). Putting back
+// the lines a change replaced gives the journal's bytes as they were before it, where its records stood in
+// date order.
+void CopyWithLinesPlaced(std::string_view old, const DatedLines &lines, std::string &out);
 
 } // namespace plenta

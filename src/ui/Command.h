@@ -19,6 +19,8 @@ enum class Command {
     Statistics,
     // The report for the doctor, written to a PDF file the user picks.
     Report,
+    // Takes back the latest change to the journal that the local history holds.
+    Undo,
 };
 
 } // namespace plenta

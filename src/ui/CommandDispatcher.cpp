@@ -3,6 +3,7 @@
 #include "ui/CommandDispatcher.h"
 
 #include "ui/AboutBox.h"
+#include "ui/ChangeTexts.h"
 #include "ui/ChartRepaint.h"
 #include "ui/EntryForm.h"
 #include "ui/FormRefresh.h"
@@ -15,6 +16,7 @@
 
 #include "journal/JournalEdit.h"
 #include "journal/JournalScan.h"
+#include "journal/JournalUndo.h"
 #include "platform/LocalToday.h"
 #include <StringTable.h>
 
@@ -40,6 +42,30 @@ void RestoreFocus(const QPointer<QWidget> &focus) {
     if (focus != nullptr) {
         focus->setFocus();
     }
+}
+
+// What an undo did, in the program's words: the days given back, or why nothing was written.
+std::string UndoMessage(const UndoResult &result, const ChangeRecording &recording) {
+    std::string text;
+    switch (result.status) {
+    case UndoStatus::Undone:
+        text =
+            TextUtf8(StringId::EntryRestored) + "\n" + DateListText(result.dates) + HistoryWarning(recording);
+        break;
+    case UndoStatus::NothingToUndo:
+        text = TextUtf8(StringId::NothingToUndo);
+        break;
+    case UndoStatus::ChangedSince:
+        text = TextUtf8(StringId::UndoRefused) + "\n" + DateListText(result.dates);
+        break;
+    case UndoStatus::HistoryUnreadable:
+        text = TextUtf8(StringId::HistoryUnreadable);
+        break;
+    case UndoStatus::AccessError:
+        text = TextUtf8(StringId::AccessError);
+        break;
+    }
+    return text;
 }
 
 } // namespace
@@ -83,6 +109,9 @@ void CommandDispatcher::RunCommand(Command command) {
         break;
     case Command::DeleteDay:
         DeleteDay();
+        break;
+    case Command::Undo:
+        Undo();
         break;
     case Command::About:
         ShowAbout();
@@ -147,24 +176,47 @@ void CommandDispatcher::Save() {
     entry.temperature = TemperatureForSave(listIndex, state_.scan.selection.temperature);
     entry.marks = state_.scan.selection.marks;
     entry.comment = window_.form != nullptr ? window_.form->CommentText() : state_.scan.selection.comment;
-    ReportEdit(SaveEntry(state_.paths.journalPath, entry), DeleteButton::Enable);
+    ChangeRecording recording;
+    recording.history = state_.paths.historyPath;
+    const EditOutcome outcome =
+        SaveEntry(state_.paths.journalPath, entry, Durability::Fsync, nullptr, &recording);
+    ReportEdit(outcome, recording, DeleteButton::Enable);
     RestoreFocus(focus);
 }
 
 void CommandDispatcher::DeleteDay() {
     const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
-    ReportEdit(DeleteDayEntries(state_.paths.journalPath, PickedDate()), DeleteButton::Disable);
+    ChangeRecording recording;
+    recording.history = state_.paths.historyPath;
+    const EditOutcome outcome =
+        DeleteDayEntries(state_.paths.journalPath, PickedDate(), Durability::Fsync, nullptr, &recording);
+    ReportEdit(outcome, recording, DeleteButton::Disable);
+    RestoreFocus(focus);
+}
+
+void CommandDispatcher::Undo() {
+    const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
+    ChangeRecording recording;
+    recording.history = state_.paths.historyPath;
+    const UndoResult result = UndoLatestChange(state_.paths.journalPath, recording);
+    // The form and the chart show the journal as it is now, as after a save; the picked day stays.
+    if (result.status == UndoStatus::Undone) {
+        Rescan();
+    }
+    ShowMessageBox(&window_.mainWindow, UndoMessage(result, recording), state_.paths.messageCaption);
     RestoreFocus(focus);
 }
 
 // A successful edit enables or disables the delete button and rescans; either way the outcome's message
-// shows.
-void CommandDispatcher::ReportEdit(EditOutcome outcome, DeleteButton deleteButton) {
+// shows, with a warning when the change stands but the history could not take it (it cannot be undone).
+void CommandDispatcher::ReportEdit(EditOutcome outcome, const ChangeRecording &recording,
+                                   DeleteButton deleteButton) {
     if (Succeeded(outcome)) {
         SetButtonEnabled(window_.toolbar, Command::DeleteDay, deleteButton == DeleteButton::Enable);
         Rescan();
     }
-    ShowMessageBox(&window_.mainWindow, TextUtf8(MessageOf(outcome)), state_.paths.messageCaption);
+    ShowMessageBox(&window_.mainWindow, TextUtf8(MessageOf(outcome)) + HistoryWarning(recording),
+                   state_.paths.messageCaption);
 }
 
 void CommandDispatcher::ShowAbout() {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's command handling: the mark toggles with the first-day rule, save, delete, About box and
-// exit, and the rescan that follows a date change or an edit. It reads and applies the form and the toolbar;
-// the journal library does the reading and writing of the file.
+// The main window's command handling: the mark toggles with the first-day rule, save, delete, undo, About
+// box and exit, and the rescan that follows a date change or an edit. It reads and applies the form and the
+// toolbar; the journal library does the reading and writing of the file.
 #pragma once
 
 #include "ui/Command.h"
@@ -49,8 +49,9 @@ private:
     Date PickedDate() const;
     void Save();
     void DeleteDay();
+    void Undo();
     enum class DeleteButton { Disable, Enable };
-    void ReportEdit(EditOutcome outcome, DeleteButton deleteButton);
+    void ReportEdit(EditOutcome outcome, const ChangeRecording &recording, DeleteButton deleteButton);
     void ShowAbout();
     // The About box's "Info" text, without the About box.
     void ShowKeyHelp();

@@ -2,6 +2,7 @@
 // Asks once per start whether to merge the sync service's conflict copies, and reports what the merge did.
 #include "ui/ConflictOffer.h"
 
+#include "ui/ChangeTexts.h"
 #include "ui/ModalBox.h"
 #include "ui/Translation.h"
 
@@ -20,7 +21,7 @@ namespace {
 
 // One line with its count, in the singular's or the plural's own wording, in the window's language.
 std::string Counted(int count, const char *one, const char *many) {
-    return QCoreApplication::translate("ConflictOffer", count == 1 ? one : many).arg(count).toStdString();
+    return CountedText("ConflictOffer", static_cast<std::size_t>(count), one, many);
 }
 
 std::string MergeSummary(int added, int conflicts, int malformed) {
@@ -54,11 +55,12 @@ std::string ConflictQuestion(int copies) {
                           "der der Datenbank.)"));
 }
 
-void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, std::string_view caption,
+bool OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal,
+                        const std::filesystem::path &history, std::string_view caption,
                         const std::function<void()> &rescan) {
     const std::vector<ConflictCopy> copies = FindConflictCopies(journal);
     if (copies.empty()) {
-        return;
+        return false;
     }
     std::vector<std::filesystem::path> paths;
     for (const ConflictCopy &copy : copies) {
@@ -66,7 +68,7 @@ void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, st
     }
     const std::optional<std::vector<CopyComparison>> comparisons = CompareWithJournal(journal, paths);
     if (!comparisons) {
-        return;
+        return false;
     }
     std::vector<std::filesystem::path> offered;
     for (const CopyComparison &comparison : *comparisons) {
@@ -74,21 +76,27 @@ void OfferConflictMerge(QWidget *owner, const std::filesystem::path &journal, st
             offered.push_back(comparison.path);
         }
     }
-    if (offered.empty() ||
-        AskYesNo(owner, ConflictQuestion(static_cast<int>(offered.size())), caption) == Answer::No) {
-        return;
+    if (offered.empty()) {
+        return false;
     }
-    const MergeResult result =
-        MergeIntoJournal(journal, offered, MergePreference::Journal, MergedFiles::Keep);
+    if (AskYesNo(owner, ConflictQuestion(static_cast<int>(offered.size())), caption) == Answer::No) {
+        return true;
+    }
+    ChangeRecording recording;
+    recording.history = history;
+    const MergeResult result = MergeIntoJournal(journal, offered, MergePreference::Journal, MergedFiles::Keep,
+                                                Durability::Fsync, &recording);
     if (result.status != MergeStatus::Merged) {
         ShowMessageBox(owner, TextUtf8(StringId::AccessError), caption);
-        return;
+        return true;
     }
     rescan();
     ShowMessageBox(owner,
                    MergeSummary(result.report.counts.added, result.report.counts.conflicts,
-                                static_cast<int>(result.malformed.size())),
+                                static_cast<int>(result.malformed.size())) +
+                       HistoryWarning(recording),
                    caption);
+    return true;
 }
 
 } // namespace plenta

@@ -33,7 +33,7 @@ struct DesktopShortcut {
     std::string_view description;
 };
 
-inline constexpr std::array<DesktopShortcut, 13> DESKTOP_SHORTCUTS{{
+inline constexpr std::array<DesktopShortcut, 14> DESKTOP_SHORTCUTS{{
     {"Alt+1", "Alt+1", ShortcutKind::ToolbarButton, Command::FirstDay,
      PLENTA_TEXT("Shortcuts", "Zeichen 1 (erster Tag) umschalten")},
     {"Alt+S", "Alt+S", ShortcutKind::ToolbarButton, Command::Mucus,
@@ -46,6 +46,11 @@ inline constexpr std::array<DesktopShortcut, 13> DESKTOP_SHORTCUTS{{
      PLENTA_TEXT("Shortcuts", "den Eintrag des gewählten Tages speichern")},
     {"Ctrl+D", PLENTA_TEXT("Shortcuts", "Strg+D"), ShortcutKind::ToolbarButton, Command::DeleteDay,
      PLENTA_TEXT("Shortcuts", "alle Einträge des gewählten Tages löschen")},
+    // A form field's own typing is undone first; see InstallDesktopShortcuts.
+    {"Ctrl+Z", PLENTA_TEXT("Shortcuts", "Strg+Z"), ShortcutKind::Command, Command::Undo,
+     PLENTA_TEXT("Shortcuts",
+                 "die letzte Änderung der Datenbank rückgängig machen (zuerst das Getippte eines "
+                 "Textfelds)")},
     {"F1", "F1", ShortcutKind::Command, Command::KeyHelp, PLENTA_TEXT("Shortcuts", "die Tastenhilfe zeigen")},
     {"Ctrl+I", PLENTA_TEXT("Shortcuts", "Strg+I"), ShortcutKind::Command, Command::Statistics,
      PLENTA_TEXT("Shortcuts", "die Statistik zeigen")},

@@ -120,5 +120,44 @@ TEST_F(ShellFixture, CtrlPAsksForAFileAndWritesTheReport) {
     }
 }
 
+// Ctrl+Z in the comment field takes back the field's own typing first, then the window's delete, but never
+// over what another program wrote since.
+TEST_F(ShellFixture, CtrlZUndoesTheCommentsTypingAndThenTheJournal) {
+    const std::string journal = HEADER + TodayRecord(",36.7,S,alk\r\n");
+    const std::string changed = HEADER + TodayRecord(",36.9,,\r\n");
+    const std::string date = TodayRecord("");
+    const std::string day = date.substr(8, 2) + "." + date.substr(5, 2) + "." + date.substr(0, 4);
+    // What another program writes after the delete; the second Ctrl+Z's box and the journal after it.
+    const struct {
+        std::string since, box, after;
+    } cases[] = {
+        {"", "Eintrag wiederhergestellt!\n" + day, journal},
+        {changed, "Nicht rückgängig gemacht!\nInzwischen anderswo geändert:\n" + day, changed},
+    };
+    QComboBox *comment = window->Form()->CommentBox();
+    for (const auto &c : cases) {
+        WriteJournal(journal);
+        comment->setFocus();
+        QTest::keyClick(KeyTarget(), Qt::Key_D, Qt::ControlModifier);
+        ASSERT_TRUE(WaitFor([&] { return !recorder.boxes.empty(); }));
+        if (!c.since.empty()) {
+            WriteJournal(c.since);
+        }
+        const std::string afterDelete = ReadJournal();
+        QTest::keyClicks(KeyTarget(), "ab");
+        recorder.boxes.clear();
+        QTest::keyClick(KeyTarget(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::qWait(50);
+        EXPECT_TRUE(recorder.boxes.empty());
+        EXPECT_EQ(comment->currentText(), "");
+        EXPECT_EQ(ReadJournal(), afterDelete);
+        QTest::keyClick(KeyTarget(), Qt::Key_Z, Qt::ControlModifier);
+        ASSERT_TRUE(WaitFor([&] { return !recorder.boxes.empty(); }));
+        EXPECT_EQ(recorder.boxes.back().text, c.box);
+        EXPECT_EQ(ReadJournal(), c.after);
+        recorder.boxes.clear();
+    }
+}
+
 } // namespace
 } // namespace plenta

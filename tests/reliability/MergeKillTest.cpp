@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Kills the tool's merge and import with SIGKILL at random moments. After every kill the journal must be byte
-// for byte the old or the merged version, and the conflict copy must still be there unless the merge
-// finished.
+// Kills the tool's merge, import, undo and restore with SIGKILL at random moments. After every kill the
+// journal must be byte for byte the old or the new version, the conflict copy must still be there unless the
+// merge finished, and the history must never list a change the journal does not hold.
 #include "JournalBytes.h"
 #include "TempFolder.h"
 #include "ToolRunner.h"
 
+#include "journal/ChangeHistory.h"
 #include "journal/JournalExport.h"
 #include "journal/JournalImport.h"
 #include "journal/JournalMerge.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <stdlib.h>
 
 #include <chrono>
 #include <cstdio>
@@ -56,7 +58,8 @@ void KillTrials(const char *what, const std::filesystem::path &journal, const st
     for (int run = 0; run < 3; ++run) {
         reset();
         const auto start = steady_clock::now();
-        ASSERT_EQ(RunTool(args).exitCode, 0);
+        const ToolResult result = RunTool(args);
+        ASSERT_EQ(result.exitCode, 0) << what << ": " << result.err;
         window = std::max(
             window, static_cast<double>(duration_cast<microseconds>(steady_clock::now() - start).count()));
         ASSERT_EQ(ReadBytes(journal), after);
@@ -130,6 +133,45 @@ TEST(MergeKill, JournalIsOldOrImportedAfterEveryKill) {
     KillTrials(
         "import", journal, ToolArgs(journal, {"import", "--prefer", "other", csv.string()}), before, merged,
         [&] { WriteBytes(journal, before); }, [&](bool, bool) { ASSERT_EQ(ReadBytes(csv), exported); });
+}
+
+// A save recorded in a device root of the test's own, then undone, and restored after another program dropped
+// it. The history is read after every kill: an undo or restore it lists must be in the journal.
+TEST(MergeKill, UndoAndRestoreLeaveTheJournalOldOrNewAndTheHistoryTrue) {
+    TempFolder folder;
+    TempFolder root;
+    ::setenv("PLENTA_ROOT", root.Path().c_str(), 1);
+    const std::filesystem::path journal = folder.Journal();
+    const std::filesystem::path history = HistoryPathOf(root.Path());
+    const std::string original = Records(365, 0);
+    WriteBytes(journal, original);
+    ASSERT_EQ(RunTool(ToolArgs(journal, {"save", "--date", "2026-03-01", "--temperature", "37.0"})).exitCode,
+              0);
+    const std::string saved = *ReadBytes(journal);
+    const std::string recorded = *ReadBytes(history);
+    std::string dropped = saved;
+    const std::string savedLine = "2026/03/01,37.0,,\r\n";
+    dropped.erase(dropped.find(savedLine), savedLine.size());
+    const auto listedOnlyWhenDone = [&](const std::string &command) {
+        return [&history, command](bool finished, bool written) {
+            const std::optional<std::vector<HistoryEntry>> entries = ReadHistory(history);
+            ASSERT_TRUE(entries && !entries->empty());
+            const bool listed = entries->back().command == command;
+            ASSERT_TRUE(written || !listed) << command << " listed but not in the journal";
+            ASSERT_TRUE(listed || !finished) << command << " finished but not listed";
+        };
+    };
+    const auto reset = [&](const std::string &journalBytes) {
+        return [&, journalBytes] {
+            WriteBytes(journal, journalBytes);
+            WriteBytes(history, recorded);
+        };
+    };
+    KillTrials("undo", journal, ToolArgs(journal, {"undo"}), saved, original, reset(saved),
+               listedOnlyWhenDone("undo"));
+    KillTrials("restore", journal, ToolArgs(journal, {"restore", "--all"}), dropped, saved, reset(dropped),
+               listedOnlyWhenDone("restore"));
+    ::unsetenv("PLENTA_ROOT");
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 # Two real Syncthing instances on loopback share the journal's folder. Both save a different day while the
 # folder is paused; when they meet, Syncthing keeps one journal and renames the other into a conflict copy.
 # `plenta-journal conflicts` must list the copy and `plenta-journal merge` bring both days into the journal.
+# With conflict copies switched off, the save Syncthing drops must be listed by `plenta-journal missing` on its
+# device and brought back by `plenta-journal restore`.
 #
 # Nothing leaves the machine: no global or local discovery, no relays, no NAT traversal, no usage or crash
 # reports, no upgrade checks; each instance listens and serves its API on 127.0.0.1 only.
@@ -147,8 +149,15 @@ set_paused() {
 
 journal() { echo "${folder[$1]}/plenta.txt"; }
 
+# Each device keeps its own history of Plenta's changes in its own root folder, outside the synced folder.
+on() { # instance tool-arguments...
+    local instance=$1
+    shift
+    PLENTA_ROOT=$work/$instance/root "$tool" --journal "$(journal "$instance")" "$@"
+}
+
 save() { # instance date temperature
-    "$tool" --journal "$(journal "$1")" save --date "$2" --temperature "$3" >/dev/null
+    on "$1" save --date "$2" --temperature "$3" >/dev/null
 }
 
 rescan() {
@@ -209,19 +218,19 @@ wait_for "b to be in sync with a" folder_idle b a
 wait_for "both journals to be the same" same_journal
 
 copy=$(compgen -G "${folder[a]}/plenta.sync-conflict-*.txt" | head -n 1)
-listing=$("$tool" --journal "$(journal a)" conflicts)
+listing=$(on a conflicts)
 echo "$listing"
 [[ $listing == *"$(basename "$copy") (syncthing): 1 record the journal lacks, 0 records differ"* ]] ||
     fail "conflicts did not list the copy with the one missing day"
 
 # Which day the journal lacks depends on which device Syncthing took for the winner; both must be there.
-"$tool" --journal "$(journal a)" merge "$copy"
-rows=$("$tool" --journal "$(journal a)" export)
+on a merge "$copy"
+rows=$(on a export)
 echo "$rows"
 for day in 2026-12-01,36.5 2026-12-02,36.6 2026-12-03,36.7; do
     [[ $rows == *"$day,"* ]] || fail "the merged journal lacks $day"
 done
-[[ $("$tool" --journal "$(journal a)" conflicts) == *"0 records the journal lacks"* ]] ||
+[[ $(on a conflicts) == *"0 records the journal lacks"* ]] ||
     fail "after the merge the copy still holds something the journal lacks"
 
 # The merged journal travels back to b like any save.
@@ -271,11 +280,11 @@ rescan a
 rescan b
 in_sync
 mapfile -t files < <(for instance in a b; do
-    "$tool" --journal "$(journal "$instance")" conflicts --json | jq -r '.copies[].path'
+    on "$instance" conflicts --json | jq -r '.copies[].path'
 done | sort -u)
 echo "merging ${#files[@]} live copies and kept versions"
-((${#files[@]} == 0)) || "$tool" --journal "$(journal a)" merge "${files[@]}" >/dev/null
-rows=$("$tool" --journal "$(journal a)" export)
+((${#files[@]} == 0)) || on a merge "${files[@]}" >/dev/null
+rows=$(on a export)
 lost=0
 for entry in "${saved[@]}"; do
     [[ $rows == *"$entry,"* ]] || { echo "lost: $entry"; lost=$((lost + 1)); }
@@ -283,3 +292,39 @@ done
 echo "versioning round: ${#saved[@]} saves, $lost lost after merging live copies and kept versions"
 ((lost == 0)) || fail "$lost saves lost with versioning on"
 echo "PASS: versioning round in $SECONDS s"
+
+# Conflict copies switched off (maxConflicts 0) and no versioning: Syncthing keeps the newer journal and drops
+# the other device's save without a trace in the folder. The device that made the save finds it missing in
+# its own history and restores it; the restored journal travels to the other device like any save.
+rescan a
+in_sync
+for instance in a b; do
+    api "$instance" PATCH config/folders/plenta '{"maxConflicts": 0, "versioning": {"type": ""}}' >/dev/null
+done
+set_paused a true
+set_paused b true
+save a 2026-12-28 36.3
+sleep 1.1
+save b 2026-12-29 36.4
+set_paused a false
+set_paused b false
+rescan a
+rescan b
+in_sync
+restored=0
+for instance in a b; do
+    listed=$(on "$instance" missing --json | jq -r '.missing[].date')
+    [[ -z $listed ]] && continue
+    echo "missing on $instance: $listed"
+    on "$instance" restore --all
+    restored=$((restored + 1))
+done
+((restored == 1)) || fail "expected the dropped save to be missing on exactly one device, found $restored"
+rescan a
+rescan b
+in_sync
+rows=$(on b export)
+for day in 2026-12-28,36.3 2026-12-29,36.4; do
+    [[ $rows == *"$day,"* ]] || fail "after the restore the journal lacks $day"
+done
+echo "PASS: a save dropped without a conflict copy was listed as missing and restored in $SECONDS s"

@@ -113,7 +113,8 @@ TEST(JournalCommands, UsageErrorsWriteNothing) {
 // and German locales, English under others.
 TEST(JournalCommands, MessagesFollowTheLanguage) {
     const std::string commands =
-        "stats, show, save, delete, chart, report, conflicts, merge, export, import\n";
+        "stats, show, save, delete, chart, report, conflicts, merge, export, import, undo, history, missing, "
+        "restore\n";
     const std::string germanUnknown =
         "plenta-journal: unbekannter Befehl 'statz'; die Befehle sind " + commands;
     const std::string germanStats = "Datenbank hat 9 Einträge\nZeitraum:\t61 Tag(e)\nZyklen:\t\t2\n"

@@ -12,6 +12,9 @@ enum class ExitCode : int {
     Success = 0,
     Failure = 1, // the journal could not be read or written, or the output could not be stored
     Usage = 2,   // the command line was wrong; nothing was touched
+    // The journal was changed, but the local history of changes could not be written: the change stands and
+    // cannot be undone.
+    Unrecorded = 3,
 };
 
 // Prints "plenta-journal: <message>" on stderr and hands back the code, so callers can `return Fail(...)`.

@@ -3,6 +3,8 @@
 // cannot retitle or clear the user's terminal.
 #include "ImportCommand.h"
 
+#include "HistoryCommands.h"
+
 #include "journal/CodePage.h"
 #include "journal/JournalExport.h"
 #include "journal/JournalRecord.h"
@@ -46,8 +48,9 @@ void PrintNotes(std::string_view what, const std::vector<ImportNote> &notes) {
 } // namespace
 
 ExitCode RunImport(const ImportRequest &request) {
-    const ImportResult result =
-        ImportIntoJournal(request.journal, request.file, request.options, request.preference);
+    ChangeRecording recording{request.history};
+    const ImportResult result = ImportIntoJournal(request.journal, request.file, request.options,
+                                                  request.preference, Durability::Fsync, &recording);
     if (!result.imported.error.empty()) {
         return Fail(ExitCode::Failure, "cannot import '" + request.file.string() + "': " +
                                            Escaped(result.imported.error) + "; the journal is unchanged");
@@ -72,7 +75,7 @@ ExitCode RunImport(const ImportRequest &request) {
               << counts.conflicts << (counts.conflicts == 1 ? " conflict" : " conflicts") << " (kept as the "
               << (journalKept ? "journal" : "imported file") << " has them), " << counts.same
               << " already in the journal, " << result.imported.skipped.size() << " not imported\n";
-    return ExitCode::Success;
+    return AfterRecording(recording, ExitCode::Success);
 }
 
 } // namespace plenta

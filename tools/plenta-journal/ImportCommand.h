@@ -16,6 +16,7 @@ struct ImportRequest {
     std::filesystem::path file;
     ImportOptions options;
     MergePreference preference = MergePreference::Journal;
+    std::filesystem::path history;
 };
 
 // Imports the file, prints each conflict, each row not imported or changed (with its reason) and a summary.

@@ -3,6 +3,7 @@
 #include "JournalCommands.h"
 
 #include "FailureCause.h"
+#include "HistoryCommands.h"
 #include "ShowJson.h"
 
 #include "journal/JournalRewrite.h"
@@ -19,11 +20,12 @@ namespace {
 
 // Success messages go to stdout, failures to stderr, each exactly the text the program's message box shows.
 // A failed rewrite then names the file and the system's error, which the window's one message cannot.
-ExitCode Report(const std::filesystem::path &journal, EditOutcome outcome, const RewriteFailure &failure) {
+ExitCode Report(const std::filesystem::path &journal, EditOutcome outcome, const RewriteFailure &failure,
+                const ChangeRecording &recording) {
     const std::string_view message = LocalText("StringTable", LoadText(MessageOf(outcome)));
     if (Succeeded(outcome)) {
         std::cout << message << '\n';
-        return ExitCode::Success;
+        return AfterRecording(recording, ExitCode::Success);
     }
     std::cerr << message << '\n';
     return Fail(ExitCode::Failure, FailureCause(journal, failure.file, failure.reason));
@@ -54,16 +56,19 @@ ExitCode RunShow(const std::filesystem::path &journal, Date picked, Date today) 
     return ExitCode::Success;
 }
 
-ExitCode RunSave(const std::filesystem::path &journal, const EntryValues &entry) {
+ExitCode RunSave(const std::filesystem::path &journal, const std::filesystem::path &history,
+                 const EntryValues &entry) {
     RewriteFailure failure;
-    const EditOutcome outcome = SaveEntry(journal, entry, Durability::Fsync, &failure);
-    return Report(journal, outcome, failure);
+    ChangeRecording recording{history};
+    const EditOutcome outcome = SaveEntry(journal, entry, Durability::Fsync, &failure, &recording);
+    return Report(journal, outcome, failure, recording);
 }
 
-ExitCode RunDelete(const std::filesystem::path &journal, Date date) {
+ExitCode RunDelete(const std::filesystem::path &journal, const std::filesystem::path &history, Date date) {
     RewriteFailure failure;
-    const EditOutcome outcome = DeleteDayEntries(journal, date, Durability::Fsync, &failure);
-    return Report(journal, outcome, failure);
+    ChangeRecording recording{history};
+    const EditOutcome outcome = DeleteDayEntries(journal, date, Durability::Fsync, &failure, &recording);
+    return Report(journal, outcome, failure, recording);
 }
 
 } // namespace plenta

@@ -18,10 +18,11 @@ ExitCode RunStats(const std::filesystem::path &journal, Date today);
 // Prints the scan's results for the picked date as one JSON object.
 ExitCode RunShow(const std::filesystem::path &journal, Date picked, Date today);
 
-// Stores the entry as the form's save does and prints the program's message.
-ExitCode RunSave(const std::filesystem::path &journal, const EntryValues &entry);
+// Stores the entry as the form's save does, records it in `history` and prints the program's message.
+ExitCode RunSave(const std::filesystem::path &journal, const std::filesystem::path &history,
+                 const EntryValues &entry);
 
-// Removes every record of the date as the form's delete does and prints the program's message.
-ExitCode RunDelete(const std::filesystem::path &journal, Date date);
+// Removes every record of the date as the form's delete does, records it and prints the program's message.
+ExitCode RunDelete(const std::filesystem::path &journal, const std::filesystem::path &history, Date date);
 
 } // namespace plenta

@@ -21,11 +21,11 @@ JournalLocation LocateJournal(const std::optional<std::filesystem::path> &explic
         // The window's picture is still the one the device root holds, if any; the root's folder is not
         // created for it.
         const ResolvedPaths paths = ResolvePaths(std::nullopt, PlentaModulePath(), DeviceRootPath());
-        return {*explicitJournal, FindPicture(paths.pictureCandidates)};
+        return {*explicitJournal, FindPicture(paths.pictureCandidates), paths.historyPath};
     }
     const std::filesystem::path root = DeviceRoot();
     const ResolvedPaths paths = ResolvePaths(ReadFileSyncPath(root), PlentaModulePath(), root);
-    return {paths.journalPath, FindPicture(paths.pictureCandidates)};
+    return {paths.journalPath, FindPicture(paths.pictureCandidates), paths.historyPath};
 }
 
 } // namespace plenta

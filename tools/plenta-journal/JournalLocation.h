@@ -11,6 +11,9 @@ struct JournalLocation {
     std::filesystem::path journal;
     // The picture the window program beside this tool shows.
     std::filesystem::path picture;
+    // The local history of changes in the device root, also for an explicit journal: it records every
+    // journal the tool changes on this device.
+    std::filesystem::path history;
 };
 
 // With an explicit journal, that file; otherwise the journal of the plenta executable that is installed

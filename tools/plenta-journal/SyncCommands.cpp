@@ -2,6 +2,7 @@
 // Turns the journal library's comparison and merge into lines a person can read and a script can parse.
 #include "SyncCommands.h"
 #include "FailureCause.h"
+#include "HistoryCommands.h"
 
 #include "ShownText.h"
 
@@ -90,8 +91,9 @@ ExitCode RunConflicts(const std::filesystem::path &journal, OutputFormat format)
 }
 
 ExitCode RunMerge(const MergeRequest &request) {
-    const MergeResult result =
-        MergeIntoJournal(request.journal, request.files, request.preference, request.merged);
+    ChangeRecording recording{request.history};
+    const MergeResult result = MergeIntoJournal(request.journal, request.files, request.preference,
+                                                request.merged, Durability::Fsync, &recording);
     switch (result.status) {
     case MergeStatus::OtherUnreadable:
         if (result.unreadableError == EFBIG) {
@@ -139,7 +141,7 @@ ExitCode RunMerge(const MergeRequest &request) {
     for (const KeptCopy &kept : result.kept) {
         std::cout << "kept " << ShownText(kept.file.string()) << ": " << ShownText(kept.reason) << '\n';
     }
-    return ExitCode::Success;
+    return AfterRecording(recording, ExitCode::Success);
 }
 
 } // namespace plenta

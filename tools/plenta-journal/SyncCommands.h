@@ -23,6 +23,7 @@ struct MergeRequest {
     std::vector<std::filesystem::path> files;
     MergePreference preference = MergePreference::Journal;
     MergedFiles merged = MergedFiles::Keep;
+    std::filesystem::path history;
 };
 
 // Merges the files into the journal, lists each conflict and each line not merged, and ends with a summary.

@@ -4,6 +4,7 @@
 #include "ChartExport.h"
 #include "ExitCode.h"
 #include "ExportCommand.h"
+#include "HistoryCommands.h"
 #include "ImportCommand.h"
 #include "JournalCommands.h"
 #include "JournalLocation.h"
@@ -53,6 +54,8 @@ struct CommandLine {
     std::optional<std::string> defaultTemperature;
     std::string importFile;
     int cycles = DEFAULT_REPORT_CYCLES;
+    std::optional<std::size_t> limit;
+    bool all = false;
 };
 
 struct Commands {
@@ -66,7 +69,57 @@ struct Commands {
     CLI::App *exportRows = nullptr;
     CLI::App *importRows = nullptr;
     CLI::App *report = nullptr;
+    CLI::App *undo = nullptr;
+    CLI::App *history = nullptr;
+    CLI::App *missing = nullptr;
+    CLI::App *restore = nullptr;
 };
+
+void DefineHistoryCommands(CLI::App &app, CommandLine &line, Commands &commands) {
+    commands.undo = app.add_subcommand(
+        "undo",
+        Tr(PLENTA_TEXT("plenta-journal",
+                       "die letzte noch nicht rückgängig gemachte Änderung von Plenta rückgängig machen")));
+    commands.history = app.add_subcommand(
+        "history", Tr(PLENTA_TEXT("plenta-journal",
+                                  "die Änderungen von Plenta am Tagebuch auflisten, die neueste zuerst")));
+    commands.history->add_flag("--json", line.json,
+                               Tr(PLENTA_TEXT("plenta-journal", "JSON für Skripte ausgeben")));
+    commands.history
+        ->add_option("--limit", line.limit,
+                     Tr(PLENTA_TEXT("plenta-journal", "höchstens N Änderungen auflisten")))
+        ->check(CLI::PositiveNumber);
+    commands.missing = app.add_subcommand(
+        "missing", Tr(PLENTA_TEXT("plenta-journal",
+                                  "Einträge auflisten, die Plenta schrieb und die dem Tagebuch nun fehlen")));
+    commands.missing->add_flag("--json", line.json,
+                               Tr(PLENTA_TEXT("plenta-journal", "JSON für Skripte ausgeben")));
+    commands.restore = app.add_subcommand(
+        "restore", Tr(PLENTA_TEXT("plenta-journal", "fehlende Einträge zurückholen (siehe missing)")));
+    CLI::Option *date = commands.restore->add_option(
+        "--date", line.date,
+        Tr(PLENTA_TEXT("plenta-journal", "das Datum, das zurückgeholt wird, JJJJ-MM-TT")));
+    CLI::Option *all = commands.restore->add_flag(
+        "--all", line.all, Tr(PLENTA_TEXT("plenta-journal", "jeden fehlenden Eintrag zurückholen")));
+    date->excludes(all);
+    commands.restore->require_option(1);
+}
+
+ExitCode DispatchHistoryCommands(const Commands &commands, const CommandLine &line,
+                                 const JournalLocation &location) {
+    const HistoryPlace place{location.journal, location.history};
+    const HistoryFormat format = line.json ? HistoryFormat::Json : HistoryFormat::Text;
+    if (commands.undo->parsed()) {
+        return RunUndo(place);
+    }
+    if (commands.history->parsed()) {
+        return RunHistory(place, format, line.limit);
+    }
+    if (commands.missing->parsed()) {
+        return RunMissing(place, format);
+    }
+    return RunRestore(place, line.date ? std::optional<Date>(ParseDate(*line.date)) : std::nullopt);
+}
 
 void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
     commands.conflicts = app.add_subcommand(
@@ -131,7 +184,7 @@ MergePreference PreferenceOf(const CommandLine &line) {
 }
 
 ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
-                              const std::filesystem::path &journal) {
+                              const std::filesystem::path &journal, const std::filesystem::path &history) {
     if (commands.conflicts->parsed()) {
         return RunConflicts(journal, line.json ? OutputFormat::Json : OutputFormat::Text);
     }
@@ -139,7 +192,8 @@ ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
         MergeRequest request{journal,
                              {},
                              line.prefer == "other" ? MergePreference::Other : MergePreference::Journal,
-                             line.removeMerged ? MergedFiles::Remove : MergedFiles::Keep};
+                             line.removeMerged ? MergedFiles::Remove : MergedFiles::Keep,
+                             history};
         for (const std::string &file : line.files) {
             if (IsTheJournal(file, journal)) {
                 throw UsageError(
@@ -150,7 +204,7 @@ ExitCode DispatchSyncCommands(const Commands &commands, const CommandLine &line,
         return RunMerge(request);
     }
     if (commands.importRows->parsed()) {
-        ImportRequest request{journal, line.importFile, {}, PreferenceOf(line)};
+        ImportRequest request{journal, line.importFile, {}, PreferenceOf(line), history};
         request.options.format = line.importFormat == "drip" ? ImportFormat::Drip : ImportFormat::PlentaCsv;
         if (line.defaultTemperature) {
             if (request.options.format != ImportFormat::Drip) {
@@ -247,6 +301,7 @@ Commands DefineCommands(CLI::App &app, CommandLine &line) {
                      Tr(PLENTA_TEXT("plenta-journal", "gezählte Zyklen vor dem laufenden (Vorgabe 6)")))
         ->check(CLI::Range(0, MAX_REPORT_CYCLES));
     DefineSyncCommands(app, line, commands);
+    DefineHistoryCommands(app, line, commands);
     return commands;
 }
 
@@ -262,10 +317,12 @@ ExitCode Dispatch(const Commands &commands, const CommandLine &line) {
     if (commands.save->parsed()) {
         const EntryValues entry{picked, ParseTemperature(line.temperature), CheckMarks(line.marks),
                                 CheckComment(line.comment)};
-        return RunSave(LocateJournal(explicitJournal).journal, entry);
+        const JournalLocation location = LocateJournal(explicitJournal);
+        return RunSave(location.journal, location.history, entry);
     }
     if (commands.remove->parsed()) {
-        return RunDelete(LocateJournal(explicitJournal).journal, picked);
+        const JournalLocation location = LocateJournal(explicitJournal);
+        return RunDelete(location.journal, location.history, picked);
     }
     if (commands.show->parsed()) {
         return RunShow(LocateJournal(explicitJournal).journal, picked, today);
@@ -282,7 +339,12 @@ ExitCode Dispatch(const Commands &commands, const CommandLine &line) {
     }
     if (commands.conflicts->parsed() || commands.merge->parsed() || commands.exportRows->parsed() ||
         commands.importRows->parsed()) {
-        return DispatchSyncCommands(commands, line, LocateJournal(explicitJournal).journal);
+        const JournalLocation location = LocateJournal(explicitJournal);
+        return DispatchSyncCommands(commands, line, location.journal, location.history);
+    }
+    if (commands.undo->parsed() || commands.history->parsed() || commands.missing->parsed() ||
+        commands.restore->parsed()) {
+        return DispatchHistoryCommands(commands, line, LocateJournal(explicitJournal));
     }
     return RunStats(LocateJournal(explicitJournal).journal, today);
 }
