@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -175,15 +176,20 @@ bool WriteTrimmed(const std::filesystem::path &history, std::string_view content
     return true;
 }
 
-// The id after the last complete entry's, 1 for an empty history.
+// The id after the last complete entry's, 1 for an empty history. Only the lines from the end back to the
+// first entry are parsed: every save appends, and parsing a whole history each time would cost a save more
+// than its rewrite.
 std::int64_t NextId(std::string_view content) {
-    std::int64_t last = 0;
-    ForEachCompleteLine(content, [&](std::string_view line) {
-        if (const std::optional<HistoryEntry> entry = ParseHistoryLine(line)) {
-            last = std::max(last, entry->id);
+    std::size_t end = content.rfind('\n');
+    while (end != std::string_view::npos) {
+        const std::size_t start = end == 0 ? std::string_view::npos : content.rfind('\n', end - 1);
+        const std::size_t from = start == std::string_view::npos ? 0 : start + 1;
+        if (const std::optional<HistoryEntry> entry = ParseHistoryLine(content.substr(from, end - from))) {
+            return entry->id + 1;
         }
-    });
-    return last + 1;
+        end = start;
+    }
+    return 1;
 }
 
 // Appends under the lock held on `fd`, which is still the file at the history's path.
@@ -195,8 +201,7 @@ bool AppendLocked(const std::filesystem::path &history, int fd, HistoryEntry &en
     }
     entry.id = NextId(content);
     const std::string line = HistoryLineOf(entry);
-    std::size_t entries = 0;
-    ForEachCompleteLine(content, [&](std::string_view) { ++entries; });
+    const auto entries = static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n'));
     if (content.size() + line.size() + 1 > MAX_HISTORY_BYTES || entries + 1 > MAX_HISTORY_ENTRIES) {
         return WriteTrimmed(history, content, line, problem);
     }
