@@ -59,11 +59,11 @@ TEST(CommandLineTest, TheHelpNamesEveryDesktopKey) {
         std::vector<const char *> keys;
     } const cases[] = {
         {"C",
-         {"Aufruf:", "Strg+S", "Strg+D", "Strg+Z", "Strg+I", "Strg+P", "Strg+Q", "Strg+Plus", "Strg+Minus", "Strg+0",
-          "Eingabe", "eine halbe Sekunde"}},
+         {"Aufruf:", "Strg+S", "Strg+D", "Strg+Z", "Strg+I", "Strg+P", "Strg+Q", "Strg+Plus", "Strg+Minus",
+          "Strg+0", "Eingabe", "eine halbe Sekunde"}},
         {"en_US.UTF-8",
-         {"Usage:", "Ctrl+S", "Ctrl+D", "Ctrl+Z", "Ctrl+I", "Ctrl+P", "Ctrl+Q", "Ctrl+Plus", "Ctrl+Minus", "Ctrl+0",
-          "Return", "half a second"}},
+         {"Usage:", "Ctrl+S", "Ctrl+D", "Ctrl+Z", "Ctrl+I", "Ctrl+P", "Ctrl+Q", "Ctrl+Plus", "Ctrl+Minus",
+          "Ctrl+0", "Return", "half a second"}},
     };
     const QByteArray saved = qgetenv("LC_ALL");
     for (const Case &c : cases) {
