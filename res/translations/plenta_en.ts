@@ -820,5 +820,265 @@ this cannot be undone!</translation>
         <source>jeden fehlenden Eintrag zurückholen</source>
         <translation>restore every missing record</translation>
     </message>
+    <message>
+        <source>kann das Tagebuch &apos;%1&apos; nicht öffnen (fehlt, ist unlesbar oder von einem anderen Programm gesperrt)</source>
+        <translation>cannot open the journal &apos;%1&apos; (missing, unreadable, or locked by another program)</translation>
+    </message>
+    <message>
+        <source>kann den Bericht &apos;%1&apos; nicht schreiben</source>
+        <translation>cannot write the report &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>kann das Bild &apos;%1&apos; nicht schreiben</source>
+        <translation>cannot write the image &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>kann den Kurvenzeichner &apos;%1&apos; nicht starten: %2</source>
+        <translation>cannot start the chart painter &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>ist nicht lesbar (unlesbar, keine gewöhnliche Datei, größer als %1 MiB oder von einem anderen Programm gesperrt)</source>
+        <translation>cannot be read (unreadable, no regular file, larger than %1 MiB, or locked by another program)</translation>
+    </message>
+    <message>
+        <source>kann den Export nicht auf die Standardausgabe schreiben</source>
+        <translation>cannot write the export to stdout</translation>
+    </message>
+    <message>
+        <source>kann den Export nicht nach &apos;%1&apos; schreiben: %2</source>
+        <translation>cannot write the export to &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>die Datei ist das Tagebuch oder seine Sperrdatei</source>
+        <translation>it is the journal or its lock file</translation>
+    </message>
+    <message>
+        <source>die Datei ist ein symbolischer Link, dem ein Export nie folgt</source>
+        <translation>it is a symbolic link, which an export never follows</translation>
+    </message>
+    <message>
+        <source>keine gewöhnliche Datei</source>
+        <translation>it is no regular file</translation>
+    </message>
+    <message>
+        <source>die Datei ist nicht zu prüfen: %1</source>
+        <translation>it cannot be looked at: %1</translation>
+    </message>
+    <message>
+        <source>der Name nennt keine Datei</source>
+        <translation>the name names no file</translation>
+    </message>
+    <message>
+        <source>keine temporäre Datei daneben möglich: %1</source>
+        <translation>no temporary file can be made beside it: %1</translation>
+    </message>
+    <message>
+        <source>die Datei ist nicht zu schreiben: %1; ein früherer Export dort bleibt erhalten</source>
+        <translation>it cannot be written: %1; a previous export there is kept</translation>
+    </message>
+    <message>
+        <source>der Ordner %1 existiert nicht</source>
+        <translation>the folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 ist kein Ordner</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>%1 existiert nicht</source>
+        <translation>%1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 blieb, wie es war</source>
+        <translation>%1 was left as it is</translation>
+    </message>
+    <message>
+        <source>kann das Tagebuch nicht öffnen: %1</source>
+        <translation>cannot open the journal: %1</translation>
+    </message>
+    <message>
+        <source>kann das Tagebuch nicht neu schreiben: %1</source>
+        <translation>cannot rewrite the journal: %1</translation>
+    </message>
+    <message>
+        <source>kann den Verlauf nicht lesen: %1</source>
+        <translation>cannot read the history: %1</translation>
+    </message>
+    <message>
+        <source>keine fehlenden Einträge in %1</source>
+        <translation>no records missing from %1</translation>
+    </message>
+    <message>
+        <source>Warnung: das Tagebuch wurde geändert, aber der Verlauf ließ sich nicht schreiben (%1); diese Änderung kann daher nicht rückgängig gemacht werden</source>
+        <translation>warning: the journal was changed, but the history could not be written (%1), so this change cannot be undone</translation>
+    </message>
+    <message>
+        <source>rückgängig gemacht: %1 #%2 vom %3; wiederhergestellt: %4</source>
+        <translation>undone: %1 #%2 of %3; restored %4</translation>
+    </message>
+    <message>
+        <source>nichts rückgängig zu machen: der Verlauf enthält keine Änderung dieses Tagebuchs, die nicht schon rückgängig gemacht ist</source>
+        <translation>nothing to undo: the history holds no change of this journal that is not undone</translation>
+    </message>
+    <message>
+        <source>kann %1 #%2 nicht rückgängig machen: %3 wurde seither von einem anderen Programm oder Gerät geändert; das Tagebuch ist unverändert</source>
+        <translation>cannot undo %1 #%2: %3 changed since by another program or device; the journal is unchanged</translation>
+    </message>
+    <message>
+        <source>keine Änderungen von %1 im Verlauf</source>
+        <translation>no changes of %1 in the history</translation>
+    </message>
+    <message>
+        <source> (macht #%1 rückgängig)</source>
+        <translation> (undoes #%1)</translation>
+    </message>
+    <message>
+        <source> (rückgängig gemacht)</source>
+        <translation> (undone)</translation>
+    </message>
+    <message>
+        <source>kann das Tagebuch nicht mit seinem Verlauf vergleichen: %1</source>
+        <translation>cannot compare the journal with its history: %1</translation>
+    </message>
+    <message>
+        <source>fehlt %1: &quot;%2&quot; (geschrieben von %3 #%4 vom %5)</source>
+        <translation>missing %1: &quot;%2&quot; (written by %3 #%4 of %5)</translation>
+    </message>
+    <message>
+        <source>wiederhergestellt: %1</source>
+        <translation>restored %1</translation>
+    </message>
+    <message>
+        <source>%1 fehlt nicht: das Tagebuch enthält einen Eintrag dafür, oder Plenta hat nie einen geschrieben; das Tagebuch ist unverändert</source>
+        <translation>%1 is not missing: the journal holds a record of it, or Plenta never wrote one; the journal is unchanged</translation>
+    </message>
+    <message>
+        <source>kann &apos;%1&apos; nicht importieren: %2; das Tagebuch ist unverändert</source>
+        <translation>cannot import &apos;%1&apos;: %2; the journal is unchanged</translation>
+    </message>
+    <message>
+        <source>kann das Tagebuch &apos;%1&apos; nicht neu schreiben (unlesbar, von einem anderen Programm gesperrt, oder der Ordner ist voll oder schreibgeschützt); es ist unverändert</source>
+        <translation>cannot rewrite the journal &apos;%1&apos; (unreadable, locked by another program, or the folder is full or read-only); it is unchanged</translation>
+    </message>
+    <message>
+        <source>Konflikt %1: Tagebuch &quot;%2&quot;, importiert &quot;%3&quot;; behalten: %4</source>
+        <translation>conflict %1: journal &quot;%2&quot;, imported &quot;%3&quot;; kept %4</translation>
+    </message>
+    <message>
+        <source>Tagebuch</source>
+        <translation>journal</translation>
+    </message>
+    <message>
+        <source>importiert</source>
+        <translation>imported</translation>
+    </message>
+    <message>
+        <source>nicht importiert: Zeile %1 (%2): %3</source>
+        <translation>not imported: line %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>geändert: Zeile %1 (%2): %3</source>
+        <translation>changed: line %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>importiert aus %1: %2 neu, %3 (%4), %5 schon im Tagebuch, %6 nicht importiert</source>
+        <translation>imported %1: %2 added, %3 (%4), %5 already in the journal, %6 not imported</translation>
+    </message>
+    <message>
+        <source>1 Konflikt</source>
+        <translation>1 conflict</translation>
+    </message>
+    <message>
+        <source>%1 Konflikte</source>
+        <translation>%1 conflicts</translation>
+    </message>
+    <message>
+        <source>wie im Tagebuch behalten</source>
+        <translation>kept as the journal has them</translation>
+    </message>
+    <message>
+        <source>wie in der importierten Datei behalten</source>
+        <translation>kept as the imported file has them</translation>
+    </message>
+    <message>
+        <source>ist nicht lesbar (unlesbar oder von einem anderen Programm gesperrt)</source>
+        <translation>cannot be read (unreadable, or locked by another program)</translation>
+    </message>
+    <message>
+        <source>nicht lesbar</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>1 Eintrag, der dem Tagebuch fehlt</source>
+        <translation>1 record the journal lacks</translation>
+    </message>
+    <message>
+        <source>%1 Einträge, die dem Tagebuch fehlen</source>
+        <translation>%1 records the journal lacks</translation>
+    </message>
+    <message>
+        <source>1 Eintrag weicht ab</source>
+        <translation>1 record differs</translation>
+    </message>
+    <message>
+        <source>%1 Einträge weichen ab</source>
+        <translation>%1 records differ</translation>
+    </message>
+    <message>
+        <source>1 Zeile ist kein Eintrag</source>
+        <translation>1 line not a record</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen sind keine Einträge</source>
+        <translation>%1 lines not a record</translation>
+    </message>
+    <message>
+        <source>keine Konfliktkopien neben %1</source>
+        <translation>no conflict copies beside %1</translation>
+    </message>
+    <message>
+        <source>kann &apos;%1&apos; nicht übernehmen: die Datei ist größer als %2 MiB, mehr als ein Tagebuch fassen kann; das Tagebuch ist unverändert</source>
+        <translation>cannot merge &apos;%1&apos;: it is larger than %2 MiB, more than any journal can hold; the journal is unchanged</translation>
+    </message>
+    <message>
+        <source>kann &apos;%1&apos; nicht lesen (fehlt, ist unlesbar oder keine gewöhnliche Datei); das Tagebuch ist unverändert</source>
+        <translation>cannot read &apos;%1&apos; (missing, unreadable, or no regular file); the journal is unchanged</translation>
+    </message>
+    <message>
+        <source>ist nicht neu zu schreiben (unlesbar, von einem anderen Programm gesperrt, oder der Ordner ist voll oder schreibgeschützt); es ist unverändert</source>
+        <translation>cannot be rewritten (unreadable, locked by another program, or the folder is full or read-only); it is unchanged</translation>
+    </message>
+    <message>
+        <source>Konflikt %1: %2 &quot;%3&quot;, %4 &quot;%5&quot;; behalten: %6</source>
+        <translation>conflict %1: %2 &quot;%3&quot;, %4 &quot;%5&quot;; kept %6</translation>
+    </message>
+    <message>
+        <source>die andere Datei</source>
+        <translation>other</translation>
+    </message>
+    <message>
+        <source>nicht übernommen: %1 Zeile %2 ist kein Eintrag: &quot;%3&quot;</source>
+        <translation>not merged: %1 line %2 is not a record: &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>übernommen aus %1: %2 neu, %3 (%4), %5 schon im Tagebuch</source>
+        <translation>merged %1: %2 added, %3 (%4), %5 already in the journal</translation>
+    </message>
+    <message>
+        <source>1 Datei</source>
+        <translation>1 file</translation>
+    </message>
+    <message>
+        <source>%1 Dateien</source>
+        <translation>%1 files</translation>
+    </message>
+    <message>
+        <source>wie in der anderen Datei behalten</source>
+        <translation>kept as the other file has them</translation>
+    </message>
+    <message>
+        <source>behalten: %1: %2</source>
+        <translation>kept %1: %2</translation>
+    </message>
 </context>
 </TS>

@@ -153,7 +153,7 @@ journal() { echo "${folder[$1]}/plenta.txt"; }
 on() { # instance tool-arguments...
     local instance=$1
     shift
-    PLENTA_ROOT=$work/$instance/root "$tool" --journal "$(journal "$instance")" "$@"
+    LC_ALL=C.UTF-8 PLENTA_ROOT=$work/$instance/root "$tool" --journal "$(journal "$instance")" "$@"
 }
 
 save() { # instance date temperature
@@ -220,7 +220,7 @@ wait_for "both journals to be the same" same_journal
 copy=$(compgen -G "${folder[a]}/plenta.sync-conflict-*.txt" | head -n 1)
 listing=$(on a conflicts)
 echo "$listing"
-[[ $listing == *"$(basename "$copy") (syncthing): 1 record the journal lacks, 0 records differ"* ]] ||
+[[ $listing == *"$(basename "$copy") (syncthing): 1 Eintrag, der dem Tagebuch fehlt, 0 Einträge weichen ab"* ]] ||
     fail "conflicts did not list the copy with the one missing day"
 
 # Which day the journal lacks depends on which device Syncthing took for the winner; both must be there.
@@ -230,7 +230,7 @@ echo "$rows"
 for day in 2026-12-01,36.5 2026-12-02,36.6 2026-12-03,36.7; do
     [[ $rows == *"$day,"* ]] || fail "the merged journal lacks $day"
 done
-[[ $(on a conflicts) == *"0 records the journal lacks"* ]] ||
+[[ $(on a conflicts) == *"0 Einträge, die dem Tagebuch fehlen"* ]] ||
     fail "after the merge the copy still holds something the journal lacks"
 
 # The merged journal travels back to b like any save.

@@ -59,10 +59,10 @@ TEST_F(HistoryCommands, UndoingEveryChangeGivesTheJournalBackByteForByte) {
         {{{"save", "--date", "2026-04-02", "--temperature", "36.6"}, 0, "Eintrag gespeichert!"},
          {{"save", "--date", "2026-04-03", "--temperature", "36.9", "--marks", "S"}, 0, "Eintrag ersetzt!"},
          {{"delete", "--date", "2026-04-01"}, 0, "Eintrag gelöscht!"},
-         {{"undo"}, 0, "undone: delete #3"},
-         {{"undo"}, 0, "undone: save #2"},
-         {{"undo"}, 0, "undone: save #1"},
-         {{"undo"}, 1, "plenta-journal: nothing to undo"}});
+         {{"undo"}, 0, "rückgängig gemacht: delete #3"},
+         {{"undo"}, 0, "rückgängig gemacht: save #2"},
+         {{"undo"}, 0, "rückgängig gemacht: save #1"},
+         {{"undo"}, 1, "plenta-journal: nichts rückgängig zu machen"}});
     EXPECT_EQ(Journal(), ORIGINAL);
     const ToolResult history = Run({"history", "--json", "--limit", "4"});
     const nlohmann::json entries = nlohmann::json::parse(history.out);
@@ -81,8 +81,8 @@ TEST_F(HistoryCommands, OtherProgramsWritesStandAndDroppedRecordsComeBack) {
     RunSteps({{{"save", "--date", "2026-04-03", "--temperature", "37.0"}, 0, "Eintrag ersetzt!"}});
     Edit("2026/04/03,37.0", "2026/04/03,37.1");
     const std::string edited = Journal();
-    RunSteps({{{"undo"}, 1, "plenta-journal: cannot undo save #1: 2026-04-03 changed since"},
-              {{"missing"}, 0, "no records missing"},
+    RunSteps({{{"undo"}, 1, "plenta-journal: kann save #1 nicht rückgängig machen: 2026-04-03 wurde seither"},
+              {{"missing"}, 0, "keine fehlenden Einträge"},
               {{"save", "--date", "2026-04-05", "--temperature", "36.4"}, 0, "Eintrag gespeichert!"}});
     EXPECT_EQ(Journal(), edited + "2026/04/05,36.4,,\r\n");
     // A sync client puts back a journal without the record saved last.
@@ -93,11 +93,11 @@ TEST_F(HistoryCommands, OtherProgramsWritesStandAndDroppedRecordsComeBack) {
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0]["date"], "2026-04-05");
     EXPECT_EQ(listed[0]["records"][0], "2026/04/05,36.4,,");
-    RunSteps({{{"restore", "--date", "2026-04-04"}, 1, "plenta-journal: 2026-04-04 is not missing"},
-              {{"restore", "--all"}, 0, "restored 2026-04-05"},
-              {{"restore", "--all"}, 0, "no records missing"},
-              {{"undo"}, 0, "undone: restore #3"},
-              {{"missing"}, 0, "no records missing"}});
+    RunSteps({{{"restore", "--date", "2026-04-04"}, 1, "plenta-journal: 2026-04-04 fehlt nicht"},
+              {{"restore", "--all"}, 0, "wiederhergestellt: 2026-04-05"},
+              {{"restore", "--all"}, 0, "keine fehlenden Einträge"},
+              {{"undo"}, 0, "rückgängig gemacht: restore #3"},
+              {{"missing"}, 0, "keine fehlenden Einträge"}});
     EXPECT_EQ(Journal(), edited);
 }
 
@@ -107,7 +107,7 @@ TEST_F(HistoryCommands, ChangeStandsWhenTheHistoryCannotBeWritten) {
     const ToolResult saved = Run({"save", "--date", "2026-04-02", "--temperature", "36.6"});
     EXPECT_EQ(saved.exitCode, 3);
     EXPECT_EQ(saved.out, "Eintrag gespeichert!\n");
-    EXPECT_NE(saved.err.find("cannot be undone"), std::string::npos) << saved.err;
+    EXPECT_NE(saved.err.find("nicht rückgängig gemacht werden"), std::string::npos) << saved.err;
     EXPECT_NE(Journal(), ORIGINAL);
     EXPECT_EQ(Run({"undo"}).exitCode, 1);
 }

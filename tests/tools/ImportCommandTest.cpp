@@ -35,16 +35,16 @@ TEST_F(ImportCommand, CsvRoundTripIsExactAndAddsNothingToItsOwnJournal) {
     const std::filesystem::path fresh = folder_ / "fresh.txt";
     const ToolResult imported = Run(fresh, {"import", csv.string()});
     EXPECT_EQ(imported.exitCode, 0) << imported.err;
-    EXPECT_EQ(imported.out, "imported " + csv.string() +
-                                ": 7 added, 0 conflicts (kept as the journal has them), 0 already in "
-                                "the journal, 0 not imported\n");
+    EXPECT_EQ(imported.out,
+              "importiert aus " + csv.string() +
+                  ": 7 neu, 0 Konflikte (wie im Tagebuch behalten), 0 schon im Tagebuch, 0 nicht "
+                  "importiert\n");
     const ToolResult again = Run(fresh, {"export"});
     EXPECT_EQ(again.out, exported);
 
     const ToolResult back = Run(journal_, {"import", "--format", "csv", csv.string()});
     EXPECT_EQ(back.exitCode, 0);
-    EXPECT_NE(back.out.find(": 0 added, 0 conflicts (kept as the journal has them), 7 already"),
-              std::string::npos);
+    EXPECT_NE(back.out.find(": 0 neu, 0 Konflikte (wie im Tagebuch behalten), 7 schon"), std::string::npos);
     EXPECT_EQ(ReadBytes(journal_), journal);
 }
 
@@ -60,19 +60,19 @@ TEST_F(ImportCommand, DripRowsWithConflictsAndReasons) {
     ToolResult result = Run(journal_, {"import", "--format", "drip", "--prefer", "other", drip.string()});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out,
-              "conflict 2026-03-02: journal \"2026/03/02,36.9,,eigener\", imported "
-              "\"2026/03/02,36.7,1,anders\"; kept imported\n"
-              "not imported: line 4 (2026-03-03): it has no temperature\n"
-              "not imported: line 5 (2026-03-04): the temperature 38.1 lies outside 35.5 to 37.5\n"
-              "imported " +
+              "Konflikt 2026-03-02: Tagebuch \"2026/03/02,36.9,,eigener\", importiert "
+              "\"2026/03/02,36.7,1,anders\"; behalten: importiert\n"
+              "nicht importiert: Zeile 4 (2026-03-03): it has no temperature\n"
+              "nicht importiert: Zeile 5 (2026-03-04): the temperature 38.1 lies outside 35.5 to 37.5\n"
+              "importiert aus " +
                   drip.string() +
-                  ": 1 added, 1 conflict (kept as the imported file has them), 1 already in the "
-                  "journal, 2 not imported\n");
+                  ": 1 neu, 1 Konflikt (wie in der importierten Datei behalten), 1 schon im Tagebuch, 2 "
+                  "nicht importiert\n");
     EXPECT_EQ(ReadBytes(journal_),
               HEADER + "2026/03/01,36.5,,\r\n2026/03/02,36.7,1,anders\r\n2026/03/05,36.6,1,\r\n");
 
     result = Run(journal_, {"import", "--format", "drip", "--default-temperature", "36.2", drip.string()});
-    EXPECT_NE(result.out.find(": 1 added, 0 conflicts"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find(": 1 neu, 0 Konflikte"), std::string::npos) << result.out;
     EXPECT_NE(ReadBytes(journal_).find("2026/03/03,36.2,,]0;pwned\r\n"), std::string::npos);
 }
 
@@ -87,9 +87,9 @@ TEST_F(ImportCommand, RefusalsTouchNothing) {
     } cases[] = {
         {{"import", "--format", "drip", (folder_ / "plenta.csv").string()},
          1,
-         "plenta-journal: cannot import '" + (folder_ / "plenta.csv").string() +
-             "': the first line is no header of drip's export: it has no column 'temperature.value'; the "
-             "journal is unchanged\n"},
+         "plenta-journal: kann '" + (folder_ / "plenta.csv").string() +
+             "' nicht importieren: the first line is no header of drip's export: it has no column "
+             "'temperature.value'; das Tagebuch ist unverändert\n"},
         {{"import", (folder_ / "plenta.csv").string()}, 1, "not the header of Plenta's CSV export"},
         {{"import", "--format", "drip", (folder_ / "bad.csv").string()},
          1,

@@ -151,21 +151,21 @@ TEST(JournalCommands, FileFailuresEndWithOne) {
     const TempFolder folder;
     const std::string missing = folder / "plenta.txt";
     const std::string absent = folder / "absent";
-    const std::string cannotOpen = "plenta-journal: cannot open the journal: ";
+    const std::string cannotOpen = "plenta-journal: kann das Tagebuch nicht öffnen: ";
     struct Case {
         std::vector<std::string> args;
         std::string err; // the whole of stderr
     } const cases[] = {
-        {{missing, "stats"}, cannotOpen + "'" + missing + "' does not exist\n"},
-        {{missing, "show"}, cannotOpen + "'" + missing + "' does not exist\n"},
+        {{missing, "stats"}, cannotOpen + "'" + missing + "' existiert nicht\n"},
+        {{missing, "show"}, cannotOpen + "'" + missing + "' existiert nicht\n"},
         {{missing, "chart", "--out", folder / "chart.png"},
-         cannotOpen + "'" + missing + "' does not exist\n"},
+         cannotOpen + "'" + missing + "' existiert nicht\n"},
         {{folder.Path(), "show"}, cannotOpen + "'" + folder.Path().string() + "' is not a regular file\n"},
         {{missing, "delete", "--date", "2026-04-05"},
-         "Fehler mit der Datenbank!\nplenta-journal: '" + missing + "' does not exist\n"},
+         "Fehler mit der Datenbank!\nplenta-journal: '" + missing + "' existiert nicht\n"},
         {{absent + "/plenta.txt", "save", "--date", "2026-04-05", "--temperature", "36.5"},
-         "Fehler beim Datenbankzugriff!\nplenta-journal: the folder '" + absent + "' does not exist\n"},
-        {{absent + "/plenta.txt", "stats"}, cannotOpen + "the folder '" + absent + "' does not exist\n"},
+         "Fehler beim Datenbankzugriff!\nplenta-journal: der Ordner '" + absent + "' existiert nicht\n"},
+        {{absent + "/plenta.txt", "stats"}, cannotOpen + "der Ordner '" + absent + "' existiert nicht\n"},
     };
     for (const Case &c : cases) {
         std::vector<std::string> args{"--journal"};

@@ -35,17 +35,18 @@ TEST_F(SyncCommands, ConflictsListsTheCopiesWithWhatTheJournalLacks) {
     WriteBytes(journal_, HEADER + D1 + D3);
     ToolResult result = Run({"conflicts"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, "no conflict copies beside " + journal_.string() + "\n");
+    EXPECT_EQ(result.out, "keine Konfliktkopien neben " + journal_.string() + "\n");
 
     WriteBytes(folder_ / SYNCTHING, HEADER + D1 + D2 + "2026/12/03,36.9,,\r\nkaputt\r\n");
     WriteBytes(folder_ / DROPBOX, HEADER + D1);
     WriteBytes(folder_ / "plenta (copy).txt", HEADER + D2);
     result = Run({"conflicts"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out,
-              (folder_ / DROPBOX).string() + " (dropbox): 0 records the journal lacks, 0 records differ\n" +
-                  (folder_ / SYNCTHING).string() +
-                  " (syncthing): 1 record the journal lacks, 1 record differs, 1 line not a record\n");
+    EXPECT_EQ(result.out, (folder_ / DROPBOX).string() +
+                              " (dropbox): 0 Einträge, die dem Tagebuch fehlen, 0 Einträge weichen ab\n" +
+                              (folder_ / SYNCTHING).string() +
+                              " (syncthing): 1 Eintrag, der dem Tagebuch fehlt, 1 Eintrag weicht ab, 1 Zeile "
+                              "ist kein Eintrag\n");
 
     result = Run({"conflicts", "--json"});
     EXPECT_EQ(result.exitCode, 0);
@@ -65,8 +66,8 @@ TEST_F(SyncCommands, MergeReportsConflictsAndTheSummary) {
         std::string journalAfter;
         std::string kept;
     } const cases[] = {
-        {{}, HEADER + firstLine + D1 + D2 + D3, "journal"},
-        {{"--prefer", "other"}, HEADER + firstLine + D1 + D2 + "2026/12/03,36.9,,\r\n", "other"},
+        {{}, HEADER + firstLine + D1 + D2 + D3, "Tagebuch"},
+        {{"--prefer", "other"}, HEADER + firstLine + D1 + D2 + "2026/12/03,36.9,,\r\n", "die andere Datei"},
     };
     for (const Case &c : cases) {
         WriteBytes(journal_, HEADER + D1 + D3);
@@ -80,12 +81,12 @@ TEST_F(SyncCommands, MergeReportsConflictsAndTheSummary) {
         const ToolResult result = Run(args);
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(ReadBytes(journal_), c.journalAfter);
-        EXPECT_EQ(result.out, "conflict 2026-12-03: journal \"2026/12/03,36.7,S,\", " + copy +
-                                  " \"2026/12/03,36.9,,\"; kept " + c.kept + "\nnot merged: " + copy +
-                                  " line 4 is not a record: \"kaputt\"\nmerged 1 file: 2 " +
-                                  "added, 1 conflict (kept as the " +
-                                  (c.kept == "other" ? "other file" : "journal") +
-                                  " has them), 1 already in the journal\n");
+        EXPECT_EQ(result.out,
+                  "Konflikt 2026-12-03: Tagebuch \"2026/12/03,36.7,S,\", " + copy +
+                      " \"2026/12/03,36.9,,\"; behalten: " + c.kept + "\nnicht übernommen: " + copy +
+                      " Zeile 4 ist kein Eintrag: \"kaputt\"\nübernommen aus 1 Datei: 2 neu, 1 " +
+                      "Konflikt (wie " + (c.kept == "Tagebuch" ? "im Tagebuch" : "in der anderen Datei") +
+                      " behalten), 1 schon im Tagebuch\n");
         EXPECT_TRUE(std::filesystem::exists(copy));
     }
     // A version Syncthing keeps is merged like a copy but never removed; the summary says so.
@@ -96,7 +97,8 @@ TEST_F(SyncCommands, MergeReportsConflictsAndTheSummary) {
     EXPECT_EQ(removed.exitCode, 0) << removed.err;
     EXPECT_FALSE(std::filesystem::exists(copy));
     EXPECT_TRUE(std::filesystem::exists(version));
-    EXPECT_NE(removed.out.find("kept " + version + ": it is a version Syncthing keeps"), std::string::npos)
+    EXPECT_NE(removed.out.find("behalten: " + version + ": it is a version Syncthing keeps"),
+              std::string::npos)
         << removed.out;
     EXPECT_NE(ReadBytes(journal_).find("2026/12/08,36.1,,"), std::string::npos);
 }
@@ -162,7 +164,7 @@ TEST_F(SyncCommands, ACopysControlCharactersAreShownEscaped) {
         EXPECT_EQ(result.out.find('\x07'), std::string::npos) << args.front();
     }
     const ToolResult merged = Run({"merge", copy});
-    EXPECT_NE(merged.out.find("line 2 is not a record: \"\\x1b]0;owned\\x07\\x1b[2J\""), std::string::npos)
+    EXPECT_NE(merged.out.find("Zeile 2 ist kein Eintrag: \"\\x1b]0;owned\\x07\\x1b[2J\""), std::string::npos)
         << merged.out;
     EXPECT_NE(merged.out.find("\"2026/12/03,36.9,,\\x1b[31mrot\\\\\""), std::string::npos) << merged.out;
 }

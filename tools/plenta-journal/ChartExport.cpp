@@ -3,6 +3,7 @@
 // away the rows those two cover.
 #include "ChartExport.h"
 #include "FailureCause.h"
+#include "UsageChecks.h"
 
 #include "chart/ChartLayout.h"
 #include "chart/ChartPainter.h"
@@ -59,10 +60,15 @@ ExitCode RunReport(const ReportRequest &request) {
     const std::unique_ptr<QGuiApplication> application = MakeApplication();
     switch (WriteReport(request)) {
     case ReportStatus::JournalUnreadable:
-        return Fail(ExitCode::Failure, "cannot open the journal '" + request.journal.string() +
-                                           "' (missing, unreadable, or locked by another program)");
+        return Fail(ExitCode::Failure,
+                    Said(PLENTA_TEXT("plenta-journal", "kann das Tagebuch '%1' nicht öffnen (fehlt, "
+                                                       "ist unlesbar oder von einem anderen "
+                                                       "Programm gesperrt)"),
+                         {request.journal.string()}));
     case ReportStatus::OutputFailed:
-        return Fail(ExitCode::Failure, "cannot write the report '" + request.output.string() + "'");
+        return Fail(ExitCode::Failure,
+                    Said(PLENTA_TEXT("plenta-journal", "kann den Bericht '%1' nicht schreiben"),
+                         {request.output.string()}));
     case ReportStatus::Written:
         break;
     }
@@ -88,7 +94,9 @@ ExitCode RunChart(const ChartRequest &request) {
                              Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }
     if (!chart.save(QString::fromStdString(request.output.string()), "PNG")) {
-        return Fail(ExitCode::Failure, "cannot write the image '" + request.output.string() + "'");
+        return Fail(ExitCode::Failure,
+                    Said(PLENTA_TEXT("plenta-journal", "kann das Bild '%1' nicht schreiben"),
+                         {request.output.string()}));
     }
     return ExitCode::Success;
 }

@@ -40,7 +40,8 @@ ExitCode StartPainter(std::vector<std::string> arguments) {
     argv.push_back(nullptr);
     ::execv(argv[0], argv.data());
     return Fail(ExitCode::Failure,
-                "cannot start the chart painter '" + painter.string() + "': " + std::strerror(errno));
+                Said(PLENTA_TEXT("plenta-journal", "kann den Kurvenzeichner '%1' nicht starten: %2"),
+                     {painter.string(), std::strerror(errno)}));
 }
 
 } // namespace

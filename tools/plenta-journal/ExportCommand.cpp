@@ -4,6 +4,7 @@
 
 #include "ExportFile.h"
 #include "FailureCause.h"
+#include "UsageChecks.h"
 
 #include "journal/JournalExport.h"
 #include "journal/JournalText.h"
@@ -38,18 +39,25 @@ ExitCode RunExport(const std::filesystem::path &journal, ExportFormat format,
                    const std::optional<std::filesystem::path> &out) {
     const std::optional<std::vector<ExportRow>> rows = ReadExportRows(journal);
     if (!rows) {
-        return CannotOpenJournal(journal, journal,
-                                 "cannot be read (unreadable, no regular file, larger than " +
-                                     std::to_string(MAX_READ_BYTES >> 20) +
-                                     " MiB, or locked by another program)");
+        return CannotOpenJournal(
+            journal, journal,
+            Said(PLENTA_TEXT("plenta-journal", "ist nicht lesbar (unlesbar, keine gewöhnliche "
+                                               "Datei, größer als %1 MiB oder von einem "
+                                               "anderen Programm gesperrt)"),
+                 {std::to_string(MAX_READ_BYTES >> 20)}));
     }
     const std::string text = format == ExportFormat::Json ? ToJson(*rows) : ToCsv(*rows);
     if (!out) {
         std::cout << text << std::flush;
-        return std::cout ? ExitCode::Success : Fail(ExitCode::Failure, "cannot write the export to stdout");
+        return std::cout ? ExitCode::Success
+                         : Fail(ExitCode::Failure,
+                                Said(PLENTA_TEXT("plenta-journal",
+                                                 "kann den Export nicht auf die Standardausgabe schreiben")));
     }
     if (const std::optional<std::string> refused = WriteExportFile(*out, text, journal)) {
-        return Fail(ExitCode::Failure, "cannot write the export to '" + out->string() + "': it " + *refused);
+        return Fail(ExitCode::Failure,
+                    Said(PLENTA_TEXT("plenta-journal", "kann den Export nicht nach '%1' schreiben: %2"),
+                         {out->string(), *refused}));
     }
     return ExitCode::Success;
 }

@@ -2,6 +2,7 @@
 // The destination is looked at with lstat and replaced by rename, which never follows a link in the last
 // component: a link planted there is replaced, not written through.
 #include "ExportFile.h"
+#include "UsageChecks.h"
 
 #include "journal/FileDescriptor.h"
 #include "journal/JournalLock.h"
@@ -16,6 +17,11 @@
 namespace plenta {
 
 namespace {
+
+std::string TheJournal() {
+    return std::string(
+        Said(PLENTA_TEXT("plenta-journal", "die Datei ist das Tagebuch oder seine Sperrdatei")));
+}
 
 std::string SystemError(int error) {
     return std::generic_category().message(error);
@@ -51,29 +57,31 @@ std::optional<std::string> WriteExportFile(const std::filesystem::path &out, std
     const bool exists = ::lstat(out.c_str(), &existing) == 0;
     if (exists) {
         if (S_ISLNK(existing.st_mode)) {
-            return "is a symbolic link, which an export never follows";
+            return std::string(Said(PLENTA_TEXT(
+                "plenta-journal", "die Datei ist ein symbolischer Link, dem ein Export nie folgt")));
         }
         if (!S_ISREG(existing.st_mode)) {
-            return "is no regular file";
+            return std::string(Said(PLENTA_TEXT("plenta-journal", "keine gewöhnliche Datei")));
         }
         if (SameFile(existing, target) || SameFile(existing, lockFile)) {
-            return "is the journal or its lock file";
+            return TheJournal();
         }
     } else if (errno != ENOENT) {
-        return "cannot be looked at: " + SystemError(errno);
+        return Said(PLENTA_TEXT("plenta-journal", "die Datei ist nicht zu prüfen: %1"), {SystemError(errno)});
     }
     const std::string name = out.filename().string();
     if (name.empty() || name == "." || name == "..") {
-        return "names no file";
+        return std::string(Said(PLENTA_TEXT("plenta-journal", "der Name nennt keine Datei")));
     }
     const std::filesystem::path folder = out.has_parent_path() ? out.parent_path() : ".";
     if ((folder / name).lexically_normal() == lockFile.lexically_normal()) {
-        return "is the journal or its lock file";
+        return TheJournal();
     }
     std::filesystem::path temp;
     FileDescriptor fd(CreateTemporary(folder, name, temp));
     if (fd.Get() < 0) {
-        return "cannot get a temporary file beside it: " + SystemError(errno);
+        return Said(PLENTA_TEXT("plenta-journal", "keine temporäre Datei daneben möglich: %1"),
+                    {SystemError(errno)});
     }
     // A replaced export keeps its permission bits; a new one gets the usual ones less the umask.
     const bool written = (!exists || ::fchmod(fd.Get(), existing.st_mode & 0777) == 0) &&
@@ -81,7 +89,10 @@ std::optional<std::string> WriteExportFile(const std::filesystem::path &out, std
     if (!written || ::rename(temp.c_str(), out.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
-        return "cannot be written: " + SystemError(error) + "; a previous export there is kept";
+        return Said(
+            PLENTA_TEXT("plenta-journal",
+                        "die Datei ist nicht zu schreiben: %1; ein früherer Export dort bleibt erhalten"),
+            {SystemError(error)});
     }
     const FileDescriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folderFd.Get() >= 0) {

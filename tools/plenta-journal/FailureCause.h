@@ -21,4 +21,8 @@ std::string FailureCause(const std::filesystem::path &journal, const std::filesy
 ExitCode CannotOpenJournal(const std::filesystem::path &journal, const std::filesystem::path &file,
                            std::string_view reason);
 
+// "plenta-journal: cannot rewrite the journal: <cause>" on stderr, for the commands that change the journal.
+ExitCode CannotRewrite(const std::filesystem::path &journal, const std::filesystem::path &file,
+                       std::string_view reason);
+
 } // namespace plenta

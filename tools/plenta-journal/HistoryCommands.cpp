@@ -4,6 +4,7 @@
 
 #include "FailureCause.h"
 #include "ShownText.h"
+#include "UsageChecks.h"
 
 #include "journal/CodePage.h"
 #include "journal/JournalExport.h"
@@ -36,7 +37,13 @@ std::string DateList(const std::vector<DateChange> &changes) {
 }
 
 ExitCode HistoryUnreadable(const ChangeRecording &recording) {
-    return Fail(ExitCode::Failure, "cannot read the history: " + ShownText(recording.problem));
+    return Fail(ExitCode::Failure, Said(PLENTA_TEXT("plenta-journal", "kann den Verlauf nicht lesen: %1"),
+                                        {ShownText(recording.problem)}));
+}
+
+std::string NoneMissing(const std::filesystem::path &journal) {
+    return Said(PLENTA_TEXT("plenta-journal", "keine fehlenden Einträge in %1"),
+                {ShownText(journal.string())});
 }
 
 std::string JsonText(const nlohmann::ordered_json &json) {
@@ -49,9 +56,12 @@ ExitCode AfterRecording(const ChangeRecording &recording, ExitCode done) {
     if (recording.status != RecordStatus::Failed) {
         return done;
     }
-    return Fail(ExitCode::Unrecorded,
-                "warning: the journal was changed, but the history could not be written (" +
-                    ShownText(recording.problem) + "), so this change cannot be undone");
+    return Fail(
+        ExitCode::Unrecorded,
+        Said(PLENTA_TEXT("plenta-journal", "Warnung: das Tagebuch wurde geändert, aber der Verlauf "
+                                           "ließ sich nicht schreiben (%1); diese Änderung kann daher "
+                                           "nicht rückgängig gemacht werden"),
+             {ShownText(recording.problem)}));
 }
 
 ExitCode RunUndo(const HistoryPlace &place) {
@@ -59,25 +69,30 @@ ExitCode RunUndo(const HistoryPlace &place) {
     const UndoResult result = UndoLatestChange(place.journal, recording);
     switch (result.status) {
     case UndoStatus::Undone:
-        std::cout << "undone: " << result.command << " #" << result.undoneId << " of " << result.time
-                  << "; restored " << DateList(result.dates) << '\n';
+        std::cout
+            << Said(PLENTA_TEXT("plenta-journal", "rückgängig gemacht: %1 #%2 vom %3; wiederhergestellt: %4"),
+                    {result.command, std::to_string(result.undoneId), result.time, DateList(result.dates)})
+            << '\n';
         return AfterRecording(recording, ExitCode::Success);
     case UndoStatus::NothingToUndo:
-        return Fail(ExitCode::Failure, "nothing to undo: the history holds no change of this journal that is "
-                                       "not undone");
+        return Fail(
+            ExitCode::Failure,
+            Said(PLENTA_TEXT("plenta-journal", "nichts rückgängig zu machen: der Verlauf enthält keine "
+                                               "Änderung dieses Tagebuchs, die nicht schon rückgängig "
+                                               "gemacht ist")));
     case UndoStatus::ChangedSince:
-        return Fail(ExitCode::Failure, "cannot undo " + result.command + " #" +
-                                           std::to_string(result.undoneId) + ": " + DateList(result.dates) +
-                                           " changed since by another program or device; the journal is "
-                                           "unchanged");
+        return Fail(
+            ExitCode::Failure,
+            Said(PLENTA_TEXT("plenta-journal", "kann %1 #%2 nicht rückgängig machen: %3 wurde seither von "
+                                               "einem anderen Programm oder Gerät geändert; das Tagebuch "
+                                               "ist unverändert"),
+                 {result.command, std::to_string(result.undoneId), DateList(result.dates)}));
     case UndoStatus::HistoryUnreadable:
         return HistoryUnreadable(recording);
     case UndoStatus::AccessError:
         break;
     }
-    return Fail(ExitCode::Failure,
-                "cannot rewrite the journal: " +
-                    FailureCause(place.journal, result.failure.file, result.failure.reason));
+    return CannotRewrite(place.journal, result.failure.file, result.failure.reason);
 }
 
 ExitCode RunHistory(const HistoryPlace &place, HistoryFormat format, std::optional<std::size_t> limit) {
@@ -108,15 +123,18 @@ ExitCode RunHistory(const HistoryPlace &place, HistoryFormat format, std::option
         return ExitCode::Success;
     }
     if (shown.empty()) {
-        std::cout << "no changes of " << ShownText(place.journal.string()) << " in the history\n";
+        std::cout << Said(PLENTA_TEXT("plenta-journal", "keine Änderungen von %1 im Verlauf"),
+                          {ShownText(place.journal.string())})
+                  << '\n';
     }
     for (const HistoryEntry *entry : shown) {
         std::cout << '#' << entry->id << ' ' << entry->time << ' ' << ShownText(entry->command) << ' '
                   << DateList(entry->dates);
         if (entry->undoes != 0) {
-            std::cout << " (undoes #" << entry->undoes << ')';
+            std::cout << Said(PLENTA_TEXT("plenta-journal", " (macht #%1 rückgängig)"),
+                              {std::to_string(entry->undoes)});
         } else if (undone.contains(entry->id)) {
-            std::cout << " (undone)";
+            std::cout << Said(PLENTA_TEXT("plenta-journal", " (rückgängig gemacht)"));
         }
         std::cout << '\n';
     }
@@ -128,7 +146,10 @@ ExitCode RunMissing(const HistoryPlace &place, HistoryFormat format) {
     const std::optional<std::vector<MissingDate>> missing =
         FindMissingRecords(place.journal, place.history, &problem);
     if (!missing) {
-        return Fail(ExitCode::Failure, "cannot compare the journal with its history: " + ShownText(problem));
+        return Fail(
+            ExitCode::Failure,
+            Said(PLENTA_TEXT("plenta-journal", "kann das Tagebuch nicht mit seinem Verlauf vergleichen: %1"),
+                 {ShownText(problem)}));
     }
     if (format == HistoryFormat::Json) {
         nlohmann::ordered_json json{{"journal", place.journal.string()},
@@ -148,13 +169,15 @@ ExitCode RunMissing(const HistoryPlace &place, HistoryFormat format) {
         return ExitCode::Success;
     }
     if (missing->empty()) {
-        std::cout << "no records missing from " << ShownText(place.journal.string()) << '\n';
+        std::cout << NoneMissing(place.journal) << '\n';
     }
     for (const MissingDate &date : *missing) {
         for (const std::string &record : date.records) {
-            std::cout << "missing " << IsoDate(date.date) << ": \""
-                      << ShownText(Cp1252ToUtf8(StripLineEnd(record))) << "\" (written by "
-                      << ShownText(date.command) << " #" << date.changeId << " of " << date.time << ")\n";
+            std::cout << Said(PLENTA_TEXT("plenta-journal",
+                                          "fehlt %1: \"%2\" (geschrieben von %3 #%4 vom %5)"),
+                              {IsoDate(date.date), ShownText(Cp1252ToUtf8(StripLineEnd(record))),
+                               ShownText(date.command), std::to_string(date.changeId), date.time})
+                      << '\n';
         }
     }
     return ExitCode::Success;
@@ -165,24 +188,26 @@ ExitCode RunRestore(const HistoryPlace &place, std::optional<Date> date) {
     const RestoreResult result = RestoreMissingRecords(place.journal, date, recording);
     switch (result.status) {
     case RestoreStatus::Restored:
-        std::cout << "restored " << DateList(result.dates) << '\n';
+        std::cout << Said(PLENTA_TEXT("plenta-journal", "wiederhergestellt: %1"), {DateList(result.dates)})
+                  << '\n';
         return AfterRecording(recording, ExitCode::Success);
     case RestoreStatus::NothingMissing:
         if (date) {
-            return Fail(ExitCode::Failure, IsoDate(*date) +
-                                               " is not missing: the journal holds a record of it, or Plenta "
-                                               "never wrote one; the journal is unchanged");
+            return Fail(
+                ExitCode::Failure,
+                Said(PLENTA_TEXT("plenta-journal", "%1 fehlt nicht: das Tagebuch enthält einen Eintrag "
+                                                   "dafür, oder Plenta hat nie einen geschrieben; das "
+                                                   "Tagebuch ist unverändert"),
+                     {IsoDate(*date)}));
         }
-        std::cout << "no records missing from " << ShownText(place.journal.string()) << '\n';
+        std::cout << NoneMissing(place.journal) << '\n';
         return ExitCode::Success;
     case RestoreStatus::HistoryUnreadable:
         return HistoryUnreadable(recording);
     case RestoreStatus::AccessError:
         break;
     }
-    return Fail(ExitCode::Failure,
-                "cannot rewrite the journal: " +
-                    FailureCause(place.journal, result.failure.file, result.failure.reason));
+    return CannotRewrite(place.journal, result.failure.file, result.failure.reason);
 }
 
 } // namespace plenta

@@ -4,6 +4,7 @@
 #include "ImportCommand.h"
 
 #include "HistoryCommands.h"
+#include "UsageChecks.h"
 
 #include "journal/CodePage.h"
 #include "journal/JournalExport.h"
@@ -40,8 +41,8 @@ std::string RecordDate(std::string_view record) {
 
 void PrintNotes(std::string_view what, const std::vector<ImportNote> &notes) {
     for (const ImportNote &note : notes) {
-        std::cout << what << ": line " << note.line << " (" << Escaped(note.date)
-                  << "): " << Escaped(note.reason) << '\n';
+        std::cout << Said(what, {std::to_string(note.line), Escaped(note.date), Escaped(note.reason)})
+                  << '\n';
     }
 }
 
@@ -52,29 +53,43 @@ ExitCode RunImport(const ImportRequest &request) {
     const ImportResult result = ImportIntoJournal(request.journal, request.file, request.options,
                                                   request.preference, Durability::Fsync, &recording);
     if (!result.imported.error.empty()) {
-        return Fail(ExitCode::Failure, "cannot import '" + request.file.string() + "': " +
-                                           Escaped(result.imported.error) + "; the journal is unchanged");
+        return Fail(ExitCode::Failure,
+                    Said(PLENTA_TEXT("plenta-journal",
+                                     "kann '%1' nicht importieren: %2; das Tagebuch ist unverändert"),
+                         {request.file.string(), Escaped(result.imported.error)}));
     }
     if (result.merge.status != MergeStatus::Merged) {
-        return Fail(ExitCode::Failure,
-                    "cannot rewrite the journal '" + request.journal.string() +
-                        "' (unreadable, locked by another program, or the folder is full or "
-                        "read-only); it is unchanged");
+        return Fail(
+            ExitCode::Failure,
+            Said(PLENTA_TEXT("plenta-journal", "kann das Tagebuch '%1' nicht neu schreiben (unlesbar, von "
+                                               "einem anderen Programm gesperrt, oder der Ordner ist voll "
+                                               "oder schreibgeschützt); es ist unverändert"),
+                 {request.journal.string()}));
     }
     const bool journalKept = request.preference == MergePreference::Journal;
     for (const MergeConflict &conflict : result.merge.report.conflicts) {
-        std::cout << "conflict " << RecordDate(conflict.journalRecord) << ": journal \""
-                  << Escaped(Cp1252ToUtf8(conflict.journalRecord)) << "\", imported \""
-                  << Escaped(Cp1252ToUtf8(conflict.otherRecord)) << "\"; kept "
-                  << (journalKept ? "journal" : "imported") << '\n';
+        std::cout << Said(PLENTA_TEXT("plenta-journal",
+                                      "Konflikt %1: Tagebuch \"%2\", importiert \"%3\"; behalten: %4"),
+                          {RecordDate(conflict.journalRecord), Escaped(Cp1252ToUtf8(conflict.journalRecord)),
+                           Escaped(Cp1252ToUtf8(conflict.otherRecord)),
+                           journalKept ? Said(PLENTA_TEXT("plenta-journal", "Tagebuch"))
+                                       : Said(PLENTA_TEXT("plenta-journal", "importiert"))})
+                  << '\n';
     }
-    PrintNotes("not imported", result.imported.skipped);
-    PrintNotes("changed", result.imported.changed);
+    PrintNotes(PLENTA_TEXT("plenta-journal", "nicht importiert: Zeile %1 (%2): %3"), result.imported.skipped);
+    PrintNotes(PLENTA_TEXT("plenta-journal", "geändert: Zeile %1 (%2): %3"), result.imported.changed);
     const MergeCounts &counts = result.merge.report.counts;
-    std::cout << "imported " << request.file.string() << ": " << counts.added << " added, "
-              << counts.conflicts << (counts.conflicts == 1 ? " conflict" : " conflicts") << " (kept as the "
-              << (journalKept ? "journal" : "imported file") << " has them), " << counts.same
-              << " already in the journal, " << result.imported.skipped.size() << " not imported\n";
+    std::cout
+        << Said(PLENTA_TEXT("plenta-journal",
+                            "importiert aus %1: %2 neu, %3 (%4), %5 schon im Tagebuch, %6 nicht importiert"),
+                {request.file.string(), std::to_string(counts.added),
+                 counts.conflicts == 1 ? std::string(Said(PLENTA_TEXT("plenta-journal", "1 Konflikt")))
+                                       : Said(PLENTA_TEXT("plenta-journal", "%1 Konflikte"),
+                                              {std::to_string(counts.conflicts)}),
+                 journalKept ? Said(PLENTA_TEXT("plenta-journal", "wie im Tagebuch behalten"))
+                             : Said(PLENTA_TEXT("plenta-journal", "wie in der importierten Datei behalten")),
+                 std::to_string(counts.same), std::to_string(result.imported.skipped.size())})
+        << '\n';
     return AfterRecording(recording, ExitCode::Success);
 }
 

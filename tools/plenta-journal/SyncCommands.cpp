@@ -5,6 +5,7 @@
 #include "HistoryCommands.h"
 
 #include "ShownText.h"
+#include "UsageChecks.h"
 
 #include "journal/CodePage.h"
 #include "journal/ConflictCopies.h"
@@ -22,24 +23,34 @@ namespace plenta {
 namespace {
 
 ExitCode CannotOpen(const std::filesystem::path &journal) {
-    return CannotOpenJournal(journal, journal, "cannot be read (unreadable, or locked by another program)");
+    return CannotOpenJournal(
+        journal, journal,
+        Said(PLENTA_TEXT("plenta-journal",
+                         "ist nicht lesbar (unlesbar oder von einem anderen Programm gesperrt)")));
 }
 
+// `one` when there is one, `many` with "%1" for the number otherwise; both German sources.
 std::string Plural(int count, std::string_view one, std::string_view many) {
-    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+    return count == 1 ? std::string(Said(one)) : Said(many, {std::to_string(count)});
 }
 
 void PrintCopyText(const ConflictCopy &copy, const CopyComparison &comparison) {
     std::cout << ShownText(copy.path.string()) << " (" << SchemeName(copy.scheme) << "): ";
     if (!comparison.readable) {
-        std::cout << "cannot be read\n";
+        std::cout << Said(PLENTA_TEXT("plenta-journal", "nicht lesbar")) << '\n';
         return;
     }
-    std::cout << Plural(comparison.counts.added, "record", "records") << " the journal lacks, "
-              << Plural(comparison.counts.conflicts, "record differs", "records differ");
+    std::cout << Plural(comparison.counts.added,
+                        PLENTA_TEXT("plenta-journal", "1 Eintrag, der dem Tagebuch fehlt"),
+                        PLENTA_TEXT("plenta-journal", "%1 Einträge, die dem Tagebuch fehlen"))
+              << ", "
+              << Plural(comparison.counts.conflicts, PLENTA_TEXT("plenta-journal", "1 Eintrag weicht ab"),
+                        PLENTA_TEXT("plenta-journal", "%1 Einträge weichen ab"));
     if (comparison.malformed > 0) {
-        std::cout << ", " << Plural(static_cast<int>(comparison.malformed), "line", "lines")
-                  << " not a record";
+        std::cout << ", "
+                  << Plural(static_cast<int>(comparison.malformed),
+                            PLENTA_TEXT("plenta-journal", "1 Zeile ist kein Eintrag"),
+                            PLENTA_TEXT("plenta-journal", "%1 Zeilen sind keine Einträge"));
     }
     std::cout << '\n';
 }
@@ -82,7 +93,8 @@ ExitCode RunConflicts(const std::filesystem::path &journal, OutputFormat format)
         return ExitCode::Success;
     }
     if (copies.empty()) {
-        std::cout << "no conflict copies beside " << journal.string() << '\n';
+        std::cout << Said(PLENTA_TEXT("plenta-journal", "keine Konfliktkopien neben %1"), {journal.string()})
+                  << '\n';
     }
     for (std::size_t i = 0; i < copies.size(); ++i) {
         PrintCopyText(copies[i], (*comparisons)[i]);
@@ -97,22 +109,27 @@ ExitCode RunMerge(const MergeRequest &request) {
     switch (result.status) {
     case MergeStatus::OtherUnreadable:
         if (result.unreadableError == EFBIG) {
-            return Fail(ExitCode::Failure,
-                        "cannot merge '" + ShownText(result.unreadable.string()) + "': it is larger than " +
-                            std::to_string(MAX_READ_BYTES >> 20) +
-                            " MiB, more than any journal can hold; the journal is unchanged");
+            return Fail(
+                ExitCode::Failure,
+                Said(PLENTA_TEXT("plenta-journal", "kann '%1' nicht übernehmen: die Datei ist größer als "
+                                                   "%2 MiB, mehr als ein Tagebuch fassen kann; das "
+                                                   "Tagebuch ist unverändert"),
+                     {ShownText(result.unreadable.string()), std::to_string(MAX_READ_BYTES >> 20)}));
         }
-        return Fail(ExitCode::Failure,
-                    "cannot read '" + ShownText(result.unreadable.string()) +
-                        "' (missing, unreadable, or no regular file); the journal is unchanged");
+        return Fail(
+            ExitCode::Failure,
+            Said(PLENTA_TEXT("plenta-journal", "kann '%1' nicht lesen (fehlt, ist unlesbar oder keine "
+                                               "gewöhnliche Datei); das Tagebuch ist unverändert"),
+                 {ShownText(result.unreadable.string())}));
     case MergeStatus::AccessError: {
         const std::string reason =
             result.failure.reason.empty()
-                ? "cannot be rewritten (unreadable, locked by another program, or the folder is full or "
-                  "read-only); it is unchanged"
+                ? std::string(Said(PLENTA_TEXT(
+                      "plenta-journal", "ist nicht neu zu schreiben (unlesbar, von einem anderen Programm "
+                                        "gesperrt, oder der Ordner ist voll oder schreibgeschützt); es ist "
+                                        "unverändert")))
                 : result.failure.reason;
-        return Fail(ExitCode::Failure, "cannot rewrite the journal: " +
-                                           FailureCause(request.journal, result.failure.file, reason));
+        return CannotRewrite(request.journal, result.failure.file, reason);
     }
     case MergeStatus::Merged:
         break;
@@ -121,25 +138,38 @@ ExitCode RunMerge(const MergeRequest &request) {
     for (const MergeConflict &conflict : result.report.conflicts) {
         // With several files the standing record may be an earlier file's, which is named instead.
         const std::string standing = conflict.standingFile.empty()
-                                         ? std::string("journal")
+                                         ? std::string(Said(PLENTA_TEXT("plenta-journal", "Tagebuch")))
                                          : ShownText(conflict.standingFile.string());
-        std::cout << "conflict " << ShownText(DateOf(conflict.journalRecord)) << ": " << standing << " \""
-                  << ShownText(Cp1252ToUtf8(conflict.journalRecord)) << "\", "
-                  << ShownText(conflict.file.string()) << " \""
-                  << ShownText(Cp1252ToUtf8(conflict.otherRecord)) << "\"; kept "
-                  << (journalKept ? standing : std::string("other")) << '\n';
+        std::cout << Said(PLENTA_TEXT("plenta-journal", "Konflikt %1: %2 \"%3\", %4 \"%5\"; behalten: %6"),
+                          {ShownText(DateOf(conflict.journalRecord)), standing,
+                           ShownText(Cp1252ToUtf8(conflict.journalRecord)), ShownText(conflict.file.string()),
+                           ShownText(Cp1252ToUtf8(conflict.otherRecord)),
+                           journalKept ? standing : Said(PLENTA_TEXT("plenta-journal", "die andere Datei"))})
+                  << '\n';
     }
     for (const MalformedLine &line : result.malformed) {
-        std::cout << "not merged: " << ShownText(line.file.string()) << " line " << line.number
-                  << " is not a record: \"" << ShownText(Cp1252ToUtf8(line.text)) << "\"\n";
+        std::cout << Said(PLENTA_TEXT("plenta-journal",
+                                      "nicht übernommen: %1 Zeile %2 ist kein Eintrag: \"%3\""),
+                          {ShownText(line.file.string()), std::to_string(line.number),
+                           ShownText(Cp1252ToUtf8(line.text))})
+                  << '\n';
     }
     const MergeCounts &counts = result.report.counts;
-    std::cout << "merged " << Plural(static_cast<int>(request.files.size()), "file", "files") << ": "
-              << counts.added << " added, " << Plural(counts.conflicts, "conflict", "conflicts")
-              << " (kept as the " << (journalKept ? "journal" : "other file") << " has them), " << counts.same
-              << " already in the journal\n";
+    std::cout
+        << Said(PLENTA_TEXT("plenta-journal", "übernommen aus %1: %2 neu, %3 (%4), %5 schon im Tagebuch"),
+                {Plural(static_cast<int>(request.files.size()), PLENTA_TEXT("plenta-journal", "1 Datei"),
+                        PLENTA_TEXT("plenta-journal", "%1 Dateien")),
+                 std::to_string(counts.added),
+                 Plural(counts.conflicts, PLENTA_TEXT("plenta-journal", "1 Konflikt"),
+                        PLENTA_TEXT("plenta-journal", "%1 Konflikte")),
+                 journalKept ? Said(PLENTA_TEXT("plenta-journal", "wie im Tagebuch behalten"))
+                             : Said(PLENTA_TEXT("plenta-journal", "wie in der anderen Datei behalten")),
+                 std::to_string(counts.same)})
+        << '\n';
     for (const KeptCopy &kept : result.kept) {
-        std::cout << "kept " << ShownText(kept.file.string()) << ": " << ShownText(kept.reason) << '\n';
+        std::cout << Said(PLENTA_TEXT("plenta-journal", "behalten: %1: %2"),
+                          {ShownText(kept.file.string()), ShownText(kept.reason)})
+                  << '\n';
     }
     return AfterRecording(recording, ExitCode::Success);
 }

@@ -40,6 +40,10 @@ std::string_view Said(std::string_view german) {
     return LocalText("plenta-journal", german);
 }
 
+std::string Said(std::string_view german, std::initializer_list<std::string_view> values) {
+    return WithArgs(Said(german), values);
+}
+
 Date ParseDate(std::string_view text) {
     const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
                         AllDigits(text.substr(0, 4)) && AllDigits(text.substr(5, 2)) &&

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "journal/JournalTypes.h"
+#include <TranslatedText.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,6 +17,9 @@ namespace plenta {
 // A text of the tool in the user's language: the German source, or its translation under the context
 // "plenta-journal".
 std::string_view Said(std::string_view german);
+
+// The same with each "%1", "%2", ... replaced by the value of that position.
+std::string Said(std::string_view german, std::initializer_list<std::string_view> values);
 
 class UsageError : public std::runtime_error {
 public:
