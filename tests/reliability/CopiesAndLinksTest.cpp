@@ -115,7 +115,7 @@ TEST(CopiesAndLinks, HugeCopiesAreRefusedOrReadPastWithBoundedMemory) {
     std::filesystem::resize_file(copy, std::uintmax_t{1} << 30);
     ToolResult run = RunWatched(ToolArgs(folder.Journal(), {"merge", copy.string()}), DEADLINE);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(Contains(run.err, "larger than 16 MiB")) << run.err;
+    EXPECT_TRUE(Contains(run.err, "größer als 16 MiB")) << run.err;
     EXPECT_EQ(ReadBytes(folder.Journal()), journal);
     std::printf("merge of a sparse 1-GB copy: exit %d, peak %ld MB\n", run.exitCode, run.peakKilobytes >> 10);
 

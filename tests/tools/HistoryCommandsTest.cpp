@@ -29,9 +29,9 @@ class HistoryCommands : public testing::Test {
 protected:
     HistoryCommands() { WriteBytes(journal_, ORIGINAL); }
 
-    ToolResult Run(std::vector<std::string> args) const {
+    ToolResult Run(std::vector<std::string> args, const std::string &locale = "C.UTF-8") const {
         args.insert(args.begin(), {"--journal", journal_.string()});
-        return RunTool(args, {{"PLENTA_ROOT", root_.Path().string()}});
+        return RunTool(args, {{"PLENTA_ROOT", root_.Path().string()}, {"LC_ALL", locale}});
     }
     void RunSteps(const std::vector<Step> &steps) const {
         for (const Step &step : steps) {
@@ -110,6 +110,46 @@ TEST_F(HistoryCommands, ChangeStandsWhenTheHistoryCannotBeWritten) {
     EXPECT_NE(saved.err.find("nicht rückgängig gemacht werden"), std::string::npos) << saved.err;
     EXPECT_NE(Journal(), ORIGINAL);
     EXPECT_EQ(Run({"undo"}).exitCode, 1);
+}
+
+// The file, sync and history messages follow the language like every other text of the tool: German under C,
+// English under an English locale; the journal is left alone either way.
+TEST_F(HistoryCommands, MessagesFollowTheLanguage) {
+    const std::string unreadable = (folder_ / "absent.txt").string();
+    struct Case {
+        std::vector<std::string> args;
+        std::string german;
+        std::string english;
+    } const cases[] = {
+        {{"undo"},
+         "plenta-journal: nichts rückgängig zu machen: der Verlauf enthält keine Änderung dieses Tagebuchs, "
+         "die "
+         "nicht schon rückgängig gemacht ist\n",
+         "plenta-journal: nothing to undo: the history holds no change of this journal that is not undone\n"},
+        {{"merge", unreadable},
+         "plenta-journal: kann '" + unreadable +
+             "' nicht lesen (fehlt, ist unlesbar oder keine gewöhnliche Datei); das Tagebuch ist "
+             "unverändert\n",
+         "plenta-journal: cannot read '" + unreadable +
+             "' (missing, unreadable, or no regular file); the journal is unchanged\n"},
+        {{"restore", "--date", "2026-04-01"},
+         "plenta-journal: 2026-04-01 fehlt nicht: das Tagebuch enthält einen Eintrag dafür, oder Plenta hat "
+         "nie "
+         "einen geschrieben; das Tagebuch ist unverändert\n",
+         "plenta-journal: 2026-04-01 is not missing: the journal holds a record of it, or Plenta never wrote "
+         "one; "
+         "the journal is unchanged\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.args.front());
+        for (const auto &[locale, expected] :
+             {std::pair{"C.UTF-8", &c.german}, {"en_US.UTF-8", &c.english}}) {
+            const ToolResult result = Run(c.args, locale);
+            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_EQ(result.err, *expected);
+        }
+    }
+    EXPECT_EQ(Journal(), ORIGINAL);
 }
 
 } // namespace
