@@ -58,7 +58,8 @@ inline constexpr std::array<StringEntry, 19> STRING_TABLE{{
      PLENTA_TEXT("StringTable",
                  "Action\tnächstes Feld\nRocker\t Änderungen\nAction (lang)\tSpeichern\nEscape "
                  "(lang)\tLöschen\n\nDoppeltap\tStatistik\nEscape,  dann Action\n\t Beenden\n")},
-    {StringId::PicturePlaceholder, "Hier würde folgendes Bild mit\n%dx%d Pixeln angezeigt\nwerden :\n"},
+    {StringId::PicturePlaceholder,
+     PLENTA_TEXT("StringTable", "Hier würde folgendes Bild mit\n%dx%d Pixeln angezeigt\nwerden :\n")},
     {StringId::JournalHeader, "Tag,Temperatur,Attribut,Kommentar\r\n"},
     {StringId::NextPeriodUnknown, PLENTA_TEXT("StringTable", "Nächste Periode: unbekannt")},
     {StringId::EntryRestored, PLENTA_TEXT("StringTable", "Eintrag wiederhergestellt!")},

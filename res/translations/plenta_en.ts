@@ -306,6 +306,65 @@ Merge them now?
     </message>
 </context>
 <context>
+    <name>CycleReport</name>
+    <message>
+        <source>Periode</source>
+        <translation>period</translation>
+    </message>
+    <message>
+        <source>Schleim</source>
+        <translation>mucus</translation>
+    </message>
+    <message>
+        <source>Eisprung</source>
+        <translation>ovulation</translation>
+    </message>
+    <message>
+        <source>Verkehr</source>
+        <translation>intercourse</translation>
+    </message>
+    <message>
+        <source>Laufender Zyklus ab %1</source>
+        <translation>Running cycle from %1</translation>
+    </message>
+    <message>
+        <source>Zyklus ab %1, %2 Tage</source>
+        <translation>Cycle from %1, %2 days</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Zyklustag</source>
+        <translation>Cycle day</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Zeichen</source>
+        <translation>Marks</translation>
+    </message>
+    <message>
+        <source>Kommentar</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Plenta: Zyklusbericht</source>
+        <translation>Plenta: cycle report</translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>Zyklusbericht</source>
+        <translation>Cycle report</translation>
+    </message>
+</context>
+<context>
     <name>KeyHelp</name>
     <message>
         <source>
@@ -565,6 +624,16 @@ this cannot be undone!</translation>
     <message>
         <source>Fehler beim Lesen des Verlaufs!</source>
         <translation>The history cannot be read!</translation>
+    </message>
+    <message>
+        <source>Hier würde folgendes Bild mit
+%dx%d Pixeln angezeigt
+werden :
+</source>
+        <translation>Here the following picture
+of %dx%d pixels would
+be shown:
+</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "journal/JournalTypes.h"
 #include <StringTable.h>
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -81,7 +82,7 @@ QString PrintablePath(const QString &path) {
 
 // The placeholder's text with the strip's size, which the chart owns, in place of its two %d.
 QString PlaceholderText() {
-    QString text = QString::fromUtf8(LoadText(StringId::PicturePlaceholder));
+    QString text = QCoreApplication::translate("StringTable", LoadText(StringId::PicturePlaceholder).data());
     for (const int number : {PICTURE_STRIP_WIDTH, PICTURE_STRIP_HEIGHT}) {
         const qsizetype at = text.indexOf(QLatin1String("%d"));
         if (at >= 0) {

@@ -11,7 +11,10 @@
 #include "journal/JournalExport.h"
 #include "journal/JournalScan.h"
 #include "journal/ReportCycles.h"
+#include "journal/StatisticsText.h"
+#include <StringTable.h>
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -41,6 +44,15 @@ QString Text(const std::string &utf8) {
     return QString::fromStdString(utf8);
 }
 
+// The statistics as the statistics box words them in the current language, line by line.
+QStringList StatisticsLines(const CycleStats &stats) {
+    const auto text = [](StringId id) {
+        return QCoreApplication::translate("StringTable", LoadText(id).data()).toStdString();
+    };
+    return Text(StatisticsText(stats, text(StringId::StatisticsFormat), text(StringId::NextPeriodUnknown)))
+        .split(QLatin1Char('\n'));
+}
+
 // The window's chart area, painted exactly as the window paints it.
 QImage ChartImage(const DayPointTable &table, const CycleStats &stats, const Picture &picture) {
     QImage window(WINDOW_WIDTH, WINDOW_HEIGHT, QImage::Format_RGB32);
@@ -64,14 +76,15 @@ QImage CycleImage(const ReportCycle &cycle, Date today, const Picture &picture) 
 }
 
 QString MarkWords(std::uint8_t marks) {
-    static constexpr std::pair<std::uint8_t, const char *> WORDS[] = {{MARK_FIRST_DAY, "Periode"},
-                                                                      {MARK_MUCUS, "Schleim"},
-                                                                      {MARK_OVULATION, "Eisprung"},
-                                                                      {MARK_INTERCOURSE, "Verkehr"}};
+    static constexpr std::pair<std::uint8_t, const char *> WORDS[] = {
+        {MARK_FIRST_DAY, QT_TRANSLATE_NOOP("CycleReport", "Periode")},
+        {MARK_MUCUS, QT_TRANSLATE_NOOP("CycleReport", "Schleim")},
+        {MARK_OVULATION, QT_TRANSLATE_NOOP("CycleReport", "Eisprung")},
+        {MARK_INTERCOURSE, QT_TRANSLATE_NOOP("CycleReport", "Verkehr")}};
     QStringList words;
     for (const auto &[mark, word] : WORDS) {
         if ((marks & mark) != 0) {
-            words << QString::fromUtf8(word);
+            words << QCoreApplication::translate("CycleReport", word);
         }
     }
     return words.join(QStringLiteral(", "));
@@ -140,16 +153,22 @@ void WriteCycle(ReportPages &pages, const ReportCycle &cycle, Date today, const 
     pages.NewPage();
     const QString from = Text(IsoDate(cycle.rows.front().date));
     pages.Line(heading,
-               {cycle.length == 0 ? QStringLiteral("Laufender Zyklus ab %1").arg(from)
-                                  : QStringLiteral("Zyklus ab %1, %2 Tage").arg(from).arg(cycle.length)},
+               {cycle.length == 0
+                    ? QCoreApplication::translate("CycleReport", "Laufender Zyklus ab %1").arg(from)
+                    : QCoreApplication::translate("CycleReport", "Zyklus ab %1, %2 Tage")
+                          .arg(from)
+                          .arg(cycle.length)},
                COLUMNS);
     pages.Skip(40);
     pages.Image(MARGIN, CycleImage(cycle, today, picture), REPORT_STRIP_SCALE);
     pages.Skip(60);
     const QFont head = ReportFont(9, true);
     pages.Line(head,
-               {QStringLiteral("Datum"), QStringLiteral("Zyklustag"), QStringLiteral("Temperatur"),
-                QStringLiteral("Zeichen"), QStringLiteral("Kommentar")},
+               {QCoreApplication::translate("CycleReport", "Datum"),
+                QCoreApplication::translate("CycleReport", "Zyklustag"),
+                QCoreApplication::translate("CycleReport", "Temperatur"),
+                QCoreApplication::translate("CycleReport", "Zeichen"),
+                QCoreApplication::translate("CycleReport", "Kommentar")},
                COLUMNS);
     for (const ExportRow &row : cycle.rows) {
         pages.Line(body,
@@ -178,7 +197,7 @@ ReportStatus WriteReport(const ReportRequest &request) {
         QPdfWriter writer(&file);
         writer.setResolution(REPORT_DPI);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-        writer.setTitle(QStringLiteral("Plenta: Zyklusbericht"));
+        writer.setTitle(QCoreApplication::translate("CycleReport", "Plenta: Zyklusbericht"));
         writer.setCreator(QStringLiteral("Plenta"));
         QPainter painter(&writer);
         // Without it the PDF engine stores pictures as JPEG, which smears the chart's one-pixel lines.
@@ -187,14 +206,15 @@ ReportStatus WriteReport(const ReportRequest &request) {
         const std::vector<ExportRow> &shown = cycles.empty() ? *rows : cycles.front().rows;
         QString span;
         if (!rows->empty()) {
-            span = QStringLiteral("%1 bis %2")
+            span = QCoreApplication::translate("CycleReport", "%1 bis %2")
                        .arg(Text(IsoDate(shown.empty() ? rows->front().date : shown.front().date)),
                             Text(IsoDate(rows->back().date)));
         }
-        pages.Line(ReportFont(18, true), {QStringLiteral("Zyklusbericht")}, COLUMNS);
+        pages.Line(ReportFont(18, true), {QCoreApplication::translate("CycleReport", "Zyklusbericht")},
+                   COLUMNS);
         pages.Line(ReportFont(11), {span}, COLUMNS);
         pages.Skip(60);
-        for (const QString &line : Text(scan->stats.statisticsText).split(QLatin1Char('\n'))) {
+        for (const QString &line : StatisticsLines(scan->stats)) {
             const QStringList parts = line.split(QLatin1Char('\t'), Qt::SkipEmptyParts);
             pages.Line(ReportFont(10), parts, STATISTICS_COLUMNS);
         }

@@ -46,9 +46,9 @@ protected:
         WriteBytes(journal_, text);
     }
 
-    ToolResult Run(std::vector<std::string> args) const {
+    ToolResult Run(std::vector<std::string> args, const std::string &locale = "C.UTF-8") const {
         args.insert(args.begin(), {"--journal", journal_.string(), "--today", "2026-12-02"});
-        return RunTool(args);
+        return RunTool(args, {{"LC_ALL", locale}});
     }
 
     TempFolder folder_;
@@ -104,6 +104,25 @@ TEST_F(ReportCommand, PagesAndTextMatchTheJournal) {
                 << row;
         }
         EXPECT_EQ(tableRows.size(), shown);
+    }
+}
+
+// The report's headings, table head, mark words and statistics speak the tool's language; German under C.
+TEST_F(ReportCommand, WordsFollowTheLanguage) {
+    const struct {
+        std::string locale;
+        std::vector<std::string> words;
+    } cases[] = {
+        {"C.UTF-8", {"Zyklusbericht", "2026-05-29 bis 2026-12-02", "Zyklustag", "Eisprung", "Datenbank hat"}},
+        {"en_US.UTF-8",
+         {"Cycle report", "2026-05-29 to 2026-12-02", "Cycle day", "ovulation", "The journal holds"}},
+    };
+    for (const auto &c : cases) {
+        ASSERT_EQ(Run({"report", "--out", pdf_.string()}, c.locale).exitCode, 0);
+        const std::string text = RunProgram(PDFTOTEXT, {"-layout", pdf_.string(), "-"}).out;
+        for (const std::string &word : c.words) {
+            EXPECT_NE(text.find(word), std::string::npos) << c.locale << ": " << word;
+        }
     }
 }
 

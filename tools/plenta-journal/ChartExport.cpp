@@ -3,6 +3,7 @@
 // away the rows those two cover.
 #include "ChartExport.h"
 #include "FailureCause.h"
+#include "ToolTranslator.h"
 #include "UsageChecks.h"
 
 #include "chart/ChartLayout.h"
@@ -51,7 +52,11 @@ std::unique_ptr<QGuiApplication> MakeApplication() {
     static int argc = 1;
     static char name[] = "plenta-journal";
     static char *argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+    auto application = std::make_unique<QGuiApplication>(argc, argv);
+    // The placeholder under the chart and the report's words follow the tool's language.
+    static ToolTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    return application;
 }
 
 } // namespace
