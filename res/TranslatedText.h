@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 // The text itself; lupdate reads the context and the text into the .ts files.
@@ -28,6 +30,23 @@ constexpr std::string_view LookUp(const std::array<TranslatedText, N> &table, st
         }
     }
     return source;
+}
+
+// The text with each "%1", "%2", ... replaced by the value of that position, as QString::arg places them.
+inline std::string WithArgs(std::string_view text, std::initializer_list<std::string_view> values) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char digit = i + 1 < text.size() ? text[i + 1] : '\0';
+        const auto position = static_cast<std::size_t>(digit - '1');
+        if (text[i] == '%' && digit >= '1' && digit <= '9' && position < values.size()) {
+            out += values.begin()[position];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
 }
 
 } // namespace plenta

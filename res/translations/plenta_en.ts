@@ -668,6 +668,285 @@ be shown:
     </message>
 </context>
 <context>
+    <name>journal</name>
+    <message>
+        <source>ist ein symbolischer Link, dem der Verlauf nie folgt</source>
+        <translation>is a symbolic link, which the history never follows</translation>
+    </message>
+    <message>
+        <source>ist keine reguläre Datei</source>
+        <translation>is not a regular file</translation>
+    </message>
+    <message>
+        <source>kann nicht geöffnet werden</source>
+        <translation>cannot be opened</translation>
+    </message>
+    <message>
+        <source>kann als alte temporäre Datei nicht entfernt werden</source>
+        <translation>cannot be removed as the old temporary file</translation>
+    </message>
+    <message>
+        <source>kann nicht gekürzt werden</source>
+        <translation>cannot be trimmed</translation>
+    </message>
+    <message>
+        <source>kann nicht gelesen werden</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>kann nicht geschrieben werden</source>
+        <translation>cannot be written</translation>
+    </message>
+    <message>
+        <source>kann nicht gesperrt werden</source>
+        <translation>cannot be locked</translation>
+    </message>
+    <message>
+        <source>kann nicht privat gemacht werden (Modus 0600)</source>
+        <translation>cannot be made private (mode 0600)</translation>
+    </message>
+    <message>
+        <source>wurde immer wieder von einem anderen Programm ersetzt</source>
+        <translation>kept being replaced by another program</translation>
+    </message>
+    <message>
+        <source>%1; eine neuere Datei hat ihren Namen übernommen, darum blieb sie als &apos;%2&apos;</source>
+        <translation>%1; a newer file took its name, so it was kept as &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1; sie liegt unter &apos;%2&apos;</source>
+        <translation>%1; it lies at &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>sie ließ sich nicht ansehen: %1</source>
+        <translation>it could not be looked at: %1</translation>
+    </message>
+    <message>
+        <source>sie hat sich nach dem Zusammenführen geändert</source>
+        <translation>it changed after it was merged</translation>
+    </message>
+    <message>
+        <source>sie ließ sich zum Entfernen nicht beiseitelegen: %1</source>
+        <translation>it could not be moved aside for removal: %1</translation>
+    </message>
+    <message>
+        <source>sie ließ sich nicht wieder öffnen: %1</source>
+        <translation>it could not be opened again: %1</translation>
+    </message>
+    <message>
+        <source>ein anderes Programm hat sie zum Schreiben geöffnet</source>
+        <translation>another program has it open for writing</translation>
+    </message>
+    <message>
+        <source>ein anderes Programm ist dabei, sie zu schreiben</source>
+        <translation>another program is about to write it</translation>
+    </message>
+    <message>
+        <source>sie ließ sich nicht entfernen: %1</source>
+        <translation>it could not be removed: %1</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>Text nach dem schließenden Anführungszeichen eines Felds</source>
+        <translation>text after a quoted field&apos;s closing quote</translation>
+    </message>
+    <message>
+        <source>ein Feld in Anführungszeichen wird nie geschlossen</source>
+        <translation>a quoted field is never closed</translation>
+    </message>
+    <message>
+        <source>%1 ist &apos;%2&apos;, weder true noch false</source>
+        <translation>%1 is &apos;%2&apos;, neither true nor false</translation>
+    </message>
+    <message>
+        <source>%1 ist &apos;%2&apos;, keine ganze Zahl</source>
+        <translation>%1 is &apos;%2&apos;, no whole number</translation>
+    </message>
+    <message>
+        <source>die Kopfzeile nennt die Spalte &apos;%1&apos; zweimal</source>
+        <translation>the header names the column &apos;%1&apos; twice</translation>
+    </message>
+    <message>
+        <source>die erste Zeile ist keine Kopfzeile von drips Export: ihr fehlt die Spalte &apos;%1&apos;</source>
+        <translation>the first line is no header of drip&apos;s export: it has no column &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>die Temperatur des Tages ist als ausgeschlossen markiert</source>
+        <translation>its temperature is marked as excluded</translation>
+    </message>
+    <message>
+        <source>der Tag hat keine Temperatur</source>
+        <translation>it has no temperature</translation>
+    </message>
+    <message>
+        <source>die Temperatur &apos;%1&apos; ist keine Zahl</source>
+        <translation>the temperature &apos;%1&apos; is no number</translation>
+    </message>
+    <message>
+        <source>die Temperatur %1 liegt außerhalb von %2 bis %3</source>
+        <translation>the temperature %1 lies outside %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1 Felder, wo die Kopfzeile %2 hat</source>
+        <translation>%1 fields where the header has %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist kein Datum JJJJ-MM-TT</source>
+        <translation>&apos;%1&apos; is no date YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>die Zeichen &quot;%1&quot; des Kommentars gibt es in Windows-1252 nicht, sie wurden zu &apos;?&apos;</source>
+        <translation>the comment&apos;s characters &quot;%1&quot; are not in Windows-1252 and became &apos;?&apos;</translation>
+    </message>
+    <message>
+        <source>der Kommentar wurde auf %1 Zeichen gekürzt</source>
+        <translation>the comment was cut to %1 characters</translation>
+    </message>
+    <message>
+        <source>nicht genug Speicher zum Neuschreiben; das Tagebuch blieb, wie es war</source>
+        <translation>not enough memory for the rewrite; the journal was left as it is</translation>
+    </message>
+    <message>
+        <source>die erste Zeile ist nicht die Kopfzeile von Plentas CSV-Export (%1)</source>
+        <translation>the first line is not the header of Plenta&apos;s CSV export (%1)</translation>
+    </message>
+    <message>
+        <source>das Zeichen &apos;%1&apos; ist weder 0 noch 1</source>
+        <translation>the mark &apos;%1&apos; is neither 0 nor 1</translation>
+    </message>
+    <message>
+        <source>die Temperatur &apos;%1&apos; ist keine Gradzahl mit einer Nachkommastelle wie 36.5</source>
+        <translation>the temperature &apos;%1&apos; is not degrees with one decimal, like 36.5</translation>
+    </message>
+    <message>
+        <source>der Kommentar enthält einen Zeilenumbruch, den ein Eintrag nicht haben kann</source>
+        <translation>the comment holds a line break, which a record cannot</translation>
+    </message>
+    <message>
+        <source>keine reguläre Datei</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>größer als %1 MiB</source>
+        <translation>larger than %1 MiB</translation>
+    </message>
+    <message>
+        <source>die Datei enthält NUL-Bytes: sie ist kein CSV-Text</source>
+        <translation>the file holds NUL bytes: it is no CSV text</translation>
+    </message>
+    <message>
+        <source>die Datei ist kein UTF-8-Text (Byte %1)</source>
+        <translation>the file is not UTF-8 text (byte %1)</translation>
+    </message>
+    <message>
+        <source>die Datei ist leer: keine Kopfzeile</source>
+        <translation>the file is empty: no header line</translation>
+    </message>
+    <message>
+        <source>kann sie nicht lesen: %1</source>
+        <translation>cannot read it: %1</translation>
+    </message>
+    <message>
+        <source>ist ein Link, den ein anderer Benutzer in einem Ordner angelegt hat, in den jeder schreiben darf; ihm wurde nicht gefolgt</source>
+        <translation>is a link another user made in a folder anyone may write to; it was not followed</translation>
+    </message>
+    <message>
+        <source>ist ein Link auf &apos;%1&apos;, das kein Tagebuch ist (seine erste Zeile ist nicht die Kopfzeile eines Tagebuchs); ihm wurde nicht gefolgt</source>
+        <translation>is a link to &apos;%1&apos;, which is no journal (its first line is not the journal&apos;s header); it was not followed</translation>
+    </message>
+    <message>
+        <source>sie ist eine Fassung, die Syncthing aufbewahrt, und wird nie entfernt</source>
+        <translation>it is a version Syncthing keeps, never removed</translation>
+    </message>
+    <message>
+        <source>wird von einem anderen Programm zum Schreiben offen gehalten; es blieb, wie es war</source>
+        <translation>is kept open for writing by another program; it was left as it is</translation>
+    </message>
+    <message>
+        <source>wurde immer wieder von einem anderen Programm geändert; es blieb, wie es war</source>
+        <translation>kept being changed by another program; it was left as it is</translation>
+    </message>
+    <message>
+        <source>kann nicht geöffnet werden: %1</source>
+        <translation>cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>kann nicht gelesen werden: %1</source>
+        <translation>cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>darf nicht geschrieben werden: %1; es blieb, wie es war</source>
+        <translation>may not be written: %1; it was left as it is</translation>
+    </message>
+    <message>
+        <source>ist größer als %1 MiB, mehr als ein Tagebuch fassen kann; es blieb, wie es war</source>
+        <translation>is larger than %1 MiB, more than any journal can hold; it was left as it is</translation>
+    </message>
+    <message>
+        <source>würde größer als %1 MiB, mehr als ein Tagebuch fassen kann; es blieb, wie es war</source>
+        <translation>would become larger than %1 MiB, more than any journal can hold; it was left as it is</translation>
+    </message>
+    <message>
+        <source>kann als alte temporäre Datei nicht entfernt werden: %1</source>
+        <translation>cannot be removed as the old temporary file: %1</translation>
+    </message>
+    <message>
+        <source>kann als temporäre Datei nicht angelegt werden: %1</source>
+        <translation>cannot be created as the temporary file: %1</translation>
+    </message>
+    <message>
+        <source>kann als temporäre Datei nicht geschrieben werden: %1</source>
+        <translation>cannot be written as the temporary file: %1</translation>
+    </message>
+    <message>
+        <source>kann nicht angelegt werden: %1</source>
+        <translation>cannot be created: %1</translation>
+    </message>
+    <message>
+        <source>kann als temporäre Datei nicht wieder geöffnet werden: %1</source>
+        <translation>cannot be opened again as the temporary file: %1</translation>
+    </message>
+    <message>
+        <source>kann nicht ersetzt werden: %1</source>
+        <translation>cannot be replaced: %1</translation>
+    </message>
+    <message>
+        <source>enthält die Fassung des Tagebuchs eines anderen Programms, die sich während des Speicherns geändert hat</source>
+        <translation>holds another program&apos;s version of the journal, which changed during the save</translation>
+    </message>
+    <message>
+        <source>hat symbolische Links, die im Kreis führen</source>
+        <translation>has symbolic links that lead round in a circle</translation>
+    </message>
+    <message>
+        <source>kann als Sperrdatei nicht geöffnet werden: %1</source>
+        <translation>cannot be opened as the lock file: %1</translation>
+    </message>
+    <message>
+        <source>wird seit über einer Sekunde von einem anderen Programm gehalten</source>
+        <translation>has been held by another program for over a second</translation>
+    </message>
+    <message>
+        <source>ist ein Kreis aus Links oder kein möglicher Dateiname</source>
+        <translation>is a loop of links or no possible file name</translation>
+    </message>
+    <message>
+        <source>ist von einem anderen Programm gesperrt</source>
+        <translation>is locked by another program</translation>
+    </message>
+    <message>
+        <source>existiert nicht; darin gibt es nichts rückgängig zu machen</source>
+        <translation>does not exist; there is nothing to undo in it</translation>
+    </message>
+    <message>
+        <source>%1: kann nicht gelesen werden (unlesbar oder von einem anderen Programm gesperrt)</source>
+        <translation>%1: cannot be read (unreadable, or locked by another program)</translation>
+    </message>
+</context>
+<context>
     <name>plenta-journal</name>
     <message>
         <source>die Konfliktkopien des Tagebuchs auflisten, die Sync-Dienste angelegt haben</source>

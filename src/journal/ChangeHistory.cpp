@@ -5,6 +5,7 @@
 
 #include "journal/CodePage.h"
 #include "journal/FileDescriptor.h"
+#include "journal/ReasonText.h"
 
 #include <nlohmann/json.hpp>
 
@@ -53,14 +54,14 @@ int OpenHistory(const std::filesystem::path &history, int flags) {
     return fd;
 }
 
-std::string_view OpenProblem(int error) {
+std::string OpenProblem(int error) {
     if (error == ELOOP) {
-        return "is a symbolic link, which the history never follows";
+        return ReasonText(PLENTA_TEXT("journal", "ist ein symbolischer Link, dem der Verlauf nie folgt"));
     }
     if (error == EINVAL) {
-        return "is no regular file";
+        return ReasonText(PLENTA_TEXT("journal", "ist keine reguläre Datei"));
     }
-    return "cannot be opened";
+    return ReasonText(PLENTA_TEXT("journal", "kann nicht geöffnet werden"));
 }
 
 bool ReadAll(int fd, std::string &content) {
@@ -161,7 +162,9 @@ bool WriteTrimmed(const std::filesystem::path &history, std::string_view content
     kept.append(line).push_back('\n');
     const std::filesystem::path temp = history.parent_path() / ("." + history.filename().string() + ".tmp");
     if (::unlink(temp.c_str()) != 0 && errno != ENOENT) {
-        Tell(problem, temp, "cannot remove the old temporary file", errno);
+        Tell(problem, temp,
+             ReasonText(PLENTA_TEXT("journal", "kann als alte temporäre Datei nicht entfernt werden")),
+             errno);
         return false;
     }
     FileDescriptor out(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
@@ -169,7 +172,7 @@ bool WriteTrimmed(const std::filesystem::path &history, std::string_view content
         ::rename(temp.c_str(), history.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
-        Tell(problem, history, "cannot be trimmed", error);
+        Tell(problem, history, ReasonText(PLENTA_TEXT("journal", "kann nicht gekürzt werden")), error);
         return false;
     }
     SyncFolder(history);
@@ -196,7 +199,7 @@ std::int64_t NextId(std::string_view content) {
 bool AppendLocked(const std::filesystem::path &history, int fd, HistoryEntry &entry, std::string *problem) {
     std::string content;
     if (!ReadAll(fd, content)) {
-        Tell(problem, history, "cannot be read", errno);
+        Tell(problem, history, ReasonText(PLENTA_TEXT("journal", "kann nicht gelesen werden")), errno);
         return false;
     }
     entry.id = NextId(content);
@@ -208,7 +211,7 @@ bool AppendLocked(const std::filesystem::path &history, int fd, HistoryEntry &en
     // A line cut short by a crash is closed first, so that it stays one unreadable line of its own.
     const std::string text = (content.empty() || content.back() == '\n' ? "" : "\n") + line + "\n";
     if (!WriteAll(fd, text) || ::fsync(fd) != 0) {
-        Tell(problem, history, "cannot be written", errno);
+        Tell(problem, history, ReasonText(PLENTA_TEXT("journal", "kann nicht geschrieben werden")), errno);
         return false;
     }
     if (content.empty()) {
@@ -283,7 +286,7 @@ std::optional<std::vector<HistoryEntry>> ReadHistory(const std::filesystem::path
     }
     std::string content;
     if (!ReadAll(in.Get(), content)) {
-        Tell(problem, history, "cannot be read", errno);
+        Tell(problem, history, ReasonText(PLENTA_TEXT("journal", "kann nicht gelesen werden")), errno);
         return std::nullopt;
     }
     std::vector<HistoryEntry> entries;
@@ -307,7 +310,7 @@ bool AppendHistoryEntry(const std::filesystem::path &history, HistoryEntry &entr
             return false;
         }
         if (::flock(fd.Get(), LOCK_EX) != 0) {
-            Tell(problem, history, "cannot be locked", errno);
+            Tell(problem, history, ReasonText(PLENTA_TEXT("journal", "kann nicht gesperrt werden")), errno);
             return false;
         }
         struct stat opened {};
@@ -318,12 +321,14 @@ bool AppendHistoryEntry(const std::filesystem::path &history, HistoryEntry &entr
         }
         // The history holds every record ever saved: only its owner reads it.
         if ((opened.st_mode & 07777) != 0600 && ::fchmod(fd.Get(), 0600) != 0) {
-            Tell(problem, history, "cannot be made private (mode 0600)", errno);
+            Tell(problem, history,
+                 ReasonText(PLENTA_TEXT("journal", "kann nicht privat gemacht werden (Modus 0600)")), errno);
             return false;
         }
         return AppendLocked(history, fd.Get(), entry, problem);
     }
-    Tell(problem, history, "kept being replaced by another program");
+    Tell(problem, history,
+         ReasonText(PLENTA_TEXT("journal", "wurde immer wieder von einem anderen Programm ersetzt")));
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include "journal/FileDescriptor.h"
 #include "journal/JournalLock.h"
 #include "journal/ReadLease.h"
+#include "journal/ReasonText.h"
 #include "journal/WriterWait.h"
 
 #include <cerrno>
@@ -37,13 +38,16 @@ KeptReason PutBack(const std::filesystem::path &hidden, const std::filesystem::p
     for (int counter = 0; counter < SET_ASIDE_NAMES; ++counter) {
         const std::filesystem::path aside = SetAsideCopyName(journal, now, counter);
         if (::renameat2(AT_FDCWD, hidden.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) {
-            return reason + "; a newer file took its name, so it was kept as '" + aside.string() + "'";
+            return ReasonText(
+                PLENTA_TEXT("journal",
+                            "%1; eine neuere Datei hat ihren Namen übernommen, darum blieb sie als '%2'"),
+                {reason, aside.string()});
         }
         if (errno != EEXIST) {
             break;
         }
     }
-    return reason + "; it lies at '" + hidden.string() + "'";
+    return ReasonText(PLENTA_TEXT("journal", "%1; sie liegt unter '%2'"), {reason, hidden.string()});
 }
 
 // Moves the copy to a hidden name of this run's own. A merge killed between this rename and the removal
@@ -69,40 +73,50 @@ KeptReason RemoveIfUnchanged(const std::filesystem::path &copy, const FileSeen &
                              const std::filesystem::path &journal) {
     struct stat before {};
     if (::lstat(copy.c_str(), &before) != 0) {
-        return "it could not be looked at: " + SystemError(errno);
+        return ReasonText(PLENTA_TEXT("journal", "sie ließ sich nicht ansehen: %1"), {SystemError(errno)});
     }
     if (!S_ISREG(before.st_mode) || before.st_dev != seen.device || before.st_ino != seen.inode ||
         before.st_size != seen.size || Nanoseconds(before.st_mtim) != seen.mtimeNs ||
         Nanoseconds(before.st_ctim) != seen.ctimeNs) {
-        return std::string("it changed after it was merged");
+        return ReasonText(PLENTA_TEXT("journal", "sie hat sich nach dem Zusammenführen geändert"));
     }
     const std::optional<std::filesystem::path> aside = MoveAside(copy);
     if (!aside) {
-        return "it could not be moved aside for removal: " + SystemError(errno);
+        return ReasonText(PLENTA_TEXT("journal", "sie ließ sich zum Entfernen nicht beiseitelegen: %1"),
+                          {SystemError(errno)});
     }
     const std::filesystem::path &hidden = *aside;
     const FileDescriptor fd(
         ::open(hidden.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
     if (fd.Get() < 0) {
-        return PutBack(hidden, copy, journal, "it could not be opened again: " + SystemError(errno));
+        return PutBack(hidden, copy, journal,
+                       ReasonText(PLENTA_TEXT("journal", "sie ließ sich nicht wieder öffnen: %1"),
+                                  {SystemError(errno)}));
     }
     // Where no lease can be had (another user's file without CAP_LEASE, some network file systems) the
     // identity and bytes alone decide.
     const ReadLease lease(fd.Get());
     if (lease.Found() == Writers::Some) {
-        return PutBack(hidden, copy, journal, "another program has it open for writing");
+        return PutBack(
+            hidden, copy, journal,
+            ReasonText(PLENTA_TEXT("journal", "ein anderes Programm hat sie zum Schreiben geöffnet")));
     }
     // The rename changed the change time; the rest must be as read.
     const std::optional<FileSeen> now = SeeOpenFile(fd.Get());
     if (!now || now->device != seen.device || now->inode != seen.inode || now->size != seen.size ||
         now->mtimeNs != seen.mtimeNs || now->digest != seen.digest) {
-        return PutBack(hidden, copy, journal, "it changed after it was merged");
+        return PutBack(hidden, copy, journal,
+                       ReasonText(PLENTA_TEXT("journal", "sie hat sich nach dem Zusammenführen geändert")));
     }
     if (lease.Breaking()) {
-        return PutBack(hidden, copy, journal, "another program is about to write it");
+        return PutBack(
+            hidden, copy, journal,
+            ReasonText(PLENTA_TEXT("journal", "ein anderes Programm ist dabei, sie zu schreiben")));
     }
     if (::unlink(hidden.c_str()) != 0) {
-        return PutBack(hidden, copy, journal, "it could not be removed: " + SystemError(errno));
+        return PutBack(
+            hidden, copy, journal,
+            ReasonText(PLENTA_TEXT("journal", "sie ließ sich nicht entfernen: %1"), {SystemError(errno)}));
     }
     return std::nullopt;
 }

@@ -3,12 +3,13 @@
 // message names the line an editor shows.
 #include "journal/CsvReader.h"
 
+#include "journal/ReasonText.h"
 namespace plenta {
 
 namespace {
 
 std::string LineError(std::size_t line, std::string_view what) {
-    return "line " + std::to_string(line) + ": " + std::string(what);
+    return ReasonText(PLENTA_TEXT("journal", "Zeile %1: %2"), {std::to_string(line), what});
 }
 
 } // namespace
@@ -53,7 +54,9 @@ CsvTable ReadCsv(std::string_view text) {
             ++line;
             endRow();
         } else if (closed) {
-            table.error = LineError(line, "text after a quoted field's closing quote");
+            table.error =
+                LineError(line, ReasonText(PLENTA_TEXT(
+                                    "journal", "Text nach dem schließenden Anführungszeichen eines Felds")));
             return table;
         } else if (c == '"' && field.empty()) {
             quoted = true;
@@ -64,7 +67,9 @@ CsvTable ReadCsv(std::string_view text) {
         }
     }
     if (quoted) {
-        table.error = LineError(row.line, "a quoted field is never closed");
+        table.error = LineError(
+            row.line,
+            ReasonText(PLENTA_TEXT("journal", "ein Feld in Anführungszeichen wird nie geschlossen")));
         return table;
     }
     endRow();

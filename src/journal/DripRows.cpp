@@ -6,6 +6,7 @@
 
 #include "journal/DayNumbers.h"
 #include "journal/ImportFields.h"
+#include "journal/ReasonText.h"
 
 #include <array>
 #include <map>
@@ -50,8 +51,8 @@ public:
     bool Flag(Column column, std::string &error) const {
         const std::string_view cell = Cell(column);
         if (cell != "true" && cell != "false" && !cell.empty()) {
-            error = RowError(row_, std::string(COLUMN_NAMES[column]) + " is '" + std::string(cell) +
-                                       "', neither true nor false");
+            error = RowError(row_, ReasonText(PLENTA_TEXT("journal", "%1 ist '%2', weder true noch false"),
+                                              {COLUMN_NAMES[column], cell}));
         }
         return cell == "true";
     }
@@ -63,8 +64,8 @@ public:
             return -1;
         }
         if (cell.size() > 3 || cell.find_first_not_of("0123456789") != std::string_view::npos) {
-            error = RowError(row_, std::string(COLUMN_NAMES[column]) + " is '" + std::string(cell) +
-                                       "', no whole number");
+            error = RowError(row_, ReasonText(PLENTA_TEXT("journal", "%1 ist '%2', keine ganze Zahl"),
+                                              {COLUMN_NAMES[column], cell}));
             return -1;
         }
         return std::stoi(std::string(cell));
@@ -108,15 +109,19 @@ std::array<std::size_t, ColumnCount> FindColumns(const CsvRow &header, std::stri
                 continue;
             }
             if (positions[column] != ABSENT) {
-                error = "the header names the column '" + header.fields[at] + "' twice";
+                error = ReasonText(PLENTA_TEXT("journal", "die Kopfzeile nennt die Spalte '%1' zweimal"),
+                                   {header.fields[at]});
             }
             positions[column] = at;
         }
     }
     for (const Column required : {DateCell, TemperatureCell}) {
         if (error.empty() && positions[required] == ABSENT) {
-            error = "the first line is no header of drip's export: it has no column '" +
-                    std::string(COLUMN_NAMES[required]) + "'";
+            error = ReasonText(
+                PLENTA_TEXT(
+                    "journal",
+                    "die erste Zeile ist keine Kopfzeile von drips Export: ihr fehlt die Spalte '%1'"),
+                {COLUMN_NAMES[required]});
         }
     }
     return positions;
@@ -128,16 +133,19 @@ std::optional<std::int32_t> DayTemperature(const DripRow &day, bool excluded, co
     const std::string_view text = day.Cell(TemperatureCell);
     if (excluded || text.empty()) {
         if (!options.defaultTemperature) {
-            reason = excluded ? "its temperature is marked as excluded" : "it has no temperature";
+            reason = excluded ? ReasonText(PLENTA_TEXT(
+                                    "journal", "die Temperatur des Tages ist als ausgeschlossen markiert"))
+                              : ReasonText(PLENTA_TEXT("journal", "der Tag hat keine Temperatur"));
         }
         return options.defaultTemperature;
     }
     const std::optional<std::int32_t> tenths = RoundedTenths(text);
     if (!tenths) {
-        reason = "the temperature '" + std::string(text) + "' is no number";
+        reason = ReasonText(PLENTA_TEXT("journal", "die Temperatur '%1' ist keine Zahl"), {text});
     } else if (*tenths < TEMPERATURE_BOTTOM || *tenths > TEMPERATURE_TOP) {
-        reason = "the temperature " + TenthsText(*tenths) + " lies outside " +
-                 TenthsText(TEMPERATURE_BOTTOM) + " to " + TenthsText(TEMPERATURE_TOP);
+        reason =
+            ReasonText(PLENTA_TEXT("journal", "die Temperatur %1 liegt außerhalb von %2 bis %3"),
+                       {TenthsText(*tenths), TenthsText(TEMPERATURE_BOTTOM), TenthsText(TEMPERATURE_TOP)});
         return std::nullopt;
     }
     return tenths;
@@ -158,14 +166,16 @@ void ConvertDripRows(const CsvTable &table, const ImportOptions &options, Import
     for (std::size_t i = 1; i < table.rows.size(); ++i) {
         const CsvRow &row = table.rows[i];
         if (row.fields.size() != table.rows.front().fields.size()) {
-            error = RowError(row, std::to_string(row.fields.size()) + " fields where the header has " +
-                                      std::to_string(table.rows.front().fields.size()));
+            error = RowError(row, ReasonText(PLENTA_TEXT("journal", "%1 Felder, wo die Kopfzeile %2 hat"),
+                                             {std::to_string(row.fields.size()),
+                                              std::to_string(table.rows.front().fields.size())}));
             return;
         }
         const DripRow day(row, positions);
         const std::optional<Date> date = ParseImportDate(day.Cell(DateCell));
         if (!date) {
-            error = RowError(row, "'" + std::string(day.Cell(DateCell)) + "' is no date YYYY-MM-DD");
+            error = RowError(row, ReasonText(PLENTA_TEXT("journal", "'%1' ist kein Datum JJJJ-MM-TT"),
+                                             {day.Cell(DateCell)}));
             return;
         }
         const int bleeding = day.Number(BleedingCell, error);

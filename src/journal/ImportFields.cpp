@@ -5,6 +5,7 @@
 
 #include "journal/CodePage.h"
 #include "journal/JournalRecord.h"
+#include "journal/ReasonText.h"
 
 namespace plenta {
 
@@ -79,17 +80,22 @@ void AddImportedRecord(ImportedRecords &imported, const CsvRow &row, std::string
     if (!comment.lost.empty()) {
         imported.changed.push_back(
             {row.line, std::string(dateText),
-             "the comment's characters \"" + comment.lost + "\" are not in Windows-1252 and became '?'"});
+             ReasonText(
+                 PLENTA_TEXT(
+                     "journal",
+                     "die Zeichen \"%1\" des Kommentars gibt es in Windows-1252 nicht, sie wurden zu '?'"),
+                 {comment.lost})});
     }
     if (comment.cut) {
         imported.changed.push_back(
             {row.line, std::string(dateText),
-             "the comment was cut to " + std::to_string(MAX_COMMENT_CHARS) + " characters"});
+             ReasonText(PLENTA_TEXT("journal", "der Kommentar wurde auf %1 Zeichen gekürzt"),
+                        {std::to_string(MAX_COMMENT_CHARS)})});
     }
 }
 
 std::string RowError(const CsvRow &row, std::string_view what) {
-    return "line " + std::to_string(row.line) + ": " + std::string(what);
+    return ReasonText(PLENTA_TEXT("journal", "Zeile %1: %2"), {std::to_string(row.line), what});
 }
 
 } // namespace plenta

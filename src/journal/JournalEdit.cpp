@@ -5,6 +5,7 @@
 #include "journal/CarriedLines.h"
 #include "journal/JournalRecord.h"
 #include "journal/JournalRewrite.h"
+#include "journal/ReasonText.h"
 #include "journal/RecordPlacement.h"
 #include "journal/RecordedRewrite.h"
 
@@ -33,7 +34,8 @@ EditOutcome OutOfMemory(const std::filesystem::path &journal, RewriteFailure *fa
     if (failure != nullptr) {
         try {
             failure->file = journal;
-            failure->reason = "not enough memory for the rewrite; the journal was left as it is";
+            failure->reason = ReasonText(PLENTA_TEXT(
+                "journal", "nicht genug Speicher zum Neuschreiben; das Tagebuch blieb, wie es war"));
         } catch (const std::bad_alloc &) {
             failure->reason.clear();
         }

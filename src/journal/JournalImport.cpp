@@ -9,6 +9,7 @@
 #include "journal/FileDescriptor.h"
 #include "journal/ImportFields.h"
 #include "journal/JournalExport.h"
+#include "journal/ReasonText.h"
 
 #include <array>
 #include <cerrno>
@@ -51,29 +52,32 @@ void ConvertPlentaRows(const CsvTable &table, ImportedRecords &imported) {
         header += (header.empty() ? "" : ",") + field;
     }
     if (header != CSV_HEADER) {
-        imported.error =
-            "the first line is not the header of Plenta's CSV export (" + std::string(CSV_HEADER) + ")";
+        imported.error = ReasonText(
+            PLENTA_TEXT("journal", "die erste Zeile ist nicht die Kopfzeile von Plentas CSV-Export (%1)"),
+            {CSV_HEADER});
         return;
     }
     for (std::size_t i = 1; i < table.rows.size(); ++i) {
         const CsvRow &row = table.rows[i];
         if (row.fields.size() != PLENTA_COLUMNS) {
-            imported.error =
-                RowError(row, std::to_string(row.fields.size()) + " fields where the header has " +
-                                  std::to_string(PLENTA_COLUMNS));
+            imported.error = RowError(
+                row, ReasonText(PLENTA_TEXT("journal", "%1 Felder, wo die Kopfzeile %2 hat"),
+                                {std::to_string(row.fields.size()), std::to_string(PLENTA_COLUMNS)}));
             return;
         }
         const std::string_view dateText = WithoutGuard(row.fields[0]);
         const std::optional<Date> date = ParseImportDate(dateText);
         if (!date) {
-            imported.error = RowError(row, "'" + std::string(dateText) + "' is no date YYYY-MM-DD");
+            imported.error = RowError(
+                row, ReasonText(PLENTA_TEXT("journal", "'%1' ist kein Datum JJJJ-MM-TT"), {dateText}));
             return;
         }
         std::uint8_t marks = 0;
         for (std::size_t flag = 0; flag < FLAGS.size(); ++flag) {
             const std::string_view value = WithoutGuard(row.fields[2 + flag]);
             if (value != "0" && value != "1") {
-                imported.error = RowError(row, "the mark '" + std::string(value) + "' is neither 0 nor 1");
+                imported.error = RowError(
+                    row, ReasonText(PLENTA_TEXT("journal", "das Zeichen '%1' ist weder 0 noch 1"), {value}));
                 return;
             }
             marks |= value == "1" ? FLAGS[flag] : std::uint8_t{0};
@@ -82,12 +86,18 @@ void ConvertPlentaRows(const CsvTable &table, ImportedRecords &imported) {
         const std::optional<std::int32_t> temperature = ParseTenths(temperatureText);
         const std::string_view comment = WithoutGuard(row.fields[6]);
         if (!temperature) {
-            imported.skipped.push_back({row.line, std::string(dateText),
-                                        "the temperature '" + std::string(temperatureText) +
-                                            "' is not degrees with one decimal, like 36.5"});
+            imported.skipped.push_back(
+                {row.line, std::string(dateText),
+                 ReasonText(
+                     PLENTA_TEXT("journal",
+                                 "die Temperatur '%1' ist keine Gradzahl mit einer Nachkommastelle wie 36.5"),
+                     {temperatureText})});
         } else if (comment.find_first_of("\r\n") != std::string_view::npos) {
             imported.skipped.push_back(
-                {row.line, std::string(dateText), "the comment holds a line break, which a record cannot"});
+                {row.line, std::string(dateText),
+                 ReasonText(PLENTA_TEXT(
+                     "journal",
+                     "der Kommentar enthält einen Zeilenumbruch, den ein Eintrag nicht haben kann"))});
         } else {
             AddImportedRecord(imported, row, dateText, *date, *temperature, marks,
                               ConvertComment(comment, std::nullopt));
@@ -106,11 +116,12 @@ std::optional<std::string> ReadImportFile(const std::filesystem::path &file, std
     }
     const std::optional<std::size_t> size = fd.RegularSize();
     if (!size) {
-        error = "not a regular file";
+        error = ReasonText(PLENTA_TEXT("journal", "keine reguläre Datei"));
         return std::nullopt;
     }
     if (*size > MAX_IMPORT_BYTES) {
-        error = "larger than " + std::to_string(MAX_IMPORT_BYTES >> 20) + " MiB";
+        error =
+            ReasonText(PLENTA_TEXT("journal", "größer als %1 MiB"), {std::to_string(MAX_IMPORT_BYTES >> 20)});
         return std::nullopt;
     }
     std::string bytes(*size, '\0');
@@ -142,13 +153,15 @@ ImportedRecords ConvertImport(std::string_view text, const ImportOptions &option
     }
     // A NUL never stands in a text export; a picture or an archive given by mistake has them early.
     if (text.find('\0') != std::string_view::npos) {
-        imported.error = "the file holds NUL bytes: it is no CSV text";
+        imported.error =
+            ReasonText(PLENTA_TEXT("journal", "die Datei enthält NUL-Bytes: sie ist kein CSV-Text"));
         return imported;
     }
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t length = Utf8SequenceLength(text, pos);
         if (length == 0) {
-            imported.error = "the file is not UTF-8 text (byte " + std::to_string(pos + 1) + ")";
+            imported.error = ReasonText(PLENTA_TEXT("journal", "die Datei ist kein UTF-8-Text (Byte %1)"),
+                                        {std::to_string(pos + 1)});
             return imported;
         }
         pos += length;
@@ -159,7 +172,7 @@ ImportedRecords ConvertImport(std::string_view text, const ImportOptions &option
         return imported;
     }
     if (table.rows.empty()) {
-        imported.error = "the file is empty: no header line";
+        imported.error = ReasonText(PLENTA_TEXT("journal", "die Datei ist leer: keine Kopfzeile"));
         return imported;
     }
     if (options.format == ImportFormat::Drip) {
@@ -177,7 +190,7 @@ ImportResult ImportIntoJournal(const std::filesystem::path &journal, const std::
     std::string error;
     const std::optional<std::string> bytes = ReadImportFile(file, error);
     if (!bytes) {
-        result.imported.error = "cannot read it: " + error;
+        result.imported.error = ReasonText(PLENTA_TEXT("journal", "kann sie nicht lesen: %1"), {error});
         return result;
     }
     result.imported = ConvertImport(*bytes, options);

@@ -5,6 +5,7 @@
 
 #include "journal/FileDescriptor.h"
 #include "journal/JournalTarget.h"
+#include "journal/ReasonText.h"
 
 #include <StringTable.h>
 
@@ -67,8 +68,10 @@ std::optional<RefusedLink> RefuseJournalLinks(const std::filesystem::path &journ
             break;
         }
         if (!FollowedByTheKernelsRule(current, info)) {
-            return RefusedLink{current, "is a link another user made in a folder anyone may write to; it was "
-                                        "not followed"};
+            return RefusedLink{
+                current, ReasonText(PLENTA_TEXT(
+                             "journal", "ist ein Link, den ein anderer Benutzer in einem Ordner angelegt "
+                                        "hat, in den jeder schreiben darf; ihm wurde nicht gefolgt"))};
         }
         const std::optional<std::filesystem::path> next = LinkTarget(current);
         if (!next) {
@@ -78,10 +81,12 @@ std::optional<RefusedLink> RefuseJournalLinks(const std::filesystem::path &journ
         linked = true;
     }
     if (linked && !IsJournalOrEmpty(current)) {
-        return RefusedLink{journal,
-                           "is a link to '" + current.string() +
-                               "', which is no journal (its first line is not the journal's header); "
-                               "it was not followed"};
+        return RefusedLink{
+            journal,
+            ReasonText(PLENTA_TEXT("journal",
+                                   "ist ein Link auf '%1', das kein Tagebuch ist (seine erste Zeile ist "
+                                   "nicht die Kopfzeile eines Tagebuchs); ihm wurde nicht gefolgt"),
+                       {current.string()})};
     }
     return std::nullopt;
 }

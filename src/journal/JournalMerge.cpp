@@ -10,6 +10,7 @@
 #include "journal/JournalRewrite.h"
 #include "journal/JournalText.h"
 #include "journal/LineReader.h"
+#include "journal/ReasonText.h"
 #include "journal/RecordPlacement.h"
 #include "journal/RecordedRewrite.h"
 
@@ -178,7 +179,11 @@ MergeResult MergeIntoJournal(const std::filesystem::path &journal,
         for (const OtherJournal &other : others) {
             // A version Syncthing keeps is its user's history, not a copy to tidy away.
             if (IsKeptVersion(other.path)) {
-                result.kept.push_back({other.path, "it is a version Syncthing keeps, never removed"});
+                result.kept.push_back(
+                    {other.path,
+                     ReasonText(PLENTA_TEXT(
+                         "journal",
+                         "sie ist eine Fassung, die Syncthing aufbewahrt, und wird nie entfernt"))});
                 continue;
             }
             if (KeptReason kept = RemoveIfUnchanged(other.path, other.seen, journal)) {

@@ -10,6 +10,7 @@
 #include "journal/JournalLock.h"
 #include "journal/JournalTarget.h"
 #include "journal/ReadLease.h"
+#include "journal/ReasonText.h"
 #include "journal/WriterWait.h"
 
 #include <cerrno>
@@ -156,9 +157,15 @@ public:
                 return *status;
             }
         }
-        return Fail(RewriteStatus::WriteFailed, target_,
-                    writerHeldOn_ ? "another program keeps the journal open for writing; it was left as it is"
-                                  : "another program kept changing the journal; it was left as it is");
+        return Fail(
+            RewriteStatus::WriteFailed, target_,
+            writerHeldOn_
+                ? ReasonText(PLENTA_TEXT(
+                      "journal",
+                      "wird von einem anderen Programm zum Schreiben offen gehalten; es blieb, wie es war"))
+                : ReasonText(PLENTA_TEXT(
+                      "journal",
+                      "wurde immer wieder von einem anderen Programm geändert; es blieb, wie es war")));
     }
 
 private:
@@ -174,7 +181,9 @@ private:
         std::string old;
         if (in.Get() < 0) {
             if (errno != ENOENT) {
-                return Fail(RewriteStatus::Unreadable, target_, "cannot be opened: " + SystemError(errno));
+                return Fail(RewriteStatus::Unreadable, target_,
+                            ReasonText(PLENTA_TEXT("journal", "kann nicht geöffnet werden: %1"),
+                                       {SystemError(errno)}));
             }
             struct stat folder {};
             const std::filesystem::path parent = target_.parent_path().empty() ? "." : target_.parent_path();
@@ -191,7 +200,9 @@ private:
             state = JournalState::Missing;
         } else {
             if (::fstat(in.Get(), &opened) != 0) {
-                return Fail(RewriteStatus::Unreadable, target_, "cannot be read: " + SystemError(errno));
+                return Fail(RewriteStatus::Unreadable, target_,
+                            ReasonText(PLENTA_TEXT("journal", "kann nicht gelesen werden: %1"),
+                                       {SystemError(errno)}));
             }
             // A journal the user made read-only stays so, though its folder would let a rename replace it:
             // the permission is the user's word that the file must not change. The kernel answers (access),
@@ -199,16 +210,24 @@ private:
             // may.
             if (::access(target_.c_str(), W_OK) != 0) {
                 return Fail(RewriteStatus::WriteFailed, target_,
-                            "may not be written: " + SystemError(errno) + "; it was left as it is");
+                            ReasonText(PLENTA_TEXT("journal",
+                                                   "darf nicht geschrieben werden: %1; es blieb, wie es war"),
+                                       {SystemError(errno)}));
             }
             if (static_cast<std::uint64_t>(opened.st_size) > MAX_REWRITE_BYTES) {
-                return Fail(RewriteStatus::WriteFailed, target_,
-                            "is larger than " + std::to_string(MAX_REWRITE_BYTES >> 20) +
-                                " MiB, more than any journal can hold; it was left as it is");
+                return Fail(
+                    RewriteStatus::WriteFailed, target_,
+                    ReasonText(
+                        PLENTA_TEXT(
+                            "journal",
+                            "ist größer als %1 MiB, mehr als ein Tagebuch fassen kann; es blieb, wie es war"),
+                        {std::to_string(MAX_REWRITE_BYTES >> 20)}));
             }
             old.reserve(static_cast<std::size_t>(opened.st_size));
             if (!ReadUpTo(in.Get(), MAX_REWRITE_BYTES, old)) {
-                return Fail(RewriteStatus::Unreadable, target_, "cannot be read: " + SystemError(errno));
+                return Fail(RewriteStatus::Unreadable, target_,
+                            ReasonText(PLENTA_TEXT("journal", "kann nicht gelesen werden: %1"),
+                                       {SystemError(errno)}));
             }
             struct stat read {};
             if (::fstat(in.Get(), &read) != 0 || StateOf(read) != StateOf(opened) ||
@@ -228,9 +247,13 @@ private:
         // A journal beyond the bound could not be read back by the next save or delete: a merge of a huge
         // copy is refused here, before anything is written.
         if (content.size() > MAX_REWRITE_BYTES) {
-            return Fail(RewriteStatus::WriteFailed, target_,
-                        "would become larger than " + std::to_string(MAX_REWRITE_BYTES >> 20) +
-                            " MiB, more than any journal can hold; it was left as it is");
+            return Fail(
+                RewriteStatus::WriteFailed, target_,
+                ReasonText(
+                    PLENTA_TEXT(
+                        "journal",
+                        "würde größer als %1 MiB, mehr als ein Tagebuch fassen kann; es blieb, wie es war"),
+                    {std::to_string(MAX_REWRITE_BYTES >> 20)}));
         }
         if (!WriteTemporary(content, state, opened)) {
             return RewriteStatus::WriteFailed;
@@ -241,7 +264,8 @@ private:
     bool WriteTemporary(std::string_view content, JournalState state, const struct stat &old) {
         if (::unlink(temp_.c_str()) != 0 && errno != ENOENT) {
             Fail(RewriteStatus::WriteFailed, temp_,
-                 "cannot remove the old temporary file: " + SystemError(errno));
+                 ReasonText(PLENTA_TEXT("journal", "kann als alte temporäre Datei nicht entfernt werden: %1"),
+                            {SystemError(errno)}));
             return false;
         }
         // A new journal gets the usual permissions less the umask; an existing one keeps its exact bits.
@@ -249,7 +273,8 @@ private:
                                   state == JournalState::Existing ? 0600 : 0666));
         if (out.Get() < 0) {
             Fail(RewriteStatus::WriteFailed, temp_,
-                 "cannot create the temporary file: " + SystemError(errno));
+                 ReasonText(PLENTA_TEXT("journal", "kann als temporäre Datei nicht angelegt werden: %1"),
+                            {SystemError(errno)}));
             return false;
         }
         const bool written = (state == JournalState::Missing || KeepOwnerAndMode(out.Get(), old)) &&
@@ -258,7 +283,9 @@ private:
         if (!written) {
             const int error = errno;
             ::unlink(temp_.c_str());
-            Fail(RewriteStatus::WriteFailed, temp_, "cannot write the temporary file: " + SystemError(error));
+            Fail(RewriteStatus::WriteFailed, temp_,
+                 ReasonText(PLENTA_TEXT("journal", "kann als temporäre Datei nicht geschrieben werden: %1"),
+                            {SystemError(error)}));
         }
         return written;
     }
@@ -295,7 +322,9 @@ private:
             if (error == EEXIST) {
                 return std::nullopt;
             }
-            return Fail(RewriteStatus::WriteFailed, target_, "cannot be created: " + SystemError(error));
+            return Fail(
+                RewriteStatus::WriteFailed, target_,
+                ReasonText(PLENTA_TEXT("journal", "kann nicht angelegt werden: %1"), {SystemError(error)}));
         }
         if (durability_ == Durability::Fsync) {
             SyncFolderOf(target_);
@@ -317,7 +346,9 @@ private:
             const int error = errno;
             ::unlink(temp_.c_str());
             return Fail(RewriteStatus::WriteFailed, temp_,
-                        "cannot open the temporary file again: " + SystemError(error));
+                        ReasonText(PLENTA_TEXT("journal",
+                                               "kann als temporäre Datei nicht wieder geöffnet werden: %1"),
+                                   {SystemError(error)}));
         }
         struct stat made {};
         const bool freshKnown = ::fstat(fresh.Get(), &made) == 0;
@@ -330,7 +361,9 @@ private:
             }
             const int error = errno;
             ::unlink(temp_.c_str());
-            return Fail(RewriteStatus::WriteFailed, target_, "cannot be replaced: " + SystemError(error));
+            return Fail(
+                RewriteStatus::WriteFailed, target_,
+                ReasonText(PLENTA_TEXT("journal", "kann nicht ersetzt werden: %1"), {SystemError(error)}));
         }
         // A program waiting on the lease to write the old journal read it before the swap; what it writes
         // belongs in the journal. The swap changes the old file's change time, so only its identity, size,
@@ -369,14 +402,18 @@ private:
             const std::filesystem::path copy = SetAsideCopyName(target_, now, counter);
             if (::renameat2(AT_FDCWD, temp_.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0) {
                 return Fail(RewriteStatus::WriteFailed, copy,
-                            "holds another program's version of the journal, which changed during the save");
+                            ReasonText(PLENTA_TEXT(
+                                "journal", "enthält die Fassung des Tagebuchs eines anderen Programms, die "
+                                           "sich während des Speicherns geändert hat")));
             }
             if (errno != EEXIST) {
                 break;
             }
         }
-        return Fail(RewriteStatus::WriteFailed, temp_,
-                    "holds another program's version of the journal, which changed during the save");
+        return Fail(
+            RewriteStatus::WriteFailed, temp_,
+            ReasonText(PLENTA_TEXT("journal", "enthält die Fassung des Tagebuchs eines anderen Programms, "
+                                              "die sich während des Speicherns geändert hat")));
     }
 
     // A journal that was missing is created only if no other program created one meanwhile (EEXIST).
@@ -419,24 +456,28 @@ RewriteStatus RewriteJournal(const std::filesystem::path &journal, MissingJourna
     };
     const std::optional<std::filesystem::path> target = ResolveJournalTarget(journal);
     if (!target) {
-        return fail(RewriteStatus::WriteFailed, journal, "its symbolic links lead round in a circle");
+        return fail(RewriteStatus::WriteFailed, journal,
+                    ReasonText(PLENTA_TEXT("journal", "hat symbolische Links, die im Kreis führen")));
     }
     if (const std::optional<RefusedLink> refused = RefuseJournalLinks(journal)) {
         return fail(RewriteStatus::WriteFailed, refused->link, refused->reason);
     }
     // Checked before the lock, so that no lock file is made beside a device.
     if (IsNonRegularFile(*target)) {
-        return fail(RewriteStatus::Unreadable, *target, "is no regular file");
+        return fail(RewriteStatus::Unreadable, *target,
+                    ReasonText(PLENTA_TEXT("journal", "ist keine reguläre Datei")));
     }
     const JournalLock lock(*target, LockMode::Exclusive);
     if (!lock.Held()) {
         const std::filesystem::path lockPath = HiddenCompanionOf(*target, ".lock");
         if (lock.Unavailable()) {
             return fail(RewriteStatus::WriteFailed, lockPath,
-                        "the lock file cannot be opened: " + SystemError(lock.OpenError()));
+                        ReasonText(PLENTA_TEXT("journal", "kann als Sperrdatei nicht geöffnet werden: %1"),
+                                   {SystemError(lock.OpenError())}));
         }
         return fail(RewriteStatus::Unreadable, lockPath,
-                    "another program has held the lock for over a second");
+                    ReasonText(PLENTA_TEXT(
+                        "journal", "wird seit über einer Sekunde von einem anderen Programm gehalten")));
     }
     RewriteStatus status = RewriteStatus::Declined;
     try {

@@ -12,6 +12,7 @@
 #include "journal/JournalRecord.h"
 #include "journal/JournalTarget.h"
 #include "journal/LineReader.h"
+#include "journal/ReasonText.h"
 #include "journal/RecordReader.h"
 #include "journal/WriterWait.h"
 
@@ -48,7 +49,8 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
     // A symlinked journal is locked beside its target, where a rewrite through any path to it locks too. Only
     // a regular file is read; a FIFO or a device in its place is never waited on, nor a lock made beside it.
     if (target == nullptr) {
-        return fail("is a loop of links or no possible file name");
+        return fail(
+            ReasonText(PLENTA_TEXT("journal", "ist ein Kreis aus Links oder kein möglicher Dateiname")));
     }
     if (!plainFile) {
         if (const std::optional<RefusedLink> refused = RefuseJournalLinks(journal)) {
@@ -59,20 +61,21 @@ std::optional<JournalScan> LoadJournal(const std::filesystem::path &journal, Dat
         }
     }
     if (!plainFile && IsNonRegularFile(*target)) {
-        return fail("is not a regular file");
+        return fail(ReasonText(PLENTA_TEXT("journal", "ist keine reguläre Datei")));
     }
     // A folder where no lock file can be made is read-only, so no rewrite can run there and the scan goes on
     // without the lock; a lock held by a writer for over a second counts as a journal that cannot be opened.
     const JournalLock lock(*target, LockMode::Shared);
     if (!lock.Held() && !lock.Unavailable()) {
-        return fail("is locked by another program");
+        return fail(ReasonText(PLENTA_TEXT("journal", "ist von einem anderen Programm gesperrt")));
     }
     const FileDescriptor file(plainFile ? OpenForReading(*target) : OpenRegularForReading(*target));
     const int openError = errno;
     const std::optional<std::size_t> size = file.RegularSize();
     if (!size) {
-        return fail(file.Get() < 0 ? "cannot be opened: " + std::string(std::strerror(openError))
-                                   : "cannot be read");
+        return fail(file.Get() < 0 ? ReasonText(PLENTA_TEXT("journal", "kann nicht geöffnet werden: %1"),
+                                                {std::strerror(openError)})
+                                   : ReasonText(PLENTA_TEXT("journal", "kann nicht gelesen werden")));
     }
 
     // Built where the caller receives it: the point table is a few kilobytes, not to be copied on the way.

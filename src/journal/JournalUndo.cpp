@@ -3,6 +3,7 @@
 // once never revert one change twice, and the check against the journal sees the bytes that are replaced.
 #include "journal/JournalUndo.h"
 
+#include "journal/ReasonText.h"
 #include "journal/RecordPlacement.h"
 #include "journal/RecordedRewrite.h"
 
@@ -78,7 +79,9 @@ UndoResult UndoLatestChange(const std::filesystem::path &journal, ChangeRecordin
     case RewriteStatus::Declined:
         break;
     case RewriteStatus::Missing:
-        result.failure = {journal, "does not exist; there is nothing to undo in it"};
+        result.failure = {
+            journal,
+            ReasonText(PLENTA_TEXT("journal", "existiert nicht; darin gibt es nichts rückgängig zu machen"))};
         result.status = UndoStatus::AccessError;
         break;
     case RewriteStatus::Unreadable:

@@ -3,6 +3,7 @@
 #include "journal/MissingRecords.h"
 
 #include "journal/JournalText.h"
+#include "journal/ReasonText.h"
 #include "journal/RecordPlacement.h"
 #include "journal/RecordedRewrite.h"
 
@@ -58,7 +59,11 @@ std::optional<std::vector<MissingDate>> FindMissingRecords(const std::filesystem
     const std::optional<std::string> content = ReadJournalText(journal, MissingText::Empty);
     if (!content) {
         if (problem != nullptr) {
-            *problem = journal.string() + ": cannot be read (unreadable, or locked by another program)";
+            *problem = ReasonText(
+                PLENTA_TEXT(
+                    "journal",
+                    "%1: kann nicht gelesen werden (unlesbar oder von einem anderen Programm gesperrt)"),
+                {journal.string()});
         }
         return std::nullopt;
     }

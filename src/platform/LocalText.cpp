@@ -15,20 +15,4 @@ std::string_view LocalText(std::string_view context, std::string_view source) {
     return LocalText(ProcessLanguage(), context, source);
 }
 
-std::string WithArgs(std::string_view text, std::initializer_list<std::string_view> values) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char digit = i + 1 < text.size() ? text[i + 1] : '\0';
-        const auto position = static_cast<std::size_t>(digit - '1');
-        if (text[i] == '%' && digit >= '1' && digit <= '9' && position < values.size()) {
-            out += values.begin()[position];
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 } // namespace plenta

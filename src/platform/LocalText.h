@@ -17,7 +17,4 @@ std::string_view LocalText(UiLanguage language, std::string_view context, std::s
 // The text in this process's language, chosen from its environment.
 std::string_view LocalText(std::string_view context, std::string_view source);
 
-// The text with each "%1", "%2", ... replaced by the value of that position, as QString::arg places them.
-std::string WithArgs(std::string_view text, std::initializer_list<std::string_view> values);
-
 } // namespace plenta

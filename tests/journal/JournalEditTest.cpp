@@ -253,7 +253,7 @@ TEST_F(JournalEditTest, ReadOnlyFolderAndUnreadableJournal) {
         RewriteFailure failure;
         EXPECT_EQ(SaveEntry(journal_, Entry(DAY), Durability::NoFsync, &failure), EditOutcome::AccessError);
         EXPECT_EQ(failure.file, journal_);
-        EXPECT_EQ(failure.reason, "may not be written: Permission denied; it was left as it is");
+        EXPECT_EQ(failure.reason, "darf nicht geschrieben werden: Permission denied; es blieb, wie es war");
         EXPECT_EQ(DeleteDayEntries(journal_, 2003y / April / 1d), EditOutcome::AccessError);
         const std::filesystem::path copy = folder_ / "copy.txt";
         test::WriteBytes(copy, "2003/04/07,36.5,,\r\n");

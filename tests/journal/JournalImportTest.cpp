@@ -66,7 +66,7 @@ TEST(DripImport, EachRuleOfTheMapping) {
          {{"2026-03-01", "36.5", "true"}, {"2026-03-02", ""}, {"2026-03-03", "36.7", "false"}},
          {},
          {"2026/03/03,36.7,,"},
-         {"its temperature is marked as excluded", "it has no temperature"}},
+         {"die Temperatur des Tages ist als ausgeschlossen markiert", "der Tag hat keine Temperatur"}},
         {"the default temperature fills them",
          {{"2026-03-01", "36.5", "true"}, {"2026-03-02", ""}},
          365,
@@ -76,8 +76,9 @@ TEST(DripImport, EachRuleOfTheMapping) {
          {{"2026-03-01", "35.44"}, {"2026-03-02", "37.55"}, {"2026-03-03", "98.6"}, {"2026-03-04", "hoch"}},
          {},
          {},
-         {"the temperature 35.4 lies outside 35.5 to 37.5", "the temperature 37.6 lies outside 35.5 to 37.5",
-          "the temperature 98.6 lies outside 35.5 to 37.5", "the temperature 'hoch' is no number"}},
+         {"die Temperatur 35.4 liegt außerhalb von 35.5 bis 37.5",
+          "die Temperatur 37.6 liegt außerhalb von 35.5 bis 37.5",
+          "die Temperatur 98.6 liegt außerhalb von 35.5 bis 37.5", "die Temperatur 'hoch' ist keine Zahl"}},
         {"first day where bleeding begins, rows in any order",
          {{"2026-03-03", "36.5", "", "2"},
           {"2026-03-01", "36.5", "", "0"},
@@ -93,7 +94,7 @@ TEST(DripImport, EachRuleOfTheMapping) {
          {{"2026-03-01", "", "", "2"}, {"2026-03-02", "36.5", "", "2"}},
          {},
          {"2026/03/02,36.5,,"},
-         {"it has no temperature"}},
+         {"der Tag hat keine Temperatur"}},
         {"mucus from 2 unless excluded, intercourse from sex.partner",
          {{"2026-03-01", "36.5", "", "", "", "1"},
           {"2026-03-02", "36.5", "", "", "", "2"},
@@ -113,8 +114,8 @@ TEST(DripImport, EachRuleOfTheMapping) {
          {"2026/03/01,36.5,,zu sp\xE4t", "2026/03/02,36.5,,Kopf ? weh",
           "2026/03/03,36.5,," + std::string(39, 'a'), "2026/03/04,36.5,,zwei Zeilen, ja"},
          {},
-         {"the comment's characters \"\xE2\x9C\x93\" are not in Windows-1252 and became '?'",
-          "the comment was cut to 39 characters"}},
+         {"die Zeichen \"\xE2\x9C\x93\" des Kommentars gibt es in Windows-1252 nicht, sie wurden zu '?'",
+          "der Kommentar wurde auf 39 Zeichen gekürzt"}},
     };
     for (const DripCase &c : cases) {
         SCOPED_TRACE(c.rule);
@@ -141,24 +142,24 @@ TEST(Import, BadInputIsRefusedAsAWhole) {
         std::string text;
         std::string error;
     } cases[] = {
-        {ImportFormat::Drip, "", "the file is empty: no header line"},
-        {ImportFormat::Drip, "2026-03-01,36.5\n", "it has no column 'date'"},
-        {ImportFormat::Drip, "date,temperature\n2026-03-01,36.5\n", "no column 'temperature.value'"},
-        {ImportFormat::Drip, "date,temperature.value,date\n", "names the column 'date' twice"},
-        {ImportFormat::Drip, good + "2026-02-30,36.5,,,,,,,,,,,\n", "line 3: '2026-02-30' is no date"},
-        {ImportFormat::Drip, good + "01.03.2026,36.5,,,,,,,,,,,\n", "line 3: '01.03.2026' is no date"},
-        {ImportFormat::Drip, good + "2026-03-02,36.5\n", "line 3: 2 fields where the header has 13"},
-        {ImportFormat::Drip, good + "2026-03-02,36.5,ja,,,,,,,,,,\n", "temperature.exclude is 'ja'"},
-        {ImportFormat::Drip, good + "2026-03-02,36.5,,,viel,,,,,,,,\n", "bleeding.value is 'viel'"},
+        {ImportFormat::Drip, "", "die Datei ist leer: keine Kopfzeile"},
+        {ImportFormat::Drip, "2026-03-01,36.5\n", "ihr fehlt die Spalte 'date'"},
+        {ImportFormat::Drip, "date,temperature\n2026-03-01,36.5\n", "die Spalte 'temperature.value'"},
+        {ImportFormat::Drip, "date,temperature.value,date\n", "nennt die Spalte 'date' zweimal"},
+        {ImportFormat::Drip, good + "2026-02-30,36.5,,,,,,,,,,,\n", "Zeile 3: '2026-02-30' ist kein Datum"},
+        {ImportFormat::Drip, good + "01.03.2026,36.5,,,,,,,,,,,\n", "Zeile 3: '01.03.2026' ist kein Datum"},
+        {ImportFormat::Drip, good + "2026-03-02,36.5\n", "Zeile 3: 2 Felder, wo die Kopfzeile 13 hat"},
+        {ImportFormat::Drip, good + "2026-03-02,36.5,ja,,,,,,,,,,\n", "temperature.exclude ist 'ja'"},
+        {ImportFormat::Drip, good + "2026-03-02,36.5,,,viel,,,,,,,,\n", "bleeding.value ist 'viel'"},
         {ImportFormat::Drip, good + "2026-03-02,\"36.5,,,,,,,,,,,\n",
-         "line 3: a quoted field is never closed"},
-        {ImportFormat::Drip, "GIF89a\x01\x00\x01\x00\x00\x00"s, "NUL bytes"},
-        {ImportFormat::Drip, "date,temperature.value\n2026-03-01,\xFF\n", "not UTF-8 text (byte 35)"},
-        {ImportFormat::PlentaCsv, good, "not the header of Plenta's CSV export"},
-        {ImportFormat::PlentaCsv, std::string(CSV_HEADER) + "\n2026-03-01,36.5,1,0,0,0,,1,x\n", "9 fields"},
+         "Zeile 3: ein Feld in Anführungszeichen wird nie geschlossen"},
+        {ImportFormat::Drip, "GIF89a\x01\x00\x01\x00\x00\x00"s, "NUL-Bytes"},
+        {ImportFormat::Drip, "date,temperature.value\n2026-03-01,\xFF\n", "kein UTF-8-Text (Byte 35)"},
+        {ImportFormat::PlentaCsv, good, "nicht die Kopfzeile von Plentas CSV-Export"},
+        {ImportFormat::PlentaCsv, std::string(CSV_HEADER) + "\n2026-03-01,36.5,1,0,0,0,,1,x\n", "9 Felder"},
         {ImportFormat::PlentaCsv, std::string(CSV_HEADER) + "\n2026-03-01,36.5,ja,0,0,0,,1\n",
-         "the mark 'ja' is neither 0 nor 1"},
-        {ImportFormat::PlentaCsv, std::string(CSV_HEADER) + "\n1600-12-31,36.5,0,0,0,0,,0\n", "no date"},
+         "das Zeichen 'ja' ist weder 0 noch 1"},
+        {ImportFormat::PlentaCsv, std::string(CSV_HEADER) + "\n1600-12-31,36.5,0,0,0,0,,0\n", "kein Datum"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
@@ -199,11 +200,11 @@ TEST(Import, UnfitFilesLeaveTheJournalUntouched) {
     const struct {
         const char *file;
         const char *error;
-    } cases[] = {{"fifo", "not a regular file"},
-                 {"folder", "not a regular file"},
+    } cases[] = {{"fifo", "keine reguläre Datei"},
+                 {"folder", "keine reguläre Datei"},
                  {"missing", "No such file"},
-                 {"huge.csv", "larger than 16 MiB"},
-                 {"binary.csv", "NUL bytes"}};
+                 {"huge.csv", "größer als 16 MiB"},
+                 {"binary.csv", "NUL-Bytes"}};
     for (const auto &c : cases) {
         const ImportResult result =
             ImportIntoJournal(folder.Journal(), folder / c.file, {}, MergePreference::Other);

@@ -116,7 +116,7 @@ TEST_F(JournalRewriteTest, GivesUpOnAJournalThatKeepsChanging) {
     EXPECT_GT(attempts, 2);
     // The other program's last write stands; nothing of the rewrite's.
     EXPECT_EQ(test::ReadBytes(journal_), other);
-    EXPECT_NE(failure_.reason.find("kept changing"), std::string::npos) << failure_.reason;
+    EXPECT_NE(failure_.reason.find("immer wieder"), std::string::npos) << failure_.reason;
     EXPECT_FALSE(std::filesystem::exists(TemporaryPathOf(journal_)));
 }
 
@@ -280,7 +280,7 @@ TEST_F(JournalRewriteTest, OutOfMemoryIsAnAccessError) {
         RewriteFailure failure;
         const bool ok =
             SaveEntry(journal_, Entry(), Durability::NoFsync, &failure) == EditOutcome::AccessError &&
-            failure.reason.find("memory") != std::string::npos;
+            failure.reason.find("Speicher") != std::string::npos;
         ::_exit(ok ? 0 : 1);
     }
     int status = 0;

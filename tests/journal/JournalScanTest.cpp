@@ -304,10 +304,10 @@ TEST_F(JournalScanTest, CannotOpenAndSaysWhy) {
     LoadFailure failure;
     EXPECT_FALSE(LoadJournal(journal_, START, START, &failure).has_value());
     EXPECT_EQ(failure.file, journal_);
-    EXPECT_EQ(failure.reason, "cannot be opened: " + std::string(std::strerror(ENOENT)));
+    EXPECT_EQ(failure.reason, "kann nicht geöffnet werden: " + std::string(std::strerror(ENOENT)));
     std::filesystem::create_directory(journal_);
     EXPECT_FALSE(LoadJournal(journal_, START, START, &failure).has_value());
-    EXPECT_EQ(failure.reason, "is not a regular file");
+    EXPECT_EQ(failure.reason, "ist keine reguläre Datei");
 }
 
 TEST_F(JournalScanTest, WaitsForAWriterAtMostASecond) {
@@ -317,7 +317,7 @@ TEST_F(JournalScanTest, WaitsForAWriterAtMostASecond) {
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);
     LoadFailure failure;
     EXPECT_FALSE(LoadJournal(journal_, START, START, &failure).has_value());
-    EXPECT_EQ(failure.reason, "is locked by another program");
+    EXPECT_EQ(failure.reason, "ist von einem anderen Programm gesperrt");
     ::close(fd);
     EXPECT_TRUE(LoadJournal(journal_, START, START).has_value());
 }

@@ -141,7 +141,7 @@ TEST(CopiesAndLinks, HugeCopiesAreRefusedOrReadPastWithBoundedMemory) {
     WriteBytes(copy, other);
     run = RunWatched(ToolArgs(folder.Journal(), {"merge", "--remove-merged", copy.string()}), DEADLINE);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(Contains(run.err, "would become larger than 16 MiB")) << run.err;
+    EXPECT_TRUE(Contains(run.err, "würde größer als 16 MiB")) << run.err;
     EXPECT_EQ(ReadBytes(folder.Journal()), big);
     EXPECT_EQ(ReadBytes(copy), other);
 }

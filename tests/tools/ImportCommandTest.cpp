@@ -59,15 +59,16 @@ TEST_F(ImportCommand, DripRowsWithConflictsAndReasons) {
                      ",1,36.6,2026-03-05,\n");
     ToolResult result = Run(journal_, {"import", "--format", "drip", "--prefer", "other", drip.string()});
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out,
-              "Konflikt 2026-03-02: Tagebuch \"2026/03/02,36.9,,eigener\", importiert "
-              "\"2026/03/02,36.7,1,anders\"; behalten: importiert\n"
-              "nicht importiert: Zeile 4 (2026-03-03): it has no temperature\n"
-              "nicht importiert: Zeile 5 (2026-03-04): the temperature 38.1 lies outside 35.5 to 37.5\n"
-              "importiert aus " +
-                  drip.string() +
-                  ": 1 neu, 1 Konflikt (wie in der importierten Datei behalten), 1 schon im Tagebuch, 2 "
-                  "nicht importiert\n");
+    EXPECT_EQ(
+        result.out,
+        "Konflikt 2026-03-02: Tagebuch \"2026/03/02,36.9,,eigener\", importiert "
+        "\"2026/03/02,36.7,1,anders\"; behalten: importiert\n"
+        "nicht importiert: Zeile 4 (2026-03-03): der Tag hat keine Temperatur\n"
+        "nicht importiert: Zeile 5 (2026-03-04): die Temperatur 38.1 liegt außerhalb von 35.5 bis 37.5\n"
+        "importiert aus " +
+            drip.string() +
+            ": 1 neu, 1 Konflikt (wie in der importierten Datei behalten), 1 schon im Tagebuch, 2 "
+            "nicht importiert\n");
     EXPECT_EQ(ReadBytes(journal_),
               HEADER + "2026/03/01,36.5,,\r\n2026/03/02,36.7,1,anders\r\n2026/03/05,36.6,1,\r\n");
 
@@ -88,12 +89,12 @@ TEST_F(ImportCommand, RefusalsTouchNothing) {
         {{"import", "--format", "drip", (folder_ / "plenta.csv").string()},
          1,
          "plenta-journal: kann '" + (folder_ / "plenta.csv").string() +
-             "' nicht importieren: the first line is no header of drip's export: it has no column "
-             "'temperature.value'; das Tagebuch ist unverändert\n"},
-        {{"import", (folder_ / "plenta.csv").string()}, 1, "not the header of Plenta's CSV export"},
+             "' nicht importieren: die erste Zeile ist keine Kopfzeile von drips Export: ihr fehlt die "
+             "Spalte 'temperature.value'; das Tagebuch ist unverändert\n"},
+        {{"import", (folder_ / "plenta.csv").string()}, 1, "nicht die Kopfzeile von Plentas CSV-Export"},
         {{"import", "--format", "drip", (folder_ / "bad.csv").string()},
          1,
-         "line 2: '\\x1b[2J' is no date YYYY-MM-DD"},
+         "Zeile 2: '\\x1b[2J' ist kein Datum JJJJ-MM-TT"},
         {{"import", "--default-temperature", "36.5", (folder_ / "plenta.csv").string()},
          2,
          "gilt für den Export von drip"},

@@ -160,7 +160,7 @@ TEST(JournalCommands, FileFailuresEndWithOne) {
         {{missing, "show"}, cannotOpen + "'" + missing + "' existiert nicht\n"},
         {{missing, "chart", "--out", folder / "chart.png"},
          cannotOpen + "'" + missing + "' existiert nicht\n"},
-        {{folder.Path(), "show"}, cannotOpen + "'" + folder.Path().string() + "' is not a regular file\n"},
+        {{folder.Path(), "show"}, cannotOpen + "'" + folder.Path().string() + "' ist keine reguläre Datei\n"},
         {{missing, "delete", "--date", "2026-04-05"},
          "Fehler mit der Datenbank!\nplenta-journal: '" + missing + "' existiert nicht\n"},
         {{absent + "/plenta.txt", "save", "--date", "2026-04-05", "--temperature", "36.5"},

@@ -97,7 +97,7 @@ TEST_F(SyncCommands, MergeReportsConflictsAndTheSummary) {
     EXPECT_EQ(removed.exitCode, 0) << removed.err;
     EXPECT_FALSE(std::filesystem::exists(copy));
     EXPECT_TRUE(std::filesystem::exists(version));
-    EXPECT_NE(removed.out.find("behalten: " + version + ": it is a version Syncthing keeps"),
+    EXPECT_NE(removed.out.find("behalten: " + version + ": sie ist eine Fassung, die Syncthing aufbewahrt"),
               std::string::npos)
         << removed.out;
     EXPECT_NE(ReadBytes(journal_).find("2026/12/08,36.1,,"), std::string::npos);

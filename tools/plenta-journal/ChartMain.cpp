@@ -12,6 +12,7 @@
 
 int main(int argc, char **argv) {
     using namespace plenta;
+    SayReasonsInTheToolsLanguage();
     constexpr int ARGUMENTS = 7;
     if (argc != ARGUMENTS) {
         return static_cast<int>(

@@ -5,6 +5,7 @@
 #include "journal/CodePage.h"
 #include "journal/JournalExport.h"
 #include "journal/JournalRecord.h"
+#include "journal/ReasonText.h"
 #include "platform/LocalText.h"
 
 namespace plenta {
@@ -42,6 +43,11 @@ std::string_view Said(std::string_view german) {
 
 std::string Said(std::string_view german, std::initializer_list<std::string_view> values) {
     return WithArgs(Said(german), values);
+}
+
+void SayReasonsInTheToolsLanguage() {
+    SetReasonLookUp(
+        [](std::string_view context, std::string_view source) { return LocalText(context, source); });
 }
 
 Date ParseDate(std::string_view text) {

@@ -21,6 +21,9 @@ std::string_view Said(std::string_view german);
 // The same with each "%1", "%2", ... replaced by the value of that position.
 std::string Said(std::string_view german, std::initializer_list<std::string_view> values);
 
+// Lets the journal library's reasons, which the tool prints after its own words, follow the same language.
+void SayReasonsInTheToolsLanguage();
+
 class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

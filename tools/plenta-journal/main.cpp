@@ -370,6 +370,7 @@ int main(int argc, char **argv) {
     // Under a file-size limit a write then fails with EFBIG and takes the rewrite's error path, instead of
     // the signal ending the tool with no message and a temporary file left behind.
     std::signal(SIGXFSZ, SIG_IGN);
+    SayReasonsInTheToolsLanguage();
     CLI::App app{
         Tr(PLENTA_TEXT("plenta-journal", "Liest und bearbeitet Plentas Tagebuch auf der Kommandozeile."))};
     app.name("plenta-journal");
