@@ -1428,5 +1428,49 @@ be shown:
         <source>behalten: %1: %2</source>
         <translation>kept %1: %2</translation>
     </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Genau eine der folgenden Optionen ist nötig</source>
+        <translation>Exactly one of the following options is required</translation>
+    </message>
+    <message>
+        <source>Aufruf</source>
+        <translation>Usage</translation>
+    </message>
+    <message>
+        <source>OPTIONEN</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>BEFEHL</source>
+        <translation>COMMAND</translation>
+    </message>
+    <message>
+        <source>BEFEHLE</source>
+        <translation>COMMANDS</translation>
+    </message>
+    <message>
+        <source>PFLICHT</source>
+        <translation>REQUIRED</translation>
+    </message>
+    <message>
+        <source>Schließt aus</source>
+        <translation>Excludes</translation>
+    </message>
+    <message>
+        <source>diese Hilfe ausgeben und enden</source>
+        <translation>print this help and exit</translation>
+    </message>
+    <message>
+        <source>die Version ausgeben und enden</source>
+        <translation>print the version and exit</translation>
+    </message>
+    <message>
+        <source>Befehle</source>
+        <translation>Commands</translation>
+    </message>
 </context>
 </TS>

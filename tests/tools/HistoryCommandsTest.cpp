@@ -116,6 +116,10 @@ TEST_F(HistoryCommands, ChangeStandsWhenTheHistoryCannotBeWritten) {
 // English under an English locale; the journal is left alone either way.
 TEST_F(HistoryCommands, MessagesFollowTheLanguage) {
     const std::string unreadable = (folder_ / "absent.txt").string();
+    const std::string foreign = (folder_ / "foreign.csv").string();
+    WriteBytes(foreign, "date,temperature\n");
+    const std::string header =
+        " (date,temperature,first_day,mucus,ovulation,intercourse,comment,cycle_day); ";
     struct Case {
         std::vector<std::string> args;
         std::string german;
@@ -139,6 +143,13 @@ TEST_F(HistoryCommands, MessagesFollowTheLanguage) {
          "plenta-journal: 2026-04-01 is not missing: the journal holds a record of it, or Plenta never wrote "
          "one; "
          "the journal is unchanged\n"},
+        {{"import", foreign},
+         "plenta-journal: kann '" + foreign +
+             "' nicht importieren: die erste Zeile ist nicht die Kopfzeile von Plentas CSV-Export" + header +
+             "das Tagebuch ist unverändert\n",
+         "plenta-journal: cannot import '" + foreign +
+             "': the first line is not the header of Plenta's CSV export" + header +
+             "the journal is unchanged\n"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.args.front());

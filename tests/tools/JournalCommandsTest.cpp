@@ -110,7 +110,8 @@ TEST(JournalCommands, UsageErrorsWriteNothing) {
 }
 
 // The tool's texts follow the language: German under C (and so byte for byte what scripts have read so far)
-// and German locales, English under others.
+// and German locales, English under others; so do the journal library's reasons after them and CLI11's words
+// in --help.
 TEST(JournalCommands, MessagesFollowTheLanguage) {
     const std::string commands =
         "stats, show, save, delete, chart, report, conflicts, merge, export, import, undo, history, missing, "
@@ -119,19 +120,30 @@ TEST(JournalCommands, MessagesFollowTheLanguage) {
         "plenta-journal: unbekannter Befehl 'statz'; die Befehle sind " + commands;
     const std::string germanStats = "Datenbank hat 9 Einträge\nZeitraum:\t61 Tag(e)\nZyklen:\t\t2\n"
                                     "Durchschnitt:\t29 Tage\nNächste Periode in 18 Tag(en)\n";
+    const TempFolder folder;
+    const std::string germanFolder = "plenta-journal: kann das Tagebuch nicht öffnen: '" +
+                                     folder.Path().string() + "' ist keine reguläre Datei\n";
+    const std::string germanHelp =
+        "Aufruf: plenta-journal save [OPTIONEN]\n\nOptionen:\n  -h,--help                   "
+        "diese Hilfe ausgeben und enden\n  --date TEXT PFLICHT ";
     struct Case {
         std::vector<EnvSetting> env;
         std::string unknown;
         std::string stats;
+        std::string folder; // the whole of stderr for a journal that is a folder
+        std::string help;   // a part of save --help
     } const cases[] = {
-        {{{"LC_ALL", "C"}, {"LANGUAGE", "en"}}, germanUnknown, germanStats},
-        {{{"LC_ALL", ""}, {"LANG", "de_AT.UTF-8"}}, germanUnknown, germanStats},
+        {{{"LC_ALL", "C"}, {"LANGUAGE", "en"}}, germanUnknown, germanStats, germanFolder, germanHelp},
+        {{{"LC_ALL", ""}, {"LANG", "de_AT.UTF-8"}}, germanUnknown, germanStats, germanFolder, germanHelp},
         {{{"LC_ALL", "en_US.UTF-8"}},
          "plenta-journal: unknown command 'statz'; the commands are " + commands,
          "The journal holds 9 entries\nTime span:\t61 day(s)\nCycles:\t\t2\nAverage cycle:\t29 days\nNext "
-         "period in 18 day(s)\n"},
+         "period in 18 day(s)\n",
+         "plenta-journal: cannot open the journal: '" + folder.Path().string() + "' is not a regular file\n",
+         "Usage: plenta-journal save [OPTIONS]\n\nOptions:\n  -h,--help                   print this help "
+         "and "
+         "exit\n  --date TEXT REQUIRED "},
     };
-    const TempFolder folder;
     WriteBytes(folder / "plenta.txt", SampleJournal());
     for (const Case &c : cases) {
         SCOPED_TRACE(c.env.back().value);
@@ -142,6 +154,9 @@ TEST(JournalCommands, MessagesFollowTheLanguage) {
             RunTool({"--journal", folder / "plenta.txt", "--today", "2026-03-10", "stats"}, c.env);
         EXPECT_EQ(stats.exitCode, 0) << stats.err;
         EXPECT_EQ(stats.out, c.stats);
+        EXPECT_EQ(RunTool({"--journal", folder.Path(), "stats"}, c.env).err, c.folder);
+        const ToolResult help = RunTool({"save", "--help"}, c.env);
+        EXPECT_NE(help.out.find(c.help), std::string::npos) << help.out;
     }
 }
 

@@ -44,7 +44,7 @@ TEST(ManPage, NamesEveryCommandAndOptionOfTheToolsHelp) {
     const std::string page = ManPageText("plenta-journal.1");
     const ToolResult help = RunTool({"--help"});
     ASSERT_EQ(help.exitCode, 0);
-    const std::string commands = help.out.substr(help.out.find("Subcommands:"));
+    const std::string commands = help.out.substr(help.out.find("Befehle:"));
     const std::set<std::string> names = Matches(commands, std::regex(R"(\n  ([a-z]+) )"));
     ASSERT_GE(names.size(), 8u) << help.out;
     std::set<std::string> options = Matches(help.out, std::regex(R"((--[a-z][a-z-]*))"));

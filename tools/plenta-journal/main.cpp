@@ -4,6 +4,7 @@
 #include "ChartExport.h"
 #include "ExitCode.h"
 #include "ExportCommand.h"
+#include "HelpLabels.h"
 #include "HistoryCommands.h"
 #include "ImportCommand.h"
 #include "JournalCommands.h"
@@ -374,9 +375,10 @@ int main(int argc, char **argv) {
     CLI::App app{
         Tr(PLENTA_TEXT("plenta-journal", "Liest und bearbeitet Plentas Tagebuch auf der Kommandozeile."))};
     app.name("plenta-journal");
-    app.set_version_flag("--version", std::string("plenta-journal ") + PLENTA_VERSION);
+    LabelHelp(app, std::string("plenta-journal ") + PLENTA_VERSION);
     CommandLine line;
     const Commands commands = DefineCommands(app, line);
+    LabelCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {
