@@ -298,6 +298,17 @@ std::optional<std::vector<HistoryEntry>> ReadHistory(const std::filesystem::path
     return entries;
 }
 
+std::optional<std::vector<HistoryEntry>> ReadJournalHistory(const std::filesystem::path &history,
+                                                            const std::filesystem::path &journal,
+                                                            std::string *problem) {
+    std::optional<std::vector<HistoryEntry>> entries = ReadHistory(history, problem);
+    if (entries) {
+        const std::string name = HistoryJournalName(journal);
+        std::erase_if(*entries, [&name](const HistoryEntry &entry) { return entry.journal != name; });
+    }
+    return entries;
+}
+
 bool AppendHistoryEntry(const std::filesystem::path &history, HistoryEntry &entry, std::string *problem) {
     std::error_code ignored;
     std::filesystem::create_directories(history.parent_path(), ignored);

@@ -77,6 +77,12 @@ struct ChangeRecording {
 std::optional<std::vector<HistoryEntry>> ReadHistory(const std::filesystem::path &history,
                                                      std::string *problem = nullptr);
 
+// The entries of one journal only (a device may keep several, --journal), oldest first, read as ReadHistory
+// reads them.
+std::optional<std::vector<HistoryEntry>> ReadJournalHistory(const std::filesystem::path &history,
+                                                            const std::filesystem::path &journal,
+                                                            std::string *problem = nullptr);
+
 // Appends the entry as one line and syncs it, under an exclusive lock on the history, giving it the next id
 // (written back into `entry`). Creates the file with mode 0600 and never follows a link nor opens anything
 // but a regular file. When the file has grown past a bound, it is first rewritten without its oldest entries

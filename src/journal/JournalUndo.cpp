@@ -10,14 +10,14 @@
 #include <set>
 
 namespace plenta {
+namespace {
 
-std::optional<HistoryEntry> LatestUndoable(const std::vector<HistoryEntry> &history,
-                                           const std::string &journalName) {
+// The latest change in one journal's `history` that is neither an undo nor undone already; nothing when there
+// is none. Undo entries count only by naming what they reverted, so undoing repeatedly walks back change by
+// change.
+std::optional<HistoryEntry> LatestUndoable(const std::vector<HistoryEntry> &history) {
     std::set<std::int64_t> undone;
     for (auto entry = history.rbegin(); entry != history.rend(); ++entry) {
-        if (entry->journal != journalName) {
-            continue;
-        }
         if (entry->undoes != 0) {
             undone.insert(entry->undoes);
         } else if (!undone.contains(entry->id)) {
@@ -27,19 +27,20 @@ std::optional<HistoryEntry> LatestUndoable(const std::vector<HistoryEntry> &hist
     return std::nullopt;
 }
 
+} // namespace
+
 UndoResult UndoLatestChange(const std::filesystem::path &journal, ChangeRecording &recording,
                             Durability durability) {
     UndoResult result;
-    const std::string journalName = HistoryJournalName(journal);
     ChangeName name{"undo", 0};
     const auto transform = [&](std::string_view old, std::string &out) {
         const std::optional<std::vector<HistoryEntry>> history =
-            ReadHistory(recording.history, &recording.problem);
+            ReadJournalHistory(recording.history, journal, &recording.problem);
         if (!history) {
             result.status = UndoStatus::HistoryUnreadable;
             throw RewriteDeclined();
         }
-        const std::optional<HistoryEntry> target = LatestUndoable(*history, journalName);
+        const std::optional<HistoryEntry> target = LatestUndoable(*history);
         if (!target) {
             result.status = UndoStatus::NothingToUndo;
             throw RewriteDeclined();

@@ -32,11 +32,6 @@ struct UndoResult {
     RewriteFailure failure;
 };
 
-// The latest change of `journal` that is neither an undo nor undone already; nothing when there is none.
-// Undo entries count only by naming what they reverted, so undoing repeatedly walks back change by change.
-std::optional<HistoryEntry> LatestUndoable(const std::vector<HistoryEntry> &history,
-                                           const std::string &journalName);
-
 // Reverts the latest undoable change: under the journal's lock (the normal crash-safe rewrite with its
 // external-writer checks) it compares the journal's records of each touched date with the records the change
 // left, and only when all are the same puts back the records from before it, byte for byte, where their

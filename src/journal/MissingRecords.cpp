@@ -14,13 +14,9 @@ namespace plenta {
 namespace {
 
 // Each date's records as the latest change of this journal left them; a date Plenta emptied maps to no lines.
-std::map<std::int32_t, MissingDate> LatestVersions(const std::vector<HistoryEntry> &history,
-                                                   const std::string &journalName) {
+std::map<std::int32_t, MissingDate> LatestVersions(const std::vector<HistoryEntry> &history) {
     std::map<std::int32_t, MissingDate> latest;
     for (const HistoryEntry &entry : history) {
-        if (entry.journal != journalName) {
-            continue;
-        }
         for (const DateChange &change : entry.dates) {
             latest[KeyOfDate(change.date)] = {change.date, change.after, entry.id, entry.time, entry.command};
         }
@@ -29,8 +25,8 @@ std::map<std::int32_t, MissingDate> LatestVersions(const std::vector<HistoryEntr
 }
 
 std::vector<MissingDate> MissingIn(std::string_view content, const std::vector<HistoryEntry> &history,
-                                   const std::string &journalName, std::optional<Date> only) {
-    std::map<std::int32_t, MissingDate> latest = LatestVersions(history, journalName);
+                                   std::optional<Date> only) {
+    std::map<std::int32_t, MissingDate> latest = LatestVersions(history);
     std::set<std::int32_t> keys;
     for (const auto &[key, version] : latest) {
         if (!version.records.empty() && (!only || *only == version.date)) {
@@ -52,7 +48,7 @@ std::vector<MissingDate> MissingIn(std::string_view content, const std::vector<H
 std::optional<std::vector<MissingDate>> FindMissingRecords(const std::filesystem::path &journal,
                                                            const std::filesystem::path &history,
                                                            std::string *problem) {
-    const std::optional<std::vector<HistoryEntry>> entries = ReadHistory(history, problem);
+    const std::optional<std::vector<HistoryEntry>> entries = ReadJournalHistory(history, journal, problem);
     if (!entries) {
         return std::nullopt;
     }
@@ -67,21 +63,20 @@ std::optional<std::vector<MissingDate>> FindMissingRecords(const std::filesystem
         }
         return std::nullopt;
     }
-    return MissingIn(*content, *entries, HistoryJournalName(journal), std::nullopt);
+    return MissingIn(*content, *entries, std::nullopt);
 }
 
 RestoreResult RestoreMissingRecords(const std::filesystem::path &journal, std::optional<Date> date,
                                     ChangeRecording &recording, Durability durability) {
     RestoreResult result;
-    const std::string journalName = HistoryJournalName(journal);
     const auto transform = [&](std::string_view old, std::string &out) {
         const std::optional<std::vector<HistoryEntry>> history =
-            ReadHistory(recording.history, &recording.problem);
+            ReadJournalHistory(recording.history, journal, &recording.problem);
         if (!history) {
             result.status = RestoreStatus::HistoryUnreadable;
             throw RewriteDeclined();
         }
-        const std::vector<MissingDate> missing = MissingIn(old, *history, journalName, date);
+        const std::vector<MissingDate> missing = MissingIn(old, *history, date);
         if (missing.empty()) {
             result.status = RestoreStatus::NothingMissing;
             throw RewriteDeclined();

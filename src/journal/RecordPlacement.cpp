@@ -13,15 +13,19 @@
 
 namespace plenta {
 
-std::size_t CopyWithRecordsPlaced(std::string_view old, const PlacedRecords &records, std::string &out) {
+namespace {
+
+// The one walk: the header first and kept, each date's placed text before the first line of the same or a
+// later date, the journal's records of a placed date left out. `emit` writes one date's placed text.
+template <typename Placed, typename Emit>
+std::size_t PlaceAtDates(std::string_view old, const Placed &placed, Emit emit, std::string &out) {
     if (old.empty()) {
         out += LoadText(StringId::JournalHeader);
     }
-    auto next = records.begin();
+    auto next = placed.begin();
     const auto placeUpTo = [&](std::int32_t key) {
-        for (; next != records.end() && next->first <= key; ++next) {
-            out += next->second;
-            out += "\r\n";
+        for (; next != placed.end() && next->first <= key; ++next) {
+            emit(next->second);
         }
     };
     std::size_t replaced = 0;
@@ -33,7 +37,7 @@ std::size_t CopyWithRecordsPlaced(std::string_view old, const PlacedRecords &rec
         }
         placeUpTo(DateKey(line));
         if (const std::optional<RecordFields> record = RecordOfLine(line);
-            record && records.contains(record->dateKey)) {
+            record && placed.contains(record->dateKey)) {
             ++replaced;
             return;
         }
@@ -43,32 +47,27 @@ std::size_t CopyWithRecordsPlaced(std::string_view old, const PlacedRecords &rec
     return replaced;
 }
 
+} // namespace
+
+std::size_t CopyWithRecordsPlaced(std::string_view old, const PlacedRecords &records, std::string &out) {
+    return PlaceAtDates(
+        old, records,
+        [&out](const std::string &record) {
+            out += record;
+            out += "\r\n";
+        },
+        out);
+}
+
 void CopyWithLinesPlaced(std::string_view old, const DatedLines &lines, std::string &out) {
-    if (old.empty()) {
-        out += LoadText(StringId::JournalHeader);
-    }
-    auto next = lines.begin();
-    const auto placeUpTo = [&](std::int32_t key) {
-        for (; next != lines.end() && next->first <= key; ++next) {
-            for (const std::string &line : next->second) {
+    PlaceAtDates(
+        old, lines,
+        [&out](const std::vector<std::string> &dateLines) {
+            for (const std::string &line : dateLines) {
                 out += line;
             }
-        }
-    };
-    bool header = true;
-    ForEachCarriedLine(old, [&](std::string_view line) {
-        if (std::exchange(header, false)) {
-            out += line;
-            return;
-        }
-        placeUpTo(DateKey(line));
-        if (const std::optional<RecordFields> record = RecordOfLine(line);
-            record && lines.contains(record->dateKey)) {
-            return;
-        }
-        out += line;
-    });
-    placeUpTo(std::numeric_limits<std::int32_t>::max());
+        },
+        out);
 }
 
 } // namespace plenta

@@ -176,8 +176,7 @@ void CommandDispatcher::Save() {
     entry.temperature = TemperatureForSave(listIndex, state_.scan.selection.temperature);
     entry.marks = state_.scan.selection.marks;
     entry.comment = window_.form != nullptr ? window_.form->CommentText() : state_.scan.selection.comment;
-    ChangeRecording recording;
-    recording.history = state_.paths.historyPath;
+    ChangeRecording recording = Recording();
     const EditOutcome outcome =
         SaveEntry(state_.paths.journalPath, entry, Durability::Fsync, nullptr, &recording);
     ReportEdit(outcome, recording, DeleteButton::Enable);
@@ -186,8 +185,7 @@ void CommandDispatcher::Save() {
 
 void CommandDispatcher::DeleteDay() {
     const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
-    ChangeRecording recording;
-    recording.history = state_.paths.historyPath;
+    ChangeRecording recording = Recording();
     const EditOutcome outcome =
         DeleteDayEntries(state_.paths.journalPath, PickedDate(), Durability::Fsync, nullptr, &recording);
     ReportEdit(outcome, recording, DeleteButton::Disable);
@@ -196,8 +194,7 @@ void CommandDispatcher::DeleteDay() {
 
 void CommandDispatcher::Undo() {
     const QPointer<QWidget> focus = FocusedWidget(window_.mainWindow);
-    ChangeRecording recording;
-    recording.history = state_.paths.historyPath;
+    ChangeRecording recording = Recording();
     const UndoResult result = UndoLatestChange(state_.paths.journalPath, recording);
     // The form and the chart show the journal as it is now, as after a save; the picked day stays.
     if (result.status == UndoStatus::Undone) {
@@ -205,6 +202,13 @@ void CommandDispatcher::Undo() {
     }
     ShowMessageBox(&window_.mainWindow, UndoMessage(result, recording), state_.paths.messageCaption);
     RestoreFocus(focus);
+}
+
+// Every change the window makes goes into this device's history.
+ChangeRecording CommandDispatcher::Recording() const {
+    ChangeRecording recording;
+    recording.history = state_.paths.historyPath;
+    return recording;
 }
 
 // A successful edit enables or disables the delete button and rescans; either way the outcome's message

@@ -51,6 +51,7 @@ private:
     void DeleteDay();
     void Undo();
     enum class DeleteButton { Disable, Enable };
+    ChangeRecording Recording() const;
     void ReportEdit(EditOutcome outcome, const ChangeRecording &recording, DeleteButton deleteButton);
     void ShowAbout();
     // The About box's "Info" text, without the About box.

@@ -51,7 +51,7 @@ protected:
 
     const TempFolder folder_;
     const TempFolder root_;
-    const std::filesystem::path journal_ = folder_.Journal();
+    std::filesystem::path journal_ = folder_.Journal();
 };
 
 TEST_F(HistoryCommands, UndoingEveryChangeGivesTheJournalBackByteForByte) {
@@ -99,6 +99,22 @@ TEST_F(HistoryCommands, OtherProgramsWritesStandAndDroppedRecordsComeBack) {
               {{"undo"}, 0, "rückgängig gemacht: restore #3"},
               {{"missing"}, 0, "keine fehlenden Einträge"}});
     EXPECT_EQ(Journal(), edited);
+}
+
+// One device may keep several journals: each sees only its own changes in the shared history.
+TEST_F(HistoryCommands, EachJournalUndoesAndRestoresOnlyItsOwnChanges) {
+    RunSteps({{{"save", "--date", "2026-04-05", "--temperature", "36.4"}, 0, "Eintrag gespeichert!"}});
+    const std::filesystem::path first = journal_;
+    journal_ = folder_ / "zweites.txt";
+    WriteBytes(journal_, ORIGINAL);
+    WriteBytes(first, ORIGINAL);
+    RunSteps({{{"undo"}, 1, "plenta-journal: nichts rückgängig zu machen"},
+              {{"missing"}, 0, "keine fehlenden Einträge"},
+              {{"history"}, 0, ""}});
+    EXPECT_EQ(Run({"history", "--json"}).out, "[]\n");
+    journal_ = first;
+    RunSteps({{{"restore", "--all"}, 0, "wiederhergestellt: 2026-04-05"}});
+    EXPECT_EQ(Journal(), ORIGINAL + "2026/04/05,36.4,,\r\n");
 }
 
 // A history that cannot be written never stops the change; the tool says so and ends with 3.

@@ -97,19 +97,17 @@ ExitCode RunUndo(const HistoryPlace &place) {
 
 ExitCode RunHistory(const HistoryPlace &place, HistoryFormat format, std::optional<std::size_t> limit) {
     ChangeRecording recording{place.history};
-    const std::optional<std::vector<HistoryEntry>> history = ReadHistory(place.history, &recording.problem);
+    const std::optional<std::vector<HistoryEntry>> history =
+        ReadJournalHistory(place.history, place.journal, &recording.problem);
     if (!history) {
         return HistoryUnreadable(recording);
     }
-    const std::string journalName = HistoryJournalName(place.journal);
     std::set<std::int64_t> undone;
     std::vector<const HistoryEntry *> shown;
     for (auto entry = history->rbegin(); entry != history->rend(); ++entry) {
-        if (entry->journal == journalName) {
-            undone.insert(entry->undoes);
-            if (!limit || shown.size() < *limit) {
-                shown.push_back(&*entry);
-            }
+        undone.insert(entry->undoes);
+        if (!limit || shown.size() < *limit) {
+            shown.push_back(&*entry);
         }
     }
     if (format == HistoryFormat::Json) {
