@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fills a manual page template at build time, so that the page's version, date and desktop key list come from
-// the same tables as --help and the About box and cannot drift from them.
+// Fills a manual page template at build time, so that the page's version, date, desktop key list and limits
+// come from the same tables and constants as --help and the About box and cannot drift from them.
 //   plenta-man-page TEMPLATE OUT YYYY-MM-DD
+#include "journal/ChangeHistory.h"
+#include "journal/JournalImport.h"
+#include "journal/JournalTypes.h"
+#include "platform/HandheldKeys.h"
+#include "platform/HoldWords.h"
+#include "plenta-journal/ChartExport.h"
 #include "ui/ShortcutTable.h"
+#include "ui/ZoomLimits.h"
 #include <EnglishTexts.h>
 #include <PlentaVersion.h>
 
@@ -32,14 +39,22 @@ std::string Roff(std::string_view text) {
     return out;
 }
 
+std::string_view English(std::string_view context, std::string_view german) {
+    return plenta::LookUp(plenta::ENGLISH_TEXTS, context, german);
+}
+
+// "1 to 4", as --help writes a range.
+std::string Range(int low, int high) {
+    return plenta::WithArgs(English("CommandLine", "%1 bis %2"), {std::to_string(low), std::to_string(high)});
+}
+
 std::string DesktopKeys() {
     std::string out;
     for (const plenta::DesktopShortcut &shortcut : plenta::DESKTOP_SHORTCUTS) {
         // The manual pages are English.
-        std::string description(plenta::LookUp(plenta::ENGLISH_TEXTS, "Shortcuts", shortcut.description));
+        std::string description(English("Shortcuts", shortcut.description));
         description[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(description[0])));
-        out += ".TP\n.B " + Roff(plenta::LookUp(plenta::ENGLISH_TEXTS, "Shortcuts", shortcut.label)) + "\n" +
-               Roff(description) + ".\n";
+        out += ".TP\n.B " + Roff(English("Shortcuts", shortcut.label)) + "\n" + Roff(description) + ".\n";
     }
     return out;
 }
@@ -78,6 +93,17 @@ int main(int argc, char **argv) {
     Replace(page, "@PLENTA_VERSION@", plenta::PLENTA_VERSION);
     Replace(page, "@PLENTA_MONTH@", MonthAndYear(argv[3]));
     Replace(page, "@DESKTOP_KEYS@\n", DesktopKeys());
+    using namespace plenta;
+    Replace(page, "@ZOOM_RANGE@", Range(MIN_ZOOM, MAX_ZOOM));
+    Replace(page, "@ZOOM_SCREEN_PERCENT@", std::to_string(ZOOM_SCREEN_PERCENT));
+    Replace(page, "@CHART_SCALE_RANGE@", Range(MIN_CHART_SCALE, MAX_CHART_SCALE));
+    Replace(page, "@HELD@", HoldWords(HOLD_PERIOD_MS, [](std::string_view german) {
+                return English("CommandLine", german);
+            }));
+    Replace(page, "@MAX_COMMENT_CHARS@", std::to_string(MAX_COMMENT_CHARS));
+    Replace(page, "@MAX_IMPORT_MIB@", std::to_string(MAX_IMPORT_BYTES >> 20));
+    Replace(page, "@MAX_HISTORY_MIB@", std::to_string(MAX_HISTORY_BYTES >> 20));
+    Replace(page, "@MAX_HISTORY_ENTRIES@", std::to_string(MAX_HISTORY_ENTRIES));
     std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
     out << page;
     out.close();

@@ -4,6 +4,7 @@
 
 #include "journal/ChangeHistory.h"
 #include "platform/HandheldKeys.h"
+#include "platform/HoldWords.h"
 #include "platform/LocalText.h"
 #include "ui/ShortcutTable.h"
 #include "ui/Zoom.h"
@@ -29,14 +30,6 @@ std::string_view Said(std::string_view german) {
 std::string ZoomRange() {
     return WithArgs(Said(PLENTA_TEXT("CommandLine", "%1 bis %2")),
                     {std::to_string(MIN_ZOOM), std::to_string(MAX_ZOOM)});
-}
-
-// A key's hold period as the help says it: "half a second" rather than "500 ms".
-std::string HoldWords(int milliseconds) {
-    if (milliseconds == 500) {
-        return std::string(Said(PLENTA_TEXT("CommandLine", "eine halbe Sekunde gehalten")));
-    }
-    return WithArgs(Said(PLENTA_TEXT("CommandLine", "%1 ms gehalten")), {std::to_string(milliseconds)});
 }
 
 enum class QtValue { None, Follows };
@@ -165,7 +158,7 @@ std::string HelpText() {
             "  Escape          das Info-Fenster; %2: die Einträge des gewählten Tages löschen\n"
             "  Hoch, Runter    den Wert des Feldes mit dem Fokus ändern\n"
             "  Doppelklick     die Statistik zeigen\n")),
-        {ZoomRange(), HoldWords(HOLD_PERIOD_MS)});
+        {ZoomRange(), HoldWords(HOLD_PERIOD_MS, Said)});
     for (const DesktopShortcut &shortcut : DESKTOP_SHORTCUTS) {
         std::string label(LocalText("Shortcuts", shortcut.label));
         label.resize(std::max<std::size_t>(label.size(), 14), ' ');

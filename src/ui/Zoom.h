@@ -4,14 +4,11 @@
 // handheld's.
 #pragma once
 
+#include "ui/ZoomLimits.h"
+
 #include <QRect>
 
 namespace plenta {
-
-inline constexpr int MIN_ZOOM = 1;
-inline constexpr int MAX_ZOOM = 4;
-// The part of the screen's available height that the window may take when the zoom is chosen for it.
-inline constexpr int ZOOM_SCREEN_PERCENT = 60;
 
 // The zoom in force for the program's widgets; 1 until the window is zoomed.
 int CurrentZoom();

@@ -73,5 +73,23 @@ TEST(ManPage, NamesEveryOptionAndKeyOfTheWindowProgramsHelp) {
     }
 }
 
+// The limits the pages state are filled from the program's constants: none is left unfilled, and the pages
+// say what the English --help says.
+TEST(ManPage, StatesTheLimitsTheHelpStates) {
+    const std::string window = ManPageText("plenta.1");
+    const std::string tool = ManPageText("plenta-journal.1");
+    for (const std::string *page : {&window, &tool}) {
+        EXPECT_FALSE(std::regex_search(*page, std::regex("@[A-Z_]+@"))) << *page;
+    }
+    const ToolResult help = RunProgram(PLENTA_BINARY, {"--help"}, {{"LC_ALL", "en_US.UTF-8"}});
+    std::smatch held;
+    std::smatch zooms;
+    ASSERT_TRUE(std::regex_search(help.out, held, std::regex("next field; ([^:]+):"))) << help.out;
+    ASSERT_TRUE(std::regex_search(help.out, zooms, std::regex("larger, ([0-9]+ to [0-9]+),"))) << help.out;
+    EXPECT_NE(window.find("Moves to the next field; " + held[1].str()), std::string::npos) << held[1];
+    EXPECT_NE(window.find("larger (" + zooms[1].str() + ")"), std::string::npos) << zooms[1];
+    EXPECT_NE(tool.find("from " + zooms[1].str() + " these"), std::string::npos) << zooms[1];
+}
+
 } // namespace
 } // namespace plenta::test
