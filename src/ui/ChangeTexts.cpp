@@ -11,7 +11,9 @@
 #include <cstdio>
 
 namespace plenta {
+namespace {
 
+// "08.12.2026" in German, "2026-12-08" in English.
 std::string DayText(Date date) {
     char day[4];
     char month[4];
@@ -23,6 +25,8 @@ std::string DayText(Date date) {
         .arg(QLatin1String(day), QLatin1String(month), QLatin1String(year))
         .toStdString();
 }
+
+} // namespace
 
 std::string DateListText(const std::vector<Date> &dates) {
     const std::size_t count = dates.size();

@@ -11,9 +11,6 @@
 
 namespace plenta {
 
-// "08.12.2026" in German, "2026-12-08" in English.
-std::string DayText(Date date);
-
 // "01.12.2026", "01.12.2026 und 08.12.2026", "01.12.2026, 02.12.2026 und 08.12.2026"; beyond
 // MAX_LISTED_DATES the first of them and "und 7 weitere Tage", so that a box stays on the screen after a
 // merge touched a year of days. In English with "and" and "more days".

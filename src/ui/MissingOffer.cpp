@@ -2,6 +2,8 @@
 // Asks once per start whether to restore the records that vanished from the journal, and reports.
 #include "ui/MissingOffer.h"
 
+#include "journal/MissingRecords.h"
+
 #include "ui/ChangeTexts.h"
 #include "ui/ModalBox.h"
 
@@ -24,8 +26,7 @@ std::string WithDays(const std::string &question, const std::vector<Date> &dates
     return QString::fromStdString(question).arg(QString::fromStdString(DateListText(dates))).toStdString();
 }
 
-} // namespace
-
+// The box's question: how many entries and of which days.
 std::string MissingQuestion(const std::vector<MissingDate> &missing) {
     std::vector<Date> dates;
     for (const MissingDate &day : missing) {
@@ -40,6 +41,8 @@ std::string MissingQuestion(const std::vector<MissingDate> &missing) {
                                               "anderes Programm hat sie entfernt.\nJetzt wiederherstellen?")),
         dates);
 }
+
+} // namespace
 
 bool OfferMissingRestore(QWidget *owner, const std::filesystem::path &journal,
                          const std::filesystem::path &history, std::string_view caption,

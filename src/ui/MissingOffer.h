@@ -4,13 +4,9 @@
 // restoring are the journal library's, from the local history; this asks, and reports.
 #pragma once
 
-#include "journal/MissingRecords.h"
-
 #include <filesystem>
 #include <functional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 class QWidget;
 
@@ -23,8 +19,5 @@ namespace plenta {
 bool OfferMissingRestore(QWidget *owner, const std::filesystem::path &journal,
                          const std::filesystem::path &history, std::string_view caption,
                          const std::function<void()> &rescan);
-
-// The box's question: how many entries and of which days.
-std::string MissingQuestion(const std::vector<MissingDate> &missing);
 
 } // namespace plenta
