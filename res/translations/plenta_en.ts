@@ -1472,5 +1472,45 @@ be shown:
         <source>Befehle</source>
         <translation>Commands</translation>
     </message>
+    <message>
+        <source>genau eine der Optionen %1 ist nötig</source>
+        <translation>exactly one of the options %1 is needed</translation>
+    </message>
+    <message>
+        <source>%1 fehlt</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 darf nur einmal stehen</source>
+        <translation>%1 may be given only once</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen Wert</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>%1 und %2 schließen einander aus</source>
+        <translation>%1 and %2 cannot be used together</translation>
+    </message>
+    <message>
+        <source>nicht erwartet: %1</source>
+        <translation>not expected: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist keine ganze Zahl von %2 bis %3</source>
+        <translation>&apos;%1&apos; is not a whole number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist keine ganze Zahl ab %2</source>
+        <translation>&apos;%1&apos; is not a whole number of at least %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist keines von %2</source>
+        <translation>&apos;%1&apos; is not one of %2</translation>
+    </message>
+    <message>
+        <source>Mehr mit &apos;plenta-journal --help&apos;.</source>
+        <translation>Try &apos;plenta-journal --help&apos; for more.</translation>
+    </message>
 </context>
 </TS>

@@ -62,47 +62,64 @@ TEST(JournalCommands, SaveReplaceAndDeleteKeepTheJournalInDateOrder) {
     }
 }
 
-// Every wrong command line ends with 2 and a message, and leaves an existing journal byte for byte as it was.
+// Every wrong command line ends with 2 and a message in the tool's words, and leaves an existing journal byte
+// for byte as it was.
 TEST(JournalCommands, UsageErrorsWriteNothing) {
     const TempFolder folder;
     const std::string image = folder / "x.png";
-    const std::vector<std::vector<std::string>> wrongLines{
-        {},
-        {"list"},
-        {"save", "--date", "2026-02-30", "--temperature", "36.5"},
-        {"save", "--date", "2026/02/01", "--temperature", "36.5"},
-        {"save", "--date", "1600-12-31", "--temperature", "36.5"},
-        {"save", "--date", "2026-02-01", "--temperature", "37.6"},
-        {"save", "--date", "2026-02-01", "--temperature", "35.4"},
-        {"save", "--date", "2026-02-01", "--temperature", "36.55"},
-        {"save", "--date", "2026-02-01", "--temperature", "36,5"},
-        {"save", "--date", "2026-02-01", "--temperature", "warm"},
-        {"save", "--date", "2026-02-01"},
-        {"save", "--temperature", "36.5"},
-        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--comment", std::string(40, 'a')},
-        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--comment", "zwei\nZeilen"},
-        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--comment", "\xE4"},
-        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--marks", "SS"},
-        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--marks", "S1"},
-        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--marks", "Q"},
-        {"save", "--date", "2026-02-01", "--temperature", "36.5", "--marks", "s"},
-        {"delete"},
-        {"delete", "--date", "2026-01-32"},
-        {"--today", "2026-13-01", "stats"},
-        {"show", "--date", "tomorrow"},
-        {"chart", "--out", image, "--scale", "0"},
-        {"chart", "--out", image, "--scale", "17"},
-        {"chart"},
+    struct WrongLine {
+        std::vector<std::string> args;
+        std::string said = {}; // a part of the message, in German under C
+    };
+    const std::vector<WrongLine> wrongLines{
+        {{}},
+        {{"list"}, "unbekannter Befehl 'list'"},
+        {{"save", "--date", "2026-02-30", "--temperature", "36.5"}},
+        {{"save", "--date", "2026/02/01", "--temperature", "36.5"}},
+        {{"save", "--date", "1600-12-31", "--temperature", "36.5"}},
+        {{"save", "--date", "2026-02-01", "--temperature", "37.6"}},
+        {{"save", "--date", "2026-02-01", "--temperature", "35.4"}},
+        {{"save", "--date", "2026-02-01", "--temperature", "36.55"}},
+        {{"save", "--date", "2026-02-01", "--temperature", "36,5"}},
+        {{"save", "--date", "2026-02-01", "--temperature", "warm"}},
+        {{"save", "--date", "2026-02-01"}, "--temperature fehlt"},
+        {{"save", "--temperature", "36.5"}, "--date fehlt"},
+        {{"save", "--date", "2026-02-01", "--temperature", "36.5", "--comment", std::string(40, 'a')}},
+        {{"save", "--date", "2026-02-01", "--temperature", "36.5", "--comment", "zwei\nZeilen"}},
+        {{"save", "--date", "2026-02-01", "--temperature", "36.5", "--comment", "\xE4"}},
+        {{"save", "--date", "2026-02-01", "--temperature", "36.5", "--marks", "SS"}},
+        {{"save", "--date", "2026-02-01", "--temperature", "36.5", "--marks", "S1"}},
+        {{"save", "--date", "2026-02-01", "--temperature", "36.5", "--marks", "Q"}},
+        {{"save", "--date", "2026-02-01", "--temperature", "36.5", "--marks", "s"}},
+        {{"delete"}, "--date fehlt"},
+        {{"delete", "--date", "2026-01-32"}},
+        {{"--today", "2026-13-01", "stats"}},
+        {{"show", "--date", "tomorrow"}},
+        {{"chart", "--out", image, "--scale", "0"}, "--scale: '0' ist keine ganze Zahl von 1 bis 16"},
+        {{"chart", "--out", image, "--scale", "17"}},
+        {{"chart"}, "--out fehlt"},
+        {{"save", "--date"}, "--date braucht einen Wert"},
+        {{"save", "--date", "2026-02-01", "--temperature", "36.5", "--date", "2026-02-02"},
+         "--date darf nur einmal stehen"},
+        {{"stats", "--all", "x"}, "nicht erwartet: --all x"},
+        {{"history", "--limit", "0"}, "--limit: '0' ist keine ganze Zahl ab 1"},
+        {{"export", "--format", "xml"}, "--format: 'xml' ist keines von csv, json"},
+        {{"restore"}, "genau eine der Optionen --date, --all ist nötig"},
+        {{"restore", "--date", "2026-02-01", "--all"}, "--date und --all schließen einander aus"},
+        {{"report", "--out", "r.pdf", "--cycles", "100"},
+         "--cycles: '100' ist keine ganze Zahl von 0 bis 99"},
     };
     const std::string journal = folder / "plenta.txt";
     WriteBytes(journal, SampleJournal());
-    for (const std::vector<std::string> &line : wrongLines) {
+    for (const WrongLine &line : wrongLines) {
         std::vector<std::string> args{"--journal", journal};
-        args.insert(args.end(), line.begin(), line.end());
+        args.insert(args.end(), line.args.begin(), line.args.end());
         const ToolResult result = RunTool(args);
-        SCOPED_TRACE(line.empty() ? "(no command)" : line.back());
+        SCOPED_TRACE(line.args.empty() ? "(no command)" : line.args.back());
         EXPECT_EQ(result.exitCode, 2);
-        EXPECT_NE(result.err, "");
+        // Every message is the tool's own, never one of CLI11's English ones.
+        EXPECT_TRUE(result.err.starts_with("plenta-journal: " + line.said)) << result.err;
+        EXPECT_EQ(result.err.find("Run with"), std::string::npos) << result.err;
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(ReadBytes(journal), SampleJournal());
     }
@@ -126,15 +143,28 @@ TEST(JournalCommands, MessagesFollowTheLanguage) {
     const std::string germanHelp =
         "Aufruf: plenta-journal save [OPTIONEN]\n\nOptionen:\n  -h,--help                   "
         "diese Hilfe ausgeben und enden\n  --date TEXT PFLICHT ";
+    const std::string germanMissing =
+        "plenta-journal: --temperature fehlt\nMehr mit 'plenta-journal --help'.\n";
     struct Case {
         std::vector<EnvSetting> env;
         std::string unknown;
         std::string stats;
-        std::string folder; // the whole of stderr for a journal that is a folder
-        std::string help;   // a part of save --help
+        std::string folder;  // the whole of stderr for a journal that is a folder
+        std::string help;    // a part of save --help
+        std::string missing; // the whole of stderr for a save without temperature
     } const cases[] = {
-        {{{"LC_ALL", "C"}, {"LANGUAGE", "en"}}, germanUnknown, germanStats, germanFolder, germanHelp},
-        {{{"LC_ALL", ""}, {"LANG", "de_AT.UTF-8"}}, germanUnknown, germanStats, germanFolder, germanHelp},
+        {{{"LC_ALL", "C"}, {"LANGUAGE", "en"}},
+         germanUnknown,
+         germanStats,
+         germanFolder,
+         germanHelp,
+         germanMissing},
+        {{{"LC_ALL", ""}, {"LANG", "de_AT.UTF-8"}},
+         germanUnknown,
+         germanStats,
+         germanFolder,
+         germanHelp,
+         germanMissing},
         {{{"LC_ALL", "en_US.UTF-8"}},
          "plenta-journal: unknown command 'statz'; the commands are " + commands,
          "The journal holds 9 entries\nTime span:\t61 day(s)\nCycles:\t\t2\nAverage cycle:\t29 days\nNext "
@@ -142,7 +172,8 @@ TEST(JournalCommands, MessagesFollowTheLanguage) {
          "plenta-journal: cannot open the journal: '" + folder.Path().string() + "' is not a regular file\n",
          "Usage: plenta-journal save [OPTIONS]\n\nOptions:\n  -h,--help                   print this help "
          "and "
-         "exit\n  --date TEXT REQUIRED "},
+         "exit\n  --date TEXT REQUIRED ",
+         "plenta-journal: --temperature is missing\nTry 'plenta-journal --help' for more.\n"},
     };
     WriteBytes(folder / "plenta.txt", SampleJournal());
     for (const Case &c : cases) {
@@ -157,6 +188,7 @@ TEST(JournalCommands, MessagesFollowTheLanguage) {
         EXPECT_EQ(RunTool({"--journal", folder.Path(), "stats"}, c.env).err, c.folder);
         const ToolResult help = RunTool({"save", "--help"}, c.env);
         EXPECT_NE(help.out.find(c.help), std::string::npos) << help.out;
+        EXPECT_EQ(RunTool({"save", "--date", "2026-03-01"}, c.env).err, c.missing);
     }
 }
 

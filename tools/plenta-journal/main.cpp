@@ -11,6 +11,7 @@
 #include "JournalLocation.h"
 #include "SyncCommands.h"
 #include "UsageChecks.h"
+#include "UsageMessages.h"
 
 #include "platform/LocalText.h"
 #include "platform/LocalToday.h"
@@ -89,7 +90,7 @@ void DefineHistoryCommands(CLI::App &app, CommandLine &line, Commands &commands)
     commands.history
         ->add_option("--limit", line.limit,
                      Tr(PLENTA_TEXT("plenta-journal", "höchstens N Änderungen auflisten")))
-        ->check(CLI::PositiveNumber);
+        ->check(WholeNumber(1));
     commands.missing = app.add_subcommand(
         "missing", Tr(PLENTA_TEXT("plenta-journal",
                                   "Einträge auflisten, die Plenta schrieb und die dem Tagebuch nun fehlen")));
@@ -138,7 +139,7 @@ void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
                                     "wessen Eintrag bleibt, wenn ein Datum abweicht: journal (der erste des "
                                     "Datums: der des Tagebuchs, sonst der der ersten Datei) oder other (der "
                                     "jeder Datei der Reihe nach, also der der letzten)")))
-        ->check(CLI::IsMember({"journal", "other"}));
+        ->check(OneOf({"journal", "other"}));
     commands.merge->add_flag(
         "--remove-merged", line.removeMerged,
         Tr(PLENTA_TEXT("plenta-journal", "die Dateien nach gelungener Übernahme entfernen")));
@@ -150,7 +151,7 @@ void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
         "export", Tr(PLENTA_TEXT("plenta-journal", "alle Einträge als CSV oder JSON ausgeben")));
     commands.exportRows
         ->add_option("--format", line.format, Tr(PLENTA_TEXT("plenta-journal", "csv (Vorgabe) oder json")))
-        ->check(CLI::IsMember({"csv", "json"}));
+        ->check(OneOf({"csv", "json"}));
     commands.exportRows->add_option(
         "--out", line.exportOut,
         Tr(PLENTA_TEXT("plenta-journal", "die zu schreibende Datei (Vorgabe: Standardausgabe)")));
@@ -159,12 +160,12 @@ void DefineSyncCommands(CLI::App &app, CommandLine &line, Commands &commands) {
     commands.importRows
         ->add_option("--format", line.importFormat,
                      Tr(PLENTA_TEXT("plenta-journal", "csv (Plentas Export, Vorgabe) oder drip")))
-        ->check(CLI::IsMember({"csv", "drip"}));
+        ->check(OneOf({"csv", "drip"}));
     commands.importRows
         ->add_option("--prefer", line.prefer,
                      Tr(PLENTA_TEXT("plenta-journal",
                                     "wessen Eintrag bleibt, wenn ein Datum abweicht: journal oder other")))
-        ->check(CLI::IsMember({"journal", "other"}));
+        ->check(OneOf({"journal", "other"}));
     commands.importRows->add_option(
         "--default-temperature", line.defaultTemperature,
         Tr(PLENTA_TEXT("plenta-journal", "drip: die Temperatur der Tage ohne eine, 35.5 bis 37.5")));
@@ -290,7 +291,7 @@ Commands DefineCommands(CLI::App &app, CommandLine &line) {
         ->add_option("--scale", line.scale,
                      WithArgs(Said(PLENTA_TEXT("plenta-journal", "um ganze Pixel vergrößern, %1 bis %2")),
                               {std::to_string(MIN_CHART_SCALE), std::to_string(MAX_CHART_SCALE)}))
-        ->check(CLI::Range(MIN_CHART_SCALE, MAX_CHART_SCALE));
+        ->check(WholeNumber(MIN_CHART_SCALE, MAX_CHART_SCALE));
     commands.report = app.add_subcommand(
         "report", Tr(PLENTA_TEXT("plenta-journal",
                                  "einen PDF-Bericht der letzten Zyklen für die Arztpraxis schreiben")));
@@ -300,7 +301,7 @@ Commands DefineCommands(CLI::App &app, CommandLine &line) {
     commands.report
         ->add_option("--cycles", line.cycles,
                      Tr(PLENTA_TEXT("plenta-journal", "gezählte Zyklen vor dem laufenden (Vorgabe 6)")))
-        ->check(CLI::Range(0, MAX_REPORT_CYCLES));
+        ->check(WholeNumber(0, MAX_REPORT_CYCLES));
     DefineSyncCommands(app, line, commands);
     DefineHistoryCommands(app, line, commands);
     return commands;
@@ -385,8 +386,14 @@ int main(int argc, char **argv) {
         if (const std::optional<std::string> unknown = UnknownCommand(app)) {
             return static_cast<int>(Fail(ExitCode::Usage, *unknown));
         }
-        // Help and version requests end with 0; every real parse error is a usage error.
-        return app.exit(error) == 0 ? 0 : static_cast<int>(ExitCode::Usage);
+        // Help and version requests end with 0; every real parse error is a usage error, said in the
+        // tool's language.
+        if (error.get_exit_code() == 0) {
+            return app.exit(error);
+        }
+        Fail(ExitCode::Usage, ParseErrorText(error));
+        std::cerr << Said(PLENTA_TEXT("plenta-journal", "Mehr mit 'plenta-journal --help'.")) << '\n';
+        return static_cast<int>(ExitCode::Usage);
     }
     try {
         return static_cast<int>(Dispatch(commands, line));
