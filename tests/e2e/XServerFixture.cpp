@@ -174,14 +174,18 @@ QProcessEnvironment XServerFixture::Environment() const {
     return environment;
 }
 
-QString XServerFixture::Run(const QString &program, const QStringList &arguments) const {
+QString XServerFixture::Run(const QString &program, const QStringList &arguments, int *exitCode) const {
     QProcess process;
     process.setProcessEnvironment(Environment());
     process.start(program, arguments);
-    if (!process.waitForFinished(COMMAND_LIMIT_MS)) {
+    const bool finished = process.waitForFinished(COMMAND_LIMIT_MS);
+    if (!finished) {
         process.kill();
         process.waitForFinished(COMMAND_LIMIT_MS);
         ADD_FAILURE() << program.toStdString() << " did not finish";
+    }
+    if (exitCode != nullptr) {
+        *exitCode = finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
@@ -253,8 +257,8 @@ void XServerFixture::Hold(const QString &key, int milliseconds) {
 }
 
 void XServerFixture::Click(QPoint inMainWindow) {
-    const std::optional<XWindow> window = MainWindow();
-    ASSERT_TRUE(window.has_value());
+    std::optional<XWindow> window;
+    ASSERT_TRUE(WaitFor([&] { return (window = MainWindow()).has_value(); })) << "no main window to click";
     const QPoint at = window->geometry.topLeft() + inMainWindow;
     const QPoint rest = window->geometry.topLeft() + POINTER_REST;
     Run(QStringLiteral("xdotool"),
@@ -337,7 +341,12 @@ std::vector<XWindow> XServerFixture::Windows() const {
     static const QRegularExpression CHILD(QString::fromLatin1(
         R"re(^\s*(0x[0-9a-fA-F]+) (?:"(.*)"|\(has no name\)): \("plenta" .*?\s(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))re"));
     std::vector<XWindow> windows;
-    const QString tree = Run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+    // xwininfo gives up half way with an X error when a window of the tree goes while it walks it (a window
+    // manager's frame of a window just unmapped), and the windows after it are missing: it walks again.
+    QString tree;
+    for (int attempt = 0, status = -1; attempt < 5 && status != 0; ++attempt) {
+        tree = Run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")}, &status);
+    }
     for (const QString &line : tree.split(QLatin1Char('\n'))) {
         const QRegularExpressionMatch match = CHILD.match(line);
         if (!match.hasMatch()) {

@@ -136,7 +136,8 @@ private:
     bool SwitchesUser() const { return switchUid_ >= 0; }
     void StopServer();
     QString ServerLog() const;
-    QString Run(const QString &program, const QStringList &arguments) const;
+    // The program's standard output; its exit status in `exitCode` when asked (-1 when it did not finish).
+    QString Run(const QString &program, const QStringList &arguments, int *exitCode = nullptr) const;
 
     QSize screen_;
     DesktopSetup desktop_;
